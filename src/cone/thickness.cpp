@@ -1,0 +1,8 @@
+// Material thickness compensation of the cone diameters.
+#include "engine/layout_engine.h"
+
+namespace brevant {
+
+void LayoutEngine::CompensateThickness() {}
+
+} // namespace brevant

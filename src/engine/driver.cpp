@@ -1,0 +1,138 @@
+// The Calculate driver: clearing, dispatching to the layout drivers, the status line and the
+// result displays.
+#include "engine/layout_engine.h"
+#include "engine/messages.h"
+
+namespace brevant {
+
+void LayoutEngine::ClearStatus() { Form.StatusLabel.text.clear(); }
+
+void LayoutEngine::ShowStatus(const std::string& text) {
+    if (Drv.KeepStatusOnce) {
+        Drv.KeepStatusOnce = false;
+        return;
+    }
+    Form.StatusLabel.text = text;
+}
+
+void LayoutEngine::ClearResultLabels() {
+    for (Label* l : {&Form.AngleA, &Form.LargeRadius, &Form.SmallRadius, &Form.WidthX,
+                     &Form.HeightY, &Form.InnerCord, &Form.OuterCord, &Form.BoundingBoxLabel,
+                     &Form.BendAngleLabel, &Form.SheetLabel})
+        l->text.clear();
+    Form.WeightLabel.text = kNoValue;
+}
+
+void LayoutEngine::HideResultDisplays() {
+    Form.RegularDataDisplay.visible = false;
+    Form.SeamDisplay.visible = false;
+    Form.Label32.visible = false;
+    Form.SeamSpinBox.visible = false;
+    Form.SideCutDisplay.visible = false;
+    Form.ThicknessDisplay.visible = false;
+    Form.SheetDataDisplay.visible = false;
+    Form.BendDisplay.visible = false;
+    RefreshBoundingBoxLabel();
+}
+
+void LayoutEngine::ClearViews() {
+    Solid = SolidModel{};
+    ClearDrawing(CadDraw1);
+    Form.RegularDataDisplay.visible = false;
+    ClearDrawing(CadDraw2);
+    ZoomView(2);
+    Form.SheetDataDisplay.visible = false;
+    ZoomView(1);
+}
+
+void LayoutEngine::ZoomView(int view) {
+    if (view == 1) ZoomDrawing(CadDraw1);
+    if (view == 2) ZoomDrawing(CadDraw2);
+}
+
+void LayoutEngine::ShowNotEnoughDimensions() {
+    ShowMessageDialog(CurrentInputPage() == kConePage ? kMsgConeNotEnough : kMsgNotEnough, "");
+}
+
+void LayoutEngine::ClearLayoutInputs(int type) {
+    auto clear = [](std::initializer_list<Edit*> edits) {
+        for (Edit* e : edits) e->text.clear();
+    };
+    auto& f = Form;
+    switch (type) {
+    case kLayoutCone:
+        clear({&f.ConeHeight, &f.ConeTopDiameter, &f.ConeTopAngle, &f.ConeBottomDiameter,
+               &f.BottomAngle, &f.ConeTopXShift, &f.SideAngle, &f.SideLength,
+               &f.TopEllipseWidth, &f.BottomEllipseWidth, &f.Overlap, &f.TopCutWidthEdit,
+               &f.BottomCutWidthEdit, &f.TopArcLengthEdit, &f.BottomArcLengthEdit,
+               &f.ThicknessEdit});
+        f.SeamSpinBox.SetValue(0);
+        f.BendConeSpinBox.SetValue(0);
+        break;
+    case kLayoutSquare:
+        clear({&f.SquareWidth, &f.SquareLength, &f.SquareTopAngle, &f.SquareTopDiameter,
+               &f.SquareTopXShift, &f.SquareTopYShift, &f.SquareHeight});
+        break;
+    case kLayoutSpiral:
+        clear({&f.SpiralODEdit, &f.SpiralIDEdit, &f.SpiralPitchEdit, &f.ThicknessEdit});
+        break;
+    case kLayoutPipe: clear({&f.BigPipeDiaEdit, &f.SmallPipeDiaEdit, &f.PipeOffsetEdit}); break;
+    default: break;
+    }
+}
+
+void LayoutEngine::ClearAllInputs() {
+    Drv.BusyFlag = true;
+    for (int t = kLayoutCone; t <= kLayoutPipe; ++t) ClearLayoutInputs(t);
+}
+
+void LayoutEngine::CalculateMenuClick() {
+    ClearStatus();
+    ClearViews();
+    Drv.BusyFlag = false;
+    DispatchCalculation(false);
+}
+
+int LayoutEngine::DispatchCalculation(bool quiet) {
+    if (!Drv.FormReady) return 0;
+    const int type = LayoutType();
+    HideResultDisplays();
+    int code = 0;
+    switch (type) {
+    case kLayoutCone:
+        code = CalculateCone(quiet);
+        SizeGridPlanes();
+        ZoomView(2);
+        break;
+    case kLayoutSquare:
+        if (Def.SquareTopXShift != 0 || Def.SquareTopYShift != 0 || Def.SquareTopAngle != 0)
+            Form.HalfPatternCheckBox.checked = false;
+        code = CalculateSquareToRound(quiet);
+        break;
+    case kLayoutSpiral: code = CalculateSpiralFlight(quiet); break;
+    case kLayoutPipe: code = CalculatePipeIntersection(quiet); break;
+    default: break;
+    }
+    ResetSolidView();
+    ZoomView(1);
+    return code;
+}
+
+int LayoutEngine::LayoutPrologue(int type, bool quiet) {
+    ClearStatus();
+    Drv.PdfInProgress = false;
+    SetCurrentLayer(CadDraw1, 1);
+    if (Drv.BusyFlag) return kDriverDone;
+    ClearResultLabels();
+    if (!ReadLayoutInputs()) {
+        HideResultDisplays();
+        return kDriverBadNumber;
+    }
+    Drv.CircleResolution = type == kLayoutSquare ? 4 * Def.BendsPerCorner : 40;
+    ClearViews();
+    Def.Overlap = ToIn(ReadCommittedValue(Form.Overlap)) / 2;
+    (void)quiet;
+    return -1;
+}
+
+} // namespace brevant

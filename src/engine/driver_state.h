@@ -1,0 +1,37 @@
+// Program-wide flags of the Calculate driver and application state kept between commands.
+#pragma once
+
+#include <string>
+
+namespace brevant {
+
+// Result codes of the layout drivers.
+enum DriverCode : int { kDriverDone = 0, kDriverNotEnough = 1, kDriverBadNumber = 3 };
+
+// Layout types: the items of LayoutComboBox, also the input pages.
+enum LayoutType : int { kLayoutNone = -1, kLayoutCone = 0, kLayoutSquare = 1, kLayoutSpiral = 2,
+                        kLayoutPipe = 3 };
+
+struct DriverState {
+    bool BusyFlag = false;       // the program itself writes into inputs: handlers do nothing
+    bool FormReady = false;      // set at the first activation of the main window
+    bool PdfInProgress = false;  // the full-scale pattern PDF is being produced
+    bool KeepStatusOnce = false; // the next ShowStatus leaves the status line alone
+    int CircleResolution = 40;   // points per full circle of the 3D model
+    bool ReportInProgress = false;
+    std::string ReportPath;
+};
+
+// What the application keeps besides the controls: folders, names and material data.
+struct ApplicationState {
+    std::string UserDataFolder;        // with a trailing separator
+    std::string LastDefinitionPath;    // "LayoutFile" of the settings
+    std::string CurrentDefinitionName; // stem of the last definition file
+    double MaterialMass = 0;           // pounds per cubic inch; 0 selects the default
+    std::string MaterialName;          // empty selects the default
+    char LocaleDecimalSeparator = '.';
+    std::string Version;               // the product version of this build
+    double ScreenScale = 1;
+};
+
+} // namespace brevant

@@ -1,0 +1,127 @@
+// The layout engine: the one program-wide state (definition, controls, driver flags, results,
+// the two CAD views) and the operations and handlers of the main window that work on it.
+// A host creates one; tests create as many as they like.
+#pragma once
+
+#include "caddraw/cad_draw.h"
+#include "cone/cone_state.h"
+#include "core/form_model.h"
+#include "core/host.h"
+#include "core/layout_definition.h"
+#include "core/units.h"
+#include "engine/driver_state.h"
+#include "solid/solid_model.h"
+
+#include <string>
+
+namespace brevant {
+
+class LayoutEngine {
+public:
+    explicit LayoutEngine(IHost& host);
+    LayoutEngine(const LayoutEngine&) = delete;
+    LayoutEngine& operator=(const LayoutEngine&) = delete;
+
+    IHost& Host() { return host_; }
+
+    FormModel Form;
+    LayoutDefinition Def;
+    DriverState Drv;
+    ApplicationState App;
+    TCadDraw CadDraw1; // flat shape
+    TCadDraw CadDraw2; // sheet
+    ConeState Cone;
+    SolidModel Solid;
+
+    // --- start-up and window (main window operations) ---
+    void Startup();       // creating the main window: clear inputs, tags, caption
+    void FormActivate();  // first activation sets FormReady
+    void LayoutComboBoxChange();
+    void SetLayoutTypeFromStore(int type);
+    int LayoutType() const { return Form.LayoutComboBox.itemIndex; }
+    int CurrentInputPage() const { return Form.DimTabPage; }
+    void StepBendsPerCorner(int tag); // PlusButton tag 1, SpeedButton1 tag 0
+    void MenuHelpClick();
+    std::string DefaultFileName(const std::string& extension) const;
+    std::string HelpFilePath() const;
+    void MouseUp() { Drv.BusyFlag = false; }
+
+    // --- units and number entry ---
+    UnitSystem Units() const { return UnitFromIndex(Form.UnitsComboBox.itemIndex); }
+    float ToIn(float v) const { return ToInches(v, Units()); }
+    float FromIn(float v) const { return FromInches(v, Units()); }
+    std::string FormatValue(double v) const;
+    std::string FormatInches(double inches) const { return FormatValue(FromIn(float(inches))); }
+    void UpdateUnitLabels();
+    bool ReadInputValue(Edit& edit, float& value);
+    float ReadCommittedValue(Edit& edit);
+    int EffectiveBends() const;
+    float EffectiveSegmentAngle();
+    bool ReadLayoutInputs();
+    // Adjusts TopDiameter and BottomDiameter for the material thickness and ThicknessSide.
+    void CompensateThickness();
+
+    // --- messages and dialogs ---
+    int ShowMessageDialog(const std::string& title, const std::string& body, int kind = 0);
+    void ShowNoticeDialog(const std::string& title, const std::string& body);
+    int ConfirmOverwrite();
+    std::string OpenFileDialog(const std::string& title, const std::string& description,
+                               const std::string& extensions, const std::string& initialFolder);
+    std::string SaveFileDialog(const std::string& title, const std::string& description,
+                               const std::string& extensions, bool overwritePrompt,
+                               const std::string& proposedName);
+
+    // --- the Calculate driver ---
+    void ClearStatus();
+    void ShowStatus(const std::string& text);
+    void ClearResultLabels();
+    void HideResultDisplays();
+    void ClearViews();
+    void ZoomView(int view);
+    void ShowNotEnoughDimensions();
+    void ClearLayoutInputs(int type);
+    void ClearAllInputs();
+    void CalculateMenuClick();
+    int DispatchCalculation(bool quiet);
+    // The common prologue of the layout drivers; returns -1 to go on, else the driver's code.
+    int LayoutPrologue(int type, bool quiet);
+    int CalculateCone(bool quiet);
+    int CalculateSquareToRound(bool quiet);
+    int CalculateSpiralFlight(bool quiet);
+    int CalculatePipeIntersection(bool quiet);
+    bool ReadSpiralInputs();
+    bool ReadPipeInputs();
+
+    // --- views and the 3D model, as the driver uses them ---
+    static void ClearDrawing(TCadDraw& view);  // deletes every element
+    static void ZoomDrawing(TCadDraw& view);   // extents, then zoom all
+    static void SetCurrentLayer(TCadDraw& view, int layer);
+    void RefreshBoundingBoxLabel();            // the seam display's bounding box text
+    void SizeGridPlanes();                     // grid planes of the 3D scene from B and T
+    void ResetSolidView();                     // 3D view preset 3 ("Reset View")
+
+    // --- handlers ---
+    void ConeHeightChange(Edit& edit); // commit of any input edit
+    void BendConeSpinBoxChange();
+    void SeamSpinBoxChange();
+    void ThicknessEditChange();
+    void MiddleRadioChange(RadioButton& button);
+    void ClearMenuClick();
+
+    // --- CAD saves of the views ---
+    bool SaveCadView(int view);                   // asks for the file, writes, no recalculation
+    bool SaveCadViewTo(int view, const std::string& path, bool writeUnit);
+    void MenuSaveFlatCADClick();
+    void SaveCADSheetClick();
+    void ResetViewMenuClick();
+
+    // The last I/O error of an output command ("" when none), for hosts that report it.
+    const std::string& LastIOError() const { return lastIOError_; }
+    void SetIOError(const std::string& message) { lastIOError_ = message; }
+
+private:
+    IHost& host_;
+    std::string lastIOError_;
+};
+
+} // namespace brevant
