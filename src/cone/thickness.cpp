@@ -3,6 +3,6 @@
 
 namespace brevant {
 
-void LayoutEngine::CompensateThickness() {}
+void LayoutEngine::ApplyThicknessCompensation() {}
 
 } // namespace brevant

@@ -59,7 +59,7 @@ public:
     float EffectiveSegmentAngle();
     bool ReadLayoutInputs();
     // Adjusts TopDiameter and BottomDiameter for the material thickness and ThicknessSide.
-    void CompensateThickness();
+    void ApplyThicknessCompensation();
 
     // --- messages and dialogs ---
     int ShowMessageDialog(const std::string& title, const std::string& body, int kind = 0);

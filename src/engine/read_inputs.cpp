@@ -54,7 +54,7 @@ bool LayoutEngine::ReadLayoutInputs() {
     d.BendsPerCorner = ParseInteger(f.NumberOfBendsLabel.text, 4);
     if (!length(f.ThicknessEdit, d.MaterialThickness)) return false;
     d.ThicknessSide = f.CheckedRadioTag("DimensionsFrom", kMiddle);
-    CompensateThickness();
+    ApplyThicknessCompensation();
     return true;
 }
 
