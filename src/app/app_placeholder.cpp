@@ -1,2 +1,0 @@
-// Placeholder translation unit of the desktop program's library.
-namespace brevant_app {}

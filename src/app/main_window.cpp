@@ -1,0 +1,133 @@
+// The main window: start-up, the model mirror, the minimum size, activation and shut-down.
+#include "main_window.h"
+
+#include "about_box.h"
+#include "cad_view_widget.h"
+#include "dimension_picture.h"
+#include "persistence/definition_file.h"
+#include "settings_dialog.h"
+#include "widget_factory.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+
+namespace brevant {
+
+namespace {
+
+constexpr int kSnapBelow = 400; // a side smaller than this ...
+constexpr int kSnapTo = 410;    // ... snaps to this
+
+char LocaleDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode())
+                                                          : '.';
+}
+
+} // namespace
+
+TMainForm::TMainForm(const PlatformFolders& folders, QWidget* parent)
+    : QMainWindow(parent), host_(kInitialCaption), engine_(host_), binder_(engine_.Form) {
+    setObjectName("MainForm");
+    host_.SetParentWindow(this);
+    engine_.App.LocaleDecimalSeparator = LocaleDecimalSeparator();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        engine_.App.ScreenScale = std::max(1.0, screen->devicePixelRatio());
+    engine_.App.UserDataFolder = FindUserDataFolder(folders);
+    settingsPath_ = SettingsFilePath(engine_);
+    engine_.CadDraw1.SetBackgroundColor(kColorBlack);
+    engine_.CadDraw2.SetBackgroundColor(kColorBlack);
+    engine_.Startup();
+
+    auto* central = Child<QWidget>(this);
+    auto* row = Owned<QHBoxLayout>(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    row->addWidget(BuildLeftColumn(central));
+    row->addWidget(BuildDisplays(central), 1);
+    setCentralWidget(central);
+    BuildMenus();
+    statusBar()->setFixedHeight(24);
+    statusBar()->setSizeGripEnabled(false);
+    QLabel* status = binder_.Label(statusBar(), "StatusLabel");
+    status->setStyleSheet("color: red;");
+    statusBar()->addWidget(status, 1);
+    BindHandlers();
+    setMinimumSize(200, 200);
+    resize(640, 480 + menuBar()->sizeHint().height() + 24);
+
+    about_ = Child<AboutBox>(this, engine_.App.Version);
+    settings_ = Child<SettingsDialog>(this, engine_, binder_, settingsPath_);
+    Refresh();
+    if (QWidget* first = binder_.WidgetOf("ConeTopDiameter")) first->setFocus();
+    qApp->installEventFilter(this);
+}
+
+TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
+    engine_.CadDraw1.OnInvalidate = nullptr;
+    engine_.CadDraw2.OnInvalidate = nullptr;
+}
+
+void TMainForm::Run(const std::function<void()>& operation) {
+    operation();
+    Refresh();
+}
+
+void TMainForm::Refresh() {
+    binder_.Push();
+    const FormModel& f = engine_.Form;
+    setWindowTitle(QString::fromStdString(f.Caption));
+    if (dimTabs_->currentIndex() != f.DimTabPage) dimTabs_->setCurrentIndex(f.DimTabPage);
+    if (displayTabs_->currentIndex() != f.DisplayTab) displayTabs_->setCurrentIndex(f.DisplayTab);
+    dimImage_->SetPicture(f.DimImage);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const int w = width() < kSnapBelow ? kSnapTo : width();
+    const int h = height() < kSnapBelow ? kSnapTo : height();
+    if (w != width() || h != height()) resize(w, h);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated_) {
+        activated_ = true;
+        Run([this] { engine_.FormActivate(); });
+    }
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // A mouse release anywhere in the main window ends the program's own writing.
+    if (event->type() == QEvent::MouseButtonRelease && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+        engine_.MouseUp();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    ShutDown();
+    event->accept();
+}
+
+void TMainForm::ReportIOError(bool ok) {
+    if (ok || engine_.LastIOError().empty()) return;
+    QMessageBox::warning(this, windowTitle(), QString::fromStdString(engine_.LastIOError()));
+}
+
+void TMainForm::ShutDown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    ReportIOError(SaveSettings(engine_, settingsPath_));
+    if (!engine_.App.LastDefinitionPath.empty())
+        ReportIOError(SaveDefinition(engine_, engine_.App.LastDefinitionPath));
+}
+
+} // namespace brevant

@@ -1,0 +1,96 @@
+// TMainForm: the desktop program's main window. It owns the engine and its host, creates one
+// widget per control of the form model, mirrors the model after every engine call and sends
+// commands, commits and clicks to the engine's handlers.
+#pragma once
+
+#include "engine/layout_engine.h"
+#include "form_binder.h"
+#include "persistence/settings_file.h"
+#include "qt_host.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <string>
+
+class QAction;
+class QTabWidget;
+class QWidget;
+class QGridLayout;
+
+namespace brevant {
+
+class AboutBox;
+class CadViewWidget;
+class DimensionPicture;
+class SettingsDialog;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // folders: where the user's documents and data live (the user data folder is found there).
+    explicit TMainForm(const PlatformFolders& folders, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    LayoutEngine& Engine() { return engine_; }
+    QtHost& Host() { return host_; }
+    FormBinder& Binder() { return binder_; }
+    SettingsDialog& Settings() { return *settings_; }
+    AboutBox& About() { return *about_; }
+    CadViewWidget& FlatView() { return *flatView_; }
+    CadViewWidget& SheetView() { return *sheetView_; }
+    QTabWidget& DisplayTabs() { return *displayTabs_; }
+    const std::string& SettingsPath() const { return settingsPath_; }
+
+    // Runs an engine operation, then mirrors the model into the window.
+    void Run(const std::function<void()>& operation);
+    // Mirrors the whole model: controls, caption, pages, picture.
+    void Refresh();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building the window (main_window_inputs.cpp, main_window_displays.cpp).
+    QWidget* BuildLeftColumn(QWidget* parent);
+    QWidget* BuildInputPage(QWidget* parent, const char* name, const char* hint,
+                            const char* button, QWidget*& column, QGridLayout*& grid);
+    void BuildConePage(QTabWidget* pages);
+    void BuildSquarePage(QTabWidget* pages);
+    void BuildSpiralPage(QTabWidget* pages);
+    void BuildPipePage(QTabWidget* pages);
+    QWidget* BuildDisplays(QWidget* parent);
+    QWidget* BuildFlatShapeTab(QWidget* parent);
+    QWidget* BuildSheetTab(QWidget* parent);
+    void BuildRegularData(QWidget* parent);
+    void BuildBendAndSeam(QWidget* parent);
+    void BuildSheetData(QWidget* parent);
+    void BuildThicknessAndCuts(QWidget* parent);
+    // Menus and commands (main_window_commands.cpp).
+    void BuildMenus();
+    QAction* Command(QMenu* menu, const char* name, const char* text,
+                     const std::function<void()>& operation, const QKeySequence& key = {});
+    void BindHandlers();
+    void SettingsItemClick();
+    void ShutDown();
+    void ReportIOError(bool ok);
+
+    QtHost host_;
+    LayoutEngine engine_;
+    FormBinder binder_;
+    std::string settingsPath_;
+    QTabWidget* dimTabs_ = nullptr;
+    QTabWidget* displayTabs_ = nullptr;
+    DimensionPicture* dimImage_ = nullptr;
+    CadViewWidget* flatView_ = nullptr;
+    CadViewWidget* sheetView_ = nullptr;
+    AboutBox* about_ = nullptr;
+    SettingsDialog* settings_ = nullptr;
+    bool activated_ = false;
+    bool shutDown_ = false;
+};
+
+} // namespace brevant

@@ -1,0 +1,93 @@
+// The main window's menus and the handlers bound to its controls.
+#include "main_window.h"
+
+#include "about_box.h"
+#include "persistence/definition_file.h"
+#include "settings_dialog.h"
+#include "widget_factory.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace brevant {
+
+QAction* TMainForm::Command(QMenu* menu, const char* name, const char* text,
+                            const std::function<void()>& operation, const QKeySequence& key) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    if (!key.isEmpty()) action->setShortcut(key);
+    if (operation)
+        connect(action, &QAction::triggered, this, [this, operation] { Run(operation); });
+    else
+        action->setEnabled(false); // offered later; present so the menu keeps its shape
+    return action;
+}
+
+void TMainForm::BuildMenus() {
+    LayoutEngine& e = engine_;
+    QMenu* file = menuBar()->addMenu("File");
+    Command(file, "MenuSaveDefinition", "Save Definition", [&e] { MenuSaveDefinitionClick(e); },
+            QKeySequence(Qt::CTRL | Qt::Key_S));
+    Command(file, "MenuLoadDefinition", "Load Definition", [&e] { MenuLoadDefinitionClick(e); },
+            QKeySequence(Qt::CTRL | Qt::Key_O));
+    Command(file, "MenuSave3DCAD", "Save 3D CAD", nullptr);
+    Command(file, "MenuPrintToPDF", "Save Flat Pattern PDF", nullptr);
+    Command(file, "MenuSaveFlatCAD", "Save Flat Pattern CAD", [&e] { e.MenuSaveFlatCADClick(); });
+    Command(file, "MenuPrintCover", "Print Data Sheet", nullptr);
+    Command(file, "MenuDimensionFile", "Dimension File", [&e] { e.MenuDimensionFileClick(); });
+    Command(file, "SettingsItem", "Settings", [this] { SettingsItemClick(); });
+    file->addSeparator();
+    Command(file, "MenuExit", "Exit", [this] { close(); });
+
+    QMenu* view = menuBar()->addMenu("View");
+    Command(view, "CalculateMenu", "Calculate", [&e] { e.CalculateMenuClick(); },
+            QKeySequence(Qt::Key_F2));
+    Command(view, "ResetViewMenu", "Reset View", [&e] { e.ResetViewMenuClick(); },
+            QKeySequence(Qt::Key_F3));
+    Command(view, "TopViewMenu", "Top View", nullptr);
+    Command(view, "FrontViewMenu", "Front View", nullptr);
+    Command(view, "ClearMenu", "Clear Data", [&e] { e.ClearMenuClick(); });
+
+    QMenu* help = menuBar()->addMenu("Help");
+    Command(help, "MenuHelp", "Index", [&e] { e.MenuHelpClick(); });
+    Command(help, "MenuAbout", "About", [this] { about_->exec(); });
+}
+
+void TMainForm::BindHandlers() {
+    LayoutEngine& e = engine_;
+    FormModel& f = e.Form;
+    // The edits of the four input pages commit through the one handler; it tells them apart
+    // by their input tags.
+    const char* inputs[] = {"ConeTopDiameter",  "ConeBottomDiameter", "ConeHeight",
+                            "SideAngle",        "SideLength",         "ConeTopXShift",
+                            "ConeTopAngle",     "BottomAngle",        "TopEllipseWidth",
+                            "BottomEllipseWidth", "SquareTopDiameter", "SquareWidth",
+                            "SquareLength",     "SquareHeight",       "SquareTopXShift",
+                            "SquareTopYShift",  "SquareTopAngle",     "SpiralODEdit",
+                            "SpiralIDEdit",     "SpiralPitchEdit",    "BigPipeDiaEdit",
+                            "SmallPipeDiaEdit", "PipeOffsetEdit"};
+    for (const char* name : inputs) {
+        Edit* edit = f.FindEdit(name);
+        binder_.OnChange(name, [&e, edit] { e.ConeHeightChange(*edit); });
+    }
+    binder_.OnChange("ThicknessEdit", [&e] { e.ThicknessEditChange(); });
+    binder_.OnChange("SeamSpinBox", [&e] { e.SeamSpinBoxChange(); });
+    binder_.OnChange("BendConeSpinBox", [&e] { e.BendConeSpinBoxChange(); });
+    binder_.OnChange("LayoutComboBox", [&e] { e.LayoutComboBoxChange(); });
+    for (const char* name : {"OutsideRadio", "MiddleRadio", "InsideRadio"}) {
+        RadioButton* r = f.FindRadio(name);
+        binder_.OnChange(name, [&e, r] { e.MiddleRadioChange(*r); });
+    }
+    binder_.AfterChange([this] { Refresh(); });
+}
+
+void TMainForm::SettingsItemClick() {
+    engine_.ClearStatus();
+    const SettingsSnapshot before = BeginSettingsCommand(engine_);
+    Refresh();
+    settings_->exec();
+    EndSettingsCommand(engine_, before);
+}
+
+} // namespace brevant

@@ -1,0 +1,168 @@
+// Painting the engine's primitives with QPainter.
+#include "painter_canvas.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+#include <QPolygonF>
+
+namespace brevant {
+
+namespace {
+
+QColor ColorOf(TColor argb) { return QColor::fromRgba(argb); }
+
+QPolygonF PolygonOf(const std::vector<TPixelPoint>& points) {
+    QPolygonF poly;
+    poly.reserve(static_cast<qsizetype>(points.size()));
+    for (const auto& p : points) poly << QPointF(p.x, p.y);
+    return poly;
+}
+
+} // namespace
+
+void PainterCanvas::SetStrokeColor(TColor color) { stroke_ = ColorOf(color); }
+void PainterCanvas::SetStrokeWidth(double width) { width_ = width; }
+void PainterCanvas::SetFillColor(TColor color) { fill_ = ColorOf(color); }
+
+void PainterCanvas::SetDash(TDashStyle dash) {
+    switch (dash) {
+    case TDashStyle::Dot: dash_ = Qt::DotLine; break;
+    case TDashStyle::DashDot: dash_ = Qt::DashDotLine; break;
+    case TDashStyle::DashDotDot: dash_ = Qt::DashDotDotLine; break;
+    default: dash_ = Qt::SolidLine; break;
+    }
+}
+
+QPainter* PainterCanvas::Stroking() {
+    QPainter* p = Painter();
+    if (!p) return nullptr;
+    QPen pen(stroke_, width_ > 0 ? width_ : 1, dash_, Qt::FlatCap, Qt::MiterJoin);
+    p->setPen(pen);
+    p->setBrush(Qt::NoBrush);
+    return p;
+}
+
+QPainter* PainterCanvas::Filling() {
+    QPainter* p = Painter();
+    if (!p) return nullptr;
+    p->setPen(Qt::NoPen);
+    p->setBrush(fill_);
+    return p;
+}
+
+void PainterCanvas::DrawLine(double x1, double y1, double x2, double y2) {
+    if (QPainter* p = Stroking()) p->drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void PainterCanvas::DrawPolyline(const std::vector<TPixelPoint>& points) {
+    if (points.size() < 2) return;
+    if (QPainter* p = Stroking()) p->drawPolyline(PolygonOf(points));
+}
+
+void PainterCanvas::DrawArc(double cx, double cy, double radius, double startAngle,
+                            double sweep) {
+    QPainter* p = Stroking();
+    if (!p || radius <= 0) return;
+    // The engine measures clockwise on the screen; Qt measures counter-clockwise.
+    const QRectF box(cx - radius, cy - radius, 2 * radius, 2 * radius);
+    QPainterPath path;
+    path.arcMoveTo(box, -startAngle);
+    path.arcTo(box, -startAngle, -sweep);
+    p->drawPath(path);
+}
+
+void PainterCanvas::DrawEllipse(double left, double top, double width, double height,
+                                bool filled) {
+    QPainter* p = filled ? Filling() : Stroking();
+    if (p) p->drawEllipse(QRectF(left, top, width, height));
+}
+
+void PainterCanvas::DrawRectangle(double left, double top, double width, double height,
+                                  bool filled) {
+    QPainter* p = filled ? Filling() : Stroking();
+    if (p) p->drawRect(QRectF(left, top, width, height));
+}
+
+void PainterCanvas::DrawPolygon(const std::vector<TPixelPoint>& points, bool filled) {
+    QPainter* p = filled ? Filling() : Stroking();
+    if (p && !points.empty()) p->drawPolygon(PolygonOf(points));
+}
+
+TTextSize PainterCanvas::MeasureText(const std::string& text) {
+    QPainter* p = Painter();
+    const QFontMetricsF m = p ? QFontMetricsF(font_, p->device()) : QFontMetricsF(font_);
+    const QRectF r = m.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop,
+                                    QString::fromStdString(text));
+    return {r.width(), r.height()};
+}
+
+void PainterCanvas::FillText(double left, double top, double width, double height,
+                             const std::string& text, TColor color) {
+    QPainter* p = Painter();
+    if (!p) return;
+    p->setFont(font_);
+    p->setPen(ColorOf(color));
+    p->drawText(QRectF(left, top, width, height), Qt::AlignLeft | Qt::AlignTop,
+                QString::fromStdString(text));
+}
+
+bool PainterCanvas::DrawImage(const TRasterImage& image, double left, double top, double width,
+                              double height) {
+    QPainter* p = Painter();
+    if (!p || image.width <= 0 || image.height <= 0) return false;
+    const QImage source(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
+                        image.height, image.width * 4, QImage::Format_ARGB32);
+    p->drawImage(QRectF(left, top, width, height), source);
+    return true;
+}
+
+// ---- ImageCanvas ----------------------------------------------------------------------
+
+void ImageCanvas::End() {
+    if (painter_) painter_->end();
+    painter_.reset();
+}
+
+QPainter* ImageCanvas::Painter() {
+    if (image_.isNull()) return nullptr;
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, true);
+        painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return painter_.get();
+}
+
+void ImageCanvas::Resize(int width, int height) {
+    End();
+    const int w = std::max(1, width), h = std::max(1, height);
+    image_ = QImage(static_cast<int>(w * ratio_), static_cast<int>(h * ratio_),
+                    QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(ratio_);
+    image_.fill(Qt::black);
+}
+
+void ImageCanvas::Clear(TColor color) {
+    End();
+    if (!image_.isNull()) image_.fill(QColor::fromRgba(color));
+}
+
+const QImage& ImageCanvas::Image() {
+    End();
+    return image_;
+}
+
+bool ImageCanvas::ReadPixels(TRasterImage& image) const {
+    if (image_.isNull()) return false;
+    const QImage argb = image_.convertToFormat(QImage::Format_ARGB32);
+    image.width = argb.width();
+    image.height = argb.height();
+    image.pixels.resize(static_cast<size_t>(image.width) * static_cast<size_t>(image.height));
+    for (int y = 0; y < image.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(argb.constScanLine(y));
+        std::copy(row, row + image.width, image.pixels.begin() + y * image.width);
+    }
+    return true;
+}
+
+} // namespace brevant

@@ -1,0 +1,11 @@
+// The user's folders as Qt knows them on this system.
+#pragma once
+
+#include "persistence/settings_file.h"
+
+namespace brevant {
+
+// The documents folder and the per-user data folder from QStandardPaths.
+PlatformFolders StandardPlatformFolders();
+
+} // namespace brevant

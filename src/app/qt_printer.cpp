@@ -1,0 +1,59 @@
+// The printer adapter over QPrinter and QPrintDialog.
+#include "qt_printer.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace brevant {
+
+QtPrinter::QtPrinter(QPrinter& printer) : printer_(printer) {}
+
+QtPrinter::~QtPrinter() {
+    if (painter_) EndDoc();
+}
+
+double QtPrinter::PageWidth() const {
+    return printer_.pageLayout().paintRectPixels(printer_.resolution()).width();
+}
+
+double QtPrinter::PageHeight() const {
+    return printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
+}
+
+bool QtPrinter::BeginDoc(const std::string& title) {
+    if (painter_) return true;
+    printer_.setDocName(QString::fromStdString(title));
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(&printer_)) return false;
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter_ = std::move(painter);
+    return true;
+}
+
+void QtPrinter::EndDoc() {
+    if (!painter_) return;
+    painter_->end();
+    painter_.reset();
+}
+
+void QtPrinter::AbortDoc() {
+    if (!painter_) return;
+    printer_.abort();
+    painter_->end();
+    painter_.reset();
+}
+
+void QtPrinter::NewPage() { printer_.newPage(); }
+
+void QtPrinter::SetFont(const std::string& family, double size) {
+    QFont font(QString::fromStdString(family));
+    font.setPointSizeF(size);
+    canvas_.SetFont(font);
+}
+
+bool QtPrinter::AskPrinter(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace brevant

@@ -1,0 +1,91 @@
+// The settings dialog's controls and its OK button.
+#include "settings_dialog.h"
+
+#include "engine/layout_engine.h"
+#include "form_binder.h"
+#include "persistence/settings_file.h"
+#include "widget_factory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace brevant {
+
+namespace {
+
+QLabel* Named(QWidget* parent, const char* name, const char* text) {
+    auto* l = Child<QLabel>(parent, text);
+    l->setObjectName(name);
+    return l;
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(LayoutEngine& engine, FormBinder& binder, std::string settingsPath,
+                               QWidget* parent)
+    : QDialog(parent), engine_(engine), settingsPath_(std::move(settingsPath)) {
+    setObjectName("SettingsForm");
+    setWindowTitle("Settings");
+    setFixedSize(282, 535);
+    setModal(true);
+    Build(binder);
+    SettingsFormCreate(engine_, settingsPath_);
+    binder.Push();
+}
+
+void SettingsDialog::Build(FormBinder& b) {
+    auto* v = Owned<QVBoxLayout>(this);
+    v->setContentsMargins(14, 10, 14, 10);
+    QLabel* intro = Named(this, "Label1", "Printing at 1:1 scale requires a Unit System");
+    intro->setWordWrap(true);
+    v->addWidget(intro);
+    v->addWidget(Named(this, "Label32", "Units:"));
+    v->addWidget(b.Combo(this, "UnitsComboBox"));
+    v->addWidget(Named(this, "Label2", "PDF Page Size:"));
+    v->addWidget(b.Combo(this, "PDFCombo"));
+    v->addWidget(Named(this, "Label6", "Line Thickness:"));
+    auto* lines = Child<QWidget>(this);
+    auto* lh = Owned<QHBoxLayout>(lines);
+    lh->setContentsMargins(0, 0, 0, 0);
+    for (const char* name : {"LineThin", "LineMedium", "LineThick"}) lh->addWidget(b.Radio(lines, name));
+    v->addWidget(lines);
+    v->addWidget(Named(this, "Label5", "Orientation:"));
+    auto* orient = Child<QWidget>(this);
+    auto* oh = Owned<QHBoxLayout>(orient);
+    oh->setContentsMargins(0, 0, 0, 0);
+    for (const char* name : {"PortraitRadio", "LandscapeRadio"}) oh->addWidget(b.Radio(orient, name));
+    v->addWidget(orient);
+    for (const char* name : {"LoadLastFileCheckBox", "ConeBendLinesCheckBox", "SeamLineCheckBox",
+                             "SideCutsCheckBox", "ThicknessCheckBox"})
+        v->addWidget(b.CheckBox(this, name));
+    auto* ok = Child<QPushButton>(this, "OK");
+    ok->setObjectName("Button1");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { OkClick(); });
+    v->addWidget(ok, 0, Qt::AlignHCenter);
+    auto* scale = Child<QWidget>(this);
+    auto* sh = Owned<QHBoxLayout>(scale);
+    sh->setContentsMargins(0, 0, 0, 0);
+    sh->addWidget(Child<QLabel>(scale, "Screen Scale:"));
+    sh->addWidget(b.Label(scale, "SettingsLabel7", "Label7"), 1);
+    v->addWidget(scale);
+    v->addWidget(Named(this, "Label3", "User Data Path:"));
+    QLabel* path = b.Label(this, "SettingsLabel4", "Label4");
+    path->setWordWrap(true);
+    path->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    v->addWidget(path);
+    v->addStretch(1);
+}
+
+void SettingsDialog::OkClick() {
+    SettingsOkClick(engine_, settingsPath_);
+    accept();
+}
+
+} // namespace brevant
