@@ -120,6 +120,8 @@ public:
     void MenuSaveFlatCADClick();
     void SaveCADSheetClick();
     void ResetViewMenuClick();
+    // "Dimension File": the text report of the pattern's coordinates.
+    void MenuDimensionFileClick();
 
     // The last I/O error of an output command ("" when none), for hosts that report it.
     const std::string& LastIOError() const { return lastIOError_; }
