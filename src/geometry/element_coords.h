@@ -3,6 +3,7 @@
 
 #include "geometry/types.h"
 
+#include <array>
 #include <span>
 
 namespace brevant {
@@ -13,6 +14,9 @@ using ElementCoords = std::span<const double, 6>;
 // Coordinates kept in a 1-based array (index 0 unused).
 inline ElementCoords CoordsFrom1Based(const double (&Coord)[7]) {
     return ElementCoords(Coord + 1, 6);
+}
+inline ElementCoords CoordsFrom1Based(const std::array<double, 7>& Coord) {
+    return ElementCoords(Coord.data() + 1, 6);
 }
 
 // Coordinates 1, 2, 3 as a point.

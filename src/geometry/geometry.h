@@ -1,5 +1,7 @@
 // All geometry routines in one include. The drawing copies live in namespace draw; call them
 // qualified (draw::GetAngle), since a record argument also brings the calculator versions.
+// Only the routines that differ have a drawing copy; Distance, FixAngle, GetArcAngle,
+// MidPoint, Line2Points and Point2Lines serve both.
 #pragma once
 
 #include "geometry/angles.h"

@@ -13,6 +13,8 @@ TEST(ElementCoords, AdaptersReadCoordinatesOneToSix) {
     EXPECT_EQ(PointFromCoords(coords), (TDPoint{1, 2, 3}));
     EXPECT_EQ(LineFromCoords(coords), (TDLine{{1, 2, 3}, {4, 5, 6}}));
     EXPECT_EQ(ArcFromCoords(coords), (TDArc{{1, 2, 3}, 4, 5, 6}));
+    const std::array<double, 7> a = {99, 1, 2, 3, 4, 5, 6};
+    EXPECT_EQ(ArcFromCoords(CoordsFrom1Based(a)), (TDArc{{1, 2, 3}, 4, 5, 6}));
 }
 
 TEST(ElementCoords, ArcElementEndPointsAndMidpoint) {
