@@ -41,7 +41,7 @@ ReadOutcome ReadTextFile(const std::string& path, std::size_t maxBytes, std::str
         return ReadOutcome::Failed;
     }
     if (st.type() != fs::file_type::regular) {
-        error = "not a regular file";
+        error = st.type() == fs::file_type::directory ? "it is a folder" : "not a regular file";
         return ReadOutcome::Failed;
     }
     errno = 0;
