@@ -115,6 +115,7 @@ int LayoutEngine::DispatchCalculation(bool quiet) {
     }
     ResetSolidView();
     ZoomView(1);
+    Drv.LastDriverCode = code;
     return code;
 }
 

@@ -18,6 +18,7 @@ struct DriverState {
     bool PdfInProgress = false;  // the full-scale pattern PDF is being produced
     bool KeepStatusOnce = false; // the next ShowStatus leaves the status line alone
     int CircleResolution = 40;   // points per full circle of the 3D model
+    int LastDriverCode = 0;      // the code of the last DispatchCalculation
     bool ReportInProgress = false;
     std::string ReportPath;
 };

@@ -81,4 +81,29 @@ void LayoutEngine::MiddleRadioChange(RadioButton& button) {
 
 void LayoutEngine::ClearMenuClick() { ClearLayoutInputs(LayoutType()); }
 
+bool LayoutEngine::IsInputPageEdit(const Edit& e) const {
+    const auto& f = Form;
+    for (const Edit* p :
+         {&f.ConeTopDiameter, &f.ConeBottomDiameter, &f.ConeHeight, &f.SideAngle, &f.SideLength,
+          &f.ConeTopXShift, &f.ConeTopAngle, &f.BottomAngle, &f.TopEllipseWidth,
+          &f.BottomEllipseWidth, &f.SquareTopDiameter, &f.SquareWidth, &f.SquareLength,
+          &f.SquareHeight, &f.SquareTopXShift, &f.SquareTopYShift, &f.SquareTopAngle,
+          &f.SpiralODEdit, &f.SpiralIDEdit, &f.SpiralPitchEdit, &f.BigPipeDiaEdit,
+          &f.SmallPipeDiaEdit, &f.PipeOffsetEdit})
+        if (p == &e) return true;
+    return false;
+}
+
+void LayoutEngine::EditCommitted(Edit& edit) {
+    if (&edit == &Form.ThicknessEdit)
+        ThicknessEditChange();
+    else if (IsInputPageEdit(edit))
+        ConeHeightChange(edit);
+}
+
+void LayoutEngine::SpinBoxChanged(SpinBox& spin) {
+    if (&spin == &Form.SeamSpinBox) SeamSpinBoxChange();
+    if (&spin == &Form.BendConeSpinBox) BendConeSpinBoxChange();
+}
+
 } // namespace brevant

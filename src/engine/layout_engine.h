@@ -107,6 +107,12 @@ public:
     void ThicknessEditChange();
     void MiddleRadioChange(RadioButton& button);
     void ClearMenuClick();
+    // What the window does when the user commits an edit or changes a spin box: runs the
+    // control's change handler (none for the result panels' edits other than ThicknessEdit).
+    void EditCommitted(Edit& edit);
+    void SpinBoxChanged(SpinBox& spin);
+    // Whether an edit belongs to one of the four input pages.
+    bool IsInputPageEdit(const Edit& edit) const;
 
     // --- CAD saves of the views ---
     bool SaveCadView(int view);                   // asks for the file, writes, no recalculation
@@ -114,6 +120,8 @@ public:
     void MenuSaveFlatCADClick();
     void SaveCADSheetClick();
     void ResetViewMenuClick();
+    // "Dimension File": the text report of the pattern's coordinates.
+    void MenuDimensionFileClick();
 
     // The last I/O error of an output command ("" when none), for hosts that report it.
     const std::string& LastIOError() const { return lastIOError_; }

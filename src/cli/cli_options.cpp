@@ -1,0 +1,75 @@
+// Parses the command line of brevant-cli with CLI11.
+#include "cli/cli_options.h"
+
+#include "core/version.h"
+
+#include <CLI/CLI.hpp>
+
+#include <map>
+
+namespace brevant::cli {
+
+namespace {
+const std::map<std::string, int> kTypes = {{"cone", 0}, {"square", 1}, {"spiral", 2}, {"pipe", 3}};
+const std::map<std::string, int> kUnits = {{"in", 0}, {"cm", 1}, {"mm", 2}};
+
+// The output commands in the order they run.
+const char* const kOutputCommands[] = {"save-definition", "flat-cad", "sheet-cad", "report"};
+} // namespace
+
+ParseOutcome ParseCommandLine(int argc, char** argv) {
+    CLI::App app{"brevant-cli: develops a sheet-metal part from a definition file and inputs, "
+                 "then writes the requested outputs.",
+                 "brevant-cli"};
+    app.set_version_flag("--version", std::string("brevant-cli ") + kProductVersion);
+    Options o;
+    std::string type = "cone", units = "in", decimal = ".";
+    std::vector<std::string> sets;
+    std::map<std::string, std::string> files;
+    app.add_option("DEFINITION", o.definitionFile, "definition file (.layout) to load");
+    app.add_option("--settings", o.settingsFile, "settings file to load (default: built-in)");
+    app.add_option("--type", type, "layout type: cone, square, spiral or pipe")
+        ->check(CLI::IsMember({"cone", "square", "spiral", "pipe"}));
+    app.add_option("--units", units, "unit system: in, cm or mm")
+        ->check(CLI::IsMember({"in", "cm", "mm"}));
+    app.add_option("--set", sets, "KEY=VALUE: put VALUE into the input or setting KEY")
+        ->allow_extra_args(false);
+    app.add_option("--decimal", decimal, "the locale's decimal separator: . or ,")
+        ->check(CLI::IsMember({".", ","}));
+    for (const char* c : kOutputCommands)
+        app.add_option(std::string("--") + c, files[c], std::string("run ") + c + " into FILE");
+    app.add_flag("--json", o.json, "print the window's state as one JSON object");
+
+    ParseOutcome out;
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        out.info = app.help();
+        out.exitNow = true;
+        return out;
+    } catch (const CLI::CallForVersion& e) {
+        out.info = std::string("brevant-cli ") + kProductVersion + "\n";
+        out.exitNow = true;
+        return out;
+    } catch (const CLI::ParseError& e) {
+        out.error = e.what();
+        return out;
+    }
+    o.layoutType = kTypes.at(type);
+    o.units = kUnits.at(units);
+    o.decimalSeparator = decimal[0];
+    for (const std::string& s : sets) {
+        const auto eq = s.find('=');
+        if (eq == std::string::npos || eq == 0) {
+            out.error = "--set needs KEY=VALUE, got: " + s;
+            return out;
+        }
+        o.sets.emplace_back(s.substr(0, eq), s.substr(eq + 1));
+    }
+    for (const char* c : kOutputCommands)
+        if (!files[c].empty()) o.outputs.push_back({c, files[c]});
+    out.options = std::move(o);
+    return out;
+}
+
+} // namespace brevant::cli

@@ -1,0 +1,37 @@
+// The command line of brevant-cli.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace brevant::cli {
+
+struct OutputRequest {
+    std::string command; // "save-definition", "flat-cad", "sheet-cad", "report"
+    std::string file;
+};
+
+struct Options {
+    std::string settingsFile;
+    int layoutType = 0;
+    int units = 0;
+    std::string definitionFile;
+    std::vector<std::pair<std::string, std::string>> sets; // KEY=VALUE in order
+    char decimalSeparator = '.';
+    std::vector<OutputRequest> outputs; // in the order the commands run
+    bool json = false;
+};
+
+// Parses argv. On a usage error returns nothing with the message in error; help and version
+// texts come back in info with exitNow set.
+struct ParseOutcome {
+    std::optional<Options> options;
+    std::string error;
+    std::string info;
+    bool exitNow = false;
+};
+ParseOutcome ParseCommandLine(int argc, char** argv);
+
+} // namespace brevant::cli

@@ -1,0 +1,17 @@
+// The layout state and the drawings as JSON, lengths in inches and angles in degrees.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+namespace brevant {
+class LayoutEngine;
+class TCadDraw;
+} // namespace brevant
+
+namespace brevant::cli {
+
+nlohmann::json Results(const LayoutEngine& engine);
+// Count of undeleted elements, count per layer and the extents.
+nlohmann::json Drawing(const TCadDraw& view);
+
+} // namespace brevant::cli
