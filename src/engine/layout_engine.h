@@ -119,6 +119,8 @@ public:
     bool SaveCadViewTo(int view, const std::string& path, bool writeUnit);
     void MenuSaveFlatCADClick();
     void SaveCADSheetClick();
+    // Develops the oblique cone or cylinder again into CadDraw1 at the current resolution.
+    void RedrawObliquePatternForSave();
     void ResetViewMenuClick();
     // "Dimension File": the text report of the pattern's coordinates.
     void MenuDimensionFileClick();

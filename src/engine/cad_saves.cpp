@@ -1,0 +1,99 @@
+// Saving a CAD view (the flat pattern or the sheet) as DXF, CDL or IGES in the display unit.
+#include "core/string_util.h"
+#include "engine/layout_engine.h"
+
+namespace brevant {
+
+namespace {
+
+inline constexpr const char* kCadExtensions = "dxf,cdl,igs";
+inline constexpr int kCadCdl = 1;
+inline constexpr int kCadDxf = 2;
+inline constexpr int kCadIges = 3;
+
+// The file type by the upper-cased extension; anything unknown is DXF.
+int CadTypeOfPath(const std::string& path) {
+    const std::string ext = ToUpperAscii(ExtensionOf(path));
+    if (ext == ".CDL") return kCadCdl;
+    if (ext == ".IGS" || ext == ".IGES") return kCadIges;
+    return kCadDxf;
+}
+
+// Converts the saved layers' geometry from inches to the display unit; texts stay.
+void ConvertToDisplayUnit(TCadDraw& view, int which, UnitSystem units) {
+    TElements& list = view.Elements();
+    for (int i = 0; i < list.Count(); ++i) {
+        TElement& el = list[i];
+        const bool layerSaved = which == 1 ? ((el.Layer >= 1 && el.Layer <= 4) || el.Layer == 8)
+                                           : (el.Layer == 1 || el.Layer == 2);
+        if (!layerSaved) continue;
+        auto conv = [&](int index) {
+            el.SetCoord(index, FromInches(static_cast<float>(el.Coord(index)), units));
+        };
+        if (el.Etype == kElementPoint && which == 1) {
+            for (int k = 1; k <= 3; ++k) conv(k);
+        } else if (el.Etype == kElementLine) {
+            for (int k = 1; k <= 6; ++k) conv(k);
+        } else if (el.Etype == kElementArc) {
+            for (int k = 1; k <= 4; ++k) conv(k);
+        }
+    }
+}
+
+} // namespace
+
+bool LayoutEngine::SaveCadViewTo(int which, const std::string& path, bool writeUnit) {
+    TCadDraw& view = which == 1 ? CadDraw1 : CadDraw2;
+    const int type = CadTypeOfPath(path);
+    if (type == kCadIges && writeUnit) view.CadSettings().number_unit = Units();
+    ConvertToDisplayUnit(view, which, Units());
+    view.SetCadType(type);
+    const int firstHidden = which == 1 ? 5 : 5, lastHidden = which == 1 ? 7 : 8;
+    for (int layer = firstHidden; layer <= lastHidden; ++layer) view.SetLayerVisible(layer, false);
+    const bool ok = view.SaveToFile(path);
+    for (int layer = 5; layer <= 8; ++layer) view.SetLayerVisible(layer, true);
+    if (!ok) {
+        SetIOError(view.LastError());
+        ShowMessageDialog(view.LastError(), path);
+    }
+    return ok;
+}
+
+bool LayoutEngine::SaveCadView(int which) {
+    ClearStatus();
+    const std::string path =
+        SaveFileDialog("Save 2D CAD", "CAD", kCadExtensions, false, DefaultFileName(""));
+    if (path.empty()) return false;
+    return SaveCadViewTo(which, path, true);
+}
+
+void LayoutEngine::SaveCADSheetClick() {
+    SaveCadView(2);
+    DispatchCalculation(false);
+}
+
+void LayoutEngine::MenuSaveFlatCADClick() {
+    ClearStatus();
+    const bool oblique = Def.TopShift != 0 || Def.TopAngle != 0 || Def.BottomAngle != 0;
+    if (LayoutType() != kLayoutCone || !oblique) {
+        SaveCadView(1);
+    } else {
+        // The oblique pattern is written from a finer development (150 divisions).
+        const std::string path =
+            SaveFileDialog("Save Flat CAD", "2D Cad", kCadExtensions, false, DefaultFileName(""));
+        if (!path.empty()) {
+            Drv.CircleResolution = 150;
+            RedrawObliquePatternForSave();
+            Drv.CircleResolution = 40;
+            CadDraw1.SetDrawColor(0xFF00FF00);
+            CadDraw1.ClearGroup();
+            SaveCadViewTo(1, path, false);
+            ClearDrawing(CadDraw1);
+            Form.RegularDataDisplay.visible = false;
+            CalculateMenuClick();
+        }
+    }
+    DispatchCalculation(false);
+}
+
+} // namespace brevant
