@@ -1,0 +1,87 @@
+// Printing the drawing (points, lines and arcs at a page scale) or the view's bitmap.
+#include "caddraw/element_painter.h"
+
+#include <cmath>
+
+namespace brevant {
+
+namespace {
+
+constexpr const char* kPrintFont = "ARIAL";
+constexpr double kPrintFontSize = 10;
+
+} // namespace
+
+int TCadDraw::PrintCad(IPrinter& printer, TPixelPoint StartPoint, double scale) {
+    TSettings& s = settings_;
+    const int w = painter_detail::Win(s);
+    const double pageWidth = printer.PageWidth();
+    double t = pageWidth / (width_ > 0 ? width_ : W());
+    if (scale > 0) t *= scale;
+    const bool ownJob = StartPoint.x + StartPoint.y <= 0;
+    if (ownJob && !printer.BeginDoc(s.cdl_filename)) {
+        lastError_ = "The printer did not start the job \"" + s.cdl_filename + "\"";
+        return static_cast<int>(std::trunc(StartPoint.y));
+    }
+    const double xs = s.xscale[w], ys = s.yscale[w];
+    const float xo = s.x_plot_origin[w], yo = s.y_plot_origin[w];
+    s.xscale[w] = xs * t;
+    s.yscale[w] = ys * t;
+    s.x_plot_origin[w] = static_cast<float>(StartPoint.x + std::nearbyint(t * xo));
+    s.y_plot_origin[w] = static_cast<float>(StartPoint.y + std::nearbyint(t * yo));
+    printer.Canvas().SetStrokeColor(painter_detail::kBlack);
+    printer.Canvas().SetStrokeWidth(std::nearbyint(pageWidth / 8) * 0.005);
+    printer.SetFont(kPrintFont, kPrintFontSize);
+    printer_ = &printer;
+    s.print_on = true;
+    ComputeCoefficients();
+    {
+        TElementPainter painter(*this);
+        for (const TElement& e : elements_) {
+            if (e.Deleted || !LayerVisible(e.Layer)) continue;
+            if (e.Etype == kElementPoint || e.Etype == kElementLine || e.Etype == kElementArc)
+                painter.Element(e, false);
+        }
+    }
+    s.print_on = false;
+    printer_ = nullptr;
+    const int result = static_cast<int>(std::trunc(StartPoint.y + height_ * t));
+    s.xscale[w] = xs;
+    s.yscale[w] = ys;
+    s.x_plot_origin[w] = xo;
+    s.y_plot_origin[w] = yo;
+    if (ownJob) printer.EndDoc();
+    return result;
+}
+
+int TCadDraw::PrintCad(IPrinter& printer) {
+    return PrintCad(printer, {0, 0}, 0);
+}
+
+int TCadDraw::PrintBMP(IPrinter& printer, TPixelPoint StartPoint, double scale) {
+    const double side = std::min(printer.PageWidth(), printer.PageHeight());
+    double destW = side;
+    double destH = width_ > 0 ? side * height_ / width_ : 0;
+    if (scale > 0) destW *= scale, destH *= scale;
+    const bool ownJob = StartPoint.x + StartPoint.y <= 0;
+    if (ownJob && !printer.BeginDoc(settings_.cdl_filename)) {
+        lastError_ = "The printer did not start the job \"" + settings_.cdl_filename + "\"";
+        return -1;
+    }
+    TRasterImage image;
+    const bool ok = canvas_ && canvas_->ReadPixels(image) &&
+                    printer.Canvas().DrawImage(image, StartPoint.x, StartPoint.y, destW, destH);
+    if (!ok) {
+        lastError_ = "The view's picture could not be printed";
+        if (ownJob) printer.AbortDoc();
+        return -1;
+    }
+    if (ownJob) printer.EndDoc();
+    return static_cast<int>(std::trunc(destH + StartPoint.y));
+}
+
+int TCadDraw::PrintBMP(IPrinter& printer) {
+    return PrintBMP(printer, {0, 0}, 0);
+}
+
+} // namespace brevant

@@ -1,0 +1,85 @@
+// Painting the drawing: redraw modes, one element by type, the axis cross and immediate drawing.
+#include "caddraw/cad_draw.h"
+#include "caddraw/element_painter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace brevant {
+
+namespace {
+
+using painter_detail::Win;
+
+constexpr TColor kAxisColor = 0xFFFF0000;
+
+// Whether redraw mode `mode` paints element e; visibleCount counts painted visible elements.
+bool Selected(const TElement& e, int mode, bool visible) {
+    switch (mode) {
+    case kRedrawAll:
+        return true;
+    case kRedrawGroup:
+        return e.Highlight == kHighlightGroup;
+    case kRedrawCopies:
+        return e.Highlight == kHighlightCopy;
+    default:
+        if (mode >= 10) return e.Layer == mode - 9; // a single layer (10 to 100 in use)
+        return visible;
+    }
+}
+
+} // namespace
+
+void TCadDraw::PaintElements(int mode) {
+    TElementPainter painter(*this);
+    if (!painter.Ready()) return;
+    int painted = 0;
+    for (const TElement& e : elements_) {
+        if (e.Deleted) continue;
+        const bool visible = e.Layer < kLayerCount && LayerVisible(e.Layer);
+        if (!Selected(e, mode, visible)) continue;
+        if (mode == kRedrawPreview && ++painted > kPreviewElements) break;
+        painter.Element(e, false);
+    }
+}
+
+void TCadDraw::PaintAxes() {
+    TElementPainter painter(*this);
+    if (!painter.Ready()) return;
+    const int w = Win(settings_);
+    const double l =
+        std::max(std::fabs(settings_.screen_center_x[w]), std::fabs(settings_.screen_center_y[w])) +
+        settings_.view_height[w];
+    painter.Line({-l, 0, 0}, {l, 0, 0}, kAxisColor, 0);
+    painter.Line({0, -l, 0}, {0, l, 0}, kAxisColor, 0);
+    painter.Line({0, 0, -l}, {0, 0, l}, kAxisColor, 0);
+}
+
+void TCadDraw::Redraw() {
+    if (ICanvas* target = Target()) target->Clear(backgroundColor_);
+    ComputeCoefficients(); // also used by the mouse handling of an empty drawing
+    if (!elements_.Empty()) {
+        PaintElements(settings_.redraw_mode);
+        if (settings_.draw_axis_flag) PaintAxes();
+    }
+    settings_.redraw_mode = kRedrawNormal;
+    Invalidate();
+}
+
+void TCadDraw::DrawLayer(int LayerNumber) {
+    const int window = settings_.current_plot_window;
+    settings_.current_plot_window = 1;
+    PaintElements(LayerNumber + 9);
+    settings_.current_plot_window = window;
+    Invalidate();
+}
+
+void TCadDraw::DrawElement(int Index) {
+    if (!elements_.ValidIndex(Index) || elements_[Index].Deleted) return;
+    TElementPainter painter(*this);
+    if (!painter.Ready()) return;
+    painter.Element(elements_[Index], true);
+    Invalidate();
+}
+
+} // namespace brevant
