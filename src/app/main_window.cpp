@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QMessageBox>

@@ -57,23 +57,12 @@ void TMainForm::BuildMenus() {
 void TMainForm::BindHandlers() {
     LayoutEngine& e = engine_;
     FormModel& f = e.Form;
-    // The edits of the four input pages commit through the one handler; it tells them apart
-    // by their input tags.
-    const char* inputs[] = {"ConeTopDiameter",  "ConeBottomDiameter", "ConeHeight",
-                            "SideAngle",        "SideLength",         "ConeTopXShift",
-                            "ConeTopAngle",     "BottomAngle",        "TopEllipseWidth",
-                            "BottomEllipseWidth", "SquareTopDiameter", "SquareWidth",
-                            "SquareLength",     "SquareHeight",       "SquareTopXShift",
-                            "SquareTopYShift",  "SquareTopAngle",     "SpiralODEdit",
-                            "SpiralIDEdit",     "SpiralPitchEdit",    "BigPipeDiaEdit",
-                            "SmallPipeDiaEdit", "PipeOffsetEdit"};
-    for (const char* name : inputs) {
-        Edit* edit = f.FindEdit(name);
-        binder_.OnChange(name, [&e, edit] { e.ConeHeightChange(*edit); });
-    }
-    binder_.OnChange("ThicknessEdit", [&e] { e.ThicknessEditChange(); });
-    binder_.OnChange("SeamSpinBox", [&e] { e.SeamSpinBoxChange(); });
-    binder_.OnChange("BendConeSpinBox", [&e] { e.BendConeSpinBoxChange(); });
+    // Every committed edit and changed spin box goes to the engine, which knows which of them
+    // has a handler (the input pages' edits, the thickness, the seam and bend counts).
+    for (const auto& [name, edit] : f.Edits())
+        binder_.OnChange(name, [&e, edit = edit] { e.EditCommitted(*edit); });
+    for (const auto& [name, spin] : f.SpinBoxes())
+        binder_.OnChange(name, [&e, spin = spin] { e.SpinBoxChanged(*spin); });
     binder_.OnChange("LayoutComboBox", [&e] { e.LayoutComboBoxChange(); });
     for (const char* name : {"OutsideRadio", "MiddleRadio", "InsideRadio"}) {
         RadioButton* r = f.FindRadio(name);
