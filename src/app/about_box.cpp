@@ -54,8 +54,7 @@ constexpr int kBlockShownY = 50;
 constexpr const char* kCommentLine = "quorvel.example";
 constexpr const char* kLegalNotice = "Copyright Quorvel Software. All rights reserved.";
 
-QLabel* Line(QWidget* parent, const char* name, const QString& text, const char* color,
-             int size) {
+QLabel* Line(QWidget* parent, const char* name, const QString& text, const char* color, int size) {
     auto* l = Child<QLabel>(parent, text);
     l->setObjectName(name);
     l->setAlignment(Qt::AlignCenter);
@@ -68,7 +67,9 @@ QLabel* Line(QWidget* parent, const char* name, const QString& text, const char*
 
 } // namespace
 
-QString VersionLine(const QString& version) { return "Ver. " + QString(" ") + version; }
+QString VersionLine(const QString& version) {
+    return "Ver. " + QString(" ") + version;
+}
 
 AboutBox::AboutBox(const std::string& version, QWidget* parent) : QDialog(parent) {
     setObjectName("AboutBox");
@@ -130,7 +131,9 @@ void AboutBox::BuildTextBlock(const QString& version) {
     slide_->setDuration(2000);
 }
 
-bool AboutBox::Animating() const { return turn_->state() == QAbstractAnimation::Running; }
+bool AboutBox::Animating() const {
+    return turn_->state() == QAbstractAnimation::Running;
+}
 
 void AboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -33,7 +33,9 @@ CadViewWidget::~CadViewWidget() {
     view_.SetCanvas(nullptr);
 }
 
-QImage CadViewWidget::Picture() { return canvas_.Image().copy(); }
+QImage CadViewWidget::Picture() {
+    return canvas_.Image().copy();
+}
 
 void CadViewWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -40,6 +40,8 @@ QStringList ToQtFilters(const std::string& engineFilter) {
     return filters;
 }
 
-QString ToQtFilter(const std::string& engineFilter) { return ToQtFilters(engineFilter).join(";;"); }
+QString ToQtFilter(const std::string& engineFilter) {
+    return ToQtFilters(engineFilter).join(";;");
+}
 
 } // namespace brevant

@@ -17,7 +17,9 @@ namespace brevant {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Shows or hides a widget only when its state differs, so a push does not relayout needlessly.
 void Show(QWidget* w, const Control& c) {
@@ -25,7 +27,9 @@ void Show(QWidget* w, const Control& c) {
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
 }
 
-QColor ColorOf(TColor argb) { return QColor::fromRgba(argb); }
+QColor ColorOf(TColor argb) {
+    return QColor::fromRgba(argb);
+}
 
 } // namespace
 
@@ -42,9 +46,8 @@ QLineEdit* FormBinder::Edit(QWidget* parent, const std::string& control) {
     assert(e && "no such edit in the form model");
     auto* w = Child<QLineEdit>(parent);
     w->setObjectName(Q(control));
-    QObject::connect(w, &QLineEdit::textEdited, w, [e](const QString& t) {
-        e->text = t.toStdString();
-    });
+    QObject::connect(w, &QLineEdit::textEdited, w,
+                     [e](const QString& t) { e->text = t.toStdString(); });
     QObject::connect(w, &QLineEdit::editingFinished, w, [this, w, control] {
         if (!w->isModified()) return;
         w->setModified(false);
@@ -150,7 +153,8 @@ QComboBox* FormBinder::Combo(QWidget* parent, const std::string& control) {
     Add(control, w, [w, c] {
         if (w->count() != static_cast<int>(c->items.size())) {
             w->clear();
-            for (const auto& item : c->items) w->addItem(Q(item));
+            for (const auto& item : c->items)
+                w->addItem(Q(item));
         }
         if (w->currentIndex() != c->itemIndex) w->setCurrentIndex(c->itemIndex);
         Show(w, *c);
@@ -172,7 +176,8 @@ void FormBinder::Changed(const std::string& control) {
 void FormBinder::Push() {
     if (pushing_) return;
     pushing_ = true;
-    for (auto& b : bindings_) b.push();
+    for (auto& b : bindings_)
+        b.push();
     pushing_ = false;
 }
 

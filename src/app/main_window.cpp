@@ -2,19 +2,18 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "app_resources.h"
 #include "cad_view_widget.h"
 #include "dimension_picture.h"
-#include "persistence/definition_file.h"
 #include "settings_dialog.h"
 #include "widget_factory.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QMenuBar>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -29,13 +28,14 @@ constexpr int kSnapTo = 410;    // ... snaps to this
 char LocaleDecimalSeparator() {
     const QString point = QLocale().decimalPoint();
     return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode())
-                                                          : '.';
+                                                         : '.';
 }
 
 } // namespace
 
 TMainForm::TMainForm(const PlatformFolders& folders, QWidget* parent)
     : QMainWindow(parent), host_(kInitialCaption), engine_(host_), binder_(engine_.Form) {
+    InitAppResources();
     setObjectName("MainForm");
     host_.SetParentWindow(this);
     engine_.App.LocaleDecimalSeparator = LocaleDecimalSeparator();
@@ -115,21 +115,14 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    ShutDown();
+    RunShutDown();
     event->accept();
 }
 
-void TMainForm::ReportIOError(bool ok) {
-    if (ok || engine_.LastIOError().empty()) return;
-    QMessageBox::warning(this, windowTitle(), QString::fromStdString(engine_.LastIOError()));
-}
-
-void TMainForm::ShutDown() {
+void TMainForm::RunShutDown() {
     if (shutDown_) return;
     shutDown_ = true;
-    ReportIOError(SaveSettings(engine_, settingsPath_));
-    if (!engine_.App.LastDefinitionPath.empty())
-        ReportIOError(SaveDefinition(engine_, engine_.App.LastDefinitionPath));
+    brevant::ShutDown(engine_, settingsPath_);
 }
 
 } // namespace brevant

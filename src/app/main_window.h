@@ -56,8 +56,8 @@ protected:
 private:
     // Building the window (main_window_inputs.cpp, main_window_displays.cpp).
     QWidget* BuildLeftColumn(QWidget* parent);
-    QWidget* BuildInputPage(QWidget* parent, const char* name, const char* hint,
-                            const char* button, QWidget*& column, QGridLayout*& grid);
+    QWidget* BuildInputPage(QWidget* parent, const char* name, const char* hint, const char* button,
+                            QWidget*& column, QGridLayout*& grid);
     void BuildConePage(QTabWidget* pages);
     void BuildSquarePage(QTabWidget* pages);
     void BuildSpiralPage(QTabWidget* pages);
@@ -75,8 +75,7 @@ private:
                      const std::function<void()>& operation, const QKeySequence& key = {});
     void BindHandlers();
     void SettingsItemClick();
-    void ShutDown();
-    void ReportIOError(bool ok);
+    void RunShutDown();
 
     QtHost host_;
     LayoutEngine engine_;

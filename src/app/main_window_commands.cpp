@@ -27,10 +27,12 @@ QAction* TMainForm::Command(QMenu* menu, const char* name, const char* text,
 void TMainForm::BuildMenus() {
     LayoutEngine& e = engine_;
     QMenu* file = menuBar()->addMenu("File");
-    Command(file, "MenuSaveDefinition", "Save Definition", [&e] { MenuSaveDefinitionClick(e); },
-            QKeySequence(Qt::CTRL | Qt::Key_S));
-    Command(file, "MenuLoadDefinition", "Load Definition", [&e] { MenuLoadDefinitionClick(e); },
-            QKeySequence(Qt::CTRL | Qt::Key_O));
+    Command(
+        file, "MenuSaveDefinition", "Save Definition", [&e] { MenuSaveDefinitionClick(e); },
+        QKeySequence(Qt::CTRL | Qt::Key_S));
+    Command(
+        file, "MenuLoadDefinition", "Load Definition", [&e] { MenuLoadDefinitionClick(e); },
+        QKeySequence(Qt::CTRL | Qt::Key_O));
     Command(file, "MenuSave3DCAD", "Save 3D CAD", nullptr);
     Command(file, "MenuPrintToPDF", "Save Flat Pattern PDF", nullptr);
     Command(file, "MenuSaveFlatCAD", "Save Flat Pattern CAD", [&e] { e.MenuSaveFlatCADClick(); });
@@ -41,10 +43,12 @@ void TMainForm::BuildMenus() {
     Command(file, "MenuExit", "Exit", [this] { close(); });
 
     QMenu* view = menuBar()->addMenu("View");
-    Command(view, "CalculateMenu", "Calculate", [&e] { e.CalculateMenuClick(); },
-            QKeySequence(Qt::Key_F2));
-    Command(view, "ResetViewMenu", "Reset View", [&e] { e.ResetViewMenuClick(); },
-            QKeySequence(Qt::Key_F3));
+    Command(
+        view, "CalculateMenu", "Calculate", [&e] { e.CalculateMenuClick(); },
+        QKeySequence(Qt::Key_F2));
+    Command(
+        view, "ResetViewMenu", "Reset View", [&e] { e.ResetViewMenuClick(); },
+        QKeySequence(Qt::Key_F3));
     Command(view, "TopViewMenu", "Top View", nullptr);
     Command(view, "FrontViewMenu", "Front View", nullptr);
     Command(view, "ClearMenu", "Clear Data", [&e] { e.ClearMenuClick(); });

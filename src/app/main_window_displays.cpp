@@ -139,13 +139,11 @@ void TMainForm::BuildRegularData(QWidget* parent) {
     QPushButton* zoom = Button(panel, "ZoomAllResult", "Zoom All");
     connect(zoom, &QPushButton::clicked, this, [this] { Run([this] { engine_.ZoomView(1); }); });
     g->addWidget(zoom, 0, 6, 1, 2);
-    const char* pairs[][2] = {{"LargeRadiusCaption", "LargeRadius"},
-                              {"SmallRadiusCaption", "SmallRadius"},
-                              {"WidthXCaption", "WidthX"},
-                              {"HeightYCaption", "HeightY"},
-                              {"AngleACaption", "AngleA"},
-                              {"InnerCordCaption", "InnerCord"},
-                              {"OuterCordCaption", "OuterCord"}};
+    const char* pairs[][2] = {
+        {"LargeRadiusCaption", "LargeRadius"}, {"SmallRadiusCaption", "SmallRadius"},
+        {"WidthXCaption", "WidthX"},           {"HeightYCaption", "HeightY"},
+        {"AngleACaption", "AngleA"},           {"InnerCordCaption", "InnerCord"},
+        {"OuterCordCaption", "OuterCord"}};
     for (int i = 0; i < 7; ++i) {
         const int row = 1 + i / 4, col = 2 * (i % 4);
         g->addWidget(CaptionOf(binder_.Label(panel, pairs[i][0])), row, col);
@@ -155,7 +153,8 @@ void TMainForm::BuildRegularData(QWidget* parent) {
     g->addWidget(Small(binder_.Edit(panel, "SegmentAngleEdit")), 3, 1);
     g->addWidget(CaptionOf(binder_.Label(panel, "OverlapCaption")), 3, 2);
     g->addWidget(Small(binder_.Edit(panel, "Overlap")), 3, 3);
-    for (int c = 1; c < 8; c += 2) g->setColumnStretch(c, 1);
+    for (int c = 1; c < 8; c += 2)
+        g->setColumnStretch(c, 1);
 }
 
 void TMainForm::BuildBendAndSeam(QWidget* parent) {

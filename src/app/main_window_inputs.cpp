@@ -55,9 +55,13 @@ void AddRow(FormBinder& binder, QWidget* column, QGridLayout* grid, const InputR
         grid->addWidget(Child<QLabel>(column, row.unitText), r + 1, 1);
 }
 
-void AddWidgetRow(QGridLayout* grid, QWidget* w) { grid->addWidget(w, grid->rowCount(), 0, 1, 2); }
+void AddWidgetRow(QGridLayout* grid, QWidget* w) {
+    grid->addWidget(w, grid->rowCount(), 0, 1, 2);
+}
 
-void Finish(QGridLayout* grid) { grid->setRowStretch(grid->rowCount(), 1); }
+void Finish(QGridLayout* grid) {
+    grid->setRowStretch(grid->rowCount(), 1);
+}
 
 } // namespace
 
@@ -144,7 +148,8 @@ void TMainForm::BuildConePage(QTabWidget* pages) {
                              {"Height:", "ConeHeight", "UnitLabel3", nullptr},
                              {"Side Angle:", "SideAngle", nullptr, "deg"},
                              {"Side Length:", "SideLength", "UnitLabel4", nullptr}};
-    for (const auto& r : main) AddRow(binder_, column, grid, r);
+    for (const auto& r : main)
+        AddRow(binder_, column, grid, r);
     AddWidgetRow(grid, Rule(column));
     auto* irregular = Child<QLabel>(column, "Irregular Cone");
     QFont bold = irregular->font();
@@ -158,7 +163,8 @@ void TMainForm::BuildConePage(QTabWidget* pages) {
         {"Bottom Angle:", "BottomAngle", nullptr, "deg"},
         {"Top Ellipse Short Axis:", "TopEllipseWidth", "UnitLabel6", nullptr},
         {"Bot Ellipse Short Axis:", "BottomEllipseWidth", "UnitLabel7", nullptr}};
-    for (const auto& r : modifiers) AddRow(binder_, column, grid, r);
+    for (const auto& r : modifiers)
+        AddRow(binder_, column, grid, r);
     Finish(grid);
     pages->addTab(page, "Cone");
 }
@@ -172,7 +178,8 @@ void TMainForm::BuildSquarePage(QTabWidget* pages) {
                              {"Bottom Width:", "SquareWidth", "UnitLabel21", nullptr},
                              {"Bottom Length:", "SquareLength", "UnitLabel22", nullptr},
                              {"Height:", "SquareHeight", "UnitLabel23", nullptr}};
-    for (const auto& r : main) AddRow(binder_, column, grid, r);
+    for (const auto& r : main)
+        AddRow(binder_, column, grid, r);
     AddWidgetRow(grid, Rule(column));
     AddWidgetRow(grid, Child<QLabel>(column, "Enter Modifiers"));
     AddWidgetRow(grid, Caption(column, "Bends Per Corner:"));
@@ -185,7 +192,8 @@ void TMainForm::BuildSquarePage(QTabWidget* pages) {
     number->setAlignment(Qt::AlignCenter);
     auto* plus = Child<QPushButton>(stepper, QString::fromUtf8("\u25B6"));
     plus->setObjectName("PlusButton");
-    for (QPushButton* b : {minus, plus}) b->setFixedWidth(28);
+    for (QPushButton* b : {minus, plus})
+        b->setFixedWidth(28);
     connect(minus, &QPushButton::clicked, this,
             [this] { Run([this] { engine_.StepBendsPerCorner(0); }); });
     connect(plus, &QPushButton::clicked, this,
@@ -197,7 +205,8 @@ void TMainForm::BuildSquarePage(QTabWidget* pages) {
     const InputRow modifiers[] = {{"Top X Shift:", "SquareTopXShift", "UnitLabel24", nullptr},
                                   {"Top Y Shift:", "SquareTopYShift", "UnitLabel25", nullptr},
                                   {"Top Angle:", "SquareTopAngle", nullptr, "deg"}};
-    for (const auto& r : modifiers) AddRow(binder_, column, grid, r);
+    for (const auto& r : modifiers)
+        AddRow(binder_, column, grid, r);
     AddWidgetRow(grid, binder_.CheckBox(column, "HalfPatternCheckBox"));
     Finish(grid);
     pages->addTab(page, "Square to Round");
@@ -206,12 +215,13 @@ void TMainForm::BuildSquarePage(QTabWidget* pages) {
 void TMainForm::BuildSpiralPage(QTabWidget* pages) {
     QWidget* column = nullptr;
     QGridLayout* grid = nullptr;
-    QWidget* page = BuildInputPage(pages, "SpiralInput", "Requires ID, OD and Pitch", "Button1",
-                                   column, grid);
+    QWidget* page =
+        BuildInputPage(pages, "SpiralInput", "Requires ID, OD and Pitch", "Button1", column, grid);
     const InputRow rows[] = {{"Outside Diameter:", "SpiralODEdit", "Label71", nullptr},
                              {"Inside Diameter:", "SpiralIDEdit", "Label72", nullptr},
                              {"Pitch:", "SpiralPitchEdit", "Label73", nullptr}};
-    for (const auto& r : rows) AddRow(binder_, column, grid, r);
+    for (const auto& r : rows)
+        AddRow(binder_, column, grid, r);
     Finish(grid);
     pages->addTab(page, "Spiral Flight");
 }
@@ -219,13 +229,14 @@ void TMainForm::BuildSpiralPage(QTabWidget* pages) {
 void TMainForm::BuildPipePage(QTabWidget* pages) {
     QWidget* column = nullptr;
     QGridLayout* grid = nullptr;
-    QWidget* page = BuildInputPage(pages, "PipeInput",
-                                   "Requires Both Pipe Diameters. Optional Offset.", "Button4",
-                                   column, grid);
+    QWidget* page =
+        BuildInputPage(pages, "PipeInput", "Requires Both Pipe Diameters. Optional Offset.",
+                       "Button4", column, grid);
     const InputRow rows[] = {{"Main Pipe Dia:", "BigPipeDiaEdit", "Label79", nullptr},
                              {"Small Pipe Dia:", "SmallPipeDiaEdit", "Label80", nullptr},
                              {"Offset Dist:", "PipeOffsetEdit", "Label81", nullptr}};
-    for (const auto& r : rows) AddRow(binder_, column, grid, r);
+    for (const auto& r : rows)
+        AddRow(binder_, column, grid, r);
     Finish(grid);
     pages->addTab(page, "Pipe Intersection");
 }

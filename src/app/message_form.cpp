@@ -97,7 +97,9 @@ TMy::TMy(QWidget* parent, MessageStyle style) : QDialog(parent), style_(style) {
     bodyLabel_->setVisible(style_ == MessageStyle::Label);
 }
 
-void TMy::SetTitleCaption(const QString& caption) { setWindowTitle(caption); }
+void TMy::SetTitleCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
 
 void TMy::HideAll() {
     for (QPushButton* b : buttons_) {
@@ -106,7 +108,8 @@ void TMy::HideAll() {
         b->setDefault(false);
         b->setAutoDefault(false);
     }
-    for (QLabel* i : icons_) i->hide();
+    for (QLabel* i : icons_)
+        i->hide();
     focusButton_ = nullptr;
 }
 
@@ -141,12 +144,16 @@ int TMy::Mess(const QString& title, const QString& body, int messageType) {
     return exec();
 }
 
-void TMy::reject() { done(kResultCancel); }
+void TMy::reject() {
+    done(kResultCancel);
+}
 
 void TMy::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (memo_->isVisible()) memo_->setFocus();
-    else if (focusButton_) focusButton_->setFocus();
+    if (memo_->isVisible())
+        memo_->setFocus();
+    else if (focusButton_)
+        focusButton_->setFocus();
 }
 
 } // namespace brevant

@@ -9,27 +9,44 @@ namespace brevant {
 
 namespace {
 
-QColor ColorOf(TColor argb) { return QColor::fromRgba(argb); }
+QColor ColorOf(TColor argb) {
+    return QColor::fromRgba(argb);
+}
 
 QPolygonF PolygonOf(const std::vector<TPixelPoint>& points) {
     QPolygonF poly;
     poly.reserve(static_cast<qsizetype>(points.size()));
-    for (const auto& p : points) poly << QPointF(p.x, p.y);
+    for (const auto& p : points)
+        poly << QPointF(p.x, p.y);
     return poly;
 }
 
 } // namespace
 
-void PainterCanvas::SetStrokeColor(TColor color) { stroke_ = ColorOf(color); }
-void PainterCanvas::SetStrokeWidth(double width) { width_ = width; }
-void PainterCanvas::SetFillColor(TColor color) { fill_ = ColorOf(color); }
+void PainterCanvas::SetStrokeColor(TColor color) {
+    stroke_ = ColorOf(color);
+}
+void PainterCanvas::SetStrokeWidth(double width) {
+    width_ = width;
+}
+void PainterCanvas::SetFillColor(TColor color) {
+    fill_ = ColorOf(color);
+}
 
 void PainterCanvas::SetDash(TDashStyle dash) {
     switch (dash) {
-    case TDashStyle::Dot: dash_ = Qt::DotLine; break;
-    case TDashStyle::DashDot: dash_ = Qt::DashDotLine; break;
-    case TDashStyle::DashDotDot: dash_ = Qt::DashDotDotLine; break;
-    default: dash_ = Qt::SolidLine; break;
+    case TDashStyle::Dot:
+        dash_ = Qt::DotLine;
+        break;
+    case TDashStyle::DashDot:
+        dash_ = Qt::DashDotLine;
+        break;
+    case TDashStyle::DashDotDot:
+        dash_ = Qt::DashDotDotLine;
+        break;
+    default:
+        dash_ = Qt::SolidLine;
+        break;
     }
 }
 
@@ -59,8 +76,7 @@ void PainterCanvas::DrawPolyline(const std::vector<TPixelPoint>& points) {
     if (QPainter* p = Stroking()) p->drawPolyline(PolygonOf(points));
 }
 
-void PainterCanvas::DrawArc(double cx, double cy, double radius, double startAngle,
-                            double sweep) {
+void PainterCanvas::DrawArc(double cx, double cy, double radius, double startAngle, double sweep) {
     QPainter* p = Stroking();
     if (!p || radius <= 0) return;
     // The engine measures clockwise on the screen; Qt measures counter-clockwise.
@@ -71,8 +87,7 @@ void PainterCanvas::DrawArc(double cx, double cy, double radius, double startAng
     p->drawPath(path);
 }
 
-void PainterCanvas::DrawEllipse(double left, double top, double width, double height,
-                                bool filled) {
+void PainterCanvas::DrawEllipse(double left, double top, double width, double height, bool filled) {
     QPainter* p = filled ? Filling() : Stroking();
     if (p) p->drawEllipse(QRectF(left, top, width, height));
 }

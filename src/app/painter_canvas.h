@@ -24,8 +24,7 @@ public:
     void DrawPolyline(const std::vector<TPixelPoint>& points) override;
     void DrawArc(double cx, double cy, double radius, double startAngle, double sweep) override;
     void DrawEllipse(double left, double top, double width, double height, bool filled) override;
-    void DrawRectangle(double left, double top, double width, double height,
-                       bool filled) override;
+    void DrawRectangle(double left, double top, double width, double height, bool filled) override;
     void DrawPolygon(const std::vector<TPixelPoint>& points, bool filled) override;
     TTextSize MeasureText(const std::string& text) override;
     void FillText(double left, double top, double width, double height, const std::string& text,

@@ -39,7 +39,9 @@ std::string QtHost::AskSaveFile(const FileDialogRequest& request) {
     return fileRunner(request, true);
 }
 
-void QtHost::OpenWithSystem(const std::string& path) { openRunner(path); }
+void QtHost::OpenWithSystem(const std::string& path) {
+    openRunner(path);
+}
 
 std::string QtHost::RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
     QFileDialog dialog(parent);

@@ -43,7 +43,9 @@ void QtPrinter::AbortDoc() {
     painter_.reset();
 }
 
-void QtPrinter::NewPage() { printer_.newPage(); }
+void QtPrinter::NewPage() {
+    printer_.newPage();
+}
 
 void QtPrinter::SetFont(const std::string& family, double size) {
     QFont font(QString::fromStdString(family));

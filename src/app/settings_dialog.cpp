@@ -53,13 +53,15 @@ void SettingsDialog::Build(FormBinder& b) {
     auto* lines = Child<QWidget>(this);
     auto* lh = Owned<QHBoxLayout>(lines);
     lh->setContentsMargins(0, 0, 0, 0);
-    for (const char* name : {"LineThin", "LineMedium", "LineThick"}) lh->addWidget(b.Radio(lines, name));
+    for (const char* name : {"LineThin", "LineMedium", "LineThick"})
+        lh->addWidget(b.Radio(lines, name));
     v->addWidget(lines);
     v->addWidget(Named(this, "Label5", "Orientation:"));
     auto* orient = Child<QWidget>(this);
     auto* oh = Owned<QHBoxLayout>(orient);
     oh->setContentsMargins(0, 0, 0, 0);
-    for (const char* name : {"PortraitRadio", "LandscapeRadio"}) oh->addWidget(b.Radio(orient, name));
+    for (const char* name : {"PortraitRadio", "LandscapeRadio"})
+        oh->addWidget(b.Radio(orient, name));
     v->addWidget(orient);
     for (const char* name : {"LoadLastFileCheckBox", "ConeBendLinesCheckBox", "SeamLineCheckBox",
                              "SideCutsCheckBox", "ThicknessCheckBox"})

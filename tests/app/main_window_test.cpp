@@ -1,0 +1,208 @@
+// The main window as the user drives it: commits, Calculate, bad numbers, the layout type,
+// the bends stepper, the size rule, the menus and the controls' names and texts.
+#include "app_fixture.h"
+
+#include "dimension_picture.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QSpinBox>
+#include <QTabWidget>
+
+using namespace brevant;
+using namespace brevant::apptest;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    void ChooseLayout(AppFixture& app, int type) {
+        app.Find<QComboBox>("LayoutComboBox")->setCurrentIndex(type);
+    }
+    void TypeExampleCone(AppFixture& app) {
+        ChooseLayout(app, 0);
+        app.Commit("ConeTopDiameter", "10");
+        app.Commit("ConeBottomDiameter", "20");
+        app.Commit("ConeHeight", "10");
+        app.Type("SheetWidth", "96");
+        app.Type("SheetHeight", "48");
+    }
+
+private slots:
+    void startsWithCaptionMenusAndControls() {
+        AppFixture app;
+        app.Show();
+        QCOMPARE(app.window->windowTitle(), QString("Brevant by Quorvel Software"));
+        // Without a settings file nothing is chosen and the last input page shows.
+        QCOMPARE(app.Find<QComboBox>("LayoutComboBox")->currentIndex(), -1);
+        QCOMPARE(app.Find<QTabWidget>("DimTabControl")->currentIndex(), 3);
+        QVERIFY(app.Find<QTabWidget>("DimTabControl")->tabBar()->isHidden());
+        auto* tabs = app.Find<QTabWidget>("DisplayTabControl");
+        QCOMPARE(tabs->count(), 4);
+        const char* texts[] = {"Dimensions", "Solid", "Flat Shape", "Sheet"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(tabs->tabText(i), QString(texts[i]));
+        QCOMPARE(app.Find<QLabel>("StatusLabel")->text(), QString(""));
+        QCOMPARE(app.Find<QLabel>("NumberOfBendsLabel")->text(), QString("4"));
+        QCOMPARE(app.Find<QSpinBox>("BendConeSpinBox")->maximum(), 100);
+        QCOMPARE(app.Find<QSpinBox>("SeamSpinBox")->maximum(), 360);
+        QVERIFY(app.Find<QFrame>("RegularDataDisplay")->isHidden());
+        // Every control of the form model has its widget.
+        for (const auto& [name, e] : app.window->Engine().Form.Edits())
+            QVERIFY2(app.window->findChild<QLineEdit*>(QString::fromStdString(name)), name.c_str());
+        for (const auto& [name, p] : app.window->Engine().Form.Panels())
+            QVERIFY2(app.window->findChild<QFrame*>(QString::fromStdString(name)), name.c_str());
+    }
+
+    void menusHaveShortcutsAndDisabledItems() {
+        AppFixture app;
+        const std::pair<const char*, QKeySequence> keys[] = {
+            {"MenuSaveDefinition", QKeySequence(Qt::CTRL | Qt::Key_S)},
+            {"MenuLoadDefinition", QKeySequence(Qt::CTRL | Qt::Key_O)},
+            {"CalculateMenu", QKeySequence(Qt::Key_F2)},
+            {"ResetViewMenu", QKeySequence(Qt::Key_F3)}};
+        for (const auto& [name, key] : keys)
+            QCOMPARE(app.Find<QAction>(name)->shortcut(), key);
+        for (const char* name :
+             {"MenuSave3DCAD", "MenuPrintToPDF", "MenuPrintCover", "TopViewMenu", "FrontViewMenu"})
+            QVERIFY2(!app.Find<QAction>(name)->isEnabled(), name);
+        for (const char* name : {"MenuSaveFlatCAD", "MenuDimensionFile", "SettingsItem", "MenuExit",
+                                 "ClearMenu", "MenuHelp", "MenuAbout"})
+            QVERIFY2(app.Find<QAction>(name)->isEnabled(), name);
+    }
+
+    void committingTopAngleClampsWithoutCalculating() {
+        AppFixture app;
+        app.Show();
+        ChooseLayout(app, 0);
+        app.Commit("ConeTopAngle", "45");
+        QCOMPARE(app.EditOf("ConeTopAngle")->text(), QString("30"));
+        QVERIFY(app.messages.empty());
+        QVERIFY(app.Find<QFrame>("RegularDataDisplay")->isHidden());
+    }
+
+    void calculateFillsRegularConeResults() {
+        AppFixture app;
+        app.Show();
+        TypeExampleCone(app);
+        QTest::mouseClick(app.Find<QPushButton>("CalculateButton"), Qt::LeftButton);
+        QVERIFY2(app.messages.empty(),
+                 app.messages.empty() ? "" : qPrintable(app.messages.front().title));
+        QVERIFY(!app.Find<QFrame>("RegularDataDisplay")->isHidden());
+        for (const char* value : {"LargeRadius", "SmallRadius", "AngleA", "WidthX"}) {
+            const QString text = app.Find<QLabel>(value)->text();
+            QVERIFY2(!text.isEmpty() && text != "---", value);
+        }
+        QVERIFY(!app.window->Engine().CadDraw1.Elements().Empty());
+    }
+
+    void badNumberShowsMessageAndHidesResults() {
+        AppFixture app;
+        app.Show();
+        TypeExampleCone(app);
+        app.Trigger("CalculateMenu");
+        QVERIFY(!app.Find<QFrame>("RegularDataDisplay")->isHidden());
+        app.Type("ConeBottomDiameter", "2x"); // typed, not committed: Calculate reads it
+        app.Trigger("CalculateMenu");
+        QCOMPARE(app.messages.size(), size_t(1));
+        QCOMPARE(app.messages[0].title, QString("Bad number in ConeBottomDiameter"));
+        QCOMPARE(app.messages[0].kind, 0);
+        QCOMPARE(app.messages[0].caption, QString("Brevant by Quorvel Software"));
+        for (const char* panel : {"RegularDataDisplay", "SheetDataDisplay", "BendDisplay",
+                                  "SeamDisplay", "ThicknessDisplay", "SideCutDisplay"})
+            QVERIFY2(app.Find<QFrame>(panel)->isHidden(), panel);
+    }
+
+    void emptyConeCalculateAsksForDimensions() {
+        AppFixture app;
+        app.Show();
+        ChooseLayout(app, 0);
+        app.Trigger("CalculateMenu");
+        QCOMPARE(app.messages.size(), size_t(1));
+        QCOMPARE(app.messages[0].title, QString("Must have at least one dia and two other dims."));
+    }
+
+    void layoutChangeLoadsPictureAndRecalculatesQuietly() {
+        AppFixture app;
+        app.Show();
+        for (int type : {0, 1, 2, 3}) {
+            ChooseLayout(app, type);
+            QCOMPARE(app.Find<QTabWidget>("DimTabControl")->currentIndex(), type);
+            QCOMPARE(app.Find<DimensionPicture>("DimImage")->Picture(), type);
+        }
+        QVERIFY(app.messages.empty()); // empty inputs, but quiet
+        QVERIFY(app.Find<QFrame>("RegularDataDisplay")->isHidden());
+    }
+
+    void bendsStepperStopsAtFourAndTen() {
+        AppFixture app;
+        app.Show();
+        ChooseLayout(app, 1);
+        auto* minus = app.Find<QPushButton>("SpeedButton1");
+        auto* plus = app.Find<QPushButton>("PlusButton");
+        auto* number = app.Find<QLabel>("NumberOfBendsLabel");
+        QTest::mouseClick(minus, Qt::LeftButton);
+        QCOMPARE(number->text(), QString("4"));
+        for (int i = 0; i < 8; ++i)
+            QTest::mouseClick(plus, Qt::LeftButton);
+        QCOMPARE(number->text(), QString("10"));
+        // Each step calculates the transition loudly: its inputs are missing.
+        QCOMPARE(app.messages.size(), size_t(9));
+        QCOMPARE(app.messages.back().title, QString("Not Enough Dimensions"));
+    }
+
+    void smallWindowSnapsTo410() {
+        AppFixture app;
+        app.Show();
+        app.window->resize(300, 300);
+        QTRY_COMPARE(app.window->size(), QSize(410, 410));
+        app.window->resize(390, 600);
+        QTRY_COMPARE(app.window->size(), QSize(410, 600));
+    }
+
+    void clearDataEmptiesOnlyTheCurrentType() {
+        AppFixture app;
+        app.Show();
+        ChooseLayout(app, 1);
+        app.Commit("SquareWidth", "12");
+        app.Type("ThicknessEdit", "0.25");
+        app.Trigger("ClearMenu");
+        QCOMPARE(app.EditOf("SquareWidth")->text(), QString(""));
+        QCOMPARE(app.EditOf("ThicknessEdit")->text(), QString("0.25"));
+    }
+
+    void helpWithoutFileNamesThePath() {
+        AppFixture app;
+        app.Show();
+        app.Trigger("MenuHelp");
+        QCOMPARE(app.messages.size(), size_t(1));
+        QCOMPARE(app.messages[0].title, QString("Can't Find Help File "));
+        QVERIFY(app.messages[0].body.endsWith("BrevantHelp.pdf"));
+        QVERIFY(app.opened.empty());
+    }
+
+    void saveDefinitionUsesEngineDialogAndCaption() {
+        AppFixture app;
+        app.Show();
+        TypeExampleCone(app);
+        app.fileAnswer = (app.dir.path() + "/hopper.layout").toStdString();
+        app.Trigger("MenuSaveDefinition");
+        QCOMPARE(app.fileRequests.size(), size_t(1));
+        QVERIFY(app.fileRequests[0].second);
+        QCOMPARE(app.fileRequests[0].first.defaultExtension, std::string("layout"));
+        QVERIFY(QFile::exists(app.dir.path() + "/hopper.layout"));
+        QCOMPARE(app.window->windowTitle(), QString("Brevant [hopper.layout]"));
+    }
+
+    void closingSavesTheSettings() {
+        AppFixture app;
+        app.Show();
+        ChooseLayout(app, 2);
+        app.window->close();
+        QFile ini(QString::fromStdString(app.window->SettingsPath()));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().contains("LayoutType=2"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
