@@ -83,7 +83,7 @@ AboutBox::AboutBox(const std::string& version, QWidget* parent) : QDialog(parent
 }
 
 void AboutBox::BuildPicture() {
-    picture_ = Child<RotatingPicture>(this, this);
+    picture_ = Child<RotatingPicture>(this);
     picture_->setGeometry(-85, -100, 480, 480);
     blur_ = Owned<QGraphicsBlurEffect>(picture_);
     blur_->setBlurRadius(0);

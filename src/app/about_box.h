@@ -21,7 +21,6 @@ class AboutBox : public QDialog {
     Q_OBJECT
 public:
     explicit AboutBox(const std::string& version, QWidget* parent = nullptr);
-    AboutBox(QWidget* parent, const std::string& version) : AboutBox(version, parent) {}
 
     // True while the animations run (between showing and closing the box).
     bool Animating() const;

@@ -130,31 +130,36 @@ QWidget* TMainForm::BuildSheetTab(QWidget* parent) {
 
 void TMainForm::BuildRegularData(QWidget* parent) {
     QFrame* panel = binder_.Panel(parent, "RegularDataDisplay");
-    QGridLayout* g = PanelGrid(panel, kBrownPanel, 81);
+    QGridLayout* outer = PanelGrid(panel, kBrownPanel, 81);
+    auto* values = Child<QWidget>(panel);
+    auto* g = Owned<QGridLayout>(values);
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(2);
     QLabel* title = binder_.Label(panel, "Label10");
     QFont big = title->font();
     big.setPointSize(16);
     title->setFont(big);
-    g->addWidget(title, 0, 0, 1, 6);
     QPushButton* zoom = Button(panel, "ZoomAllResult", "Zoom All");
     connect(zoom, &QPushButton::clicked, this, [this] { Run([this] { engine_.ZoomView(1); }); });
-    g->addWidget(zoom, 0, 6, 1, 2);
+    outer->addWidget(title, 0, 0);
+    outer->addWidget(zoom, 0, 2, Qt::AlignRight | Qt::AlignTop);
+    outer->addWidget(values, 1, 0, 1, 2, Qt::AlignLeft);
+    outer->setColumnStretch(1, 1);
     const char* pairs[][2] = {
         {"LargeRadiusCaption", "LargeRadius"}, {"SmallRadiusCaption", "SmallRadius"},
         {"WidthXCaption", "WidthX"},           {"HeightYCaption", "HeightY"},
         {"AngleACaption", "AngleA"},           {"InnerCordCaption", "InnerCord"},
         {"OuterCordCaption", "OuterCord"}};
     for (int i = 0; i < 7; ++i) {
-        const int row = 1 + i / 4, col = 2 * (i % 4);
-        g->addWidget(CaptionOf(binder_.Label(panel, pairs[i][0])), row, col);
-        g->addWidget(Value(binder_.Label(panel, pairs[i][1])), row, col + 1);
+        const int row = i / 4, col = 2 * (i % 4);
+        g->addWidget(CaptionOf(binder_.Label(values, pairs[i][0])), row, col);
+        g->addWidget(Value(binder_.Label(values, pairs[i][1])), row, col + 1);
     }
-    g->addWidget(CaptionOf(binder_.Label(panel, "SegmentAngleCaption")), 3, 0);
-    g->addWidget(Small(binder_.Edit(panel, "SegmentAngleEdit")), 3, 1);
-    g->addWidget(CaptionOf(binder_.Label(panel, "OverlapCaption")), 3, 2);
-    g->addWidget(Small(binder_.Edit(panel, "Overlap")), 3, 3);
-    for (int c = 1; c < 8; c += 2)
-        g->setColumnStretch(c, 1);
+    g->addWidget(CaptionOf(binder_.Label(values, "SegmentAngleCaption")), 2, 0);
+    g->addWidget(Small(binder_.Edit(values, "SegmentAngleEdit")), 2, 1);
+    g->addWidget(CaptionOf(binder_.Label(values, "OverlapCaption")), 2, 2);
+    g->addWidget(Small(binder_.Edit(values, "Overlap")), 2, 3);
 }
 
 void TMainForm::BuildBendAndSeam(QWidget* parent) {

@@ -17,9 +17,6 @@ class SettingsDialog : public QDialog {
 public:
     SettingsDialog(LayoutEngine& engine, FormBinder& binder, std::string settingsPath,
                    QWidget* parent = nullptr);
-    SettingsDialog(QWidget* parent, LayoutEngine& engine, FormBinder& binder,
-                   std::string settingsPath)
-        : SettingsDialog(engine, binder, std::move(settingsPath), parent) {}
 
     // The OK button: save the settings, update the main window, close.
     void OkClick();

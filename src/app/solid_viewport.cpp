@@ -14,6 +14,9 @@ namespace brevant {
 namespace {
 
 class GlViewport : public QOpenGLWidget, protected QOpenGLFunctions {
+public:
+    explicit GlViewport(QWidget* parent) : QOpenGLWidget(parent) {}
+
 protected:
     void initializeGL() override { initializeOpenGLFunctions(); }
     void paintGL() override {
@@ -23,6 +26,9 @@ protected:
 };
 
 class PlainViewport : public QWidget {
+public:
+    explicit PlainViewport(QWidget* parent) : QWidget(parent) {}
+
 protected:
     void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Qt::black); }
 };

@@ -7,9 +7,7 @@ namespace brevant {
 
 // A new widget owned by parent (Qt's parent-child ownership); never deleted by the caller.
 template <class W, class... Args> W* Child(QWidget* parent, Args&&... args) {
-    W* w = new W(std::forward<Args>(args)...); // NOLINT: owned by parent through setParent
-    if (parent) w->setParent(parent);
-    return w;
+    return new W(std::forward<Args>(args)..., parent); // NOLINT: owned by parent
 }
 
 // A new object (layout, action, animation) owned by its QObject parent.
