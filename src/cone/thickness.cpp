@@ -1,8 +1,97 @@
-// Material thickness compensation of the cone diameters.
+// Material thickness: the diameter compensation, the thickness display, area and weight.
+#include "cone/thickness.h"
+
+#include "cone/cone_solver.h"
+#include "core/number_format.h"
 #include "engine/layout_engine.h"
+#include "engine/messages.h"
+
+#include <cmath>
+#include <numbers>
 
 namespace brevant {
 
-void LayoutEngine::ApplyThicknessCompensation() {}
+double ThicknessDiameterChange(double t, int side, double sideAngle) {
+    if (!(t > 0.01) || sideAngle == 0) return 0;
+    double direction = 0;
+    if (side == kOutside)
+        direction = sideAngle + 90;
+    else if (side == kInside)
+        direction = sideAngle - 90;
+    else
+        return 0;
+    return 2 * (t / 2) * std::cos(direction / kDegreesPerRadian);
+}
+
+void LayoutEngine::ApplyThicknessCompensation() {
+    const double change =
+        ThicknessDiameterChange(Def.MaterialThickness, Def.ThicknessSide, Def.SideAngle);
+    if (change == 0) return;
+    // Only the diameters that were typed: a diameter left empty must stay "not given" for the
+    // solver, or the compensation alone would turn it into a given dimension.
+    if (Def.TopDiameter > 0) Def.TopDiameter = static_cast<float>(Def.TopDiameter + change);
+    if (Def.BottomDiameter > 0)
+        Def.BottomDiameter = static_cast<float>(Def.BottomDiameter + change);
+}
+
+double FrustumLateralArea(double T, double B, double H) {
+    const double run = B / 2 - T / 2;
+    return std::numbers::pi * (B / 2 + T / 2) * std::sqrt(run * run + H * H);
+}
+
+std::string AreaWeightText(double areaSqIn, double weightLb, UnitSystem units,
+                           const std::string& materialName, char decimalSeparator) {
+    double area = areaSqIn, weight = weightLb;
+    const char* unit = " lb";
+    if (units == kCentimeters || units == kMillimeters) {
+        area *= units == kCentimeters ? 6.4516 : 645.16;
+        weight *= 0.45359237;
+        unit = " kg";
+    }
+    return "Area " + FormatValue(area, decimalSeparator) + " = " +
+           FormatValue(weight, decimalSeparator) + unit + " each " + materialName;
+}
+
+double MaterialDensity(const LayoutEngine& engine) {
+    return engine.App.MaterialMass > 0 ? engine.App.MaterialMass : kDefaultDensity;
+}
+
+std::string MaterialDisplayName(const LayoutEngine& engine) {
+    return engine.App.MaterialName.empty() ? kDefaultMaterialName : engine.App.MaterialName;
+}
+
+namespace {
+void SetDimensionsFromVisible(FormModel& f, bool visible) {
+    f.Label53.visible = visible;
+    f.InsideRadio.visible = f.OutsideRadio.visible = f.MiddleRadio.visible = visible;
+}
+} // namespace
+
+void ShowThicknessDisplay(LayoutEngine& engine) {
+    FormModel& f = engine.Form;
+    if (engine.Cone.IsObliqueCone || !f.ThicknessCheckBox.checked) return;
+    f.ThicknessDisplay.visible = true;
+    if (engine.CurrentInputPage() != kSpiralPage) SetDimensionsFromVisible(f, true);
+}
+
+void ShowAreaAndWeight(LayoutEngine& engine) {
+    FormModel& f = engine.Form;
+    const LayoutDefinition& d = engine.Def;
+    SetDimensionsFromVisible(f, engine.CurrentInputPage() != kSpiralPage);
+    if (f.ThicknessCheckBox.checked && engine.CurrentInputPage() != kSquarePage)
+        f.ThicknessDisplay.visible = !engine.Cone.IsObliqueCone;
+    if (engine.Cone.IsObliqueCone) {
+        f.WeightLabel.text = kNoValue;
+        return;
+    }
+    const double area = FrustumLateralArea(d.TopDiameter, d.BottomDiameter, d.ConeHeight);
+    const double weight = area * d.MaterialThickness * MaterialDensity(engine);
+    if (!std::isfinite(area) || !std::isfinite(weight)) {
+        f.WeightLabel.text = kNoValue;
+        return;
+    }
+    f.WeightLabel.text = AreaWeightText(area, weight, engine.Units(), MaterialDisplayName(engine),
+                                        engine.App.LocaleDecimalSeparator);
+}
 
 } // namespace brevant

@@ -1,0 +1,41 @@
+// The cone dimension solver: completes T, B, H, A, L from any three, elliptical ends, the
+// cylinder test, and the write-back of solved dimensions; plus the shared angle helpers.
+#pragma once
+
+namespace brevant {
+
+class LayoutEngine;
+struct LayoutDefinition;
+
+inline constexpr double kDegreesPerRadian = 57.2957795131;
+
+// Direction in degrees (0 to 360, single precision) of the vector from (x1, y1) to (x2, y2);
+// 0 for equal points.
+double DirectionAngle(double x1, double y1, double x2, double y2);
+// The angle brought into 0 (inclusive) to 360 (exclusive); a non-finite angle gives 0.
+double NormalizeAngle(double angle);
+
+// Perimeter of the ellipse with short axis w and long axis d; pi d when w is 0.
+double EllipsePerimeter(double w, double d);
+// The diameter of the circle with the ellipse's perimeter.
+double EquivalentDiameter(double w, double d);
+
+// What one pass of the rule table did.
+enum class ConeRuleOutcome { NothingToDo, Applied, NoRule, SideTooShort };
+
+// Applies the first rule whose three known values are given (> 0); pure, no messages.
+ConeRuleOutcome CompleteConeDimensions(LayoutDefinition& def);
+// The same, showing "Length does not reach bottom dia and top dia" when the side is too short.
+void CompleteConeDimensions(LayoutEngine& engine);
+
+// Marks the given dimensions, completes the others, applies elliptical ends and the cylinder
+// test. False only when T, B, H are given and T is larger than B (status text shown).
+bool SolveCone(LayoutEngine& engine);
+// True when the side stands within half a degree of vertical (status text shown).
+bool TestForCylinder(LayoutEngine& engine);
+// Writes the solved (not given) principal dimensions back into their edits.
+void WriteBackConeDimensions(LayoutEngine& engine);
+// Colours the five principal edits: given black, solved blue.
+void ColourPrincipalEdits(LayoutEngine& engine);
+
+} // namespace brevant

@@ -1,0 +1,65 @@
+// Bend lines, seam line and side cuts of a cone or cylinder piece.
+#include "cone/cone_solver.h"
+#include "cone/cylinder.h"
+#include "cone/oblique_cone.h"
+#include "cone/pen.h"
+#include "cone/regular_cone.h"
+#include "cone/side_cuts.h"
+#include "engine/layout_engine.h"
+
+#include <cmath>
+
+namespace brevant {
+
+namespace {
+// A radial line of the regular piece from radius r to radius R at a flat angle (degrees).
+void RadialLine(LayoutEngine& engine, double angle) {
+    const ConeState& c = engine.Cone;
+    const double a = angle / kDegreesPerRadian;
+    const double ca = std::cos(a), sa = std::sin(a);
+    FlatLine(engine.CadDraw1, c.FlatSmallRadius * ca, c.FlatSmallRadius * sa,
+             c.FlatLargeRadius * ca, c.FlatLargeRadius * sa);
+}
+
+void DrawBendLines(LayoutEngine& engine) {
+    const int n = engine.EffectiveBends();
+    if (n < 4) return;
+    if (engine.Def.IsCylinder) {
+        DrawCylinderBendLines(engine);
+        return;
+    }
+    if (!engine.Form.ConeBendLinesCheckBox.checked) return;
+    if (engine.Cone.IsObliqueCone) {
+        for (int i = 1; i <= n; ++i)
+            DrawGeneratorLine(engine, kGeneratorBend, 360.0 / (n + 1) * i);
+        return;
+    }
+    SetPen(engine.CadDraw1, kLayerBend, kPenGreen);
+    const double a = engine.Cone.FlatAngle, s = 90 - a / 2;
+    for (int i = 1; i <= n; ++i)
+        RadialLine(engine, s + (a / (n + 1)) * i);
+}
+
+void DrawSeamLine(LayoutEngine& engine) {
+    const int seam = engine.Def.SeamAngle;
+    if (!engine.Form.SeamLineCheckBox.checked || engine.Def.IsCylinder || seam <= 0) return;
+    if (engine.Cone.IsObliqueCone) {
+        DrawGeneratorLine(engine, kGeneratorSeam, seam);
+        return;
+    }
+    const ConeState& c = engine.Cone;
+    engine.CadDraw1.SetDrawColor(kPenYellow); // on the layer that is current
+    RadialLine(engine, c.FullFlatAngle * seam / 360.0 + (90 - c.FlatAngle / 2));
+}
+} // namespace
+
+void DrawPatternDecorations(LayoutEngine& engine) {
+    DrawBendLines(engine);
+    DrawSeamLine(engine);
+    if (SideCutsApply(engine)) {
+        SideCutAngles(engine);
+        DrawSideCutLines(engine);
+    }
+}
+
+} // namespace brevant

@@ -1,0 +1,49 @@
+// The regular cone: development into an annular sector, its drawing with overlap, decorations
+// and dimension annotations, the result display and the print variant.
+#pragma once
+
+namespace brevant {
+
+class LayoutEngine;
+
+// The development of a regular frustum, all in double precision.
+struct RegularConeGeometry {
+    double LargeRadius = 0;   // R
+    double SmallRadius = 0;   // r
+    double FullFlatAngle = 0; // degrees
+    double FlatAngle = 0;     // degrees, reduced by the segment angle
+    double PatternWidth = 0;
+};
+
+// Pure development of T, B, H (T < B, H > 0) with a segment angle (0 = whole cone). False when
+// the half apex angle degenerates ("Angle is too big").
+bool DevelopRegularCone(double T, double B, double H, double segmentAngle,
+                        RegularConeGeometry& out);
+
+// The dimension step: side angle and length from T, B, H, S, the flat radii and angles, the
+// overlap edge. Shows its own messages; true when the development could be computed.
+bool ConeDimensions(LayoutEngine& engine);
+// Draws the regular piece into CadDraw1.
+void DrawRegularConePattern(LayoutEngine& engine);
+// Bend lines, seam line and side cuts of any cone or cylinder piece.
+void DrawPatternDecorations(LayoutEngine& engine);
+// "Regular Cone Dimensions" in RegularDataDisplay.
+void ShowRegularConeDimensions(LayoutEngine& engine);
+// The print variant: arcs as short lines, no annotations, a grey bounding box on layer 8.
+void DrawRegularConePatternForPrint(LayoutEngine& engine);
+
+// Annotation primitives shared by the cone, cylinder and spiral drawings.
+enum class ArrowDirection { Up, Down, Right, Left };
+// The smaller of PatternWidth and PatternHeight of the cone state.
+double AnnotationSize(const LayoutEngine& engine);
+// Arrowhead with its tip at (x, y); makes layer 7 current and leaves it so.
+void DrawDimensionArrow(LayoutEngine& engine, ArrowDirection direction, double x, double y);
+void DrawDimensionArrow(LayoutEngine& engine, ArrowDirection direction, double x, double y,
+                        double annotationSize);
+// The letter 'X', 'Y' or 'A' centred at (x, y) on the current layer.
+void DrawMarkerGlyph(LayoutEngine& engine, char letter, double x, double y);
+void DrawMarkerGlyph(LayoutEngine& engine, char letter, double x, double y, double annotationSize);
+// An arc about the origin as lines of about 0.2 in (white, layer 1).
+void DrawArcAsLines(LayoutEngine& engine, double radius, double startAngle, double endAngle);
+
+} // namespace brevant

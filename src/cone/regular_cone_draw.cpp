@@ -1,0 +1,199 @@
+// Drawing the regular cone piece: the sector, its overlap, the dimension annotations, and the
+// print variant with a bounding box.
+#include "cone/cone_messages.h"
+#include "cone/cone_solver.h"
+#include "cone/pen.h"
+#include "cone/regular_cone.h"
+#include "engine/layout_engine.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace brevant {
+
+namespace {
+double CosD(double a) {
+    return std::cos(a / kDegreesPerRadian);
+}
+double SinD(double a) {
+    return std::sin(a / kDegreesPerRadian);
+}
+
+// The right-hand ends of the piece's edge that the annotations measure from.
+struct PieceEnds {
+    double xo, yo; // outer end
+    double xi, yi; // inner end
+};
+
+PieceEnds Ends(const LayoutEngine& engine, double s) {
+    const ConeState& c = engine.Cone;
+    if (engine.Def.Overlap > 0)
+        return {c.OverlapEdge.Point1.x, c.OverlapEdge.Point1.y, c.OverlapEdge.Point2.x,
+                c.OverlapEdge.Point2.y};
+    return {c.FlatLargeRadius * CosD(s), c.FlatLargeRadius * SinD(s), c.FlatSmallRadius * CosD(s),
+            c.FlatSmallRadius * SinD(s)};
+}
+
+void DrawOverlap(LayoutEngine& engine, double a) {
+    ConeState& c = engine.Cone;
+    const TDPoint p1 = c.OverlapEdge.Point1, p2 = c.OverlapEdge.Point2;
+    const double R = c.FlatLargeRadius;
+    TCadDraw& v = engine.CadDraw1;
+    SetPen(v, kLayerOverlap, kPenRed);
+    FlatLine(v, p1.x, p1.y, p2.x, p2.y);
+    FlatLine(v, -p1.x, p1.y, -p2.x, p2.y);
+    c.OverlapInnerChord = static_cast<float>(2 * p2.x);
+    c.OverlapOuterChord = static_cast<float>(2 * p1.x);
+    if (a > 180) {
+        c.OverlapPatternWidth = static_cast<float>(2 * R);
+        c.OverlapPatternHeight = static_cast<float>(R + std::fabs(p1.y));
+    } else {
+        c.OverlapPatternWidth = static_cast<float>(2 * p1.x);
+        c.OverlapPatternHeight = static_cast<float>(R - std::fabs(p2.y));
+    }
+}
+
+// Steps shared with the print variant: checks, chords, arcs, edges, decorations, overlap.
+bool DrawPieceBody(LayoutEngine& engine, bool arcsAsLines) {
+    ConeState& c = engine.Cone;
+    TCadDraw& v = engine.CadDraw1;
+    LayoutEngine::ClearDrawing(v);
+    engine.Form.RegularDataDisplay.visible = false;
+    const double R = c.FlatLargeRadius, r = c.FlatSmallRadius, a = c.FlatAngle;
+    if (!(r < R)) {
+        engine.ShowMessageDialog(kMsgSmallRadiusLarger, "");
+        return false;
+    }
+    if (!(a >= 1)) {
+        engine.ShowMessageDialog(kMsgFlatAngleTooSmall, "");
+        return false;
+    }
+    const double s = 90 - a / 2, e = 90 + a / 2;
+    c.InnerChord = static_cast<float>(2 * r * CosD(s));
+    c.OuterChord = static_cast<float>(2 * R * CosD(s));
+    SetPen(v, kLayerOutline, kPenWhite);
+    if (arcsAsLines) {
+        DrawArcAsLines(engine, R, s, e);
+        DrawArcAsLines(engine, r, s, e);
+    } else {
+        FlatArc(v, 0, 0, R, s, e);
+        FlatArc(v, 0, 0, r, s, e);
+    }
+    SetPen(v, kLayerOutline, kPenWhite);
+    FlatLine(v, R * CosD(s), R * SinD(s), r * CosD(s), r * SinD(s));
+    FlatLine(v, -R * CosD(s), R * SinD(s), -r * CosD(s), r * SinD(s));
+    DrawPatternDecorations(engine);
+    if (engine.Def.Overlap > 0) DrawOverlap(engine, a);
+    return true;
+}
+
+// The pattern height as the height dimension measures it.
+void StorePatternHeight(LayoutEngine& engine, const PieceEnds& p) {
+    ConeState& c = engine.Cone;
+    const double R = c.FlatLargeRadius;
+    c.PatternHeight = static_cast<float>(c.FlatAngle <= 180 ? R - p.yi : R + std::fabs(p.yo));
+}
+
+void ApplyHalfRadiusViewHeight(LayoutEngine& engine) {
+    engine.CadDraw1.CadSettings().view_height[1] = engine.Cone.FlatLargeRadius / 2;
+    engine.CadDraw1.SetScale(kZoomApply);
+}
+
+void DrawHeightDimension(LayoutEngine& engine, const PieceEnds& p) {
+    TCadDraw& v = engine.CadDraw1;
+    const double R = engine.Cone.FlatLargeRadius;
+    StorePatternHeight(engine, p);
+    double x, top, bottom, glyphY;
+    if (engine.Cone.FlatAngle <= 180) {
+        x = 1.5 * p.xo;
+        top = R;
+        bottom = p.yi;
+        glyphY = p.yi + (R - p.yi) / 2;
+        FlatLine(v, p.xi, p.yi, 1.65 * p.xo, p.yi);
+        FlatLine(v, 0, R, 1.65 * p.xo, R);
+        FlatLine(v, x, R, x, R - (R - p.yi) / 4);
+        FlatLine(v, x, p.yi, x, p.yi + (R - p.yi) / 4);
+    } else {
+        x = 1.3 * std::max(p.xo, R);
+        top = R;
+        bottom = p.yo;
+        glyphY = R - (R - p.yo) / 2;
+        FlatLine(v, p.xo, p.yo, 1.1 * x, p.yo);
+        FlatLine(v, 0, R, 1.1 * x, R);
+        FlatLine(v, x, p.yo, x, glyphY - R / 6);
+        FlatLine(v, x, R, x, glyphY + R / 8);
+    }
+    ApplyHalfRadiusViewHeight(engine);
+    DrawDimensionArrow(engine, ArrowDirection::Up, x, top);
+    DrawDimensionArrow(engine, ArrowDirection::Down, x, bottom);
+    DrawMarkerGlyph(engine, 'Y', x, glyphY);
+}
+
+void DrawWidthDimension(LayoutEngine& engine, const PieceEnds& p) {
+    TCadDraw& v = engine.CadDraw1;
+    const double R = engine.Cone.FlatLargeRadius;
+    if (engine.Cone.FlatAngle <= 180) {
+        const double y = p.yi - 0.2 * R;
+        FlatLine(v, -p.xo, p.yo, -p.xo, y);
+        FlatLine(v, p.xo, p.yo, p.xo, y);
+        FlatLine(v, -p.xo, y, -p.xo + p.xo / 3, y);
+        FlatLine(v, p.xo, y, p.xo - p.xo / 3, y);
+        DrawDimensionArrow(engine, ArrowDirection::Right, p.xo, y);
+        DrawDimensionArrow(engine, ArrowDirection::Left, -p.xo, y);
+        DrawMarkerGlyph(engine, 'X', 0, y);
+    } else {
+        FlatLine(v, R, 0, R - R / 1.3, 0);
+        FlatLine(v, -R, 0, -R + R / 1.3, 0);
+        DrawDimensionArrow(engine, ArrowDirection::Right, R, 0);
+        DrawDimensionArrow(engine, ArrowDirection::Left, -R, 0);
+        DrawMarkerGlyph(engine, 'X', 0, 0);
+    }
+}
+
+void DrawAngleMarker(LayoutEngine& engine) {
+    TCadDraw& v = engine.CadDraw1;
+    const ConeState& c = engine.Cone;
+    const double a = c.FlatAngle, s = 90 - a / 2, e = 90 + a / 2;
+    const double mid = c.FlatSmallRadius + (c.FlatLargeRadius - c.FlatSmallRadius) / 2;
+    SetPen(v, kLayerDimension, kPenLightGreen);
+    // The arcs leave a gap for the glyph between 85 and 95 degrees; a piece narrower than
+    // that gap gets one arc across it (an arc from s to 85 would otherwise run almost round).
+    if (s < 85) {
+        FlatArc(v, 0, 0, mid, s, 85);
+        FlatArc(v, 0, 0, mid, 95, e);
+    } else {
+        FlatArc(v, 0, 0, mid, s, e);
+    }
+    v.SetDrawColor(kPenCyan);
+    DrawMarkerGlyph(engine, 'A', 0, mid);
+}
+} // namespace
+
+void DrawRegularConePattern(LayoutEngine& engine) {
+    if (!DrawPieceBody(engine, false)) return;
+    const double s = 90 - engine.Cone.FlatAngle / 2;
+    const PieceEnds p = Ends(engine, s);
+    SetPen(engine.CadDraw1, kLayerDimension, kPenCyan);
+    DrawHeightDimension(engine, p);
+    DrawWidthDimension(engine, p);
+    DrawAngleMarker(engine);
+    engine.ZoomView(1);
+}
+
+void DrawRegularConePatternForPrint(LayoutEngine& engine) {
+    if (!DrawPieceBody(engine, true)) return;
+    const double s = 90 - engine.Cone.FlatAngle / 2;
+    StorePatternHeight(engine, Ends(engine, s));
+    ApplyHalfRadiusViewHeight(engine);
+    TCadDraw& v = engine.CadDraw1;
+    v.SetExtents();
+    const TSettings& st = v.CadSettings();
+    const double w = st.max_x - st.min_x, h = st.max_y - st.min_y;
+    SetPen(v, kLayerBoundingBox, kPenGrey);
+    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kPenGrey);
+    engine.Cone.PatternWidth = static_cast<float>(w);
+    engine.Cone.PatternHeight = static_cast<float>(h);
+    engine.ZoomView(1);
+}
+
+} // namespace brevant

@@ -1,0 +1,179 @@
+// Sheet layout: regular cone pieces nested in columns on the sheet, as typed and turned.
+#include "nesting/sheet_layout.h"
+
+#include "cone/cone_messages.h"
+#include "cone/cone_solver.h"
+#include "cone/pen.h"
+#include "engine/layout_engine.h"
+#include "geometry/intersections.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <string>
+
+namespace brevant {
+
+namespace {
+double SinD(double a) {
+    return std::sin(a / kDegreesPerRadian);
+}
+double CosD(double a) {
+    return std::cos(a / kDegreesPerRadian);
+}
+
+bool UsablePiece(const SheetPiece& p, double u) {
+    for (double v : {p.PatternWidth, u, p.SmallRadius, p.LargeRadius, p.FlatAngle})
+        if (!(v > 0) || !std::isfinite(v)) return false;
+    return true;
+}
+
+// Reference point P (whose clearance circle sets the row pitch) and bottom depth E.
+void ReferencePoint(const SheetPiece& p, TDPoint& P, double& E) {
+    const double th = p.FlatAngle, phi = 90 - th / 2;
+    const float xi = static_cast<float>(p.SmallRadius * CosD(phi));
+    const float yi = static_cast<float>(p.SmallRadius * SinD(phi));
+    const float xo = static_cast<float>(p.LargeRadius * CosD(phi));
+    const float yo = static_cast<float>(p.LargeRadius * SinD(phi));
+    const bool overlap = p.Overlap > 0;
+    const TDPoint inner = overlap ? p.OverlapEdge.Point2 : TDPoint{xi, yi, 0};
+    const TDPoint outer = overlap ? p.OverlapEdge.Point1 : TDPoint{xo, yo, 0};
+    if (th <= 180) {
+        P = inner;
+        E = inner.y;
+    } else if (th <= 230) {
+        P = inner;
+        E = outer.y;
+    } else if (th < 263) {
+        P = {(inner.x + outer.x) / 2, (inner.y + outer.y) / 2, 0};
+        E = outer.y;
+    } else {
+        P = outer;
+        E = outer.y;
+    }
+}
+
+// Whole count of a / b for positive b, saturated so that it fits an int.
+int WholeCount(double a, double b) {
+    if (!(b > 0) || !(a > 0)) return 0;
+    return static_cast<int>(std::min(std::trunc(a / b), static_cast<double>(INT_MAX)));
+}
+} // namespace
+
+double UsableHeight(const SheetPiece& piece) {
+    const double th = piece.FlatAngle, R = piece.LargeRadius, r = piece.SmallRadius;
+    const double a = r * SinD(th / 2);
+    const double e = std::sqrt(std::max(0.0, R * R - a * a));
+    if (th < 180) return piece.PatternHeight - (R - e);
+    if (th < 270) return piece.PatternHeight - std::fabs(SinD(th / 2 - 90)) * (R - r);
+    return piece.PatternHeight;
+}
+
+SheetPlan PlanSheet(const SheetPiece& piece, double w, double h, double usableHeight, double x0,
+                    double xClearance, double yClearance) {
+    SheetPlan plan;
+    if (!UsablePiece(piece, usableHeight)) return plan;
+    plan.Valid = true;
+    const double th = piece.FlatAngle, W = piece.PatternWidth;
+    const float xo = static_cast<float>(piece.LargeRadius * CosD(90 - th / 2));
+    if (piece.Overlap > 0 && th < 180) plan.ColumnShift = 2 * (xo - piece.OverlapEdge.Point1.x);
+    TDPoint P;
+    ReferencePoint(piece, P, plan.BottomDepth);
+    // The next piece's reference point sits on the clearance circle of the piece below.
+    const double radius = piece.LargeRadius + yClearance;
+    const TDPoint top{P.x, radius, 0};
+    TDPoint crossing;
+    if (radius > 0 &&
+        PointLineArc(TDLine{P, top}, TDArc{{0, 0, 0}, radius, 0, 0}, top, crossing) == kStatusOk)
+        plan.RowPitch = crossing.y - P.y;
+    plan.Columns = WholeCount(w, W + xClearance);
+    // A pitch of 0 or less cannot stack pieces: no rows rather than endless ones.
+    plan.Rows = WholeCount(h, plan.RowPitch);
+    if (plan.Rows >= 1 && plan.Rows * plan.RowPitch + (piece.PatternHeight - plan.RowPitch) > h)
+        --plan.Rows;
+    plan.Count = static_cast<long long>(plan.Columns) * plan.Rows;
+    for (int i = 0; i < plan.Columns && plan.Apexes.size() < kMaxDrawnPieces; ++i)
+        for (int j = 0; j < plan.Rows && plan.Apexes.size() < kMaxDrawnPieces; ++j)
+            plan.Apexes.push_back(
+                {x0 - W / 2 - xClearance - i * (W + xClearance) + plan.ColumnShift * (i + 0.5),
+                 yClearance + j * plan.RowPitch - plan.BottomDepth, 0});
+    return plan;
+}
+
+void DrawSheetOutline(LayoutEngine& engine, double w, double h, double x0) {
+    TCadDraw& v = engine.CadDraw2;
+    const double cx = x0 <= 0 ? -w / 2 : w / 2;
+    v.MakeRectangle(cx, h / 2, w, h, kPenGrey, kPenBlue);
+    v.SetDrawColor(kPenBlue);
+    const double left = cx - w / 2, right = cx + w / 2;
+    FlatLine(v, left, 0, right, 0);
+    FlatLine(v, left, 0, left, h);
+    FlatLine(v, right, h, right, 0);
+    FlatLine(v, right, h, left, h);
+}
+
+void DrawConePiece(LayoutEngine& engine, double r, double R, double theta, double x, double y) {
+    if (r >= R || theta < 1) return;
+    TCadDraw& v = engine.CadDraw2;
+    const double phi = 90 - theta / 2, psi = 90 + theta / 2;
+    SetPen(v, kLayerOutline, kPenGreen);
+    FlatArc(v, x, y, R, phi, psi);
+    FlatArc(v, x, y, r, phi, psi);
+    // The radial edges use 0.01745 radians per degree, as the workshop drawings always have.
+    const double c = std::cos(phi * 0.01745), s = std::sin(phi * 0.01745);
+    FlatLine(v, x + r * c, y + r * s, x + R * c, y + R * s);
+    FlatLine(v, x - r * c, y + r * s, x - R * c, y + R * s);
+    if (engine.Def.Overlap > 0) {
+        const TDPoint p1 = engine.Cone.OverlapEdge.Point1, p2 = engine.Cone.OverlapEdge.Point2;
+        v.SetDrawColor(kPenRed);
+        FlatLine(v, x + p1.x, y + p1.y, x + p2.x, y + p2.y);
+        FlatLine(v, x - p1.x, y + p1.y, x - p2.x, y + p2.y);
+    }
+}
+
+int NestPieces(LayoutEngine& engine, double w, double h, double r, double R, double theta, double W,
+               double u, double x0) {
+    const ConeState& c = engine.Cone;
+    const SheetPiece piece{r, R, theta, W, c.PatternHeight, engine.Def.Overlap, c.OverlapEdge};
+    const SheetPlan plan =
+        PlanSheet(piece, w, h, u, x0, engine.Def.XClearance, engine.Def.YClearance);
+    if (!plan.Valid) {
+        engine.CadDraw2.MakeText(w / 2, h / 2, kMsgNoCones);
+        engine.ShowMessageDialog(kMsgNoCones, "");
+        return 0;
+    }
+    DrawSheetOutline(engine, w, h, x0);
+    for (const TDPoint& apex : plan.Apexes)
+        DrawConePiece(engine, r, R, theta, apex.x, apex.y);
+    return static_cast<int>(std::min(plan.Count, static_cast<long long>(INT_MAX)));
+}
+
+int LayoutSheet(LayoutEngine& engine) {
+    ConeState& c = engine.Cone;
+    const LayoutDefinition& d = engine.Def;
+    FormModel& f = engine.Form;
+    c.SheetCount = c.SheetCountTurned = 0;
+    f.SheetDataDisplay.visible = engine.CurrentInputPage() != kSpiralPage;
+    if (!(d.SheetWidth > 0) || !(d.SheetHeight > 0)) {
+        f.SheetLabel.text = kMsgNoSheetSize;
+        return 0;
+    }
+    const SheetPiece piece{c.FlatSmallRadius, c.FlatLargeRadius, c.FlatAngle,  c.PatternWidth,
+                           c.PatternHeight,   d.Overlap,         c.OverlapEdge};
+    const double u = UsableHeight(piece);
+    const double r = c.FlatSmallRadius, R = c.FlatLargeRadius, th = c.FlatAngle;
+    c.SheetCount = NestPieces(engine, d.SheetWidth, d.SheetHeight, r, R, th, c.PatternWidth, u, 0);
+    auto statement = [&](const Edit& a, const Edit& b, int count) {
+        return "Sheet: " + a.text + " X " + b.text + " = " + std::to_string(count) + " pcs.";
+    };
+    f.SheetLabel.text = statement(f.SheetWidth, f.SheetHeight, c.SheetCount);
+    if (d.SheetWidth != d.SheetHeight) {
+        c.SheetCountTurned = NestPieces(engine, d.SheetHeight, d.SheetWidth, r, R, th,
+                                        c.PatternWidth, u, d.SheetHeight);
+        f.SheetLabel.text += statement(f.SheetHeight, f.SheetWidth, c.SheetCountTurned);
+    }
+    engine.ZoomView(2);
+    return std::max(c.SheetCount, c.SheetCountTurned);
+}
+
+} // namespace brevant

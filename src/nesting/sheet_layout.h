@@ -1,0 +1,50 @@
+// Sheet layout: regular cone pieces nested in columns on a sheet, as typed and turned.
+#pragma once
+
+#include "geometry/types.h"
+
+#include <vector>
+
+namespace brevant {
+
+class LayoutEngine;
+
+// The piece to nest, in inches and degrees (piece coordinates: apex at the origin, opening up).
+struct SheetPiece {
+    double SmallRadius = 0; // r
+    double LargeRadius = 0; // R
+    double FlatAngle = 0;   // theta
+    double PatternWidth = 0;
+    double PatternHeight = 0;
+    double Overlap = 0; // 0 = none
+    TDLine OverlapEdge;
+};
+
+// Where the pieces of one orientation go.
+struct SheetPlan {
+    bool Valid = false; // false: no usable cone data ("No Cones Defined")
+    int Columns = 0;
+    int Rows = 0;
+    long long Count = 0;         // Columns x Rows
+    double RowPitch = 0;         // H
+    double ColumnShift = 0;      // F
+    double BottomDepth = 0;      // E
+    std::vector<TDPoint> Apexes; // at most kMaxDrawnPieces
+};
+
+inline constexpr int kMaxDrawnPieces = 10000;
+
+// The usable height u of a piece for the row test.
+double UsableHeight(const SheetPiece& piece);
+// Pure nesting on a sheet w x h with the sheet's right edge at x0 (x0 <= 0: sheet left of it).
+SheetPlan PlanSheet(const SheetPiece& piece, double w, double h, double usableHeight, double x0,
+                    double xClearance, double yClearance);
+
+// Runs the sheet layout of the last regular cone into CadDraw2; returns the larger count.
+int LayoutSheet(LayoutEngine& engine);
+int NestPieces(LayoutEngine& engine, double w, double h, double r, double R, double theta, double W,
+               double u, double x0);
+void DrawSheetOutline(LayoutEngine& engine, double w, double h, double x0);
+void DrawConePiece(LayoutEngine& engine, double r, double R, double theta, double x, double y);
+
+} // namespace brevant

@@ -1,0 +1,27 @@
+// The 3D model of cones and cylinders: end planes, rings and the ring mesh in SolidModel.
+#pragma once
+
+#include "solid/solid_model.h"
+
+namespace brevant {
+
+class LayoutEngine;
+
+enum EndPlaneSide : int { kBottomPlane = 0, kTopPlane = 1 };
+
+// Empties the mesh and both rings and hides the grid planes.
+void ClearScene(SolidModel& solid);
+// Positions and tilts the end-plane pivots for the current cone or square to round.
+void PlaceEndPlanes(LayoutEngine& engine);
+// Moves the points of one ring (scene frame) onto the top or bottom plane of the current cone:
+// through the apex for a cone, parallel to the axis for a cylinder (whose top ring is then
+// made from the bottom ring).
+void ProjectRingsOntoEndPlane(LayoutEngine& engine, TPathArray& top, TPathArray& bottom, int plane);
+// Cones and straight cylinders.
+void BuildConeModel(LayoutEngine& engine);
+// Cylinders with a tilted end.
+void BuildObliqueCylinderModel(LayoutEngine& engine);
+// The closed quad mesh between two rings of equal size (scene frame); keeps the rings.
+void BuildRingMesh(LayoutEngine& engine, const TPathArray& top, const TPathArray& bottom);
+
+} // namespace brevant
