@@ -75,7 +75,8 @@ constexpr const char* kLoadOrder[] = {
     "PipeOffset",      "ShowSideCut",     "MaterialThickness", "ShowThickness",
     "ThicknessSide"};
 
-// The square-to-round stepper's limits; a file cannot ask for more corners' bends than these.
+// The square-to-round stepper's limits. A stored count beyond them would give the 3D model a
+// circle resolution (four points per bend) that overflows or vanishes.
 constexpr int kMinBendsPerCorner = 4;
 constexpr int kMaxBendsPerCorner = 10;
 

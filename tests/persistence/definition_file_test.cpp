@@ -214,6 +214,13 @@ TEST_F(DefinitionFile, FailedWriteKeepsTheOldFileAndNamesFileAndReason) {
     EXPECT_NE(e->LastIOError().find(locked + "old.layout"), std::string::npos);
     EXPECT_NE(e->LastIOError().find("denied"), std::string::npos) << e->LastIOError();
     EXPECT_FALSE(std::filesystem::exists(locked + "old.layout.tmp"));
+
+    // A read-only file in a writable folder.
+    Write(folder + "ro.layout", "[DIMENSIONS]\n");
+    std::filesystem::permissions(folder + "ro.layout", std::filesystem::perms::owner_read);
+    EXPECT_FALSE(SaveDefinition(*e, folder + "ro.layout"));
+    EXPECT_EQ(Read(folder + "ro.layout"), "[DIMENSIONS]\n");
+    EXPECT_NE(e->LastIOError().find("denied"), std::string::npos) << e->LastIOError();
 }
 
 TEST_F(DefinitionFile, MenuSaveReportsAFailedWrite) {
