@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using namespace brevant;
 
 TEST(FormatValue, AtMostFourDecimalsNoTrailingZeros) {

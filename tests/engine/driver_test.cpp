@@ -3,6 +3,7 @@
 
 using namespace brevant;
 using brevant::testing::EngineTest;
+using brevant::testing::RecordingHost;
 
 using Driver = EngineTest;
 
