@@ -39,10 +39,16 @@ json Visible(LayoutEngine& e) {
     json j = json::array();
     for (const auto& [name, panel] : e.Form.Panels())
         if (panel->visible) j.push_back(name);
-    for (const auto& [name, label] : e.Form.Labels())
-        if (label->visible && name != "StatusLabel" && name != "SettingsLabel4" &&
-            name != "SettingsLabel7")
-            j.push_back(name);
+    for (const char* name :
+         {"Label10", "LargeRadiusCaption", "LargeRadius", "SmallRadiusCaption", "SmallRadius",
+          "WidthXCaption", "WidthX", "HeightYCaption", "HeightY", "AngleACaption", "AngleA",
+          "InnerCordCaption", "InnerCord", "OuterCordCaption", "OuterCord",
+          "SegmentAngleCaption", "OverlapCaption", "BendAngleLabel", "Label32",
+          "BoundingBoxLabel", "SheetLabel", "Label53", "WeightLabel"})
+        if (e.Form.FindLabel(name)->visible) j.push_back(name);
+    for (const char* name : {"SegmentAngleEdit", "Overlap"})
+        if (e.Form.FindEdit(name)->visible) j.push_back(name);
+    if (e.Form.SeamSpinBox.visible) j.push_back("SeamSpinBox");
     return j;
 }
 
