@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <map>
+#include <numbers>
 #include <string>
 
 namespace brevant::cli {
@@ -131,12 +131,14 @@ json Drawing(const TCadDraw& view) {
                     at(sa + d);
             break;
         }
-        default: grow(el.Coord(1), el.Coord(2)); break;
+        default:
+            grow(el.Coord(1), el.Coord(2));
+            break;
         }
     }
     json j = {{"count", count}, {"layers", perLayer}};
-    j["extents"] = any ? json{{"minX", minX}, {"minY", minY}, {"maxX", maxX}, {"maxY", maxY}}
-                       : json(nullptr);
+    j["extents"] =
+        any ? json{{"minX", minX}, {"minY", minY}, {"maxX", maxX}, {"maxY", maxY}} : json(nullptr);
     return j;
 }
 
