@@ -221,6 +221,7 @@ private:
     void ScaleFromHeight(double h);
     void PlaceOrigin(double halfW, double halfH, bool truncateHalves);
     void FitStep();
+    void PanPlacement();
     void FireZoom();
     void Invalidate();
     void PaintElements(int mode);
