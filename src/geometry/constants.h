@@ -1,0 +1,34 @@
+// The fixed numbers of the geometry routines: degree constants, tolerances and limits.
+#pragma once
+
+namespace brevant {
+
+// Degrees per radian of the calculator routines (the ones the layouts call).
+inline constexpr double kCalcDegreesPerRadian = 57.29577951;
+// Degrees per radian of the drawing copies used by the CAD view, and of GetVertexAngle.
+inline constexpr double kDrawDegreesPerRadian = 57.2957795131;
+// The full turn used for arc lengths.
+inline constexpr double kFullTurn = 6.283185307179586477;
+
+// Distance counts as 0 once the x or the y difference exceeds this.
+inline constexpr double kDistanceCutoff = 100000;
+// GetAngle replaces a zero x or y difference by this and nudges the first point by it.
+inline constexpr double kAngleNudge = 1e-7;
+// Point2Lines: smallest x difference of a line and smallest slope difference.
+inline constexpr double kSlopeFloor = 1e-6;
+// PointsNormalLineArc: an x coefficient below this counts as 0 (a horizontal line).
+inline constexpr double kNormalLineZeroA = 1e-7;
+// PointsNormalLineArc: a discriminant below this means the line misses the circle.
+inline constexpr double kMissDiscriminant = -1e-8;
+// PointsNormalLineArc: an exactly zero discriminant becomes this before its square root.
+inline constexpr double kZeroDiscriminant = 1e-8;
+// Points2Arcs: circles farther apart than the sum of the radii plus this do not meet.
+inline constexpr double kCirclesApartTolerance = 1e-4;
+// PointLineArc: a centre-to-line distance this close to the radius is a tangent.
+inline constexpr double kTangentTolerance = 1e-5;
+// Arc3Points: directions from the first point closer than this (radians) are one line.
+inline constexpr double kCollinearRadians = 0.001;
+// The tilt of the isometric view, in radians (54.7356 degrees).
+inline constexpr double kIsoAlpha = 0.95531643805431348853;
+
+} // namespace brevant
