@@ -160,6 +160,7 @@ TEST_F(CadFileOnDisk, SaveAndLoadEachFormat) {
         BuildDrawing(written, format.kept_colors);
         written.CadSettings().cad_type = format.cad_type;
         const std::string path = Path(std::string("drawing.") + format.name);
+        std::ofstream(path, std::ios::binary) << "an older drawing"; // replaced by the save
         ASSERT_TRUE(written.SaveToFile(path)) << written.LastError();
         EXPECT_EQ(written.CadSettings().cdl_filename, path);
         TCadDraw read;
