@@ -44,6 +44,8 @@ struct ConeState {
     TDPoint ConeApex;          // apex of the last oblique development
     TDPointList TopEdgePoints; // flat point k of top ring point k (closing point not kept)
     TDPointList BottomEdgePoints;
+    TDPoint TopClosingPoint; // the end edge of the development, from top to bottom
+    TDPoint BottomClosingPoint;
     float CylinderTop = 0; // y of the top and bottom lines of the rectangle or strip
     float CylinderBottom = 0;
     float CylinderLeft = 0; // x of its sides

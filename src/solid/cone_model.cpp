@@ -33,12 +33,17 @@ TConeShape ShapeOf(const LayoutEngine& e) {
     return c;
 }
 
-bool SquarePage(const LayoutEngine& e) { return e.CurrentInputPage() == kSquarePage; }
+bool SquarePage(const LayoutEngine& e) {
+    return e.CurrentInputPage() == kSquarePage;
+}
 
-int RingSize(const LayoutEngine& e) { return std::clamp(e.Drv.CircleResolution, 3, 3600); }
+int RingSize(const LayoutEngine& e) {
+    return std::clamp(e.Drv.CircleResolution, 3, 3600);
+}
 
 void ScaleRing(TPathArray& ring, double f) {
-    for (TDPoint& q : ring) q = {q.x * f, q.y * f, q.z * f};
+    for (TDPoint& q : ring)
+        q = {q.x * f, q.y * f, q.z * f};
 }
 
 } // namespace
@@ -71,12 +76,13 @@ void ProjectRingsOntoEndPlane(LayoutEngine& e, TPathArray& top, TPathArray& bott
     const bool isTop = plane == kTopPlane;
     // The rings arrive in the scene frame; the planes are built with the height up.
     TPathArray up = ToSceneFrame(isTop ? top : bottom);
-    const TEndPlane p = isTop ? TiltedPlane(c.S, c.H, 0, c.TopAngle)
-                              : TiltedPlane(0, 0, 0, c.BottomAngle);
+    const TEndPlane p =
+        isTop ? TiltedPlane(c.S, c.H, 0, c.TopAngle) : TiltedPlane(0, 0, 0, c.BottomAngle);
     if (e.Def.IsCylinder) {
         if (isTop) up = ToSceneFrame(bottom);
         const TDPoint axis = isTop ? TDPoint{c.S, c.H, 0} : TDPoint{0, 1, 0};
-        for (TDPoint& q : up) q = MoveAlongDirectionOntoPlane(q, axis, p);
+        for (TDPoint& q : up)
+            q = MoveAlongDirectionOntoPlane(q, axis, p);
         (isTop ? top : bottom) = ToSceneFrame(up);
         return;
     }
@@ -133,7 +139,8 @@ void BuildConeModel(LayoutEngine& e) {
     top = ToSceneFrame(top);
     bottom = ToSceneFrame(bottom);
     if (c.TopAngle == 0) {
-        for (TDPoint& q : top) q.y = -c.H;
+        for (TDPoint& q : top)
+            q.y = -c.H;
     } else {
         ProjectRingsOntoEndPlane(e, top, bottom, kTopPlane);
     }

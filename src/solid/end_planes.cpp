@@ -12,8 +12,12 @@ constexpr double kRadPerDeg = std::numbers::pi / 180.0;
 // its end plane); the point then stays where it was.
 constexpr double kFarLimit = 1e12;
 
-double Dot(const TDPoint& a, const TDPoint& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-TDPoint Sub(const TDPoint& a, const TDPoint& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+double Dot(const TDPoint& a, const TDPoint& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+TDPoint Sub(const TDPoint& a, const TDPoint& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 } // namespace
 
 TEndPlane TiltedPlane(double x, double height, double z, double angleDeg) {
@@ -77,11 +81,13 @@ TRingPair ConeRings(const TConeShape& c, int n, bool ellipses) {
     const TDPoint apex = ConeApexPoint(c.T, c.B, c.H, c.S);
     if (c.TopAngle != 0) {
         const TEndPlane top = TiltedPlane(c.S, c.H, 0, c.TopAngle);
-        for (TDPoint& q : r.Top) q = MoveThroughPointOntoPlane(q, apex, top);
+        for (TDPoint& q : r.Top)
+            q = MoveThroughPointOntoPlane(q, apex, top);
     }
     if (c.BottomAngle != 0) {
         const TEndPlane bottom = TiltedPlane(0, 0, 0, c.BottomAngle);
-        for (TDPoint& q : r.Bottom) q = MoveThroughPointOntoPlane(q, apex, bottom);
+        for (TDPoint& q : r.Bottom)
+            q = MoveThroughPointOntoPlane(q, apex, bottom);
     }
     return r;
 }
@@ -95,18 +101,21 @@ TRingPair CylinderRings(const TConeShape& c, int n, bool ellipses) {
     const TDPoint up{0, 1, 0};
     if (c.TopAngle != 0) {
         const TEndPlane top = TiltedPlane(0, c.H, 0, c.TopAngle);
-        for (TDPoint& q : r.Top) q = MoveAlongDirectionOntoPlane(q, up, top);
+        for (TDPoint& q : r.Top)
+            q = MoveAlongDirectionOntoPlane(q, up, top);
     }
     if (c.BottomAngle != 0) {
         const TEndPlane bottom = TiltedPlane(0, 0, 0, c.BottomAngle);
-        for (TDPoint& q : r.Bottom) q = MoveAlongDirectionOntoPlane(q, up, bottom);
+        for (TDPoint& q : r.Bottom)
+            q = MoveAlongDirectionOntoPlane(q, up, bottom);
     }
     return r;
 }
 
 TPathArray ToSceneFrame(const TPathArray& ring) {
     TPathArray out = ring;
-    for (TDPoint& q : out) q.y = -q.y;
+    for (TDPoint& q : out)
+        q.y = -q.y;
     return out;
 }
 

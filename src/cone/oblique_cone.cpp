@@ -1,0 +1,262 @@
+// The modified cone: rings on the (tilted) end planes, unrolled generator by generator about
+// the apex, with overlap, decorations, placement on screen and the report listing.
+#include "cone/oblique_cone.h"
+
+#include "cone/cone_solver.h"
+#include "cone/dimension_report.h"
+#include "cone/pen.h"
+#include "cone/regular_cone.h"
+#include "engine/layout_engine.h"
+#include "solid/end_planes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace brevant {
+
+namespace {
+
+constexpr int kFineResolution = 360;
+constexpr int kMaxResolution = 3600;
+
+double Length(const TDPoint& a) {
+    return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
+}
+TDPoint Sub(const TDPoint& a, const TDPoint& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+TDPoint Polar(double distance, double angleDeg) {
+    const double a = angleDeg / kDegreesPerRadian;
+    return {distance * std::cos(a), distance * std::sin(a), 0};
+}
+
+bool Finite(const TDPoint& p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
+}
+
+// The development needs a true cone: T and H positive, T smaller than B, all finite.
+bool Developable(const LayoutDefinition& d) {
+    const double T = d.TopDiameter, B = d.BottomDiameter, H = d.ConeHeight, S = d.TopShift;
+    return T > 0 && H > 0 && B > T && std::isfinite(B) && std::isfinite(H) && std::isfinite(S);
+}
+
+void DrawRingLines(TCadDraw& v, const TUnrolledRing& u) {
+    SetPen(v, kLayerOutline, kPenWhite);
+    for (size_t k = 1; k < u.Points.size(); ++k)
+        FlatLine(v, u.Points[k - 1].x, u.Points[k - 1].y, u.Points[k].x, u.Points[k].y);
+    if (!u.Points.empty())
+        FlatLine(v, u.Points.back().x, u.Points.back().y, u.Closing.x, u.Closing.y);
+}
+
+// One ring's part of the cone listing: start line, numbered points, closing point, end line.
+std::string RingListing(LayoutEngine& e, const TUnrolledRing& u, double flatAngleBefore) {
+    auto n = [&](double v) { return ReportNumber(e, v); };
+    auto len = [&](double v) { return ReportNumber(e, e.FromIn(static_cast<float>(v))); };
+    auto line = [&](const std::string& head, double angle, double dist, const TDPoint& p) {
+        return head + "angle=" + n(angle) + " deg,  dist=" + len(dist) + ", X=" + len(p.x) +
+               ", Y=" + len(p.y) + "\r\n";
+    };
+    std::string s = line("start ", 0, u.Distances[0], u.Points[0]);
+    const size_t P = u.Points.size();
+    for (size_t k = 1; k < P; ++k)
+        s += line("(" + std::to_string(k) + ") ", u.Angles[k], u.Distances[k], u.Points[k]);
+    const double last = u.Distances.back();
+    s += line("(" + std::to_string(P) + ") ", u.ClosingAngle, last, u.Closing);
+    s += line("end ", flatAngleBefore, last, Polar(last, flatAngleBefore));
+    return s;
+}
+
+void WriteConeListing(LayoutEngine& e, const TUnrolledRing& top, const TUnrolledRing& bottom,
+                      double flatAngleBefore) {
+    std::string text = ReportHeading(e);
+    text += "***************\r\nTop of cone\r\n";
+    text += RingListing(e, top, flatAngleBefore);
+    text += "****************\r\nBottom of cone\r\n";
+    text += RingListing(e, bottom, flatAngleBefore);
+    WriteReportFile(e, text);
+}
+
+// Turns the development so that it stands symmetric about a vertical line and moves its
+// lower-left extent to the origin.
+void PlaceOnScreen(LayoutEngine& e) {
+    TCadDraw& v = e.CadDraw1;
+    v.SetDrawColor(kPenGreen);
+    v.ClearGroup();
+    v.AddToGroup(0);
+    v.RotateGroup(90 - e.Cone.FlatAngle / 2.0, 0, 0, 1, false);
+    v.SetExtents();
+    const double dx = -v.CadSettings().min_x, dy = -v.CadSettings().min_y;
+    v.AddToGroup(0);
+    v.ShiftGroup(dx, dy, 0, 1, false);
+    v.ClearGroup();
+    v.CadSettings().dynamic_rotate_flag = false;
+    v.CadSettings().mouse_pan = false;
+}
+
+void DrawBoundingBox(LayoutEngine& e) {
+    TCadDraw& v = e.CadDraw1;
+    v.SetExtents();
+    const TSettings& st = v.CadSettings();
+    const double w = st.max_x - st.min_x, h = st.max_y - st.min_y;
+    SetPen(v, kLayerBoundingBox, kPenGrey);
+    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kPenGrey);
+    e.Cone.PatternWidth = static_cast<float>(w);
+    e.Cone.PatternHeight = static_cast<float>(h);
+}
+
+} // namespace
+
+double VertexAngle3D(const TDPoint& a, const TDPoint& vertex, const TDPoint& b) {
+    const TDPoint u = Sub(a, vertex), w = Sub(b, vertex);
+    const TDPoint c{u.y * w.z - u.z * w.y, u.z * w.x - u.x * w.z, u.x * w.y - u.y * w.x};
+    const double dot = u.x * w.x + u.y * w.y + u.z * w.z;
+    if (Length(u) == 0 || Length(w) == 0) return 0;
+    // atan2 of the cross and dot products keeps small angles exact, unlike arccos.
+    const double g = std::atan2(Length(c), dot) * kDegreesPerRadian;
+    return std::isfinite(g) ? g : 0;
+}
+
+TUnrolledRing UnrollRing(const TPathArray& ring, const TDPoint& apex) {
+    TUnrolledRing u;
+    if (ring.empty()) return u;
+    double c = 0, g = 0, d = Length(Sub(ring[0], apex));
+    u.Points.push_back({d, 0, 0});
+    u.Angles.push_back(0);
+    u.Distances.push_back(d);
+    for (size_t k = 1; k < ring.size(); ++k) {
+        g = VertexAngle3D(ring[k - 1], apex, ring[k]);
+        c += g;
+        d = Length(Sub(ring[k], apex));
+        u.Points.push_back(Polar(d, c));
+        u.Angles.push_back(c);
+        u.Distances.push_back(d);
+    }
+    // The closing point repeats the last step once more.
+    u.ClosingAngle = c + g;
+    u.Closing = Polar(d, u.ClosingAngle);
+    return u;
+}
+
+bool NeedsFineResolution(LayoutEngine& e) {
+    const FormModel& f = e.Form;
+    if (f.ConeBendLinesCheckBox.checked && e.EffectiveBends() > 3) return true;
+    const bool arcs = !f.TopArcLengthEdit.text.empty() && !f.BottomArcLengthEdit.text.empty();
+    const bool widths = !f.TopCutWidthEdit.text.empty() && !f.BottomCutWidthEdit.text.empty();
+    if (f.SideCutsCheckBox.checked && (arcs || widths)) return true;
+    return f.SeamLineCheckBox.checked && e.Def.SeamAngle > 0;
+}
+
+int ObliqueRingResolution(LayoutEngine& e) {
+    if (NeedsFineResolution(e)) return kFineResolution;
+    return std::clamp(e.Drv.CircleResolution, 3, kMaxResolution);
+}
+
+void DrawObliqueConePattern(LayoutEngine& e) {
+    const LayoutDefinition& d = e.Def;
+    if (!Developable(d)) {
+        e.Drv.ReportInProgress = false;
+        return;
+    }
+    TConeShape shape;
+    shape.T = d.TopDiameter;
+    shape.B = d.BottomDiameter;
+    shape.H = d.ConeHeight;
+    shape.S = d.TopShift;
+    shape.TopAngle = d.TopAngle;
+    shape.BottomAngle = d.BottomAngle;
+    const int P = ObliqueRingResolution(e);
+    const TRingPair rings = ConeRings(shape, P, false);
+    const TDPoint apex = ConeApexPoint(shape.T, shape.B, shape.H, shape.S);
+    e.Cone.ConeApex = apex;
+    TUnrolledRing top = UnrollRing(rings.Top, apex);
+    TUnrolledRing bottom = UnrollRing(rings.Bottom, apex);
+    if (!Finite(apex) || !Finite(top.Closing) || !Finite(bottom.Closing)) {
+        e.Drv.ReportInProgress = false;
+        return;
+    }
+    TCadDraw& v = e.CadDraw1;
+    DrawRingLines(v, top);
+    DrawRingLines(v, bottom);
+    if (e.Drv.ReportInProgress) WriteConeListing(e, top, bottom, e.Cone.FlatAngle);
+    e.Cone.TopEdgePoints = top.Points;
+    e.Cone.BottomEdgePoints = bottom.Points;
+    e.Cone.TopClosingPoint = top.Closing;
+    e.Cone.BottomClosingPoint = bottom.Closing;
+    SetPen(v, kLayerOutline, kPenWhite);
+    FlatLine(v, top.Points[0].x, top.Points[0].y, bottom.Points[0].x, bottom.Points[0].y);
+    FlatLine(v, top.Closing.x, top.Closing.y, bottom.Closing.x, bottom.Closing.y);
+    e.Cone.FlatAngle = static_cast<float>(
+        DirectionAngle(top.Closing.x, top.Closing.y, bottom.Closing.x, bottom.Closing.y));
+    DrawObliqueOverlap(e);
+    DrawPatternDecorations(e);
+    if (!e.Drv.PdfInProgress) PlaceOnScreen(e);
+    DrawBoundingBox(e);
+    e.ZoomView(1);
+}
+
+void DrawGeneratorLine(LayoutEngine& e, int style, double coneAngle) {
+    const TDPointList& top = e.Cone.TopEdgePoints;
+    const TDPointList& bottom = e.Cone.BottomEdgePoints;
+    const size_t n = std::min(top.size(), bottom.size());
+    if (n == 0 || !std::isfinite(coneAngle)) return;
+    // The generator at the cone angle itself: ring point k sits at 360 k / n degrees, and 360
+    // is the same generator as 0.
+    const double k = std::round(NormalizeAngle(coneAngle) / 360.0 * static_cast<double>(n));
+    const size_t i = static_cast<size_t>(k) % n;
+    switch (style) {
+    case kGeneratorBend:
+        SetPen(e.CadDraw1, kLayerBend, kPenGreen);
+        break;
+    case kGeneratorSeam:
+        SetPen(e.CadDraw1, kLayerSideCut, kPenYellow);
+        break;
+    case kGeneratorSideCut:
+        SetPen(e.CadDraw1, kLayerSideCut, kPenCyan);
+        break;
+    default:
+        return;
+    }
+    FlatLine(e.CadDraw1, top[i].x, top[i].y, bottom[i].x, bottom[i].y);
+}
+
+void DrawObliqueOverlap(LayoutEngine& e) {
+    const double o = e.Def.Overlap;
+    const TDPointList& top = e.Cone.TopEdgePoints;
+    const TDPointList& bottom = e.Cone.BottomEdgePoints;
+    if (o == 0 || top.empty() || bottom.empty()) return;
+    const TDPoint ts = top.front(), bs = bottom.front();
+    const TDPoint tc = e.Cone.TopClosingPoint, bc = e.Cone.BottomClosingPoint;
+    const double m = DirectionAngle(ts.x, ts.y, bs.x, bs.y);
+    const double n = DirectionAngle(tc.x, tc.y, bc.x, bc.y);
+    auto moved = [](const TDPoint& p, double dist, double angle) {
+        const TDPoint q = Polar(dist, angle);
+        return TDPoint{p.x + q.x, p.y + q.y, 0};
+    };
+    SetPen(e.CadDraw1, kLayerOverlap, kPenRed);
+    const TDPoint a = moved(ts, o, m - 90), b = moved(bs, o, m - 90);
+    FlatLine(e.CadDraw1, a.x, a.y, b.x, b.y);
+    const TDPoint c = moved(tc, o, n + 90), d = moved(bc, o, n + 90);
+    FlatLine(e.CadDraw1, c.x, c.y, d.x, d.y);
+}
+
+void ShowModifiedConeDimensions(LayoutEngine& e) {
+    FormModel& f = e.Form;
+    f.RegularDataDisplay.visible = true;
+    f.SegmentAngleEdit.text.clear();
+    f.SegmentAngleEdit.visible = false;
+    for (Label* l :
+         {&f.LargeRadius, &f.SmallRadius, &f.InnerCord, &f.OuterCord, &f.LargeRadiusCaption,
+          &f.SmallRadiusCaption, &f.InnerCordCaption, &f.OuterCordCaption, &f.SegmentAngleCaption})
+        l->visible = false;
+    for (Label* l :
+         {&f.AngleA, &f.AngleACaption, &f.WidthX, &f.WidthXCaption, &f.HeightY, &f.HeightYCaption})
+        l->visible = true;
+    f.Label10.text = "Modified Cone Dimensions";
+    f.AngleA.text = e.FormatValue(e.Cone.FlatAngle);
+    f.WidthX.text = e.FormatValue(e.FromIn(e.Cone.PatternWidth));
+    f.HeightY.text = e.FormatValue(e.FromIn(e.Cone.PatternHeight));
+}
+
+} // namespace brevant
