@@ -348,3 +348,36 @@ TEST_F(ViewFixture, PrintBmpPlacesTheBitmapAtTheControlRatio) {
 
 } // namespace
 } // namespace brevant
+
+namespace brevant {
+namespace {
+
+TEST_F(ViewFixture, PanViewSizeAndCentreMoveTheOrigin) {
+    view.Resize(800, 400);
+    view.SetViewSize(80); // 40 units high: 10 pixels per unit
+    EXPECT_EQ(view.ViewSize(), 80);
+    EXPECT_EQ(Scale(), 10);
+    view.Pan(3, -2);
+    EXPECT_EQ(view.CenterX(), 3);
+    const TPixelPoint c = view.CoordToPixel(3, -2, 0);
+    EXPECT_EQ(c.x, 400);
+    EXPECT_EQ(c.y, 200);
+    view.SetCenterX(10);
+    EXPECT_EQ(view.CoordToPixel(10, -2, 0).x, 400);
+}
+
+TEST_F(ViewFixture, CirclesTooSmallOrTooFarAreSkipped) {
+    view.Resize(800, 400);
+    view.SetViewSize(80);
+    view.DrawCircle(0, 0, 0, 0.05, false);  // under 2 pixels across
+    view.DrawCircle(20000, 0, 0, 5, false); // corners beyond 100000 pixels
+    EXPECT_TRUE(canvas.Of("ellipse").empty());
+    view.DrawCircle(0, 0, 0, 2, true);
+    const auto ellipses = canvas.Of("ellipse");
+    ASSERT_EQ(ellipses.size(), 1u);
+    EXPECT_EQ(ellipses[0].args, (std::vector<double>{380, 180, 40, 40}));
+    EXPECT_TRUE(ellipses[0].filled);
+}
+
+} // namespace
+} // namespace brevant
