@@ -56,7 +56,7 @@ protected:
     static std::vector<TElement> Elements(const TCadDraw& view, int layer, int type = 0) {
         std::vector<TElement> out;
         for (const TElement& el : view.Elements())
-            if ((layer == 0 || el.Layer == layer) && (type == 0 || el.Etype == type))
+            if (!el.Deleted && (layer == 0 || el.Layer == layer) && (type == 0 || el.Etype == type))
                 out.push_back(el);
         return out;
     }
