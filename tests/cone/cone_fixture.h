@@ -48,7 +48,7 @@ protected:
     }
     static void Type(Edit& edit, double v) {
         char buf[64];
-        std::snprintf(buf, sizeof buf, "%.10g", v);
+        std::snprintf(buf, sizeof buf, "%.10G", v);
         edit.text = v == 0 ? "" : buf;
     }
 
