@@ -381,3 +381,29 @@ TEST_F(ViewFixture, CirclesTooSmallOrTooFarAreSkipped) {
 
 } // namespace
 } // namespace brevant
+
+namespace brevant {
+namespace {
+
+TEST_F(ViewFixture, FarStrokesReachTheCanvasClippedButStillCrossTheView) {
+    view.Resize(800, 400);
+    view.SetViewSize(80);                    // 10 pixels per unit
+    view.MakeLine(-1e8, 0, 0, 1e8, 0, 0);    // 1e9 pixels each way
+    view.MakeLine(1e8, 1e8, 0, 2e8, 1e8, 0); // wholly outside: dropped
+    view.CadSettings().linearcs = true;
+    view.MakeArc(1, 0, 0, 0, 1e7, 0, 90); // polyline of far points
+    view.Redraw();
+    const auto lines = canvas.Of("line");
+    ASSERT_FALSE(lines.empty());
+    const auto& l = lines[0].args;
+    EXPECT_EQ(l[0], -1e6);
+    EXPECT_EQ(l[2], 1e6);
+    EXPECT_EQ(l[1], 200.5); // the line still runs through the middle of the view
+    for (const auto& c : lines)
+        for (double v : c.args)
+            EXPECT_LE(std::fabs(v), 1e6);
+    EXPECT_TRUE(canvas.Of("polyline").empty());
+}
+
+} // namespace
+} // namespace brevant
