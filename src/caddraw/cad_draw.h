@@ -71,7 +71,11 @@ public:
     const TSettings& CadSettings() const { return settings_; }
     TElements& Elements() { return elements_; }
     const TElements& Elements() const { return elements_; }
-    void SetElements(const TElements& source) { elements_.Assign(source); }
+    // Copies the list into the view's own list, which stays owned by this view.
+    void SetElements(const TElements& source) {
+        elements_.Assign(source);
+        elements_.SetCaddraw(this);
+    }
     TElementChain& ElementChain() { return chain_; }
     const TElementChain& ElementChain() const { return chain_; }
 

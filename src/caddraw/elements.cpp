@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
+#include <limits>
 
 namespace brevant {
 
@@ -61,7 +61,7 @@ void TElements::ClearDeleted() {
 namespace {
 
 constexpr double kDuplicateTolerance = 0.0005;
-constexpr double kDuplicateCell = 0.001; // at least the tolerance: equal values share or touch
+constexpr double kDuplicateCell = 0.0011; // a little over twice the tolerance
 
 bool Near(double a, double b) {
     return std::fabs(a - b) <= kDuplicateTolerance;
@@ -97,21 +97,72 @@ struct CellKey {
     bool operator==(const CellKey&) const = default;
 };
 
-struct CellKeyHash {
-    std::size_t operator()(const CellKey& k) const {
-        std::uint64_t h = static_cast<std::uint64_t>(k.type) * 0x9E3779B97F4A7C15ull;
-        h ^= static_cast<std::uint64_t>(k.layer) + 0x7F4A7C15ull + (h << 6) + (h >> 2);
-        h ^= static_cast<std::uint64_t>(k.cx) * 0xC2B2AE3D27D4EB4Full + (h << 6) + (h >> 2);
-        h ^= static_cast<std::uint64_t>(k.cy) * 0x165667B19E3779F9ull + (h << 6) + (h >> 2);
-        return static_cast<std::size_t>(h);
+// splitmix64 finaliser: every input bit reaches the low bits the table indexes with.
+std::uint64_t Mix(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ull;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
+}
+
+std::uint64_t HashOf(const CellKey& k) {
+    std::uint64_t h =
+        Mix(static_cast<std::uint64_t>(k.type) << 32 ^ static_cast<std::uint32_t>(k.layer));
+    h = Mix(h ^ static_cast<std::uint64_t>(k.cx));
+    return Mix(h ^ static_cast<std::uint64_t>(k.cy));
+}
+
+// Kept elements bucketed by cell: an open-addressing table of cells, each the head of a chain
+// of kept indices threaded through `next`. Cells are told apart by their 64-bit hash only; a
+// rare collision merely adds candidates, which the full comparison then rejects.
+class CellBuckets {
+public:
+    explicit CellBuckets(std::size_t count) : next_(count, -1) {
+        std::size_t size = 16;
+        while (size < count + count / 2)
+            size *= 2;
+        slots_.assign(size, Slot{});
+        mask_ = size - 1;
     }
+    // The last kept index in the cell, or -1.
+    std::int32_t Head(std::uint64_t hash) const {
+        for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
+            if (slots_[i].head < 0) return -1;
+            if (slots_[i].hash == hash) return slots_[i].head;
+        }
+    }
+    std::int32_t Next(std::int32_t index) const { return next_[static_cast<std::size_t>(index)]; }
+    void Insert(std::uint64_t hash, std::int32_t index) {
+        std::size_t i = hash & mask_;
+        while (slots_[i].head >= 0 && slots_[i].hash != hash)
+            i = (i + 1) & mask_;
+        next_[static_cast<std::size_t>(index)] = slots_[i].head;
+        slots_[i] = {hash, index};
+    }
+
+private:
+    struct Slot {
+        std::uint64_t hash = 0;
+        std::int32_t head = -1;
+    };
+    std::vector<Slot> slots_;
+    std::vector<std::int32_t> next_;
+    std::size_t mask_ = 0;
 };
 
-// Quantised cell of a coordinate; clamped so huge values stay representable (clamping keeps
-// neighbouring values in neighbouring cells, so no match is lost).
-std::int64_t Cell(double v) {
-    const double q = std::floor(v / kDuplicateCell);
-    return static_cast<std::int64_t>(std::clamp(q, -1e15, 1e15));
+// Cell coordinate of a value, and which neighbouring cell a value within the tolerance may
+// fall in (the cell is a little over twice the tolerance, so one neighbour suffices). Clamped
+// so huge values stay representable; clamping keeps neighbours neighbours, so no match is lost.
+struct CellPos {
+    std::int64_t cell;
+    std::int64_t side; // -1 or +1
+};
+
+CellPos CellOf(double v) {
+    const double q = v / kDuplicateCell;
+    const double f = std::floor(q);
+    const std::int64_t cell = static_cast<std::int64_t>(std::clamp(f, -1e15, 1e15));
+    return {cell, q - f < 0.5 ? -1 : 1};
 }
 
 int ComparedCount(int type) {
@@ -130,35 +181,44 @@ bool Comparable(const TElement& e) {
 int TElements::DeleteDuplicates(bool allLayers) {
     // Same result as comparing every kept element with every later one, in index order: an
     // element goes when an earlier kept element duplicates it. Kept elements are bucketed by
-    // the cell of their first point; a candidate looks in the 3 x 3 cells around its first
-    // point and, for lines, around its second point (reversed twins).
-    std::unordered_map<CellKey, std::vector<std::size_t>, CellKeyHash> buckets;
-    std::vector<TElement> kept;
-    kept.reserve(items_.size());
+    // the cell of their first point; a candidate looks in the 2 x 2 cells its first point may
+    // match in and, for lines, those of its second point (reversed twins).
+    if (items_.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        return 0;
+    CellBuckets buckets(items_.size());
+    std::vector<char> drop(items_.size(), 0);
     auto findIn = [&](const TElement& e, double x, double y) {
-        const CellKey base{e.Etype, allLayers ? 0 : e.Layer, Cell(x), Cell(y)};
-        for (std::int64_t dx = -1; dx <= 1; ++dx)
-            for (std::int64_t dy = -1; dy <= 1; ++dy) {
-                auto it = buckets.find(CellKey{base.type, base.layer, base.cx + dx, base.cy + dy});
-                if (it == buckets.end()) continue;
-                for (std::size_t k : it->second)
-                    if (Duplicates(kept[k], e)) return true;
-            }
+        const CellPos px = CellOf(x), py = CellOf(y);
+        const std::int32_t layer = allLayers ? 0 : e.Layer;
+        for (std::int64_t cx : {px.cell, px.cell + px.side})
+            for (std::int64_t cy : {py.cell, py.cell + py.side})
+                for (std::int32_t k = buckets.Head(HashOf({e.Etype, layer, cx, cy})); k >= 0;
+                     k = buckets.Next(k))
+                    if (items_[static_cast<std::size_t>(k)].Etype == e.Etype &&
+                        Duplicates(items_[static_cast<std::size_t>(k)], e))
+                        return true;
         return false;
     };
-    for (TElement& e : items_) {
-        if (!Comparable(e)) {
-            kept.push_back(std::move(e));
+    for (std::size_t j = 0; j < items_.size(); ++j) {
+        const TElement& e = items_[j];
+        if (!Comparable(e)) continue;
+        if (findIn(e, e.Coords[0], e.Coords[1]) ||
+            (e.Etype == 2 && findIn(e, e.Coords[3], e.Coords[4]))) {
+            drop[j] = 1;
             continue;
         }
-        if (findIn(e, e.Coords[0], e.Coords[1])) continue;
-        if (e.Etype == 2 && findIn(e, e.Coords[3], e.Coords[4])) continue;
-        const CellKey key{e.Etype, allLayers ? 0 : e.Layer, Cell(e.Coords[0]), Cell(e.Coords[1])};
-        buckets[key].push_back(kept.size());
-        kept.push_back(std::move(e));
+        const CellKey key{e.Etype, allLayers ? 0 : e.Layer, CellOf(e.Coords[0]).cell,
+                          CellOf(e.Coords[1]).cell};
+        buckets.Insert(HashOf(key), static_cast<std::int32_t>(j));
     }
-    const int removed = static_cast<int>(items_.size() - kept.size());
-    items_ = std::move(kept);
+    std::size_t out = 0;
+    for (std::size_t j = 0; j < items_.size(); ++j)
+        if (!drop[j]) {
+            if (out != j) items_[out] = std::move(items_[j]);
+            ++out;
+        }
+    const int removed = static_cast<int>(items_.size() - out);
+    items_.resize(out);
     return removed;
 }
 

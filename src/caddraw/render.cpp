@@ -57,8 +57,8 @@ void TCadDraw::PaintAxes() {
 
 void TCadDraw::Redraw() {
     if (ICanvas* target = Target()) target->Clear(backgroundColor_);
+    ComputeCoefficients(); // also used by the mouse handling of an empty drawing
     if (!elements_.Empty()) {
-        ComputeCoefficients();
         PaintElements(settings_.redraw_mode);
         if (settings_.draw_axis_flag) PaintAxes();
     }

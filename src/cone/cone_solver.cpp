@@ -4,6 +4,7 @@
 
 #include "cone/cone_messages.h"
 #include "engine/layout_engine.h"
+#include "geometry/angles.h"
 
 #include <cmath>
 
@@ -30,33 +31,11 @@ bool Given(float v) {
 
 double NormalizeAngle(double angle) {
     if (!std::isfinite(angle)) return 0;
-    double a = std::fmod(angle, 360.0);
-    if (a < 0) a += 360.0;
-    return a >= 360.0 ? 0.0 : a;
+    return FixAngle(angle);
 }
 
 double DirectionAngle(double x1, double y1, double x2, double y2) {
-    if (x1 == x2 && y1 == y2) return 0;
-    double dy = std::fabs(y2 - y1);
-    double dx = std::fabs(x2 - x1);
-    double refX = x1;
-    double refY = y1;
-    if (dy == 0) {
-        dy = 1e-7;
-        refY = y1 + 1e-7;
-    }
-    if (dx == 0) {
-        dx = 1e-7;
-        refX = x1 + 1e-7;
-    }
-    double u = std::atan(dy / dx) * kDegreesPerRadian;
-    if (x2 < refX && y2 > refY)
-        u = 180 - u;
-    else if (x2 < refX && y2 < refY)
-        u = 180 + u;
-    else if (x2 > refX && y2 < refY)
-        u = 360 - u;
-    return static_cast<float>(NormalizeAngle(u));
+    return static_cast<float>(draw::GetAngle(x1, y1, x2, y2));
 }
 
 double EllipsePerimeter(double w, double d) {

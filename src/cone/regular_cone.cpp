@@ -6,6 +6,9 @@
 #include "cone/pen.h"
 #include "core/number_format.h"
 #include "engine/layout_engine.h"
+#include "geometry/angles.h"
+#include "geometry/arc_points.h"
+#include "geometry/lines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,12 +36,13 @@ const char* MissingDimensionMessage(double T, double B) {
 void StoreOverlapEdge(LayoutEngine& engine, double flatAngle) {
     ConeState& c = engine.Cone;
     const double o = engine.Def.Overlap;
-    const double s = (90 - flatAngle / 2) / kDegreesPerRadian;
-    const double R = c.FlatLargeRadius, r = c.FlatSmallRadius;
-    // Moved by o along the direction s - 90, the outward normal of the right radial edge.
-    const double nx = std::sin(s) * o, ny = -std::cos(s) * o;
-    c.OverlapEdge.Point1 = {R * std::cos(s) + nx, R * std::sin(s) + ny, 0};
-    c.OverlapEdge.Point2 = {r * std::cos(s) + nx, r * std::sin(s) + ny, 0};
+    const double s = 90 - flatAngle / 2;
+    const TDArc outer{{0, 0, 0}, c.FlatLargeRadius, s, s};
+    const TDArc inner{{0, 0, 0}, c.FlatSmallRadius, s, s};
+    const TDLine edge{draw::PointArcAngle(outer, s), draw::PointArcAngle(inner, s)};
+    // The pick point lies o beyond the outer end, square to the edge on its outer side.
+    const TDPoint pick = draw::PointArcAngle(TDArc{edge.Point1, o, 0, 0}, FixAngle(s - 90));
+    LineOffset(edge, o, pick, c.OverlapEdge);
 }
 } // namespace
 
@@ -132,9 +136,7 @@ double AnnotationSize(const LayoutEngine& engine) {
 void DrawArcAsLines(LayoutEngine& engine, double radius, double startAngle, double endAngle) {
     // Bounded so that a huge arc cannot stall the program; 0.2 in steps up to that many.
     constexpr double kMaxSegments = 100000;
-    double span = endAngle - startAngle;
-    if (span <= 0) span += 360;
-    const double length = std::fabs(radius) * span / kDegreesPerRadian;
+    const double length = GetArcLength(radius, startAngle, endAngle);
     const double count = std::min(std::round(length / 0.2), kMaxSegments);
     if (!(count >= 1)) return;
     const int n = static_cast<int>(count);

@@ -8,6 +8,7 @@
 #include "core/expression.h"
 #include "core/number_format.h"
 #include "engine/layout_engine.h"
+#include "geometry/intersections.h"
 
 #include <cmath>
 
@@ -35,9 +36,13 @@ double ArcLengthToChord(double arcLength, double D) {
 }
 
 double SideCutAngle(double w, double D) {
-    if (!(D > 0)) return 180;
-    const double ratio = std::fmin(1.0, std::fmax(-1.0, w / D));
-    return 180 - std::asin(ratio) * kDegreesPerRadian;
+    // The cutting plane's trace y = w/2 meets the end circle on its left half.
+    const TDLine trace{{0, w / 2, 0}, {1, w / 2, 0}};
+    const TDArc circle{{0, 0, 0}, D / 2, 0, 0};
+    TDPoint p;
+    if (D > 0 && PointLineArc(trace, circle, TDPoint{-1, 1, 0}, p) == kStatusOk)
+        return DirectionAngle(0, 0, p.x, p.y);
+    return w >= D ? 90 : 180; // no crossing: the cut misses or grazes the circle
 }
 
 void ArcLengthToCutWidth(LayoutEngine& engine) {

@@ -5,6 +5,7 @@
 #include "cone/cone_solver.h"
 #include "cone/pen.h"
 #include "engine/layout_engine.h"
+#include "geometry/intersections.h"
 
 #include <algorithm>
 #include <climits>
@@ -80,8 +81,11 @@ SheetPlan PlanSheet(const SheetPiece& piece, double w, double h, double usableHe
     ReferencePoint(piece, P, plan.BottomDepth);
     // The next piece's reference point sits on the clearance circle of the piece below.
     const double radius = piece.LargeRadius + yClearance;
-    const double rest = radius * radius - P.x * P.x;
-    plan.RowPitch = rest >= 0 && radius > 0 ? std::sqrt(rest) - P.y : 0;
+    const TDPoint top{P.x, radius, 0};
+    TDPoint crossing;
+    if (radius > 0 &&
+        PointLineArc(TDLine{P, top}, TDArc{{0, 0, 0}, radius, 0, 0}, top, crossing) == kStatusOk)
+        plan.RowPitch = crossing.y - P.y;
     plan.Columns = WholeCount(w, W + xClearance);
     // A pitch of 0 or less cannot stack pieces: no rows rather than endless ones.
     plan.Rows = WholeCount(h, plan.RowPitch);

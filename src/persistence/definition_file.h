@@ -2,28 +2,44 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace brevant {
 
 class LayoutEngine;
 
+inline constexpr const char* kDefinitionSection = "DIMENSIONS";
+
 // Writes the inputs into path (a path without a folder goes into the user data folder),
 // keeping every other section and key of an existing file; atomic. False on an I/O failure,
-// with the reason in engine.LastIOError().
+// with the file and the reason in engine.LastIOError().
 bool SaveDefinition(LayoutEngine& engine, const std::string& path);
 // Loads the inputs from path and recalculates quietly; a missing file loads nothing.
-// False when the file exists but cannot be read.
+// False when nothing was loaded (missing, not a regular file, too large or unreadable), with
+// the file and the reason in engine.LastIOError().
 bool LoadDefinition(LayoutEngine& engine, const std::string& path);
 // The menu commands: read the inputs, ask for a file, save; ask for a file, load.
+// A failed save is also shown in the message dialog.
 void MenuSaveDefinitionClick(LayoutEngine& engine);
 void MenuLoadDefinitionClick(LayoutEngine& engine);
+
+// In-memory halves of the two, for tests and fuzzing: the text of a definition file written
+// over existing (the old file's text, "" for a new file), and loading from the file's bytes as
+// if read from path (path gives the caption and the names; the file system is not touched).
+std::string DefinitionFileText(LayoutEngine& engine, std::string_view existing);
+void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const std::string& path);
 
 // A definition file key and the control that holds it, for batch front ends.
 struct DefinitionKey {
     const char* key;
-    const char* control; // component name in the form model
+    const char* control; // component name in the form model; "DimensionsFrom" is the group of
+                         // OutsideRadio, MiddleRadio and InsideRadio
 };
-// The key named key, or nullptr.
+// The key named key (ASCII case ignored, as in the file), or nullptr.
 const DefinitionKey* FindDefinitionKey(const std::string& key);
+// Puts a value into the control that holds key, exactly as loading a file with that value
+// would (separator normalisation, integer and flag rules, panel visibility). False when key is
+// not a definition key.
+bool ApplyDefinitionValue(LayoutEngine& engine, const std::string& key, const std::string& value);
 
 } // namespace brevant

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace brevant {
 
 class LayoutEngine;
+
+inline constexpr const char* kSettingsSection = "Brevant";
 
 // Where the platform keeps the user's folders; filled by the host (or by tests).
 struct PlatformFolders {
@@ -13,17 +16,28 @@ struct PlatformFolders {
     std::string dataHome;  // the per-user data folder (XDG data home), empty when unknown
 };
 
+// The folders from the environment: $HOME/Documents, and $XDG_DATA_HOME or
+// $HOME/.local/share. For hosts without a toolkit of their own (the command line).
+PlatformFolders PlatformFoldersFromEnvironment();
+
 // The user data folder with a trailing separator: documents + "Quorvel/Brevant/" when the
 // documents folder exists, otherwise dataHome + "Quorvel/Brevant/"; created when missing.
+// Empty when neither folder is known.
 std::string FindUserDataFolder(const PlatformFolders& folders);
 // The user data folder + "Brevant.ini".
 std::string SettingsFilePath(const LayoutEngine& engine);
 
 // Reads the settings into the controls and state; a missing file changes nothing.
+// An unreadable file is reported in engine.LastIOError() and changes nothing either.
 void LoadSettings(LayoutEngine& engine, const std::string& path);
 // Writes the settings, keeping unknown keys and sections; atomic. False on an I/O failure,
-// with the reason in engine.LastIOError().
+// with the file and the reason in engine.LastIOError() and in the message dialog.
 bool SaveSettings(LayoutEngine& engine, const std::string& path);
+
+// In-memory halves, for tests and fuzzing: loading from the file's bytes (as LoadSettings
+// after the file was read), and the text of the settings file written over existing.
+void LoadSettingsText(LayoutEngine& engine, std::string_view content);
+std::string SettingsFileText(LayoutEngine& engine, std::string_view existing);
 
 // The settings dialog: created once at start-up (loads the settings file), its OK button,
 // and the "Settings" command around the modal dialog.
@@ -34,11 +48,17 @@ struct SettingsSnapshot {
     bool showSeam = false;
     int units = 0;
 };
-SettingsSnapshot BeginSettingsCommand(LayoutEngine& engine);        // before the dialog shows
+SettingsSnapshot BeginSettingsCommand(LayoutEngine& engine); // before the dialog shows
 void EndSettingsCommand(LayoutEngine& engine, const SettingsSnapshot& before); // after it closed
 
 // A settings key and the control or state that holds it, for batch front ends.
-// Returns false when key is not a settings key; applies the value as the dialog would.
+// Applies the value as the dialog would. Units and PDFSize take an index or an item's name
+// ("Millimeters", "mm", "A4"), flags 1/0 or true/false. Returns false when key is not a
+// settings key or the value is not one the key can hold (nothing is changed then).
 bool ApplySettingValue(LayoutEngine& engine, const std::string& key, const std::string& value);
+
+// Closing the main window: save the settings, then the inputs into the last definition file
+// when one is known. A failed write is shown in the message dialog and left in LastIOError.
+void ShutDown(LayoutEngine& engine, const std::string& settingsPath);
 
 } // namespace brevant

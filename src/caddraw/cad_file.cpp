@@ -1,0 +1,95 @@
+// Saving and loading a view's drawing as CDL, DXF or IGES, chosen by the view's CadType.
+#include "caddraw/atomic_file.h"
+#include "caddraw/cad_draw.h"
+#include "caddraw/cdl_format.h"
+#include "caddraw/dxf_format.h"
+#include "caddraw/iges_format.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace brevant {
+
+namespace {
+
+constexpr int kCadCdl = 1;
+constexpr int kCadDxf = 2;
+constexpr int kCadIges = 3;
+
+std::string ReadFailure(const std::string& path, const std::string& reason) {
+    return "Cannot read \"" + path + "\": " + reason;
+}
+
+// Opens the file, trying once more when the first attempt fails.
+bool OpenForReading(std::ifstream& in, const std::string& path, std::string& reason) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        errno = 0;
+        in.open(path, std::ios::binary);
+        if (in.is_open()) return true;
+        reason = errno != 0 ? std::generic_category().message(errno) : "the file cannot be opened";
+        in.clear();
+    }
+    return false;
+}
+
+} // namespace
+
+bool TCadDraw::SaveToFile(const std::string& path) {
+    lastError_.clear();
+    const int type = settings_.cad_type;
+    auto write = [&](std::ostream& out) {
+        settings_.cdl_filename = path;
+        if (type == kCadDxf) {
+            WriteDxf(out, elements_, settings_);
+        } else if (type == kCadIges) {
+            WriteIges(out, elements_, settings_, path);
+        } else {
+            WriteCdl(out, elements_, settings_);
+        }
+    };
+    return WriteFileAtomically(path, write, lastError_);
+}
+
+bool TCadDraw::LoadFromFile(const std::string& path) {
+    lastError_.clear();
+    std::error_code error;
+    // Only a regular file is read: a device or a pipe could deliver data without end.
+    if (!std::filesystem::is_regular_file(path, error)) {
+        lastError_ = ReadFailure(path, error ? error.message() : "no such file");
+        return false;
+    }
+    settings_.merge_cad = false;
+    const int window = settings_.current_plot_window;
+    for (int w = 1; w <= 4; ++w)
+        settings_.arc_view[static_cast<std::size_t>(w)].flag = 0;
+    settings_.arc_view[1].m = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+    settings_.arc_view[1].flag = 1;
+    if (settings_.cad_type < kCadCdl || settings_.cad_type > kCadIges) settings_.cad_type = kCadCdl;
+
+    std::ifstream in;
+    std::string reason;
+    bool ok = OpenForReading(in, path, reason);
+    if (ok) {
+        if (settings_.cad_type == kCadDxf) {
+            settings_.cdl_filename = path;
+            ReadDxf(in, *this);
+        } else if (settings_.cad_type == kCadIges) {
+            settings_.cdl_filename = path;
+            ReadIges(in, *this);
+        } else {
+            ReadCdl(in, *this);
+        }
+        SetExtents();
+        if (in.bad()) {
+            ok = false;
+            reason = "the file could not be read to its end";
+        }
+    }
+    if (!ok) lastError_ = ReadFailure(path, reason);
+    settings_.current_plot_window = window;
+    return ok;
+}
+
+} // namespace brevant

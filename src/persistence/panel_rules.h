@@ -1,0 +1,14 @@
+// How the optional result panels follow the settings check boxes after a load or a save.
+#pragma once
+
+namespace brevant {
+
+class LayoutEngine;
+
+// ThicknessDisplay is shown only while "Use Thickness" is checked and the cone is not oblique;
+// showing it also shows the "Dimensions From:" group except on the spiral page.
+void ShowThicknessDisplay(LayoutEngine& engine, bool show);
+// BendDisplay, SeamDisplay, SideCutDisplay and ThicknessDisplay as their check boxes say.
+void PanelsFollowSettings(LayoutEngine& engine);
+
+} // namespace brevant

@@ -1,0 +1,150 @@
+// The settings dialog without a window: creation, OK, the "Settings" command around the modal
+// dialog, setting one key as the dialog would, and the shut-down of the main window.
+#include "core/number_format.h"
+#include "engine/layout_engine.h"
+#include "persistence/definition_file.h"
+#include "persistence/ini_values.h"
+#include "persistence/settings_file.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace brevant {
+
+namespace {
+// The folder with a blank after every separator, so that a label can wrap it.
+std::string WrappableFolder(const std::string& folder) {
+    std::string out;
+    for (char c : folder) {
+        out += c;
+        if (c == '/' || c == '\\') out += ' ';
+    }
+    return out;
+}
+
+// An item index by number or by the item's text (or a unit's short name); -1 when neither.
+int ComboIndex(const ComboBox& combo, const std::string& value, bool units) {
+    const int n = ParseInteger(value, -1);
+    const int count = static_cast<int>(combo.items.size());
+    if (n >= 0 && n < count) return n;
+    for (int i = 0; i < count; ++i)
+        if (EqualNoCase(combo.items[std::size_t(i)], value) ||
+            (units && EqualNoCase(UnitShortName(UnitFromIndex(i)), value)))
+            return i;
+    return -1;
+}
+
+// A flag as the file holds it (any non-zero integer) or as a word.
+bool ParseFlag(const std::string& value, bool& on) {
+    if (EqualNoCase(value, "true") || EqualNoCase(value, "yes")) return on = true, true;
+    if (EqualNoCase(value, "false") || EqualNoCase(value, "no")) return on = false, true;
+    const int n = ParseInteger(value, -1);
+    if (n == -1 && ParseInteger(value, 0) == 0) return false; // not an integer at all
+    on = n != 0;
+    return true;
+}
+
+CheckBox* SettingCheckBox(FormModel& f, const std::string& key) {
+    if (key == "LoadLastFile") return &f.LoadLastFileCheckBox;
+    if (key == "ShowBends") return &f.ConeBendLinesCheckBox;
+    if (key == "ShowSeam") return &f.SeamLineCheckBox;
+    if (key == "ShowSideCut") return &f.SideCutsCheckBox;
+    if (key == "ShowThickness") return &f.ThicknessCheckBox;
+    return nullptr;
+}
+
+bool ApplyCheckBox(LayoutEngine& e, CheckBox& box, const std::string& value) {
+    bool on = false;
+    if (!ParseFlag(value, on)) return false;
+    box.checked = on;
+    if (&box == &e.Form.SideCutsCheckBox) e.Def.ShowSideCut = on;
+    if (&box == &e.Form.ThicknessCheckBox) e.Def.ShowThickness = on;
+    return true;
+}
+
+bool ApplyInteger(LayoutEngine& e, const std::string& key, const std::string& value) {
+    FormModel& f = e.Form;
+    const int n = ParseInteger(value, -1);
+    if (n == -1 && ParseInteger(value, 0) == 0) return false;
+    if (key == "PDFLineThickness")
+        f.CheckRadio(n == 0 ? f.LineThin : n == 2 ? f.LineThick : f.LineMedium);
+    else if (key == "PDFOrientation")
+        f.CheckRadio(n == 2 ? f.LandscapeRadio : f.PortraitRadio);
+    else if (key == "ThicknessSide")
+        ApplyDefinitionValue(e, "ThicknessSide", value);
+    else if (key == "LayoutType")
+        e.SetLayoutTypeFromStore(n);
+    else
+        return false;
+    return true;
+}
+
+std::string CanonicalSettingKey(const std::string& key) {
+    static constexpr const char* kKeys[] = {
+        "Units",         "PDFSize",           "LayoutType",       "LayoutFile",     "LoadLastFile",
+        "ShowBends",     "ShowSeam",          "PDFLineThickness", "PDFOrientation", "ShowThickness",
+        "ThicknessSide", "MaterialThickness", "ShowSideCut",      "MaterialMass",   "MaterialName"};
+    for (const char* k : kKeys)
+        if (EqualNoCase(k, key)) return k;
+    return std::string();
+}
+} // namespace
+
+void SettingsFormCreate(LayoutEngine& engine, const std::string& settingsPath) {
+    const double scale = std::isfinite(engine.App.ScreenScale) ? engine.App.ScreenScale : 1;
+    engine.Form.SettingsLabel7.text = engine.FormatValue(std::max(1.0, scale));
+    LoadSettings(engine, settingsPath);
+    engine.UpdateUnitLabels();
+    engine.Form.SettingsLabel4.text = WrappableFolder(engine.App.UserDataFolder);
+}
+
+void SettingsOkClick(LayoutEngine& engine, const std::string& settingsPath) {
+    SaveSettings(engine, settingsPath);
+    FormModel& f = engine.Form;
+    const bool seam = engine.LayoutType() == kLayoutCone && f.SeamLineCheckBox.checked;
+    f.SeamDisplay.visible = f.Label32.visible = f.SeamSpinBox.visible = seam;
+    engine.UpdateUnitLabels();
+}
+
+SettingsSnapshot BeginSettingsCommand(LayoutEngine& engine) {
+    engine.ClearStatus();
+    const FormModel& f = engine.Form;
+    return {f.ConeBendLinesCheckBox.checked, f.SeamLineCheckBox.checked, f.UnitsComboBox.itemIndex};
+}
+
+void EndSettingsCommand(LayoutEngine& engine, const SettingsSnapshot& before) {
+    const SettingsSnapshot now = {engine.Form.ConeBendLinesCheckBox.checked,
+                                  engine.Form.SeamLineCheckBox.checked,
+                                  engine.Form.UnitsComboBox.itemIndex};
+    if (now.showBends != before.showBends || now.showSeam != before.showSeam ||
+        now.units != before.units)
+        engine.DispatchCalculation(true);
+}
+
+bool ApplySettingValue(LayoutEngine& engine, const std::string& name, const std::string& value) {
+    const std::string key = CanonicalSettingKey(name);
+    FormModel& f = engine.Form;
+    if (key.empty()) return false;
+    if (key == "Units" || key == "PDFSize") {
+        ComboBox& combo = key == "Units" ? f.UnitsComboBox : f.PDFCombo;
+        const int index = ComboIndex(combo, value, key == "Units");
+        if (index < 0) return false;
+        combo.itemIndex = index;
+        return true;
+    }
+    if (CheckBox* box = SettingCheckBox(f, key)) return ApplyCheckBox(engine, *box, value);
+    if (key == "MaterialThickness") return f.ThicknessEdit.text = value, true;
+    if (key == "LayoutFile") return engine.App.LastDefinitionPath = value, true;
+    if (key == "MaterialName") return engine.App.MaterialName = value, true;
+    if (key == "MaterialMass") return ParseDecimal(value, engine.App.MaterialMass);
+    return ApplyInteger(engine, key, value);
+}
+
+void ShutDown(LayoutEngine& engine, const std::string& settingsPath) {
+    SaveSettings(engine, settingsPath);
+    const std::string last = engine.App.LastDefinitionPath;
+    if (!last.empty() && !SaveDefinition(engine, last))
+        engine.ShowNoticeDialog(engine.LastIOError(), "");
+}
+
+} // namespace brevant
