@@ -206,6 +206,9 @@ public:
     // Picks the element nearest to the pixel under the filter; false when nothing is hit.
     bool PickAt(int px, int py, TDFilter filter, TPickResult& result) const;
     const TZoomBox& ZoomBox() const { return zoomBox_; }
+    // Paints the rubber band (red dashed outline, no fill) over the view when it is shown; the
+    // host calls it after painting the bitmap.
+    void PaintZoomBox(ICanvas& canvas) const;
     bool ZoomWindowArmed() const { return zoomWindowArmed_; }
     bool CrossCursor() const { return zoomWindowArmed_; }
     bool WheelFlag() const { return wheelFlag_; }
