@@ -233,5 +233,15 @@ TEST(ObliqueCone, DegenerateInputNeverGivesNaN) {
     }
 }
 
+// The CAD save develops the oblique pattern again with 150 points per ring.
+TEST(ObliqueCone, CadSaveRedevelopsAtTheFinerResolution) {
+    ConePatternFixture f;
+    f.Calculate("10", "20", "10", "2");
+    f.e.Drv.CircleResolution = 150;
+    f.e.RedrawObliquePatternForSave();
+    EXPECT_EQ(f.e.Cone.TopEdgePoints.size(), 150u);
+    EXPECT_EQ(test::LinesOnLayer(f.e.CadDraw1, 1).size(), 302u);
+}
+
 } // namespace
 } // namespace brevant
