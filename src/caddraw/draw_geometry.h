@@ -1,13 +1,15 @@
-// The plane geometry the CAD view uses on its elements: angles, distances, closest points,
+// The plane geometry the CAD view uses on its elements (the drawing routines of the geometry
+// library, read from element coordinates): angles, distances, closest points,
 // arc end points and rotation (degrees converted with the drawing constant 57.2957795131).
 #pragma once
 
 #include "caddraw/element.h"
+#include "geometry/constants.h"
 #include "geometry/types.h"
 
 namespace brevant::drawgeo {
 
-inline constexpr double kDegPerRad = 57.2957795131;
+inline constexpr double kDegPerRad = kDrawDegreesPerRadian;
 
 // Plane distance; 0 when the x or y difference exceeds 100000.
 double Distance(double x1, double y1, double x2, double y2);

@@ -21,6 +21,41 @@ constexpr TColor kBlack = 0xFF000000;
 constexpr TColor kWhite = 0xFFFFFFFF;
 constexpr double kFarPixel = 100000; // points and circles beyond this are not drawn
 constexpr double kTwoPi = 6.283185307179586477;
+// Strokes are clipped to this box (pixels) before they reach the canvas, so far-off geometry
+// at a high zoom cannot overflow a canvas's own fixed-point arithmetic; the visible part of a
+// stroke is unchanged.
+constexpr double kClipPixel = 1e6;
+
+inline bool InClipBox(double x, double y) {
+    return std::fabs(x) <= kClipPixel && std::fabs(y) <= kClipPixel; // false for NaN
+}
+
+// Liang-Barsky clipping of a segment to the clip box; false when nothing is left.
+inline bool ClipSegment(double& x1, double& y1, double& x2, double& y2) {
+    if (InClipBox(x1, y1) && InClipBox(x2, y2)) return true;
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return false;
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 + kClipPixel, kClipPixel - x1, y1 + kClipPixel, kClipPixel - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
+    x2 = x1 + t1 * dx, y2 = y1 + t1 * dy;
+    x1 = ax, y1 = ay;
+    return true;
+}
 
 // The dash of a line style; false keeps the dash of the previous drawing call.
 inline bool DashOf(int linetype, TDashStyle& dash) {
@@ -100,7 +135,23 @@ public:
     void Line(const TDPoint& a, const TDPoint& b, TColor color, int linetype) {
         const TPixelPoint p = v_.CoordToPixel(a.x, a.y, a.z), q = v_.CoordToPixel(b.x, b.y, b.z);
         Stroke(color, linetype);
-        canvas_->DrawLine(p.x + 0.5, p.y + 0.5, q.x + 0.5, q.y + 0.5);
+        ClippedLine(p.x + 0.5, p.y + 0.5, q.x + 0.5, q.y + 0.5);
+    }
+
+    void ClippedLine(double x1, double y1, double x2, double y2) {
+        if (painter_detail::ClipSegment(x1, y1, x2, y2)) canvas_->DrawLine(x1, y1, x2, y2);
+    }
+
+    void ClippedPolyline(const std::vector<TPixelPoint>& points) {
+        const bool inside = std::all_of(points.begin(), points.end(), [](const TPixelPoint& p) {
+            return painter_detail::InClipBox(p.x, p.y);
+        });
+        if (inside) {
+            canvas_->DrawPolyline(points);
+            return;
+        }
+        for (std::size_t i = 1; i < points.size(); ++i)
+            ClippedLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
     }
 
     void Point(const TDPoint& a, TColor color) {
@@ -124,7 +175,7 @@ public:
             canvas_->DrawArc(c.x + 0.5, c.y + 0.5, r, end == 0 ? 0 : 360 - end, sweep);
             return;
         }
-        canvas_->DrawPolyline(ArcPolyline(a, view, start, sweep));
+        ClippedPolyline(ArcPolyline(a, view, start, sweep));
     }
 
     std::vector<TPixelPoint> ArcPolyline(const TDArc& a, int view, double start, double sweep) {
@@ -199,7 +250,7 @@ public:
         const TPixelPoint wickBottom = v_.CoordToPixel(e.Coords[0], e.Coords[4], 0);
         const double half = e.Highlight / 2.0;
         Stroke(e.LineColor, 0);
-        canvas_->DrawLine(wickTop.x + 0.5, wickTop.y + 0.5, wickBottom.x + 0.5, wickBottom.y + 0.5);
+        ClippedLine(wickTop.x + 0.5, wickTop.y + 0.5, wickBottom.x + 0.5, wickBottom.y + 0.5);
         canvas_->SetFillColor(e.FillColor != 0 ? e.FillColor : e.LineColor);
         canvas_->DrawRectangle(top.x - half, std::min(top.y, bottom.y), e.Highlight,
                                std::fabs(bottom.y - top.y), true);

@@ -176,47 +176,66 @@ bool Comparable(const TElement& e) {
     return true;
 }
 
+// The kept elements so far, bucketed by the cell of their first point.
+class KeptIndex {
+public:
+    KeptIndex(const std::vector<TElement>& items, bool allLayers)
+        : items_(items), buckets_(items.size()), allLayers_(allLayers) {}
+
+    // Whether a kept element duplicates e: it looks in the 2 x 2 cells e's first point may
+    // match in and, for lines, those of its second point (reversed twins).
+    bool Duplicated(const TElement& e) const {
+        return FoundNear(e, e.Coords[0], e.Coords[1]) ||
+               (e.Etype == 2 && FoundNear(e, e.Coords[3], e.Coords[4]));
+    }
+    void Keep(const TElement& e, std::size_t index) {
+        const CellKey key{e.Etype, allLayers_ ? 0 : e.Layer, CellOf(e.Coords[0]).cell,
+                          CellOf(e.Coords[1]).cell};
+        buckets_.Insert(HashOf(key), static_cast<std::int32_t>(index));
+    }
+
+private:
+    bool FoundNear(const TElement& e, double x, double y) const {
+        const CellPos px = CellOf(x), py = CellOf(y);
+        const std::int32_t layer = allLayers_ ? 0 : e.Layer;
+        for (std::int64_t cx : {px.cell, px.cell + px.side})
+            for (std::int64_t cy : {py.cell, py.cell + py.side})
+                for (std::int32_t k = buckets_.Head(HashOf({e.Etype, layer, cx, cy})); k >= 0;
+                     k = buckets_.Next(k)) {
+                    const TElement& kept = items_[static_cast<std::size_t>(k)];
+                    if (kept.Etype == e.Etype && Duplicates(kept, e)) return true;
+                }
+        return false;
+    }
+
+    const std::vector<TElement>& items_;
+    CellBuckets buckets_;
+    bool allLayers_;
+};
+
 } // namespace
 
 int TElements::DeleteDuplicates(bool allLayers) {
     // Same result as comparing every kept element with every later one, in index order: an
-    // element goes when an earlier kept element duplicates it. Kept elements are bucketed by
-    // the cell of their first point; a candidate looks in the 2 x 2 cells its first point may
-    // match in and, for lines, those of its second point (reversed twins).
+    // element goes when an earlier kept element duplicates it.
     if (items_.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         return 0;
-    CellBuckets buckets(items_.size());
+    KeptIndex index(items_, allLayers);
     std::vector<char> drop(items_.size(), 0);
-    auto findIn = [&](const TElement& e, double x, double y) {
-        const CellPos px = CellOf(x), py = CellOf(y);
-        const std::int32_t layer = allLayers ? 0 : e.Layer;
-        for (std::int64_t cx : {px.cell, px.cell + px.side})
-            for (std::int64_t cy : {py.cell, py.cell + py.side})
-                for (std::int32_t k = buckets.Head(HashOf({e.Etype, layer, cx, cy})); k >= 0;
-                     k = buckets.Next(k))
-                    if (items_[static_cast<std::size_t>(k)].Etype == e.Etype &&
-                        Duplicates(items_[static_cast<std::size_t>(k)], e))
-                        return true;
-        return false;
-    };
     for (std::size_t j = 0; j < items_.size(); ++j) {
         const TElement& e = items_[j];
         if (!Comparable(e)) continue;
-        if (findIn(e, e.Coords[0], e.Coords[1]) ||
-            (e.Etype == 2 && findIn(e, e.Coords[3], e.Coords[4]))) {
+        if (index.Duplicated(e))
             drop[j] = 1;
-            continue;
-        }
-        const CellKey key{e.Etype, allLayers ? 0 : e.Layer, CellOf(e.Coords[0]).cell,
-                          CellOf(e.Coords[1]).cell};
-        buckets.Insert(HashOf(key), static_cast<std::int32_t>(j));
+        else
+            index.Keep(e, j);
     }
     std::size_t out = 0;
-    for (std::size_t j = 0; j < items_.size(); ++j)
-        if (!drop[j]) {
-            if (out != j) items_[out] = std::move(items_[j]);
-            ++out;
-        }
+    for (std::size_t j = 0; j < items_.size(); ++j) {
+        if (drop[j]) continue;
+        if (out != j) items_[out] = std::move(items_[j]);
+        ++out;
+    }
     const int removed = static_cast<int>(items_.size() - out);
     items_.resize(out);
     return removed;

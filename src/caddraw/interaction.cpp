@@ -48,6 +48,17 @@ bool AngleOnArc(double angle, double startAngle, double endAngle) {
     return angle >= s && angle <= e;
 }
 
+void TCadDraw::PaintZoomBox(ICanvas& canvas) const {
+    if (!zoomBox_.visible) return;
+    constexpr TColor kZoomBoxColor = 0xFFFF0000;
+    const double left = std::min(zoomBox_.left, zoomBox_.left + zoomBox_.width);
+    const double top = std::min(zoomBox_.top, zoomBox_.top + zoomBox_.height);
+    canvas.SetStrokeColor(kZoomBoxColor);
+    canvas.SetStrokeWidth(1);
+    canvas.SetDash(TDashStyle::DashDot);
+    canvas.DrawRectangle(left, top, std::fabs(zoomBox_.width), std::fabs(zoomBox_.height), false);
+}
+
 void TCadDraw::Pick(bool active) {
     settings_.pick_flag = active;
     settings_.type_of_pick = kPickArmed;
@@ -73,8 +84,7 @@ void TCadDraw::PanBy(double dxPixels, double dyPixels) {
     const int w = Win(s);
     s.screen_center_x[w] += dxPixels / s.xscale[w];
     s.screen_center_y[w] += dyPixels / s.yscale[w];
-    ScaleFromHeight(height_);
-    PlaceOrigin(width_ / 2, height_ / 2, false);
+    PanPlacement();
     s.pan_flag = true;
     if (ICanvas* target = Target()) target->Clear(backgroundColor_);
     PaintElements(kRedrawPreview);

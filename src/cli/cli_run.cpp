@@ -93,9 +93,10 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     LayoutEngine e(host);
     e.App.LocaleDecimalSeparator = o.decimalSeparator;
     // Relative names go next to the settings file, or into the working folder.
-    e.App.UserDataFolder = (o.settingsFile.empty() ? fs::current_path()
-                                                   : fs::absolute(o.settingsFile).parent_path())
-                               .string() + "/";
+    e.App.UserDataFolder =
+        (o.settingsFile.empty() ? fs::current_path() : fs::absolute(o.settingsFile).parent_path())
+            .string() +
+        "/";
     e.Startup();
     if (!o.settingsFile.empty()) {
         if (!fs::exists(o.settingsFile)) {
@@ -113,9 +114,13 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     ChooseUnits(e, o.units);
     if (!o.definitionFile.empty()) {
         std::error_code ec;
-        if (!fs::is_regular_file(o.definitionFile, ec) || !LoadDefinition(e, o.definitionFile)) {
-            err << "brevant-cli: cannot read definition file " << o.definitionFile << ": "
-                << (e.LastIOError().empty() ? "no such file" : e.LastIOError()) << "\n";
+        const bool isFile = fs::is_regular_file(o.definitionFile, ec);
+        if (!isFile || !LoadDefinition(e, o.definitionFile)) {
+            if (!isFile || e.LastIOError().empty())
+                err << "brevant-cli: cannot read definition file " << o.definitionFile
+                    << ": no such file\n";
+            else
+                err << "brevant-cli: " << e.LastIOError() << "\n";
             return 1;
         }
     }

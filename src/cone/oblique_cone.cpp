@@ -18,6 +18,8 @@ namespace brevant {
 namespace {
 
 constexpr int kFineResolution = 360;
+constexpr const char* kMsgEndPlanesCross =
+    "Error: the tilted ends cross each other or reach past the cone's apex";
 constexpr int kMaxResolution = 3600;
 
 double Length(const TDPoint& a) {
@@ -118,15 +120,16 @@ double VertexAngle3D(const TDPoint& a, const TDPoint& vertex, const TDPoint& b) 
     return std::isfinite(g) ? g : 0;
 }
 
-TUnrolledRing UnrollRing(const TPathArray& ring, const TDPoint& apex) {
+TUnrolledRing UnrollRing(const TPathArray& ring, const TDPoint& apex,
+                         const std::vector<double>& steps) {
     TUnrolledRing u;
-    if (ring.empty()) return u;
+    if (ring.empty() || steps.size() < ring.size()) return u;
     double c = 0, g = 0, d = Length(Sub(ring[0], apex));
     u.Points.push_back({d, 0, 0});
     u.Angles.push_back(0);
     u.Distances.push_back(d);
     for (size_t k = 1; k < ring.size(); ++k) {
-        g = VertexAngle3D(ring[k - 1], apex, ring[k]);
+        g = steps[k];
         c += g;
         d = Length(Sub(ring[k], apex));
         u.Points.push_back(Polar(d, c));
@@ -137,6 +140,38 @@ TUnrolledRing UnrollRing(const TPathArray& ring, const TDPoint& apex) {
     u.ClosingAngle = c + g;
     u.Closing = Polar(d, u.ClosingAngle);
     return u;
+}
+
+TUnrolledRing UnrollRing(const TPathArray& ring, const TDPoint& apex) {
+    std::vector<double> steps(ring.size(), 0.0);
+    for (size_t k = 1; k < ring.size(); ++k)
+        steps[k] = VertexAngle3D(ring[k - 1], apex, ring[k]);
+    return UnrollRing(ring, apex, steps);
+}
+
+std::vector<double> GeneratorSteps(const TPathArray& top, const TPathArray& bottom,
+                                   const TDPoint& apex) {
+    const size_t n = std::min(top.size(), bottom.size());
+    std::vector<TDPoint> dir(n);
+    for (size_t k = 0; k < n; ++k) {
+        const TDPoint a = Sub(top[k], apex), b = Sub(bottom[k], apex);
+        dir[k] = Length(a) > Length(b) ? a : b;
+    }
+    std::vector<double> steps(n, 0.0);
+    const TDPoint origin{0, 0, 0};
+    for (size_t k = 1; k < n; ++k)
+        steps[k] = VertexAngle3D(dir[k - 1], origin, dir[k]);
+    return steps;
+}
+
+bool RingsFormFrustum(const TPathArray& top, const TPathArray& bottom, const TDPoint& apex) {
+    if (top.size() != bottom.size()) return false;
+    for (size_t k = 0; k < top.size(); ++k) {
+        const TDPoint a = Sub(top[k], apex), b = Sub(bottom[k], apex);
+        const double dot = a.x * b.x + a.y * b.y + a.z * b.z;
+        if (!(dot > 0) || !(Length(a) < Length(b))) return false;
+    }
+    return true;
 }
 
 bool NeedsFineResolution(LayoutEngine& e) {
@@ -170,9 +205,17 @@ void DrawObliqueConePattern(LayoutEngine& e) {
     const TRingPair rings = ConeRings(shape, P, false);
     const TDPoint apex = ConeApexPoint(shape.T, shape.B, shape.H, shape.S);
     e.Cone.ConeApex = apex;
-    TUnrolledRing top = UnrollRing(rings.Top, apex);
-    TUnrolledRing bottom = UnrollRing(rings.Bottom, apex);
-    if (!Finite(apex) || !Finite(top.Closing) || !Finite(bottom.Closing)) {
+    e.Cone.TopEdgePoints.clear();
+    e.Cone.BottomEdgePoints.clear();
+    if (!Finite(apex) || !RingsFormFrustum(rings.Top, rings.Bottom, apex)) {
+        e.ShowStatus(kMsgEndPlanesCross);
+        e.Drv.ReportInProgress = false;
+        return;
+    }
+    const std::vector<double> steps = GeneratorSteps(rings.Top, rings.Bottom, apex);
+    TUnrolledRing top = UnrollRing(rings.Top, apex, steps);
+    TUnrolledRing bottom = UnrollRing(rings.Bottom, apex, steps);
+    if (!Finite(top.Closing) || !Finite(bottom.Closing)) {
         e.Drv.ReportInProgress = false;
         return;
     }

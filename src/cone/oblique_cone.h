@@ -28,6 +28,20 @@ struct TUnrolledRing {
 // The angle at the vertex between the arms to a and b, degrees 0 to 180 (0 for a zero arm).
 double VertexAngle3D(const TDPoint& a, const TDPoint& vertex, const TDPoint& b);
 TUnrolledRing UnrollRing(const TPathArray& ring, const TDPoint& apex);
+// The angular steps at the apex between consecutive generators of a ring pair whose points k
+// lie on one generator (step k between generators k - 1 and k; step 0 is 0). Each generator's
+// direction comes from its point farther from the apex, the better conditioned one.
+std::vector<double> GeneratorSteps(const TPathArray& top, const TPathArray& bottom,
+                                   const TDPoint& apex);
+// Unrolls one ring of the pair with the shared steps, so that both rings turn by the same
+// angles and every radial edge keeps its generator's length.
+TUnrolledRing UnrollRing(const TPathArray& ring, const TDPoint& apex,
+                         const std::vector<double>& steps);
+
+// True when every top point lies strictly between the apex and its bottom point on the same
+// generator: the tilted end planes cut a real frustum and do not cross each other or reach
+// beyond the apex.
+bool RingsFormFrustum(const TPathArray& top, const TPathArray& bottom, const TDPoint& apex);
 
 // True when bend, seam or side-cut lines need one ring point per degree.
 bool NeedsFineResolution(LayoutEngine& engine);

@@ -1,8 +1,16 @@
 // The oblique pattern developed again for a CAD save at a finer resolution.
+#include "cone/cylinder.h"
+#include "cone/oblique_cone.h"
 #include "engine/layout_engine.h"
 
 namespace brevant {
 
-void LayoutEngine::RedrawObliquePatternForSave() {}
+void LayoutEngine::RedrawObliquePatternForSave() {
+    ClearDrawing(CadDraw1);
+    if (Def.IsCylinder)
+        DrawObliqueCylinderPattern(*this);
+    else
+        DrawObliqueConePattern(*this);
+}
 
 } // namespace brevant

@@ -390,3 +390,32 @@ TEST(Settings, AssignCopiesViewStateButNotExtentsOrFileType) {
 
 } // namespace
 } // namespace brevant
+
+namespace brevant {
+namespace {
+
+TEST(Chain, StopsAfterThreeHundredElementsAndKeepsTheEndPoint) {
+    TCadDraw view;
+    for (int i = 0; i < 400; ++i)
+        view.MakeLine(i, 0, 0, i + 1, 0, 0);
+    view.ElementChain().ChainEndPoint = {-1, -1, -1};
+    view.MakeElementChain(0, -1, TDPoint{0, 0, 0}, 0, 0);
+    EXPECT_EQ(view.ElementChain().Count(), 301);
+    EXPECT_EQ(view.ElementChain().ChainEndPoint.x, -1);
+}
+
+TEST(Chain, SearchRangeAndFarElementsDoNotJoin) {
+    TCadDraw view;
+    view.MakeLine(0, 0, 0, 10, 0, 0);
+    view.MakeLine(10, 0, 0, 20, 0, 0);
+    view.MakeLine(300000, 0, 0, 400000, 0, 0); // far away on x, never an end match
+    view.MakeElementChain(0, -1, TDPoint{0, 0, 0}, 2, 0);
+    EXPECT_EQ(view.ElementChain().Count(), 1); // the joining line lies before StartSearch
+    view.ClearGroup();
+    view.MakeElementChain(0, -1, TDPoint{0, 0, 0}, 0, 0);
+    EXPECT_EQ(view.ElementChain().Count(), 2);
+    EXPECT_EQ(view.ElementChain().ChainEndPoint.x, 20);
+}
+
+} // namespace
+} // namespace brevant

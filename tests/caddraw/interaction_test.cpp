@@ -134,8 +134,17 @@ TEST_F(MouseFixture, BoxZoomIsOneShot) {
     view.MouseMove(kShiftLeft, 600, 300);
     EXPECT_EQ(view.ZoomBox().width, 200);
     EXPECT_EQ(view.ZoomBox().height, 100);
+    RecordingCanvas overlay;
+    view.PaintZoomBox(overlay);
+    ASSERT_EQ(overlay.Of("rect").size(), 1u);
+    EXPECT_EQ(overlay.Of("rect")[0].args, (std::vector<double>{400, 200, 200, 100}));
+    EXPECT_EQ(overlay.Of("rect")[0].stroke, 0xFFFF0000u);
+    EXPECT_FALSE(overlay.Of("rect")[0].filled);
     view.MouseUp(kShiftLeft, 600, 300);
     EXPECT_FALSE(view.ZoomBox().visible);
+    overlay.calls.clear();
+    view.PaintZoomBox(overlay);
+    EXPECT_TRUE(overlay.calls.empty());
     EXPECT_FALSE(view.ZoomWindowArmed());
     EXPECT_FLOAT_EQ(view.CadSettings().view_height[1], 10);
     EXPECT_NEAR(view.CenterX(), 10, 1e-9);
@@ -246,6 +255,34 @@ TEST_F(PickFixture, ArcPickReportsItsEndsAndMiddle) {
     EXPECT_NEAR(std::hypot(r.Closest.x, r.Closest.y - 15), 5, 1e-9);
 }
 
+TEST_F(MouseFixture, FrontAndSideViewsPickInTheirOwnPlanes) {
+    view.MakeLine(0, 7, 0, 10, 7, 10);  // rises in x and z
+    view.MakeArc(2, 0, 0, 0, 5, 0, 90); // a front-plane arc: x and z
+    struct Case {
+        TDView window;
+        TDPoint click;
+        std::optional<int> found;
+    };
+    const double ax = 5 * std::cos(M_PI / 6), az = 2.5; // the arc at 30 degrees
+    const Case cases[] = {
+        {TDView::vFRONT, {5, 0, 5}, 0},
+        {TDView::vFRONT, {5, 0, 6}, std::nullopt},
+        {TDView::vFRONT, {ax, 0, az}, 1},
+        {TDView::vSIDE, {0, 7, 5}, 0},
+        {TDView::vSIDE, {0, ax, az}, std::nullopt}, // the arc is not in the side plane
+    };
+    for (const Case& c : cases) {
+        view.SetView(c.window);
+        Show(40, 0, 0);
+        const TPixelPoint p = view.CoordToPixel(c.click.x, c.click.y, c.click.z);
+        TPickResult r;
+        const bool hit =
+            view.PickAt(static_cast<int>(p.x), static_cast<int>(p.y), TDFilter::fAll, r);
+        EXPECT_EQ(hit ? std::optional<int>(r.ElementNumber) : std::nullopt, c.found)
+            << static_cast<int>(c.window) << " " << c.click.x << "," << c.click.z;
+    }
+}
+
 TEST(ArcAngles, AngleOnArcHandlesWrapAndNegativeAngles) {
     struct Case {
         double angle, start, end;
@@ -267,6 +304,22 @@ TEST(PickFilter, StoredNumbersMapBack) {
     }
     view.CadSettings().pick_filter = 77;
     EXPECT_EQ(view.PickFilter(), TDFilter::fAll);
+}
+
+} // namespace
+} // namespace brevant
+
+namespace brevant {
+namespace {
+
+TEST(UnsizedView, PanningBeforeTheFirstResizeKeepsAFiniteView) {
+    TCadDraw view;
+    view.MouseDown(kShiftMiddle, 0, 0);
+    view.MouseMove(kShiftMiddle, 10, 10);
+    view.Pan(1, 1);
+    EXPECT_TRUE(std::isfinite(view.CenterX()));
+    EXPECT_TRUE(std::isfinite(view.CadSettings().xscale[1]));
+    EXPECT_GT(view.CadSettings().xscale[1], 0);
 }
 
 } // namespace

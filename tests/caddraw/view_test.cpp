@@ -348,3 +348,62 @@ TEST_F(ViewFixture, PrintBmpPlacesTheBitmapAtTheControlRatio) {
 
 } // namespace
 } // namespace brevant
+
+namespace brevant {
+namespace {
+
+TEST_F(ViewFixture, PanViewSizeAndCentreMoveTheOrigin) {
+    view.Resize(800, 400);
+    view.SetViewSize(80); // 40 units high: 10 pixels per unit
+    EXPECT_EQ(view.ViewSize(), 80);
+    EXPECT_EQ(Scale(), 10);
+    view.Pan(3, -2);
+    EXPECT_EQ(view.CenterX(), 3);
+    const TPixelPoint c = view.CoordToPixel(3, -2, 0);
+    EXPECT_EQ(c.x, 400);
+    EXPECT_EQ(c.y, 200);
+    view.SetCenterX(10);
+    EXPECT_EQ(view.CoordToPixel(10, -2, 0).x, 400);
+}
+
+TEST_F(ViewFixture, CirclesTooSmallOrTooFarAreSkipped) {
+    view.Resize(800, 400);
+    view.SetViewSize(80);
+    view.DrawCircle(0, 0, 0, 0.05, false);  // under 2 pixels across
+    view.DrawCircle(20000, 0, 0, 5, false); // corners beyond 100000 pixels
+    EXPECT_TRUE(canvas.Of("ellipse").empty());
+    view.DrawCircle(0, 0, 0, 2, true);
+    const auto ellipses = canvas.Of("ellipse");
+    ASSERT_EQ(ellipses.size(), 1u);
+    EXPECT_EQ(ellipses[0].args, (std::vector<double>{380, 180, 40, 40}));
+    EXPECT_TRUE(ellipses[0].filled);
+}
+
+} // namespace
+} // namespace brevant
+
+namespace brevant {
+namespace {
+
+TEST_F(ViewFixture, FarStrokesReachTheCanvasClippedButStillCrossTheView) {
+    view.Resize(800, 400);
+    view.SetViewSize(80);                    // 10 pixels per unit
+    view.MakeLine(-1e8, 0, 0, 1e8, 0, 0);    // 1e9 pixels each way
+    view.MakeLine(1e8, 1e8, 0, 2e8, 1e8, 0); // wholly outside: dropped
+    view.CadSettings().linearcs = true;
+    view.MakeArc(1, 0, 0, 0, 1e7, 0, 90); // polyline of far points
+    view.Redraw();
+    const auto lines = canvas.Of("line");
+    ASSERT_FALSE(lines.empty());
+    const auto& l = lines[0].args;
+    EXPECT_EQ(l[0], -1e6);
+    EXPECT_EQ(l[2], 1e6);
+    EXPECT_EQ(l[1], 200.5); // the line still runs through the middle of the view
+    for (const auto& c : lines)
+        for (double v : c.args)
+            EXPECT_LE(std::fabs(v), 1e6);
+    EXPECT_TRUE(canvas.Of("polyline").empty());
+}
+
+} // namespace
+} // namespace brevant

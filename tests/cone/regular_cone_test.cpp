@@ -201,6 +201,17 @@ TEST_F(RegularCone, BadInputGivesItsMessage) {
     }
 }
 
+TEST_F(RegularCone, OutlandishSideAnglesNeverDrawNaN) {
+    for (double angle : {0.001, 89.9999, 90.0, 135.0, 180.0, 270.0, 360.0, 1000.0, 1e30}) {
+        Calculate(10, 0, 5, angle);    // rule A, T, H
+        Calculate(0, 20, 0, angle, 7); // rule A, B, L
+        EXPECT_TRUE(AllFinite(e.CadDraw1)) << angle;
+        EXPECT_TRUE(AllFinite(e.CadDraw2)) << angle;
+        EXPECT_TRUE(std::isfinite(e.Def.TopDiameter) && std::isfinite(e.Def.ConeHeight)) << angle;
+        EXPECT_EQ(e.Form.ConeTopDiameter.text.find("nan"), std::string::npos) << angle;
+    }
+}
+
 TEST_F(RegularCone, NotEnoughDimensionsReturnsOneAndIsQuietWhenAsked) {
     e.ClearStatus();
     EXPECT_EQ(e.CalculateCone(false), 1);
@@ -219,12 +230,19 @@ TEST_F(RegularCone, TopLargerThanBottomDrawsNothingButWritesBack) {
 
 TEST_F(RegularCone, HugeValuesStayFinite) {
     Calculate(1e30, 2e30, 1e30);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_NEAR(e.Cone.FlatLargeRadius / 1e30, 2.23607, 1e-4);
     EXPECT_TRUE(AllFinite(e.CadDraw1));
     EXPECT_TRUE(AllFinite(e.CadDraw2));
     EXPECT_TRUE(std::isfinite(e.Cone.FlatLargeRadius));
     Calculate(1, 1e30, 1);
     EXPECT_TRUE(AllFinite(e.CadDraw1));
     EXPECT_GE(e.Cone.FlatSmallRadius, 0);
+    // Radii beyond single precision saturate instead of overflowing, and the equal radii are
+    // reported.
+    Calculate(2.9e38, 3e38, 1e38);
+    EXPECT_TRUE(Shown("Error: Small radius is larger than big radius"));
+    EXPECT_TRUE(std::isfinite(e.Cone.FlatLargeRadius));
 }
 
 TEST_F(RegularCone, NearlyVerticalSideBecomesACylinder) {
