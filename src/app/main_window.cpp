@@ -43,6 +43,7 @@ TMainForm::TMainForm(const PlatformFolders& folders, QWidget* parent)
         engine_.App.ScreenScale = std::max(1.0, screen->devicePixelRatio());
     engine_.App.UserDataFolder = FindUserDataFolder(folders);
     settingsPath_ = SettingsFilePath(engine_);
+    host_.SetDefaultFolder(engine_.App.UserDataFolder);
     engine_.CadDraw1.SetBackgroundColor(kColorBlack);
     engine_.CadDraw2.SetBackgroundColor(kColorBlack);
     engine_.Startup();

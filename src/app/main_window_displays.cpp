@@ -144,7 +144,7 @@ void TMainForm::BuildRegularData(QWidget* parent) {
     connect(zoom, &QPushButton::clicked, this, [this] { Run([this] { engine_.ZoomView(1); }); });
     outer->addWidget(title, 0, 0);
     outer->addWidget(zoom, 0, 2, Qt::AlignRight | Qt::AlignTop);
-    outer->addWidget(values, 1, 0, 1, 2, Qt::AlignLeft);
+    outer->addWidget(values, 1, 0, 1, 3, Qt::AlignLeft);
     outer->setColumnStretch(1, 1);
     const char* pairs[][2] = {
         {"LargeRadiusCaption", "LargeRadius"}, {"SmallRadiusCaption", "SmallRadius"},
@@ -152,14 +152,14 @@ void TMainForm::BuildRegularData(QWidget* parent) {
         {"AngleACaption", "AngleA"},           {"InnerCordCaption", "InnerCord"},
         {"OuterCordCaption", "OuterCord"}};
     for (int i = 0; i < 7; ++i) {
-        const int row = i / 4, col = 2 * (i % 4);
+        const int row = i / 3, col = 2 * (i % 3);
         g->addWidget(CaptionOf(binder_.Label(values, pairs[i][0])), row, col);
         g->addWidget(Value(binder_.Label(values, pairs[i][1])), row, col + 1);
     }
-    g->addWidget(CaptionOf(binder_.Label(values, "SegmentAngleCaption")), 2, 0);
-    g->addWidget(Small(binder_.Edit(values, "SegmentAngleEdit")), 2, 1);
-    g->addWidget(CaptionOf(binder_.Label(values, "OverlapCaption")), 2, 2);
-    g->addWidget(Small(binder_.Edit(values, "Overlap")), 2, 3);
+    g->addWidget(CaptionOf(binder_.Label(values, "SegmentAngleCaption")), 2, 2);
+    g->addWidget(Small(binder_.Edit(values, "SegmentAngleEdit")), 2, 3);
+    g->addWidget(CaptionOf(binder_.Label(values, "OverlapCaption")), 2, 4);
+    g->addWidget(Small(binder_.Edit(values, "Overlap")), 2, 5);
 }
 
 void TMainForm::BuildBendAndSeam(QWidget* parent) {

@@ -34,6 +34,7 @@ struct InputRow {
 QLabel* Caption(QWidget* parent, const QString& text) {
     auto* l = Child<QLabel>(parent, text);
     l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    l->setWordWrap(true); // long captions wrap rather than widen the narrow column
     return l;
 }
 
@@ -48,7 +49,9 @@ QFrame* Rule(QWidget* parent) {
 void AddRow(FormBinder& binder, QWidget* column, QGridLayout* grid, const InputRow& row) {
     const int r = grid->rowCount();
     grid->addWidget(Caption(column, row.caption), r, 0, 1, 2);
-    grid->addWidget(binder.Edit(column, row.edit), r + 1, 0);
+    QLineEdit* edit = binder.Edit(column, row.edit);
+    edit->setMinimumWidth(60);
+    grid->addWidget(edit, r + 1, 0);
     if (row.unitLabel)
         grid->addWidget(binder.Label(column, row.unitLabel), r + 1, 1);
     else if (row.unitText)

@@ -32,11 +32,15 @@ int QtHost::ShowMessage(const MessageRequest& request) {
 }
 
 std::string QtHost::AskOpenFile(const FileDialogRequest& request) {
-    return fileRunner(request, false);
+    FileDialogRequest r = request;
+    if (r.initialFolder.empty()) r.initialFolder = defaultFolder_;
+    return fileRunner(r, false);
 }
 
 std::string QtHost::AskSaveFile(const FileDialogRequest& request) {
-    return fileRunner(request, true);
+    FileDialogRequest r = request;
+    if (r.initialFolder.empty()) r.initialFolder = defaultFolder_;
+    return fileRunner(r, true);
 }
 
 void QtHost::OpenWithSystem(const std::string& path) {

@@ -29,6 +29,8 @@ public:
     // The window the dialogs are centred on.
     void SetParentWindow(QWidget* window) { parent_ = window; }
     QWidget* ParentWindow() const { return parent_; }
+    // Where file dialogs start when the command names no folder (the user data folder).
+    void SetDefaultFolder(const std::string& folder) { defaultFolder_ = folder; }
 
     MessageRunner messageRunner;
     FileRunner fileRunner;
@@ -45,6 +47,7 @@ public:
 private:
     QString title_;
     QWidget* parent_ = nullptr;
+    std::string defaultFolder_;
 };
 
 } // namespace brevant

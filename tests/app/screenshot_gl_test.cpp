@@ -64,6 +64,10 @@ private slots:
             QTest::qWait(150);
             QVERIFY(Save(*app.window, QString("cone-") + names[i]));
         }
+        app.window->resize(640, 480 + 50);
+        tabs->setCurrentIndex(2);
+        QTest::qWait(150);
+        QVERIFY(Save(*app.window, "cone-flat-shape-small-window"));
         QVERIFY(LitShare(app.window->FlatView().Picture()) > 0.002);
         QVERIFY(LitShare(app.window->SheetView().Picture()) > 0.002);
         qInfo("OpenGL available: %s", OpenGLAvailable() ? "yes" : "no");
