@@ -18,6 +18,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include <memory>
+
 namespace brevant {
 
 namespace {
@@ -74,8 +76,12 @@ TMainForm::TMainForm(const PlatformFolders& folders, QWidget* parent)
 
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
-    engine_.CadDraw1.OnInvalidate = nullptr;
-    engine_.CadDraw2.OnInvalidate = nullptr;
+    // The widgets refer to the engine and the binder, which die before QMainWindow would
+    // delete its children: take the windows down first.
+    std::unique_ptr<QWidget> central(takeCentralWidget());
+    std::unique_ptr<SettingsDialog> settings(settings_);
+    std::unique_ptr<AboutBox> about(about_);
+    setStatusBar(nullptr); // deletes the status bar with its bound label
 }
 
 void TMainForm::Run(const std::function<void()>& operation) {

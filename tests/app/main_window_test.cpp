@@ -193,6 +193,14 @@ private slots:
         QCOMPARE(app.window->windowTitle(), QString("Brevant [hopper.layout]"));
     }
 
+    void mouseReleaseAnywhereEndsTheBusyState() {
+        AppFixture app;
+        app.Show();
+        app.window->Engine().Drv.BusyFlag = true;
+        QTest::mouseClick(app.Find<QLabel>("StatusLabel"), Qt::LeftButton);
+        QVERIFY(!app.window->Engine().Drv.BusyFlag);
+    }
+
     void closingSavesTheSettings() {
         AppFixture app;
         app.Show();
