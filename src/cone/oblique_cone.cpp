@@ -18,8 +18,6 @@ namespace brevant {
 namespace {
 
 constexpr int kFineResolution = 360;
-constexpr const char* kMsgEndPlanesCross =
-    "Error: the tilted ends cross each other or reach past the cone's apex";
 constexpr int kMaxResolution = 3600;
 
 double Length(const TDPoint& a) {
@@ -208,7 +206,7 @@ void DrawObliqueConePattern(LayoutEngine& e) {
     e.Cone.TopEdgePoints.clear();
     e.Cone.BottomEdgePoints.clear();
     if (!Finite(apex) || !RingsFormFrustum(rings.Top, rings.Bottom, apex)) {
-        e.ShowStatus(kMsgEndPlanesCross);
+        e.Form.StatusLabel.text = kMsgEndPlanesCross; // shown even when a keep is pending
         e.Drv.ReportInProgress = false;
         return;
     }
