@@ -149,9 +149,7 @@ void BM_SetExtents(benchmark::State& state) {
 BENCHMARK(BM_SetExtents)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 // A drawing where about one element in five repeats an earlier one (some reversed).
-void BM_DeleteDuplicates(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    TCadDraw source;
+void FillWithRepeats(TCadDraw& source, int n) {
     std::mt19937 rng(11);
     std::uniform_real_distribution<double> pos(0, 1000);
     std::uniform_int_distribution<int> pick(0, 4);
@@ -171,6 +169,12 @@ void BM_DeleteDuplicates(benchmark::State& state) {
             source.MakeArc(1, pos(rng), pos(rng), 0, 5, 0, 90);
         }
     }
+}
+
+void BM_DeleteDuplicates(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    TCadDraw source;
+    FillWithRepeats(source, n);
     TElements work;
     for (auto _ : state) {
         state.PauseTiming();
@@ -185,5 +189,44 @@ BENCHMARK(BM_DeleteDuplicates)
     ->Arg(100000)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
+
+// The pairwise scan the bucketed pass replaces, for comparison at small sizes.
+bool Near(double a, double b) {
+    return std::fabs(a - b) <= 0.0005;
+}
+
+bool PairwiseDuplicates(const TElement& a, const TElement& b) {
+    if (a.Etype != b.Etype || a.Layer != b.Layer) return false;
+    auto same = [&](int ia, int ib, int k) {
+        for (int i = 0; i < k; ++i)
+            if (!Near(a.Coords[std::size_t(ia + i)], b.Coords[std::size_t(ib + i)])) return false;
+        return true;
+    };
+    if (a.Etype == 1) return same(0, 0, 3);
+    if (a.Etype == 2) return same(0, 0, 6) || (same(0, 3, 3) && same(3, 0, 3));
+    return a.Etype == 3 && same(0, 0, 6);
+}
+
+void BM_DeleteDuplicatesPairwise(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    TCadDraw source;
+    FillWithRepeats(source, n);
+    std::vector<TElement> work;
+    for (auto _ : state) {
+        state.PauseTiming();
+        work.assign(source.Elements().begin(), source.Elements().end());
+        state.ResumeTiming();
+        for (std::size_t i = 0; i < work.size(); ++i)
+            for (std::size_t j = i + 1; j < work.size();) {
+                if (PairwiseDuplicates(work[i], work[j]))
+                    work.erase(work.begin() + std::ptrdiff_t(j));
+                else
+                    ++j;
+            }
+        benchmark::DoNotOptimize(work.size());
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(BM_DeleteDuplicatesPairwise)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -32,6 +32,10 @@ inline constexpr int kPreviewElements = 200;   // elements painted by the fast p
 inline constexpr int kLargeDrawing = 1000;     // wheel zooms above this count use the preview
 inline constexpr double kMinViewHeight = 0.04; // smallest world height a window shows
 
+// How a host drives a view: attach a canvas backed by its bitmap (SetCanvas), report the
+// control's size (Resize), forward mouse events in pixels with the held buttons and keys
+// (MouseDown, MouseMove, MouseUp, MouseWheel), repaint when OnInvalidate fires by showing the
+// bitmap and then PaintZoomBox over it, and show a cross cursor while CrossCursor() is true.
 class TCadDraw {
 public:
     TCadDraw();
@@ -221,6 +225,7 @@ private:
     void ScaleFromHeight(double h);
     void PlaceOrigin(double halfW, double halfH, bool truncateHalves);
     void FitStep();
+    void PanPlacement();
     void FireZoom();
     void Invalidate();
     void PaintElements(int mode);

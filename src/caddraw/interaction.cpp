@@ -84,8 +84,7 @@ void TCadDraw::PanBy(double dxPixels, double dyPixels) {
     const int w = Win(s);
     s.screen_center_x[w] += dxPixels / s.xscale[w];
     s.screen_center_y[w] += dyPixels / s.yscale[w];
-    ScaleFromHeight(height_);
-    PlaceOrigin(width_ / 2, height_ / 2, false);
+    PanPlacement();
     s.pan_flag = true;
     if (ICanvas* target = Target()) target->Clear(backgroundColor_);
     PaintElements(kRedrawPreview);

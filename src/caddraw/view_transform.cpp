@@ -86,6 +86,14 @@ void TCadDraw::PlaceOrigin(double halfW, double halfH, bool truncateHalves) {
     s.y_plot_origin[w] = static_cast<float>(halfH - RoundEven(s.screen_center_y[w] * s.yscale[w]));
 }
 
+void TCadDraw::PanPlacement() {
+    // The control's own (fractional) size, raised to 4 pixels like a zoom step does, so a view
+    // that has not been sized yet cannot get a zero scale.
+    const double width = std::max(width_, 4.0), height = std::max(height_, 4.0);
+    ScaleFromHeight(height);
+    PlaceOrigin(width / 2, height / 2, false);
+}
+
 void TCadDraw::FitStep() {
     TSettings& s = settings_;
     const int w = Win(s);
@@ -219,8 +227,7 @@ void TCadDraw::Pan(double x, double Y) {
     const int w = Win(settings_);
     settings_.screen_center_x[w] += x;
     settings_.screen_center_y[w] += Y;
-    ScaleFromHeight(height_);
-    PlaceOrigin(width_ / 2, height_ / 2, false);
+    PanPlacement();
     Redraw();
 }
 

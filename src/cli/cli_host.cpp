@@ -7,12 +7,16 @@ int DefaultButtonResult(int kind) {
     switch (kind) {
     case kMessageOk:
     case kMessageStopOkCancel:
-    case kMessageOkCancel: return kResultOk;
+    case kMessageOkCancel:
+        return kResultOk;
     case kMessageYesNo:
     case kMessageYesNoCancel:
-    case kMessageStopYesNo: return kResultYes;
-    case kMessageSaveCancel: return kResultSave;
-    default: return kResultCancel; // a box without buttons closes by its frame
+    case kMessageStopYesNo:
+        return kResultYes;
+    case kMessageSaveCancel:
+        return kResultSave;
+    default:
+        return kResultCancel; // a box without buttons closes by its frame
     }
 }
 
@@ -21,7 +25,9 @@ int CliHost::ShowMessage(const MessageRequest& request) {
     return DefaultButtonResult(request.kind);
 }
 
-std::string CliHost::AskOpenFile(const FileDialogRequest&) { return nextFile; }
+std::string CliHost::AskOpenFile(const FileDialogRequest&) {
+    return nextFile;
+}
 
 std::string CliHost::AskSaveFile(const FileDialogRequest&) {
     ++saveDialogsAsked;

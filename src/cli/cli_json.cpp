@@ -17,7 +17,8 @@ const char* const kTypeNames[] = {"cone", "square", "spiral", "pipe"};
 
 json Inputs(LayoutEngine& e) {
     json j = json::object();
-    for (const auto& [name, edit] : e.Form.Edits()) j[name] = edit->text;
+    for (const auto& [name, edit] : e.Form.Edits())
+        j[name] = edit->text;
     for (const auto& [name, spin] : e.Form.SpinBoxes())
         j[name] = FormatValue(spin->value, e.App.LocaleDecimalSeparator);
     j["NumberOfBendsLabel"] = e.Form.NumberOfBendsLabel.text;
@@ -39,10 +40,22 @@ json Visible(LayoutEngine& e) {
     json j = json::array();
     for (const auto& [name, panel] : e.Form.Panels())
         if (panel->visible) j.push_back(name);
-    for (const auto& [name, label] : e.Form.Labels())
-        if (label->visible && name != "StatusLabel" && name != "SettingsLabel4" &&
-            name != "SettingsLabel7")
-            j.push_back(name);
+    for (const char* name : {"Label10",        "LargeRadiusCaption",
+                             "LargeRadius",    "SmallRadiusCaption",
+                             "SmallRadius",    "WidthXCaption",
+                             "WidthX",         "HeightYCaption",
+                             "HeightY",        "AngleACaption",
+                             "AngleA",         "InnerCordCaption",
+                             "InnerCord",      "OuterCordCaption",
+                             "OuterCord",      "SegmentAngleCaption",
+                             "OverlapCaption", "BendAngleLabel",
+                             "Label32",        "BoundingBoxLabel",
+                             "SheetLabel",     "Label53",
+                             "WeightLabel"})
+        if (e.Form.FindLabel(name)->visible) j.push_back(name);
+    for (const char* name : {"SegmentAngleEdit", "Overlap"})
+        if (e.Form.FindEdit(name)->visible) j.push_back(name);
+    if (e.Form.SeamSpinBox.visible) j.push_back("SeamSpinBox");
     return j;
 }
 

@@ -93,9 +93,10 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     LayoutEngine e(host);
     e.App.LocaleDecimalSeparator = o.decimalSeparator;
     // Relative names go next to the settings file, or into the working folder.
-    e.App.UserDataFolder = (o.settingsFile.empty() ? fs::current_path()
-                                                   : fs::absolute(o.settingsFile).parent_path())
-                               .string() + "/";
+    e.App.UserDataFolder =
+        (o.settingsFile.empty() ? fs::current_path() : fs::absolute(o.settingsFile).parent_path())
+            .string() +
+        "/";
     e.Startup();
     if (!o.settingsFile.empty()) {
         if (!fs::exists(o.settingsFile)) {

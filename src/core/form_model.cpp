@@ -52,20 +52,34 @@ FormModel::FormModel() {
     LayoutComboBox.items = {"Cone", "Square to Round", "Spiral Flight", "Pipe Intersection"};
     UnitsComboBox.items = {"Inches", "Centimeters", "Millimeters"};
     UnitsComboBox.itemIndex = 0;
-    PDFCombo.items = {"Letter", "A0", "A1", "A2", "A3", "A4", "A5",
+    PDFCombo.items = {"Letter", "A0", "A1", "A2", "A3", "A4",    "A5",
                       "B1",     "B2", "B3", "B4", "B5", "Legal", "11x17"};
     PDFCombo.itemIndex = 0;
     Label32.visible = false;
     SeamSpinBox.visible = false;
 }
 
-Edit* FormModel::FindEdit(const std::string& name) { return FindIn(edits_, name); }
-Label* FormModel::FindLabel(const std::string& name) { return FindIn(labels_, name); }
-SpinBox* FormModel::FindSpinBox(const std::string& name) { return FindIn(spins_, name); }
-CheckBox* FormModel::FindCheckBox(const std::string& name) { return FindIn(checks_, name); }
-RadioButton* FormModel::FindRadio(const std::string& name) { return FindIn(radios_, name); }
-Panel* FormModel::FindPanel(const std::string& name) { return FindIn(panels_, name); }
-ComboBox* FormModel::FindCombo(const std::string& name) { return FindIn(combos_, name); }
+Edit* FormModel::FindEdit(const std::string& name) {
+    return FindIn(edits_, name);
+}
+Label* FormModel::FindLabel(const std::string& name) {
+    return FindIn(labels_, name);
+}
+SpinBox* FormModel::FindSpinBox(const std::string& name) {
+    return FindIn(spins_, name);
+}
+CheckBox* FormModel::FindCheckBox(const std::string& name) {
+    return FindIn(checks_, name);
+}
+RadioButton* FormModel::FindRadio(const std::string& name) {
+    return FindIn(radios_, name);
+}
+Panel* FormModel::FindPanel(const std::string& name) {
+    return FindIn(panels_, name);
+}
+ComboBox* FormModel::FindCombo(const std::string& name) {
+    return FindIn(combos_, name);
+}
 
 Control* FormModel::Find(const std::string& name) {
     if (Control* c = FindEdit(name)) return c;

@@ -111,9 +111,9 @@ public:
 
     // Window-level state.
     std::string Caption = kInitialCaption;
-    int DimTabPage = kPipePage;          // the last input page shows until a type is chosen
+    int DimTabPage = kPipePage; // the last input page shows until a type is chosen
     int DisplayTab = kDimensionsTab;
-    int DimImage = 0;                    // picture of the layout type shown ("PngImage_1".."_4")
+    int DimImage = 0; // picture of the layout type shown ("PngImage_1".."_4")
 
     // Lookup by component name; nullptr when there is no such control of that kind.
     Edit* FindEdit(const std::string& name);
@@ -125,13 +125,27 @@ public:
     ComboBox* FindCombo(const std::string& name);
     Control* Find(const std::string& name);
 
-    const std::map<std::string, Edit*>& Edits() const { return edits_; }
-    const std::map<std::string, Label*>& Labels() const { return labels_; }
-    const std::map<std::string, SpinBox*>& SpinBoxes() const { return spins_; }
-    const std::map<std::string, CheckBox*>& CheckBoxes() const { return checks_; }
-    const std::map<std::string, RadioButton*>& Radios() const { return radios_; }
-    const std::map<std::string, Panel*>& Panels() const { return panels_; }
-    const std::map<std::string, ComboBox*>& Combos() const { return combos_; }
+    const std::map<std::string, Edit*>& Edits() const {
+        return edits_;
+    }
+    const std::map<std::string, Label*>& Labels() const {
+        return labels_;
+    }
+    const std::map<std::string, SpinBox*>& SpinBoxes() const {
+        return spins_;
+    }
+    const std::map<std::string, CheckBox*>& CheckBoxes() const {
+        return checks_;
+    }
+    const std::map<std::string, RadioButton*>& Radios() const {
+        return radios_;
+    }
+    const std::map<std::string, Panel*>& Panels() const {
+        return panels_;
+    }
+    const std::map<std::string, ComboBox*>& Combos() const {
+        return combos_;
+    }
 
     // Checks one radio button and unchecks the others of its group.
     void CheckRadio(RadioButton& button);

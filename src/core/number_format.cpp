@@ -28,7 +28,8 @@ std::string FormatFixed(double value, int decimals, char decimalSeparator) {
 std::string FormatValue(double value, char decimalSeparator) {
     std::string s = FormatFixed(value, 4, '.');
     if (s.find('.') != std::string::npos) {
-        while (!s.empty() && s.back() == '0') s.pop_back();
+        while (!s.empty() && s.back() == '0')
+            s.pop_back();
         if (!s.empty() && s.back() == '.') s.pop_back();
     }
     return WithSeparator(std::move(s), decimalSeparator);
@@ -54,7 +55,8 @@ std::string FormatGeneral(double value, char decimalSeparator) {
 }
 
 int ParseInteger(std::string_view text, int fallback) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
         text.remove_suffix(1);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);

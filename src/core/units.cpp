@@ -10,28 +10,41 @@ UnitSystem UnitFromIndex(int index) {
 
 double UnitFactor(UnitSystem u) {
     switch (u) {
-    case kCentimeters: return 0.393700787401575;
-    case kMillimeters: return 0.0393700787401575;
-    default: return 1.0;
+    case kCentimeters:
+        return 0.393700787401575;
+    case kMillimeters:
+        return 0.0393700787401575;
+    default:
+        return 1.0;
     }
 }
 
-float ToInches(float value, UnitSystem u) { return static_cast<float>(value * UnitFactor(u)); }
-float FromInches(float value, UnitSystem u) { return static_cast<float>(value / UnitFactor(u)); }
+float ToInches(float value, UnitSystem u) {
+    return static_cast<float>(value * UnitFactor(u));
+}
+float FromInches(float value, UnitSystem u) {
+    return static_cast<float>(value / UnitFactor(u));
+}
 
 const char* UnitShortName(UnitSystem u) {
     switch (u) {
-    case kCentimeters: return "cm";
-    case kMillimeters: return "mm";
-    default: return "in";
+    case kCentimeters:
+        return "cm";
+    case kMillimeters:
+        return "mm";
+    default:
+        return "in";
     }
 }
 
 const char* UnitLongName(UnitSystem u) {
     switch (u) {
-    case kCentimeters: return "Centimeters";
-    case kMillimeters: return "Millimeters";
-    default: return "Inches";
+    case kCentimeters:
+        return "Centimeters";
+    case kMillimeters:
+        return "Millimeters";
+    default:
+        return "Inches";
     }
 }
 

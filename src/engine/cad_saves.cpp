@@ -31,11 +31,14 @@ void ConvertToDisplayUnit(TCadDraw& view, int which, UnitSystem units) {
             el.SetCoord(index, FromInches(static_cast<float>(el.Coord(index)), units));
         };
         if (el.Etype == kElementPoint && which == 1) {
-            for (int k = 1; k <= 3; ++k) conv(k);
+            for (int k = 1; k <= 3; ++k)
+                conv(k);
         } else if (el.Etype == kElementLine) {
-            for (int k = 1; k <= 6; ++k) conv(k);
+            for (int k = 1; k <= 6; ++k)
+                conv(k);
         } else if (el.Etype == kElementArc) {
-            for (int k = 1; k <= 4; ++k) conv(k);
+            for (int k = 1; k <= 4; ++k)
+                conv(k);
         }
     }
 }
@@ -49,9 +52,11 @@ bool LayoutEngine::SaveCadViewTo(int which, const std::string& path, bool writeU
     ConvertToDisplayUnit(view, which, Units());
     view.SetCadType(type);
     const int firstHidden = which == 1 ? 5 : 5, lastHidden = which == 1 ? 7 : 8;
-    for (int layer = firstHidden; layer <= lastHidden; ++layer) view.SetLayerVisible(layer, false);
+    for (int layer = firstHidden; layer <= lastHidden; ++layer)
+        view.SetLayerVisible(layer, false);
     const bool ok = view.SaveToFile(path);
-    for (int layer = 5; layer <= 8; ++layer) view.SetLayerVisible(layer, true);
+    for (int layer = 5; layer <= 8; ++layer)
+        view.SetLayerVisible(layer, true);
     if (!ok) {
         SetIOError(view.LastError());
         ShowMessageDialog(view.LastError(), path);

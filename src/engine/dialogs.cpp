@@ -13,7 +13,9 @@ void LayoutEngine::ShowNoticeDialog(const std::string& title, const std::string&
     host_.ShowMessage({title, body, kMessageOk, MessageStyle::Label, ""});
 }
 
-int LayoutEngine::ConfirmOverwrite() { return ShowMessageDialog(kMsgOverwrite, "", kMessageYesNo); }
+int LayoutEngine::ConfirmOverwrite() {
+    return ShowMessageDialog(kMsgOverwrite, "", kMessageYesNo);
+}
 
 std::string LayoutEngine::OpenFileDialog(const std::string& title, const std::string& description,
                                          const std::string& extensions,

@@ -5,7 +5,9 @@
 
 namespace brevant {
 
-void LayoutEngine::ClearStatus() { Form.StatusLabel.text.clear(); }
+void LayoutEngine::ClearStatus() {
+    Form.StatusLabel.text.clear();
+}
 
 void LayoutEngine::ShowStatus(const std::string& text) {
     if (Drv.KeepStatusOnce) {
@@ -56,16 +58,16 @@ void LayoutEngine::ShowNotEnoughDimensions() {
 
 void LayoutEngine::ClearLayoutInputs(int type) {
     auto clear = [](std::initializer_list<Edit*> edits) {
-        for (Edit* e : edits) e->text.clear();
+        for (Edit* e : edits)
+            e->text.clear();
     };
     auto& f = Form;
     switch (type) {
     case kLayoutCone:
         clear({&f.ConeHeight, &f.ConeTopDiameter, &f.ConeTopAngle, &f.ConeBottomDiameter,
-               &f.BottomAngle, &f.ConeTopXShift, &f.SideAngle, &f.SideLength,
-               &f.TopEllipseWidth, &f.BottomEllipseWidth, &f.Overlap, &f.TopCutWidthEdit,
-               &f.BottomCutWidthEdit, &f.TopArcLengthEdit, &f.BottomArcLengthEdit,
-               &f.ThicknessEdit});
+               &f.BottomAngle, &f.ConeTopXShift, &f.SideAngle, &f.SideLength, &f.TopEllipseWidth,
+               &f.BottomEllipseWidth, &f.Overlap, &f.TopCutWidthEdit, &f.BottomCutWidthEdit,
+               &f.TopArcLengthEdit, &f.BottomArcLengthEdit, &f.ThicknessEdit});
         f.SeamSpinBox.SetValue(0);
         f.BendConeSpinBox.SetValue(0);
         break;
@@ -76,14 +78,18 @@ void LayoutEngine::ClearLayoutInputs(int type) {
     case kLayoutSpiral:
         clear({&f.SpiralODEdit, &f.SpiralIDEdit, &f.SpiralPitchEdit, &f.ThicknessEdit});
         break;
-    case kLayoutPipe: clear({&f.BigPipeDiaEdit, &f.SmallPipeDiaEdit, &f.PipeOffsetEdit}); break;
-    default: break;
+    case kLayoutPipe:
+        clear({&f.BigPipeDiaEdit, &f.SmallPipeDiaEdit, &f.PipeOffsetEdit});
+        break;
+    default:
+        break;
     }
 }
 
 void LayoutEngine::ClearAllInputs() {
     Drv.BusyFlag = true;
-    for (int t = kLayoutCone; t <= kLayoutPipe; ++t) ClearLayoutInputs(t);
+    for (int t = kLayoutCone; t <= kLayoutPipe; ++t)
+        ClearLayoutInputs(t);
 }
 
 void LayoutEngine::CalculateMenuClick() {
@@ -109,9 +115,14 @@ int LayoutEngine::DispatchCalculation(bool quiet) {
             Form.HalfPatternCheckBox.checked = false;
         code = CalculateSquareToRound(quiet);
         break;
-    case kLayoutSpiral: code = CalculateSpiralFlight(quiet); break;
-    case kLayoutPipe: code = CalculatePipeIntersection(quiet); break;
-    default: break;
+    case kLayoutSpiral:
+        code = CalculateSpiralFlight(quiet);
+        break;
+    case kLayoutPipe:
+        code = CalculatePipeIntersection(quiet);
+        break;
+    default:
+        break;
     }
     ResetSolidView();
     ZoomView(1);

@@ -9,8 +9,13 @@ namespace brevant {
 enum DriverCode : int { kDriverDone = 0, kDriverNotEnough = 1, kDriverBadNumber = 3 };
 
 // Layout types: the items of LayoutComboBox, also the input pages.
-enum LayoutType : int { kLayoutNone = -1, kLayoutCone = 0, kLayoutSquare = 1, kLayoutSpiral = 2,
-                        kLayoutPipe = 3 };
+enum LayoutType : int {
+    kLayoutNone = -1,
+    kLayoutCone = 0,
+    kLayoutSquare = 1,
+    kLayoutSpiral = 2,
+    kLayoutPipe = 3
+};
 
 struct DriverState {
     bool BusyFlag = false;       // the program itself writes into inputs: handlers do nothing
@@ -31,7 +36,7 @@ struct ApplicationState {
     double MaterialMass = 0;           // pounds per cubic inch; 0 selects the default
     std::string MaterialName;          // empty selects the default
     char LocaleDecimalSeparator = '.';
-    std::string Version;               // the product version of this build
+    std::string Version; // the product version of this build
     double ScreenScale = 1;
 };
 

@@ -16,19 +16,33 @@ void LayoutEngine::ConeHeightChange(Edit& edit) {
     auto& d = Def;
     std::string shown = FormatValue(v);
     switch (tag) {
-    case 1: (square ? d.SquareHeight : d.ConeHeight) = ToIn(v); break;
-    case 2: (square ? d.SquareTopDiameter : d.TopDiameter) = ToIn(v); break;
+    case 1:
+        (square ? d.SquareHeight : d.ConeHeight) = ToIn(v);
+        break;
+    case 2:
+        (square ? d.SquareTopDiameter : d.TopDiameter) = ToIn(v);
+        break;
     case 3: {
         float& a = square ? d.SquareTopAngle : d.TopAngle;
         a = v;
         shown = FormatValue(a);
         break;
     }
-    case 4: d.BottomDiameter = ToIn(v); break;
-    case 5: d.BottomAngle = v; break;
-    case 7: d.TopEllipseWidth = ToIn(v); break;
-    case 8: d.BottomEllipseWidth = ToIn(v); break;
-    case 9: d.SideLength = ToIn(v); break;
+    case 4:
+        d.BottomDiameter = ToIn(v);
+        break;
+    case 5:
+        d.BottomAngle = v;
+        break;
+    case 7:
+        d.TopEllipseWidth = ToIn(v);
+        break;
+    case 8:
+        d.BottomEllipseWidth = ToIn(v);
+        break;
+    case 9:
+        d.SideLength = ToIn(v);
+        break;
     case 10: {
         // The side angle is evaluated directly: no message, no clamping.
         const double a = EvaluateExpression(edit.text, App.LocaleDecimalSeparator).value;
@@ -36,11 +50,20 @@ void LayoutEngine::ConeHeightChange(Edit& edit) {
         shown = FormatValue(d.SideAngle);
         break;
     }
-    case 16: d.SquareWidth = ToIn(v); break;
-    case 17: d.SquareLength = ToIn(v); break;
-    case 18: (square ? d.SquareTopXShift : d.TopShift) = ToIn(v); break;
-    case 19: d.SquareTopYShift = ToIn(v); break;
-    default: return;
+    case 16:
+        d.SquareWidth = ToIn(v);
+        break;
+    case 17:
+        d.SquareLength = ToIn(v);
+        break;
+    case 18:
+        (square ? d.SquareTopXShift : d.TopShift) = ToIn(v);
+        break;
+    case 19:
+        d.SquareTopYShift = ToIn(v);
+        break;
+    default:
+        return;
     }
     edit.text = shown;
 }
@@ -79,17 +102,19 @@ void LayoutEngine::MiddleRadioChange(RadioButton& button) {
     Def.ThicknessSide = button.tag;
 }
 
-void LayoutEngine::ClearMenuClick() { ClearLayoutInputs(LayoutType()); }
+void LayoutEngine::ClearMenuClick() {
+    ClearLayoutInputs(LayoutType());
+}
 
 bool LayoutEngine::IsInputPageEdit(const Edit& e) const {
     const auto& f = Form;
     for (const Edit* p :
-         {&f.ConeTopDiameter, &f.ConeBottomDiameter, &f.ConeHeight, &f.SideAngle, &f.SideLength,
-          &f.ConeTopXShift, &f.ConeTopAngle, &f.BottomAngle, &f.TopEllipseWidth,
-          &f.BottomEllipseWidth, &f.SquareTopDiameter, &f.SquareWidth, &f.SquareLength,
-          &f.SquareHeight, &f.SquareTopXShift, &f.SquareTopYShift, &f.SquareTopAngle,
-          &f.SpiralODEdit, &f.SpiralIDEdit, &f.SpiralPitchEdit, &f.BigPipeDiaEdit,
-          &f.SmallPipeDiaEdit, &f.PipeOffsetEdit})
+         {&f.ConeTopDiameter, &f.ConeBottomDiameter, &f.ConeHeight,        &f.SideAngle,
+          &f.SideLength,      &f.ConeTopXShift,      &f.ConeTopAngle,      &f.BottomAngle,
+          &f.TopEllipseWidth, &f.BottomEllipseWidth, &f.SquareTopDiameter, &f.SquareWidth,
+          &f.SquareLength,    &f.SquareHeight,       &f.SquareTopXShift,   &f.SquareTopYShift,
+          &f.SquareTopAngle,  &f.SpiralODEdit,       &f.SpiralIDEdit,      &f.SpiralPitchEdit,
+          &f.BigPipeDiaEdit,  &f.SmallPipeDiaEdit,   &f.PipeOffsetEdit})
         if (p == &e) return true;
     return false;
 }

@@ -34,8 +34,8 @@ public:
     SolidModel Solid;
 
     // --- start-up and window (main window operations) ---
-    void Startup();       // creating the main window: clear inputs, tags, caption
-    void FormActivate();  // first activation sets FormReady
+    void Startup();      // creating the main window: clear inputs, tags, caption
+    void FormActivate(); // first activation sets FormReady
     void LayoutComboBoxChange();
     void SetLayoutTypeFromStore(int type);
     int LayoutType() const { return Form.LayoutComboBox.itemIndex; }
@@ -93,12 +93,12 @@ public:
     bool ReadPipeInputs();
 
     // --- views and the 3D model, as the driver uses them ---
-    static void ClearDrawing(TCadDraw& view);  // deletes every element
-    static void ZoomDrawing(TCadDraw& view);   // extents, then zoom all
+    static void ClearDrawing(TCadDraw& view); // deletes every element
+    static void ZoomDrawing(TCadDraw& view);  // extents, then zoom all
     static void SetCurrentLayer(TCadDraw& view, int layer);
-    void RefreshBoundingBoxLabel();            // the seam display's bounding box text
-    void SizeGridPlanes();                     // grid planes of the 3D scene from B and T
-    void ResetSolidView();                     // 3D view preset 3 ("Reset View")
+    void RefreshBoundingBoxLabel(); // the seam display's bounding box text
+    void SizeGridPlanes();          // grid planes of the 3D scene from B and T
+    void ResetSolidView();          // 3D view preset 3 ("Reset View")
 
     // --- handlers ---
     void ConeHeightChange(Edit& edit); // commit of any input edit
@@ -115,7 +115,7 @@ public:
     bool IsInputPageEdit(const Edit& edit) const;
 
     // --- CAD saves of the views ---
-    bool SaveCadView(int view);                   // asks for the file, writes, no recalculation
+    bool SaveCadView(int view); // asks for the file, writes, no recalculation
     bool SaveCadViewTo(int view, const std::string& path, bool writeUnit);
     void MenuSaveFlatCADClick();
     void SaveCADSheetClick();

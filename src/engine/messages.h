@@ -3,8 +3,8 @@
 
 namespace brevant {
 
-inline constexpr const char* kMsgBadNumberIn = "Bad number in ";        // at Calculate
-inline constexpr const char* kMsgBadNumberInCommit = "Bad Number in ";  // on commit
+inline constexpr const char* kMsgBadNumberIn = "Bad number in ";       // at Calculate
+inline constexpr const char* kMsgBadNumberInCommit = "Bad Number in "; // on commit
 inline constexpr const char* kMsgConeNotEnough = "Must have at least one dia and two other dims.";
 inline constexpr const char* kMsgNotEnough = "Not Enough Dimensions";
 inline constexpr const char* kMsgOverwrite = "Overwrite existing file?";

@@ -29,8 +29,8 @@ bool LayoutEngine::ReadInputValue(Edit& edit, float& value) {
         ShowMessageDialog(std::string(kMsgBadNumberIn) + edit.name, typed);
         return false;
     }
-    const bool valueless = r.status == kExprPlainArithError ||
-                           r.status == kExprFormulaArithError || r.status == kExprEmpty;
+    const bool valueless = r.status == kExprPlainArithError || r.status == kExprFormulaArithError ||
+                           r.status == kExprEmpty;
     value = valueless ? 0.0f : static_cast<float>(r.value);
     return true;
 }
@@ -63,11 +63,11 @@ float LayoutEngine::EffectiveSegmentAngle() {
 
 void LayoutEngine::UpdateUnitLabels() {
     const char* unit = UnitShortName(Units());
-    for (Label* l : {&Form.UnitLabel1, &Form.UnitLabel2, &Form.UnitLabel3, &Form.UnitLabel4,
-                     &Form.UnitLabel5, &Form.UnitLabel6, &Form.UnitLabel7, &Form.UnitLabel20,
+    for (Label* l : {&Form.UnitLabel1,  &Form.UnitLabel2,  &Form.UnitLabel3,  &Form.UnitLabel4,
+                     &Form.UnitLabel5,  &Form.UnitLabel6,  &Form.UnitLabel7,  &Form.UnitLabel20,
                      &Form.UnitLabel21, &Form.UnitLabel22, &Form.UnitLabel23, &Form.UnitLabel24,
-                     &Form.UnitLabel25, &Form.Label71, &Form.Label72, &Form.Label73,
-                     &Form.Label79, &Form.Label80, &Form.Label81, &Form.Label54})
+                     &Form.UnitLabel25, &Form.Label71,     &Form.Label72,     &Form.Label73,
+                     &Form.Label79,     &Form.Label80,     &Form.Label81,     &Form.Label54})
         l->text = unit;
 }
 

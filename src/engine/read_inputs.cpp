@@ -46,8 +46,7 @@ bool LayoutEngine::ReadLayoutInputs() {
     }
     if (!angle(f.SquareTopAngle, d.SquareTopAngle) ||
         !length(f.SquareTopXShift, d.SquareTopXShift) ||
-        !length(f.SquareTopYShift, d.SquareTopYShift) ||
-        !length(f.SquareHeight, d.SquareHeight) ||
+        !length(f.SquareTopYShift, d.SquareTopYShift) || !length(f.SquareHeight, d.SquareHeight) ||
         !length(f.SquareTopDiameter, d.SquareTopDiameter))
         return false;
     d.SeamAngle = static_cast<int>(f.SeamSpinBox.value);

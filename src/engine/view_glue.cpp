@@ -3,7 +3,9 @@
 
 namespace brevant {
 
-void LayoutEngine::ClearDrawing(TCadDraw& view) { view.DeleteAllElements(); }
+void LayoutEngine::ClearDrawing(TCadDraw& view) {
+    view.DeleteAllElements();
+}
 
 void LayoutEngine::ZoomDrawing(TCadDraw& view) {
     view.SetExtents();

@@ -10,20 +10,24 @@
 
 namespace brevant {
 
-LayoutEngine::LayoutEngine(IHost& host) : host_(host) { App.Version = kProductVersion; }
+LayoutEngine::LayoutEngine(IHost& host) : host_(host) {
+    App.Version = kProductVersion;
+}
 
 namespace {
 // Which field the commit handler stores an edit's value into.
 void AssignInputTags(FormModel& f) {
     const std::pair<Edit*, int> tags[] = {
-        {&f.ConeHeight, 1},         {&f.SquareHeight, 1},        {&f.ConeTopDiameter, 2},
-        {&f.SquareTopDiameter, 2},  {&f.ConeTopAngle, 3},        {&f.ConeBottomDiameter, 4},
-        {&f.BottomAngle, 5},        {&f.TopEllipseWidth, 7},     {&f.BottomEllipseWidth, 8},
-        {&f.SideLength, 9},         {&f.SideAngle, 10},          {&f.SquareWidth, 16},
-        {&f.SquareLength, 17},      {&f.ConeTopXShift, 18},      {&f.SquareTopXShift, 18},
-        {&f.SquareTopYShift, 19},   {&f.SquareTopAngle, 20}};
-    for (auto& [name, e] : f.Edits()) e->InputTag = 0;
-    for (auto [edit, tag] : tags) edit->InputTag = tag;
+        {&f.ConeHeight, 1},        {&f.SquareHeight, 1},    {&f.ConeTopDiameter, 2},
+        {&f.SquareTopDiameter, 2}, {&f.ConeTopAngle, 3},    {&f.ConeBottomDiameter, 4},
+        {&f.BottomAngle, 5},       {&f.TopEllipseWidth, 7}, {&f.BottomEllipseWidth, 8},
+        {&f.SideLength, 9},        {&f.SideAngle, 10},      {&f.SquareWidth, 16},
+        {&f.SquareLength, 17},     {&f.ConeTopXShift, 18},  {&f.SquareTopXShift, 18},
+        {&f.SquareTopYShift, 19},  {&f.SquareTopAngle, 20}};
+    for (auto& [name, e] : f.Edits())
+        e->InputTag = 0;
+    for (auto [edit, tag] : tags)
+        edit->InputTag = tag;
 }
 } // namespace
 
@@ -38,7 +42,9 @@ void LayoutEngine::Startup() {
     LayoutComboBoxChange(); // ends at once: nothing chosen
 }
 
-void LayoutEngine::FormActivate() { Drv.FormReady = true; }
+void LayoutEngine::FormActivate() {
+    Drv.FormReady = true;
+}
 
 void LayoutEngine::LayoutComboBoxChange() {
     ClearStatus();

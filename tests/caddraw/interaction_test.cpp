@@ -308,3 +308,19 @@ TEST(PickFilter, StoredNumbersMapBack) {
 
 } // namespace
 } // namespace brevant
+
+namespace brevant {
+namespace {
+
+TEST(UnsizedView, PanningBeforeTheFirstResizeKeepsAFiniteView) {
+    TCadDraw view;
+    view.MouseDown(kShiftMiddle, 0, 0);
+    view.MouseMove(kShiftMiddle, 10, 10);
+    view.Pan(1, 1);
+    EXPECT_TRUE(std::isfinite(view.CenterX()));
+    EXPECT_TRUE(std::isfinite(view.CadSettings().xscale[1]));
+    EXPECT_GT(view.CadSettings().xscale[1], 0);
+}
+
+} // namespace
+} // namespace brevant

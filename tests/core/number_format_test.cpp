@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using namespace brevant;
 
 TEST(FormatValue, AtMostFourDecimalsNoTrailingZeros) {
@@ -11,12 +14,20 @@ TEST(FormatValue, AtMostFourDecimalsNoTrailingZeros) {
         char sep;
         const char* text;
     } cases[] = {
-        {6, '.', "6"},          {0.125, '.', "0.125"},  {12.5, ',', "12,5"},
-        {1.23456, '.', "1.2346"}, {-5, '.', "-5"},        {0.00004, '.', "0"},
-        {-0.00004, '.', "0"},   {1234567.5, '.', "1234567.5"}, {22.36068, '.', "22.3607"},
-        {254.0, '.', "254"},    {2.99999, '.', "3"},
+        {6, '.', "6"},
+        {0.125, '.', "0.125"},
+        {12.5, ',', "12,5"},
+        {1.23456, '.', "1.2346"},
+        {-5, '.', "-5"},
+        {0.00004, '.', "0"},
+        {-0.00004, '.', "0"},
+        {1234567.5, '.', "1234567.5"},
+        {22.36068, '.', "22.3607"},
+        {254.0, '.', "254"},
+        {2.99999, '.', "3"},
     };
-    for (const auto& c : cases) EXPECT_EQ(FormatValue(c.v, c.sep), c.text) << c.v;
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatValue(c.v, c.sep), c.text) << c.v;
 }
 
 TEST(FormatValue, NonFiniteNeverReachesAnEdit) {

@@ -3,6 +3,7 @@
 
 using namespace brevant;
 using brevant::testing::EngineTest;
+using brevant::testing::RecordingHost;
 
 using Driver = EngineTest;
 
@@ -23,7 +24,8 @@ TEST_F(Driver, BadNumberHidesEveryResultDisplay) {
     e.CalculateMenuClick();
     EXPECT_EQ(e.Drv.LastDriverCode, kDriverBadNumber);
     EXPECT_EQ(host.Titles(), std::vector<std::string>{"Bad number in ConeBottomDiameter"});
-    for (const auto& [name, panel] : e.Form.Panels()) EXPECT_FALSE(panel->visible) << name;
+    for (const auto& [name, panel] : e.Form.Panels())
+        EXPECT_FALSE(panel->visible) << name;
 }
 
 TEST_F(Driver, NothingCalculatesBeforeTheWindowIsReady) {
@@ -44,9 +46,9 @@ TEST_F(Driver, CommitHandlerClampsShowsAndDoesNotCalculate) {
         const char* typed;
         const char* shown;
     } cases[] = {
-        {&e.Form.ConeTopAngle, "45", "30"},   {&e.Form.ConeHeight, "-5", "0.01"},
-        {&e.Form.ConeHeight, "2*3", "6"},     {&e.Form.SquareTopAngle, "45", "45"},
-        {&e.Form.SideAngle, "100/2", "50"},   {&e.Form.SpiralODEdit, "2*6", "2*6"},
+        {&e.Form.ConeTopAngle, "45", "30"}, {&e.Form.ConeHeight, "-5", "0.01"},
+        {&e.Form.ConeHeight, "2*3", "6"},   {&e.Form.SquareTopAngle, "45", "45"},
+        {&e.Form.SideAngle, "100/2", "50"}, {&e.Form.SpiralODEdit, "2*6", "2*6"},
     };
     for (const auto& c : cases) {
         c.edit->text = c.typed;
@@ -140,30 +142,47 @@ TEST_F(Driver, OtherLayoutsCheckTheirOwnInputs) {
         {kLayoutSquare, {}, false, {kMsgNotEnough}, kDriverNotEnough},
         {kLayoutSquare, {}, true, {}, kDriverNotEnough},
         {kLayoutSquare,
-         {{&e.Form.SquareTopDiameter, "0.005"}, {&e.Form.SquareWidth, "20"},
+         {{&e.Form.SquareTopDiameter, "0.005"},
+          {&e.Form.SquareWidth, "20"},
           {&e.Form.SquareHeight, "10"}},
-         true, {kMsgNotEnough}, kDriverNotEnough},
+         true,
+         {kMsgNotEnough},
+         kDriverNotEnough},
         {kLayoutSpiral, {}, false, {}, kDriverBadNumber},
-        {kLayoutSpiral, {{&e.Form.SpiralODEdit, "12"}, {&e.Form.SpiralPitchEdit, "9"}}, true,
-         {kMsgNotEnough}, kDriverBadNumber},
         {kLayoutSpiral,
-         {{&e.Form.SpiralODEdit, "3"}, {&e.Form.SpiralIDEdit, "12"},
+         {{&e.Form.SpiralODEdit, "12"}, {&e.Form.SpiralPitchEdit, "9"}},
+         true,
+         {kMsgNotEnough},
+         kDriverBadNumber},
+        {kLayoutSpiral,
+         {{&e.Form.SpiralODEdit, "3"},
+          {&e.Form.SpiralIDEdit, "12"},
           {&e.Form.SpiralPitchEdit, "9"}},
-         false, {"Error: Small radius is larger than big radius"}, kDriverDone},
+         false,
+         {"Error: Small radius is larger than big radius"},
+         kDriverDone},
         {kLayoutPipe, {{&e.Form.BigPipeDiaEdit, "12"}}, true, {kMsgNotEnough}, kDriverBadNumber},
-        {kLayoutPipe, {{&e.Form.BigPipeDiaEdit, "6"}, {&e.Form.SmallPipeDiaEdit, "12"}}, false,
-         {"Error: Small pipe is larger than Main pipe"}, kDriverDone},
         {kLayoutPipe,
-         {{&e.Form.BigPipeDiaEdit, "12"}, {&e.Form.SmallPipeDiaEdit, "6"},
+         {{&e.Form.BigPipeDiaEdit, "6"}, {&e.Form.SmallPipeDiaEdit, "12"}},
+         false,
+         {"Error: Small pipe is larger than Main pipe"},
+         kDriverDone},
+        {kLayoutPipe,
+         {{&e.Form.BigPipeDiaEdit, "12"},
+          {&e.Form.SmallPipeDiaEdit, "6"},
           {&e.Form.PipeOffsetEdit, "4"}},
-         false, {"Error: Small pipe is not within Main pipe"}, kDriverDone},
+         false,
+         {"Error: Small pipe is not within Main pipe"},
+         kDriverDone},
     };
     for (const auto& c : cases) {
-        for (int t = 0; t < 4; ++t) e.ClearLayoutInputs(t);
+        for (int t = 0; t < 4; ++t)
+            e.ClearLayoutInputs(t);
         e.Drv.BusyFlag = false;
         ChooseType(c.type);
         host.messages.clear();
-        for (auto [edit, text] : c.typed) edit->text = text;
+        for (auto [edit, text] : c.typed)
+            edit->text = text;
         const int code = e.DispatchCalculation(c.quiet);
         EXPECT_EQ(code, c.code) << c.type;
         EXPECT_EQ(host.Titles(), c.titles) << c.type;
@@ -176,7 +195,8 @@ TEST_F(Driver, BendsPerCornerStepperStopsAtFourAndTen) {
     e.StepBendsPerCorner(0);
     EXPECT_EQ(e.Form.NumberOfBendsLabel.text, "4");
     EXPECT_EQ(host.Titles(), std::vector<std::string>{kMsgNotEnough});
-    for (int i = 0; i < 8; ++i) e.StepBendsPerCorner(1);
+    for (int i = 0; i < 8; ++i)
+        e.StepBendsPerCorner(1);
     EXPECT_EQ(e.Form.NumberOfBendsLabel.text, "10");
 }
 

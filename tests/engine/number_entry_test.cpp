@@ -13,7 +13,7 @@ TEST_F(NumberEntry, CalculateTimeReaderReformatsFormulasOnly) {
         float value;
         const char* after;
     } cases[] = {
-        {"2*3", '.', 6, "6"},     {"2+3", '.', 5, "2+3"}, {"", '.', 0, ""},
+        {"2*3", '.', 6, "6"},         {"2+3", '.', 5, "2+3"}, {"", '.', 0, ""},
         {"12.5", ',', 12.5f, "12,5"}, {"1/0", '.', 0, "1/0"}, {"1/8", '.', 0.125f, "0.125"},
     };
     for (const auto& c : cases) {
@@ -42,9 +42,12 @@ TEST_F(NumberEntry, CommitClampsByTag) {
         const char* typed;
         float value;
     } cases[] = {
-        {&e.Form.ConeTopAngle, "45", 30},    {&e.Form.BottomAngle, "-45", -30},
-        {&e.Form.SquareTopAngle, "45", 30},  {&e.Form.ConeHeight, "-5", 0.01f},
-        {&e.Form.ConeHeight, "", 0},         {&e.Form.ConeHeight, "0.001", 0.01f},
+        {&e.Form.ConeTopAngle, "45", 30},
+        {&e.Form.BottomAngle, "-45", -30},
+        {&e.Form.SquareTopAngle, "45", 30},
+        {&e.Form.ConeHeight, "-5", 0.01f},
+        {&e.Form.ConeHeight, "", 0},
+        {&e.Form.ConeHeight, "0.001", 0.01f},
         {&e.Form.SegmentAngleEdit, "-10", 0.01f},
     };
     for (const auto& c : cases) {
@@ -61,8 +64,8 @@ TEST_F(NumberEntry, CommitReportsSyntaxAndPlainArithmeticErrors) {
     e.ReadCommittedValue(e.Form.ConeHeight);
     e.Form.ConeHeight.text = "1/0"; // status 6 is not reported
     EXPECT_EQ(e.ReadCommittedValue(e.Form.ConeHeight), 0);
-    EXPECT_EQ(host.Titles(), (std::vector<std::string>{"Bad Number in ConeHeight",
-                                                       "Bad Number in ConeHeight"}));
+    EXPECT_EQ(host.Titles(),
+              (std::vector<std::string>{"Bad Number in ConeHeight", "Bad Number in ConeHeight"}));
 }
 
 TEST_F(NumberEntry, EffectiveBendsAndSegmentAngle) {

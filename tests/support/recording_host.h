@@ -32,13 +32,14 @@ public:
 
     std::vector<std::string> Titles() const {
         std::vector<std::string> t;
-        for (const auto& m : messages) t.push_back(m.title);
+        for (const auto& m : messages)
+            t.push_back(m.title);
         return t;
     }
 
     std::vector<MessageRequest> messages;
-    std::deque<int> answers;              // results of the next message boxes
-    std::deque<std::string> files;        // answers of the next file dialogs ("" = cancel)
+    std::deque<int> answers;       // results of the next message boxes
+    std::deque<std::string> files; // answers of the next file dialogs ("" = cancel)
     std::vector<FileDialogRequest> openRequests, saveRequests;
     std::vector<std::string> opened;
 
