@@ -55,7 +55,7 @@ ConeRuleOutcome CompleteConeDimensions(LayoutDefinition& d) {
     const bool t = Given(d.TopDiameter), b = Given(d.BottomDiameter), h = Given(d.ConeHeight);
     const bool a = Given(d.SideAngle), l = Given(d.SideLength);
     if (t && b && h) return ConeRuleOutcome::NothingToDo;
-    auto set = [](float& field, double v) { field = static_cast<float>(v); };
+    auto set = [](float& field, double v) { field = ToSingle(v); };
     if (a && t && h) {
         const double run = (H / SinD(A)) * CosD(A);
         set(d.BottomDiameter, T + 2 * run - 2 * S);
@@ -143,11 +143,9 @@ bool SolveCone(LayoutEngine& engine) {
     CompleteConeDimensions(engine);
     if (d.TopEllipseWidth != 0 || d.BottomEllipseWidth != 0) {
         if (d.TopEllipseWidth != 0 && d.TopDiameterGiven)
-            d.TopDiameter =
-                static_cast<float>(EquivalentDiameter(d.TopEllipseWidth, d.TopDiameter));
+            d.TopDiameter = ToSingle(EquivalentDiameter(d.TopEllipseWidth, d.TopDiameter));
         if (d.BottomEllipseWidth != 0 && d.BottomDiameterGiven)
-            d.BottomDiameter =
-                static_cast<float>(EquivalentDiameter(d.BottomEllipseWidth, d.BottomDiameter));
+            d.BottomDiameter = ToSingle(EquivalentDiameter(d.BottomEllipseWidth, d.BottomDiameter));
         CompleteConeDimensions(engine);
     }
     d.IsCylinder = TestForCylinder(engine);

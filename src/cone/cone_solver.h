@@ -2,12 +2,24 @@
 // cylinder test, and the write-back of solved dimensions; plus the shared angle helpers.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace brevant {
 
 class LayoutEngine;
 struct LayoutDefinition;
 
 inline constexpr double kDegreesPerRadian = 57.2957795131;
+
+// A result stored in single precision: beyond the float range it saturates (a plain cast
+// would be undefined there), and NaN becomes 0.
+inline float ToSingle(double v) {
+    if (std::isnan(v)) return 0;
+    constexpr double kMax = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(v, -kMax, kMax));
+}
 
 // Direction in degrees (0 to 360, single precision) of the vector from (x1, y1) to (x2, y2);
 // 0 for equal points.

@@ -80,8 +80,8 @@ bool ConeDimensions(LayoutEngine& engine) {
         return false;
     }
     const double f = (B - T) / 2 + S;
-    d.SideAngle = static_cast<float>(DirectionAngle(0, 0, f, H));
-    d.SideLength = static_cast<float>(std::sqrt(H * H + f * f));
+    d.SideAngle = ToSingle(DirectionAngle(0, 0, f, H));
+    d.SideLength = ToSingle(std::sqrt(H * H + f * f));
     engine.Drv.BusyFlag = true;
     const char sep = engine.App.LocaleDecimalSeparator;
     engine.Form.SideAngle.text = FormatHashes(d.SideAngle, sep);
@@ -96,11 +96,11 @@ bool ConeDimensions(LayoutEngine& engine) {
     const double segment = engine.EffectiveSegmentAngle();
     if (segment > 0) DevelopRegularCone(T, B, H, segment, g);
     ColourPrincipalEdits(engine);
-    c.FlatLargeRadius = static_cast<float>(g.LargeRadius);
-    c.FlatSmallRadius = static_cast<float>(g.SmallRadius);
-    c.FullFlatAngle = static_cast<float>(g.FullFlatAngle);
-    c.PatternWidth = static_cast<float>(g.PatternWidth);
-    if (!c.IsObliqueCone) c.FlatAngle = static_cast<float>(g.FlatAngle);
+    c.FlatLargeRadius = ToSingle(g.LargeRadius);
+    c.FlatSmallRadius = ToSingle(g.SmallRadius);
+    c.FullFlatAngle = ToSingle(g.FullFlatAngle);
+    c.PatternWidth = ToSingle(g.PatternWidth);
+    if (!c.IsObliqueCone) c.FlatAngle = ToSingle(g.FlatAngle);
     if (d.Overlap > 0) StoreOverlapEdge(engine, g.FlatAngle);
     return true;
 }

@@ -42,14 +42,14 @@ void DrawOverlap(LayoutEngine& engine, double a) {
     SetPen(v, kLayerOverlap, kPenRed);
     FlatLine(v, p1.x, p1.y, p2.x, p2.y);
     FlatLine(v, -p1.x, p1.y, -p2.x, p2.y);
-    c.OverlapInnerChord = static_cast<float>(2 * p2.x);
-    c.OverlapOuterChord = static_cast<float>(2 * p1.x);
+    c.OverlapInnerChord = ToSingle(2 * p2.x);
+    c.OverlapOuterChord = ToSingle(2 * p1.x);
     if (a > 180) {
-        c.OverlapPatternWidth = static_cast<float>(2 * R);
-        c.OverlapPatternHeight = static_cast<float>(R + std::fabs(p1.y));
+        c.OverlapPatternWidth = ToSingle(2 * R);
+        c.OverlapPatternHeight = ToSingle(R + std::fabs(p1.y));
     } else {
-        c.OverlapPatternWidth = static_cast<float>(2 * p1.x);
-        c.OverlapPatternHeight = static_cast<float>(R - std::fabs(p2.y));
+        c.OverlapPatternWidth = ToSingle(2 * p1.x);
+        c.OverlapPatternHeight = ToSingle(R - std::fabs(p2.y));
     }
 }
 
@@ -69,8 +69,8 @@ bool DrawPieceBody(LayoutEngine& engine, bool arcsAsLines) {
         return false;
     }
     const double s = 90 - a / 2, e = 90 + a / 2;
-    c.InnerChord = static_cast<float>(2 * r * CosD(s));
-    c.OuterChord = static_cast<float>(2 * R * CosD(s));
+    c.InnerChord = ToSingle(2 * r * CosD(s));
+    c.OuterChord = ToSingle(2 * R * CosD(s));
     SetPen(v, kLayerOutline, kPenWhite);
     if (arcsAsLines) {
         DrawArcAsLines(engine, R, s, e);
@@ -91,7 +91,7 @@ bool DrawPieceBody(LayoutEngine& engine, bool arcsAsLines) {
 void StorePatternHeight(LayoutEngine& engine, const PieceEnds& p) {
     ConeState& c = engine.Cone;
     const double R = c.FlatLargeRadius;
-    c.PatternHeight = static_cast<float>(c.FlatAngle <= 180 ? R - p.yi : R + std::fabs(p.yo));
+    c.PatternHeight = ToSingle(c.FlatAngle <= 180 ? R - p.yi : R + std::fabs(p.yo));
 }
 
 void ApplyHalfRadiusViewHeight(LayoutEngine& engine) {
@@ -191,8 +191,8 @@ void DrawRegularConePatternForPrint(LayoutEngine& engine) {
     const double w = st.max_x - st.min_x, h = st.max_y - st.min_y;
     SetPen(v, kLayerBoundingBox, kPenGrey);
     v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kPenGrey);
-    engine.Cone.PatternWidth = static_cast<float>(w);
-    engine.Cone.PatternHeight = static_cast<float>(h);
+    engine.Cone.PatternWidth = ToSingle(w);
+    engine.Cone.PatternHeight = ToSingle(h);
     engine.ZoomView(1);
 }
 

@@ -19,13 +19,13 @@ namespace {
 double EditInches(LayoutEngine& engine, const Edit& edit) {
     const ExprResult r = EvaluateExpression(NormalizeDecimalSeparator(edit.text, '.'),
                                             engine.App.LocaleDecimalSeparator);
-    return engine.ToIn(static_cast<float>(r.value));
+    return engine.ToIn(ToSingle(r.value));
 }
 
 void WidthFromArc(LayoutEngine& engine, const Edit& arcEdit, double D, float& width,
                   Edit& widthEdit) {
     if (arcEdit.text.empty()) return;
-    width = static_cast<float>(ArcLengthToChord(EditInches(engine, arcEdit), D));
+    width = ToSingle(ArcLengthToChord(EditInches(engine, arcEdit), D));
     widthEdit.text = engine.FormatInches(width);
 }
 } // namespace
@@ -59,8 +59,8 @@ bool SideCutsApply(LayoutEngine& engine) {
     if (!f.SideCutsCheckBox.checked) return false;
     if (EditInches(engine, f.TopArcLengthEdit) > 0 || EditInches(engine, f.BottomArcLengthEdit) > 0)
         ArcLengthToCutWidth(engine);
-    d.TopCutWidth = static_cast<float>(EditInches(engine, f.TopCutWidthEdit));
-    d.BottomCutWidth = static_cast<float>(EditInches(engine, f.BottomCutWidthEdit));
+    d.TopCutWidth = ToSingle(EditInches(engine, f.TopCutWidthEdit));
+    d.BottomCutWidth = ToSingle(EditInches(engine, f.BottomCutWidthEdit));
     if (!(d.TopCutWidth > 0) || !(d.BottomCutWidth > 0)) return false;
     if (d.TopCutWidth < d.TopDiameter && d.BottomCutWidth < d.BottomDiameter) return true;
     engine.ShowStatus(kMsgSideCutTooBig);
@@ -69,9 +69,8 @@ bool SideCutsApply(LayoutEngine& engine) {
 
 void SideCutAngles(LayoutEngine& engine) {
     const LayoutDefinition& d = engine.Def;
-    engine.Cone.SideCutTopAngle = static_cast<float>(SideCutAngle(d.TopCutWidth, d.TopDiameter));
-    engine.Cone.SideCutBottomAngle =
-        static_cast<float>(SideCutAngle(d.BottomCutWidth, d.BottomDiameter));
+    engine.Cone.SideCutTopAngle = ToSingle(SideCutAngle(d.TopCutWidth, d.TopDiameter));
+    engine.Cone.SideCutBottomAngle = ToSingle(SideCutAngle(d.BottomCutWidth, d.BottomDiameter));
 }
 
 void DrawSideCutLines(LayoutEngine& engine) {

@@ -29,9 +29,8 @@ void LayoutEngine::ApplyThicknessCompensation() {
     if (change == 0) return;
     // Only the diameters that were typed: a diameter left empty must stay "not given" for the
     // solver, or the compensation alone would turn it into a given dimension.
-    if (Def.TopDiameter > 0) Def.TopDiameter = static_cast<float>(Def.TopDiameter + change);
-    if (Def.BottomDiameter > 0)
-        Def.BottomDiameter = static_cast<float>(Def.BottomDiameter + change);
+    if (Def.TopDiameter > 0) Def.TopDiameter = ToSingle(Def.TopDiameter + change);
+    if (Def.BottomDiameter > 0) Def.BottomDiameter = ToSingle(Def.BottomDiameter + change);
 }
 
 double FrustumLateralArea(double T, double B, double H) {

@@ -55,6 +55,24 @@ TEST_F(ConeDisplays, PrintVariantDrawsShortLinesAndABoxButNoAnnotations) {
     EXPECT_NEAR(e.Cone.PatternWidth, 44.108, 1e-2);
 }
 
+TEST_F(ConeDisplays, BendSpinBoxLabelsTheBendAngleOfARegularCone) {
+    Calculate(10, 20, 10);
+    e.Form.BendConeSpinBox.SetValue(4);
+    e.BendConeSpinBoxChange();
+    EXPECT_EQ(e.Form.BendAngleLabel.text, "    72.0");
+    e.Form.BendConeSpinBox.SetValue(3);
+    e.BendConeSpinBoxChange();
+    EXPECT_EQ(e.Form.BendAngleLabel.text, "---");
+}
+
+TEST_F(ConeDisplays, LayoutChangeWithEmptyInputsIsQuiet) {
+    e.Form.LayoutComboBox.itemIndex = 1;
+    e.LayoutComboBoxChange();
+    e.Form.LayoutComboBox.itemIndex = 0;
+    e.LayoutComboBoxChange();
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(ConeDisplays, ArcAsLinesIsBoundedForHugeArcs) {
     DrawArcAsLines(e, 1e7, 0, 90);
     EXPECT_LE(e.CadDraw1.Elements().Count(), 100000);

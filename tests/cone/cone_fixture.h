@@ -48,7 +48,7 @@ protected:
     }
     static void Type(Edit& edit, double v) {
         char buf[64];
-        std::snprintf(buf, sizeof buf, "%.10g", v);
+        std::snprintf(buf, sizeof buf, "%.10G", v);
         edit.text = v == 0 ? "" : buf;
     }
 
@@ -56,7 +56,7 @@ protected:
     static std::vector<TElement> Elements(const TCadDraw& view, int layer, int type = 0) {
         std::vector<TElement> out;
         for (const TElement& el : view.Elements())
-            if ((layer == 0 || el.Layer == layer) && (type == 0 || el.Etype == type))
+            if (!el.Deleted && (layer == 0 || el.Layer == layer) && (type == 0 || el.Etype == type))
                 out.push_back(el);
         return out;
     }

@@ -219,12 +219,19 @@ TEST_F(RegularCone, TopLargerThanBottomDrawsNothingButWritesBack) {
 
 TEST_F(RegularCone, HugeValuesStayFinite) {
     Calculate(1e30, 2e30, 1e30);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_NEAR(e.Cone.FlatLargeRadius / 1e30, 2.23607, 1e-4);
     EXPECT_TRUE(AllFinite(e.CadDraw1));
     EXPECT_TRUE(AllFinite(e.CadDraw2));
     EXPECT_TRUE(std::isfinite(e.Cone.FlatLargeRadius));
     Calculate(1, 1e30, 1);
     EXPECT_TRUE(AllFinite(e.CadDraw1));
     EXPECT_GE(e.Cone.FlatSmallRadius, 0);
+    // Radii beyond single precision saturate instead of overflowing, and the equal radii are
+    // reported.
+    Calculate(2.9e38, 3e38, 1e38);
+    EXPECT_TRUE(Shown("Error: Small radius is larger than big radius"));
+    EXPECT_TRUE(std::isfinite(e.Cone.FlatLargeRadius));
 }
 
 TEST_F(RegularCone, NearlyVerticalSideBecomesACylinder) {
