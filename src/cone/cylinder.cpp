@@ -9,6 +9,7 @@
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
 #include "engine/layout_engine.h"
+#include "solid/cone_model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -169,6 +170,7 @@ void DrawCylinderPattern(LayoutEngine& e) {
 void DrawObliqueCylinderPattern(LayoutEngine& e) {
     TCadDraw& v = e.CadDraw1;
     v.DeleteAllElements();
+    PlaceEndPlanes(e);
     const LayoutDefinition& d = e.Def;
     const int n = std::clamp(e.Drv.CircleResolution, 3, kMaxRingPoints);
     const TCylinderCurves u =
