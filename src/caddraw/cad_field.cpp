@@ -4,6 +4,7 @@
 #include "caddraw/cad_number_text.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace brevant {
@@ -18,8 +19,11 @@ double FieldValue(std::string_view field) {
     if (exponent_at == std::string_view::npos) return ParseCadNumber(field);
     const double mantissa = ParseCadNumber(field.substr(0, exponent_at));
     const double exponent = ParseCadNumber(field.substr(exponent_at + 1));
+    if (mantissa == 0) return 0.0;
     const double value = mantissa * std::pow(10.0, exponent);
-    return std::isfinite(value) ? value : 0.0;
+    // Too large for a double: the largest of its sign, which every range check rejects.
+    if (!std::isfinite(value)) return mantissa < 0 ? -DBL_MAX : DBL_MAX;
+    return value;
 }
 
 } // namespace

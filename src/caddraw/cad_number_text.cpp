@@ -1,6 +1,7 @@
 // Number text of the CAD file formats: the short fixed-point writing and tolerant reading.
 #include "caddraw/cad_number_text.h"
 
+#include <cfloat>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -27,6 +28,22 @@ std::string CadNumberText(double value) {
     return text;
 }
 
+namespace {
+
+// The value of a number text too large or too small for a double: the largest double of its
+// sign, or 0 for an underflow (a negative power of ten).
+double ParseOverflow(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    const std::size_t exponent = text.find_first_of("eE");
+    if (exponent != std::string_view::npos && exponent + 1 < text.size() &&
+        text[exponent + 1] == '-') {
+        return 0.0;
+    }
+    return negative ? -DBL_MAX : DBL_MAX;
+}
+
+} // namespace
+
 double ParseCadNumber(std::string_view text) {
     size_t start = 0;
     while (start < text.size() && (text[start] == ' ' || text[start] == '\t'))
@@ -39,6 +56,10 @@ double ParseCadNumber(std::string_view text) {
     if (digits >= last || !(*digits == '.' || (*digits >= '0' && *digits <= '9'))) return 0.0;
     double value = 0.0;
     const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Overflow or underflow: tell them apart by the size of the exponent's effect.
+        return ParseOverflow(std::string_view(first, static_cast<std::size_t>(last - first)));
+    }
     if (result.ec != std::errc() || !std::isfinite(value)) return 0.0;
     return value;
 }

@@ -11,8 +11,9 @@ namespace brevant {
 std::string CadNumberText(double value);
 
 // Reads the longest number at the start of the text ("." is the decimal point), after leading
-// blanks and tabs. Text without a number, "nan", "inf" and values beyond the double range read
-// as 0, so a hostile file never puts a non-finite value into the drawing.
+// blanks and tabs. Text without a number, "nan" and "inf" read as 0; a value beyond the double
+// range reads as the largest double of its sign, so range checks still reject it. A hostile
+// file thus never puts a non-finite value into the drawing.
 double ParseCadNumber(std::string_view text);
 
 // Rounds to the nearest integer (ties to even) and clamps to the int range; NaN gives 0.

@@ -92,6 +92,7 @@ void TIgesReader::Directory(std::string_view first_record) {
 }
 
 void TIgesReader::Parameter(std::string line) {
+    const long long index = static_cast<long long>(IntegerColumns(line, 74, 80)) + base_ - 1;
     for (int joined = 0; line.find(';') == std::string::npos; ++joined) {
         std::string next;
         if (joined >= kMaxContinuationLines || !lines_.Next(next)) break;
@@ -99,7 +100,6 @@ void TIgesReader::Parameter(std::string line) {
         line.erase(comma == std::string::npos ? 0 : comma + 1);
         line += next;
     }
-    const long long index = static_cast<long long>(IntegerColumns(line, 74, 80)) + base_ - 1;
     TElements& elements = view_.Elements();
     if (index < base_ || index >= elements.Count()) return;
     const std::string fields = PrepareCadFields(line, CadFieldFlavor::Iges);

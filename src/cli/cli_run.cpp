@@ -114,9 +114,13 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     ChooseUnits(e, o.units);
     if (!o.definitionFile.empty()) {
         std::error_code ec;
-        if (!fs::is_regular_file(o.definitionFile, ec) || !LoadDefinition(e, o.definitionFile)) {
-            err << "brevant-cli: cannot read definition file " << o.definitionFile << ": "
-                << (e.LastIOError().empty() ? "no such file" : e.LastIOError()) << "\n";
+        const bool isFile = fs::is_regular_file(o.definitionFile, ec);
+        if (!isFile || !LoadDefinition(e, o.definitionFile)) {
+            if (!isFile || e.LastIOError().empty())
+                err << "brevant-cli: cannot read definition file " << o.definitionFile
+                    << ": no such file\n";
+            else
+                err << "brevant-cli: " << e.LastIOError() << "\n";
             return 1;
         }
     }

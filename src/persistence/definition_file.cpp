@@ -3,6 +3,7 @@
 #include "persistence/definition_file.h"
 
 #include "core/number_format.h"
+#include "core/string_util.h"
 #include "engine/layout_engine.h"
 #include "persistence/ini_document.h"
 #include "persistence/ini_values.h"
@@ -10,7 +11,6 @@
 #include "persistence/text_file.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 
 namespace brevant {
@@ -75,7 +75,8 @@ constexpr const char* kLoadOrder[] = {
     "PipeOffset",      "ShowSideCut",     "MaterialThickness", "ShowThickness",
     "ThicknessSide"};
 
-// The square-to-round stepper's limits; a file cannot ask for more corners' bends than these.
+// The square-to-round stepper's limits. A stored count beyond them would give the 3D model a
+// circle resolution (four points per bend) that overflows or vanishes.
 constexpr int kMinBendsPerCorner = 4;
 constexpr int kMaxBendsPerCorner = 10;
 
@@ -144,13 +145,9 @@ std::string ValueText(LayoutEngine& e, std::string_view key, const DefinitionKey
     return edit ? edit->text : std::string();
 }
 
-bool HasFolder(const std::string& path) {
-    return std::filesystem::path(path).has_parent_path();
-}
-
 // Caption, CurrentDefinitionName and LastDefinitionPath after a save or a load.
 void NoteDefinitionFile(LayoutEngine& e, const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
+    const std::string name = FileNameOf(path);
     e.Form.Caption = "Brevant [" + name + "]";
     e.App.CurrentDefinitionName = name.substr(0, name.find('.'));
     e.App.LastDefinitionPath = path;
@@ -182,7 +179,7 @@ std::string DefinitionFileText(LayoutEngine& engine, std::string_view existing) 
 bool SaveDefinition(LayoutEngine& engine, const std::string& path) {
     engine.SetIOError("");
     engine.ClearStatus();
-    const std::string full = HasFolder(path) ? path : engine.App.UserDataFolder + path;
+    const std::string full = HasFolderPart(path) ? path : engine.App.UserDataFolder + path;
     std::string existing, reason;
     if (ReadTextFile(full, kMaxIniFileBytes, existing, reason) == ReadOutcome::Failed) {
         engine.SetIOError(WriteErrorText(full, reason)); // never overwrite what was not read

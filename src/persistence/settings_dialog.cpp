@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace brevant {
 
@@ -34,14 +35,18 @@ int ComboIndex(const ComboBox& combo, const std::string& value, bool units) {
     return -1;
 }
 
+// A whole number, or nullopt when the text is none.
+std::optional<int> WholeNumber(const std::string& value) {
+    const int a = ParseInteger(value, 0);
+    return a == ParseInteger(value, 1) ? std::optional<int>(a) : std::nullopt;
+}
+
 // A flag as the file holds it (any non-zero integer) or as a word.
-bool ParseFlag(const std::string& value, bool& on) {
-    if (EqualNoCase(value, "true") || EqualNoCase(value, "yes")) return on = true, true;
-    if (EqualNoCase(value, "false") || EqualNoCase(value, "no")) return on = false, true;
-    const int n = ParseInteger(value, -1);
-    if (n == -1 && ParseInteger(value, 0) == 0) return false; // not an integer at all
-    on = n != 0;
-    return true;
+std::optional<bool> ParseFlag(const std::string& value) {
+    if (EqualNoCase(value, "true") || EqualNoCase(value, "yes")) return true;
+    if (EqualNoCase(value, "false") || EqualNoCase(value, "no")) return false;
+    if (const auto n = WholeNumber(value)) return *n != 0;
+    return std::nullopt;
 }
 
 CheckBox* SettingCheckBox(FormModel& f, const std::string& key) {
@@ -54,8 +59,9 @@ CheckBox* SettingCheckBox(FormModel& f, const std::string& key) {
 }
 
 bool ApplyCheckBox(LayoutEngine& e, CheckBox& box, const std::string& value) {
-    bool on = false;
-    if (!ParseFlag(value, on)) return false;
+    const auto flag = ParseFlag(value);
+    if (!flag) return false;
+    const bool on = *flag;
     box.checked = on;
     if (&box == &e.Form.SideCutsCheckBox) e.Def.ShowSideCut = on;
     if (&box == &e.Form.ThicknessCheckBox) e.Def.ShowThickness = on;
@@ -64,8 +70,9 @@ bool ApplyCheckBox(LayoutEngine& e, CheckBox& box, const std::string& value) {
 
 bool ApplyInteger(LayoutEngine& e, const std::string& key, const std::string& value) {
     FormModel& f = e.Form;
-    const int n = ParseInteger(value, -1);
-    if (n == -1 && ParseInteger(value, 0) == 0) return false;
+    const auto number = WholeNumber(value);
+    if (!number) return false;
+    const int n = *number;
     if (key == "PDFLineThickness")
         f.CheckRadio(n == 0 ? f.LineThin : n == 2 ? f.LineThick : f.LineMedium);
     else if (key == "PDFOrientation")
@@ -133,9 +140,15 @@ bool ApplySettingValue(LayoutEngine& engine, const std::string& name, const std:
         return true;
     }
     if (CheckBox* box = SettingCheckBox(f, key)) return ApplyCheckBox(engine, *box, value);
-    if (key == "MaterialThickness") return f.ThicknessEdit.text = value, true;
-    if (key == "LayoutFile") return engine.App.LastDefinitionPath = value, true;
-    if (key == "MaterialName") return engine.App.MaterialName = value, true;
+    // Texts are taken as they stand, as the settings file gives them.
+    std::string* text = key == "MaterialThickness" ? &f.ThicknessEdit.text
+                        : key == "LayoutFile"      ? &engine.App.LastDefinitionPath
+                        : key == "MaterialName"    ? &engine.App.MaterialName
+                                                   : nullptr;
+    if (text) {
+        *text = value;
+        return true;
+    }
     if (key == "MaterialMass") return ParseDecimal(value, engine.App.MaterialMass);
     return ApplyInteger(engine, key, value);
 }

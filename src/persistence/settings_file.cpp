@@ -3,6 +3,7 @@
 #include "persistence/settings_file.h"
 
 #include "core/number_format.h"
+#include "core/string_util.h"
 #include "core/version.h"
 #include "engine/layout_engine.h"
 #include "persistence/definition_file.h"
@@ -85,7 +86,7 @@ void ReadSettingControls(LayoutEngine& e, const IniDocument& ini, bool& loadLast
 void LoadLastDefinition(LayoutEngine& e) {
     e.Drv.BusyFlag = true;
     std::string path = e.App.LastDefinitionPath;
-    if (!path.empty() && !fs::path(path).has_parent_path()) path = e.App.UserDataFolder + path;
+    if (!path.empty() && !HasFolderPart(path)) path = e.App.UserDataFolder + path;
     if (path.empty() || !IsRegularFile(path)) return;
     LoadDefinition(e, path);
     e.ShowStatus("file=" + path);

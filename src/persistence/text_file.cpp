@@ -105,6 +105,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, std:
         error = fs::is_directory(st) ? "it is a folder" : "not a regular file";
         return false;
     }
+    if (exists) {
+        // A file the user made read-only stays as it is, as with any other failed write.
+        errno = 0;
+        std::ofstream probe(target, std::ios::binary | std::ios::app);
+        if (!probe) {
+            error = Reason(errno);
+            return false;
+        }
+    }
     fs::path temp = target;
     temp += ".tmp";
     std::string reason;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
 #include <sstream>
 #include <vector>
@@ -32,9 +33,12 @@ TEST(ParseCadNumber, ReadsThePrefixAndRejectsNonFinite) {
         const char* text;
         double value;
     } cases[] = {
-        {"12.5", 12.5}, {"  -.5", -0.5}, {"+3", 3},  {"1e3", 1000}, {"7abc", 7},    {"abc", 0},
-        {"", 0},        {"nan", 0},      {"inf", 0}, {"-inf", 0},   {"1e400", 0},   {"-1e400", 0},
-        {"1e-400", 0},  {".", 0},        {"-", 0},   {"3,5", 3},    {"1.5D2", 1.5},
+        {"12.5", 12.5}, {"  -.5", -0.5},    {"+3", 3},
+        {"1e3", 1000},  {"7abc", 7},        {"abc", 0},
+        {"", 0},        {"nan", 0},         {"inf", 0},
+        {"-inf", 0},    {"1e400", DBL_MAX}, {"-1e400", -DBL_MAX},
+        {"1e-400", 0},  {".", 0},           {"-", 0},
+        {"3,5", 3},     {"1.5D2", 1.5},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseCadNumber(c.text), c.value) << c.text;
@@ -63,7 +67,9 @@ TEST(CadField, CdlAndIgesFields) {
         {"LINE   1, 2 ,3", CadFieldFlavor::Cdl, 2, 2},             // blanks removed
         {"CIRCLE 1,2,3,4,1,10,1,0,,1", CadFieldFlavor::Cdl, 9, 0}, // empty field
         {"ARC    1.5D2,2", CadFieldFlavor::Cdl, 1, 150},           // D exponent
-        {"ARC    1D999,2", CadFieldFlavor::Cdl, 1, 0},             // overflowing exponent
+        {"ARC    1D999,2", CadFieldFlavor::Cdl, 1, DBL_MAX},       // overflowing exponent
+        {"ARC    -1D999,2", CadFieldFlavor::Cdl, 1, -DBL_MAX},
+        {"ARC    0D999,2", CadFieldFlavor::Cdl, 1, 0},
         {"116,1.0,2.5,.0;    3P0000002", CadFieldFlavor::Iges, 4, 0.0},
         {"116,1.0,2.5,-4;    3P0000002", CadFieldFlavor::Iges, 4, -4},
         {"116,1.0,2.5,-4;    3P0000002", CadFieldFlavor::Iges, 1, 116},

@@ -18,8 +18,10 @@ using test::AddArc;
 using test::AddLine;
 using test::AddPoint;
 
-// The written number text keeps 4 decimals; IGES arcs come back through their end points.
+// The written number text keeps 4 decimals; IGES arcs come back through their end points, so
+// their angles carry the rounding of those points.
 constexpr double kTolerance = 1e-3;
+constexpr double kAngleTolerance = 0.01;
 
 struct Format {
     const char* name;
@@ -79,8 +81,10 @@ void ExpectSameElements(const TCadDraw& written, const TCadDraw& read, const For
         if (format.keeps_line_style) {
             EXPECT_EQ(b.linetype, a.linetype);
         }
-        for (int c = 1; c <= 6; ++c)
-            EXPECT_NEAR(b.Coord(c), a.Coord(c), kTolerance) << c;
+        for (int c = 1; c <= 6; ++c) {
+            const bool angle = a.Etype == kElementArc && c >= 5;
+            EXPECT_NEAR(b.Coord(c), a.Coord(c), angle ? kAngleTolerance : kTolerance) << c;
+        }
     }
 }
 
@@ -156,6 +160,7 @@ TEST_F(CadFileOnDisk, SaveAndLoadEachFormat) {
         BuildDrawing(written, format.kept_colors);
         written.CadSettings().cad_type = format.cad_type;
         const std::string path = Path(std::string("drawing.") + format.name);
+        std::ofstream(path, std::ios::binary) << "an older drawing"; // replaced by the save
         ASSERT_TRUE(written.SaveToFile(path)) << written.LastError();
         EXPECT_EQ(written.CadSettings().cdl_filename, path);
         TCadDraw read;
@@ -206,17 +211,15 @@ TEST_F(CadFileOnDisk, MissingFileChangesNothingAndIsReported) {
 TEST_F(CadFileOnDisk, FailedSaveKeepsTheOldFileAndNamesTheReason) {
     const std::string path = Path("keep.dxf");
     std::ofstream(path, std::ios::binary) << "old contents";
+    // A folder in the way of the temporary file: the write fails before touching the target.
+    std::filesystem::create_directories(path + ".tmp~/inside");
     TCadDraw view;
     view.CadSettings().cad_type = 2;
-    // The folder cannot take the temporary file: the write fails before touching the target.
-    std::filesystem::permissions(folder_, std::filesystem::perms::owner_read |
-                                              std::filesystem::perms::owner_exec);
-    const bool saved = view.SaveToFile(path);
-    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
-    if (saved) GTEST_SKIP() << "running with rights that ignore folder permissions";
+    EXPECT_FALSE(view.SaveToFile(path));
     EXPECT_NE(view.LastError().find(path), std::string::npos) << view.LastError();
-    EXPECT_NE(view.LastError().find("ermission"), std::string::npos) << view.LastError();
+    EXPECT_NE(view.LastError().find("Is a directory"), std::string::npos) << view.LastError();
     EXPECT_EQ(Contents(path), "old contents");
+    EXPECT_TRUE(view.CadSettings().cdl_filename.empty()) << "the file was never open";
 }
 
 TEST_F(CadFileOnDisk, SaveIntoMissingFolderFails) {

@@ -166,7 +166,8 @@ TEST(Writers, SkipDeletedElementsAndHiddenLayers) {
     AddArc(view, {0, 0, 0, 1, 0, 90}, cad_color::kRed, 4);
     view.Elements()[0].Deleted = true;
     view.CadSettings().visible_layer[2] = false;
-    EXPECT_EQ(CrLfLines(Cdl(view)), (Lines{"ARC    .0,.0,.0,1.0,.0,90.0,1,12,4,0,1"}));
+    EXPECT_EQ(CrLfLines(Cdl(view)),
+              (Lines{"POINT  7.0,7.0,.0,12,3,0", "ARC    .0,.0,.0,1.0,.0,90.0,1,12,4,0,1"}));
     const Lines dxf = CrLfLines(Dxf(view));
     EXPECT_EQ(std::count(dxf.begin(), dxf.end(), "LINE"), 0);
     EXPECT_EQ(std::count(dxf.begin(), dxf.end(), "POINT"), 1);

@@ -201,6 +201,17 @@ TEST_F(RegularCone, BadInputGivesItsMessage) {
     }
 }
 
+TEST_F(RegularCone, OutlandishSideAnglesNeverDrawNaN) {
+    for (double angle : {0.001, 89.9999, 90.0, 135.0, 180.0, 270.0, 360.0, 1000.0, 1e30}) {
+        Calculate(10, 0, 5, angle);    // rule A, T, H
+        Calculate(0, 20, 0, angle, 7); // rule A, B, L
+        EXPECT_TRUE(AllFinite(e.CadDraw1)) << angle;
+        EXPECT_TRUE(AllFinite(e.CadDraw2)) << angle;
+        EXPECT_TRUE(std::isfinite(e.Def.TopDiameter) && std::isfinite(e.Def.ConeHeight)) << angle;
+        EXPECT_EQ(e.Form.ConeTopDiameter.text.find("nan"), std::string::npos) << angle;
+    }
+}
+
 TEST_F(RegularCone, NotEnoughDimensionsReturnsOneAndIsQuietWhenAsked) {
     e.ClearStatus();
     EXPECT_EQ(e.CalculateCone(false), 1);

@@ -214,6 +214,13 @@ TEST_F(DefinitionFile, FailedWriteKeepsTheOldFileAndNamesFileAndReason) {
     EXPECT_NE(e->LastIOError().find(locked + "old.layout"), std::string::npos);
     EXPECT_NE(e->LastIOError().find("denied"), std::string::npos) << e->LastIOError();
     EXPECT_FALSE(std::filesystem::exists(locked + "old.layout.tmp"));
+
+    // A read-only file in a writable folder.
+    Write(folder + "ro.layout", "[DIMENSIONS]\n");
+    std::filesystem::permissions(folder + "ro.layout", std::filesystem::perms::owner_read);
+    EXPECT_FALSE(SaveDefinition(*e, folder + "ro.layout"));
+    EXPECT_EQ(Read(folder + "ro.layout"), "[DIMENSIONS]\n");
+    EXPECT_NE(e->LastIOError().find("denied"), std::string::npos) << e->LastIOError();
 }
 
 TEST_F(DefinitionFile, MenuSaveReportsAFailedWrite) {
@@ -270,4 +277,34 @@ TEST(DefinitionKeys, FindsEveryKeyAndItsControl) {
     EXPECT_TRUE(ApplyDefinitionValue(e, "ThicknessSide", "1"));
     EXPECT_TRUE(e.Form.OutsideRadio.checked);
     EXPECT_FALSE(ApplyDefinitionValue(e, "Nope", "1"));
+}
+
+TEST_F(DefinitionFile, MenuLoadAsksInTheDataFolderAndLoads) {
+    RecordingHost host;
+    auto e = NewEngine(host);
+    Write(folder + "pick.layout", "[DIMENSIONS]\nPipeBigOD=8\n");
+    host.openAnswer = folder + "pick.layout";
+    MenuLoadDefinitionClick(*e);
+    ASSERT_EQ(host.dialogs.size(), 1u);
+    EXPECT_EQ(host.dialogs[0].title, "Load Layout File");
+    EXPECT_EQ(host.dialogs[0].initialFolder, folder);
+    EXPECT_EQ(e->Form.BigPipeDiaEdit.text, "8");
+    host.openAnswer.clear(); // cancelled: nothing changes
+    e->Form.BigPipeDiaEdit.text = "9";
+    MenuLoadDefinitionClick(*e);
+    EXPECT_EQ(e->Form.BigPipeDiaEdit.text, "9");
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(DefinitionFile, SavingThroughALinkKeepsTheLinkAndLeavesNoTemporaryFile) {
+    RecordingHost host;
+    auto e = NewEngine(host);
+    Write(folder + "real.layout", "[DIMENSIONS]\nConeHeight=1\n");
+    std::filesystem::create_symlink(folder + "real.layout", folder + "link.layout");
+    e->Form.ConeHeight.text = "5";
+    ASSERT_TRUE(SaveDefinition(*e, folder + "link.layout")) << e->LastIOError();
+    EXPECT_TRUE(std::filesystem::is_symlink(folder + "link.layout"));
+    EXPECT_NE(Read(folder + "real.layout").find("ConeHeight=5\n"), std::string::npos);
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
 }

@@ -49,10 +49,13 @@ protected:
         folder = dir_.string() + "/";
     }
     void TearDown() override {
+        namespace fs = std::filesystem;
         std::error_code ec;
-        std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(dir_, ec);
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+        for (auto it = fs::recursive_directory_iterator(dir_, ec);
+             !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(dir_, ec);
     }
 
     // An engine as after start-up: inputs cleared, the user data folder set.
