@@ -5,9 +5,11 @@
 #include "cone/cone_messages.h"
 #include "cone/cone_solver.h"
 #include "cone/dimension_report.h"
+#include "cone/oblique_cone.h"
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
 #include "engine/layout_engine.h"
+#include "solid/cone_model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -168,11 +170,21 @@ void DrawCylinderPattern(LayoutEngine& e) {
 void DrawObliqueCylinderPattern(LayoutEngine& e) {
     TCadDraw& v = e.CadDraw1;
     v.DeleteAllElements();
+    PlaceEndPlanes(e);
     const LayoutDefinition& d = e.Def;
     const int n = std::clamp(e.Drv.CircleResolution, 3, kMaxRingPoints);
     const TCylinderCurves u =
         UnrollCylinder(d.TopDiameter, d.ConeHeight, d.TopAngle, d.BottomAngle, n);
     const double W = u.Width;
+    for (size_t k = 0; k < u.X.size(); ++k) {
+        if (!(u.TopHeights[k] > u.BottomHeights[k])) {
+            // The end planes meet inside the cylinder: no part to develop. The dimension step
+            // has just asked to keep the status once; this error must show all the same.
+            e.Form.StatusLabel.text = kMsgEndPlanesCross;
+            e.Drv.ReportInProgress = false;
+            return;
+        }
+    }
     SetPen(v, kLayerOutline, kPenWhite);
     for (size_t i = 1; i < u.X.size(); ++i) {
         FlatLine(v, u.X[i - 1] - W / 2, u.TopHeights[i - 1], u.X[i] - W / 2, u.TopHeights[i]);

@@ -102,7 +102,9 @@ bool WriteReportFile(LayoutEngine& e, const std::string& text) {
     return false;
 }
 
-void LayoutEngine::MenuDimensionFileClick() { brevant::MenuDimensionFileClick(*this); }
+void LayoutEngine::MenuDimensionFileClick() {
+    brevant::MenuDimensionFileClick(*this);
+}
 
 void MenuDimensionFileClick(LayoutEngine& e) {
     e.ClearStatus();

@@ -18,8 +18,6 @@ namespace brevant {
 namespace {
 
 constexpr int kFineResolution = 360;
-constexpr const char* kMsgEndPlanesCross =
-    "Error: the tilted ends cross each other or reach past the cone's apex";
 constexpr int kMaxResolution = 3600;
 
 double Length(const TDPoint& a) {
@@ -188,12 +186,14 @@ int ObliqueRingResolution(LayoutEngine& e) {
     return std::clamp(e.Drv.CircleResolution, 3, kMaxResolution);
 }
 
-void DrawObliqueConePattern(LayoutEngine& e) {
+namespace {
+// Rings of the cone of the definition, unrolled about its apex; false (with the status text
+// for crossing ends) when there is no frustum to develop.
+bool DevelopCone(LayoutEngine& e, TUnrolledRing& top, TUnrolledRing& bottom) {
     const LayoutDefinition& d = e.Def;
-    if (!Developable(d)) {
-        e.Drv.ReportInProgress = false;
-        return;
-    }
+    e.Cone.TopEdgePoints.clear();
+    e.Cone.BottomEdgePoints.clear();
+    if (!Developable(d)) return false;
     TConeShape shape;
     shape.T = d.TopDiameter;
     shape.B = d.BottomDiameter;
@@ -201,21 +201,23 @@ void DrawObliqueConePattern(LayoutEngine& e) {
     shape.S = d.TopShift;
     shape.TopAngle = d.TopAngle;
     shape.BottomAngle = d.BottomAngle;
-    const int P = ObliqueRingResolution(e);
-    const TRingPair rings = ConeRings(shape, P, false);
+    const TRingPair rings = ConeRings(shape, ObliqueRingResolution(e), false);
     const TDPoint apex = ConeApexPoint(shape.T, shape.B, shape.H, shape.S);
     e.Cone.ConeApex = apex;
-    e.Cone.TopEdgePoints.clear();
-    e.Cone.BottomEdgePoints.clear();
     if (!Finite(apex) || !RingsFormFrustum(rings.Top, rings.Bottom, apex)) {
-        e.ShowStatus(kMsgEndPlanesCross);
-        e.Drv.ReportInProgress = false;
-        return;
+        e.Form.StatusLabel.text = kMsgEndPlanesCross; // shown even when a keep is pending
+        return false;
     }
     const std::vector<double> steps = GeneratorSteps(rings.Top, rings.Bottom, apex);
-    TUnrolledRing top = UnrollRing(rings.Top, apex, steps);
-    TUnrolledRing bottom = UnrollRing(rings.Bottom, apex, steps);
-    if (!Finite(top.Closing) || !Finite(bottom.Closing)) {
+    top = UnrollRing(rings.Top, apex, steps);
+    bottom = UnrollRing(rings.Bottom, apex, steps);
+    return Finite(top.Closing) && Finite(bottom.Closing);
+}
+} // namespace
+
+void DrawObliqueConePattern(LayoutEngine& e) {
+    TUnrolledRing top, bottom;
+    if (!DevelopCone(e, top, bottom)) {
         e.Drv.ReportInProgress = false;
         return;
     }

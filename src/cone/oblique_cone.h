@@ -11,6 +11,10 @@ namespace brevant {
 
 class LayoutEngine;
 
+// Status text for tilted ends that cross each other or reach past the apex: no pattern.
+inline constexpr const char* kMsgEndPlanesCross =
+    "Error: the tilted ends cross each other or reach past the cone's apex";
+
 // Styles of DrawGeneratorLine.
 enum GeneratorStyle : int { kGeneratorBend = 1, kGeneratorSeam = 2, kGeneratorSideCut = 3 };
 

@@ -130,6 +130,16 @@ int LayoutEngine::DispatchCalculation(bool quiet) {
     return code;
 }
 
+bool LayoutEngine::BeginOwnReaderDriver() {
+    ClearStatus();
+    Drv.PdfInProgress = false;
+    SetCurrentLayer(CadDraw1, 1);
+    if (Drv.BusyFlag) return false;
+    ClearResultLabels();
+    ClearViews();
+    return true;
+}
+
 int LayoutEngine::LayoutPrologue(int type, bool quiet) {
     ClearStatus();
     Drv.PdfInProgress = false;

@@ -12,7 +12,9 @@
 #include "engine/driver_state.h"
 #include "solid/solid_model.h"
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace brevant {
 
@@ -90,6 +92,11 @@ public:
     int CalculateSpiralFlight(bool quiet);
     int CalculatePipeIntersection(bool quiet);
     bool ReadSpiralInputs();
+    // Reads each edit with ReadInputValue into its length field in inches; stops at a failure.
+    bool ReadLengths(std::initializer_list<std::pair<Edit*, float*>> fields);
+    // The start of the spiral and pipe drivers, which read their inputs themselves: false when
+    // BusyFlag stops the driver.
+    bool BeginOwnReaderDriver();
     bool ReadPipeInputs();
 
     // --- views and the 3D model, as the driver uses them ---

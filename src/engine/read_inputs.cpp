@@ -5,6 +5,15 @@
 
 namespace brevant {
 
+bool LayoutEngine::ReadLengths(std::initializer_list<std::pair<Edit*, float*>> fields) {
+    for (auto [edit, target] : fields) {
+        float v = 0;
+        if (!ReadInputValue(*edit, v)) return false;
+        *target = ToIn(v);
+    }
+    return true;
+}
+
 bool LayoutEngine::ReadLayoutInputs() {
     auto& f = Form;
     auto& d = Def;

@@ -9,30 +9,20 @@ inline constexpr const char* kMsgPipeOutside = "Error: Small pipe is not within 
 } // namespace
 
 bool LayoutEngine::ReadPipeInputs() {
-    float big = 0, small = 0, offset = 0, t = 0;
-    if (!ReadInputValue(Form.BigPipeDiaEdit, big)) return false;
-    Def.PipeBigOD = ToIn(big);
-    if (!ReadInputValue(Form.SmallPipeDiaEdit, small)) return false;
-    Def.PipeSmallOD = ToIn(small);
-    if (!ReadInputValue(Form.PipeOffsetEdit, offset)) return false;
-    Def.PipeOffset = ToIn(offset);
+    if (!ReadLengths({{&Form.BigPipeDiaEdit, &Def.PipeBigOD},
+                      {&Form.SmallPipeDiaEdit, &Def.PipeSmallOD},
+                      {&Form.PipeOffsetEdit, &Def.PipeOffset}}))
+        return false;
     if (Def.PipeBigOD == 0 && Def.PipeSmallOD == 0) return false;
-    if (!(big > 0 && small > 0)) {
+    if (!(Def.PipeBigOD > 0 && Def.PipeSmallOD > 0)) {
         ShowNotEnoughDimensions();
         return false;
     }
-    if (!ReadInputValue(Form.ThicknessEdit, t)) return false;
-    Def.MaterialThickness = ToIn(t);
-    return true;
+    return ReadLengths({{&Form.ThicknessEdit, &Def.MaterialThickness}});
 }
 
 int LayoutEngine::CalculatePipeIntersection(bool quiet) {
-    ClearStatus();
-    Drv.PdfInProgress = false;
-    SetCurrentLayer(CadDraw1, 1);
-    if (Drv.BusyFlag) return kDriverDone;
-    ClearResultLabels();
-    ClearViews();
+    if (!BeginOwnReaderDriver()) return kDriverDone;
     HideResultDisplays();
     if (!ReadPipeInputs()) return kDriverBadNumber;
     ClearViews();

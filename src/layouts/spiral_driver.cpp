@@ -1,38 +1,25 @@
 // CalculateSpiralFlight: its own reader and input checks.
+#include "cone/cone_messages.h"
 #include "engine/layout_engine.h"
 
 namespace brevant {
 
-namespace {
-inline constexpr const char* kMsgSpiralRadii = "Error: Small radius is larger than big radius";
-} // namespace
-
 bool LayoutEngine::ReadSpiralInputs() {
-    float od = 0, id = 0, pitch = 0, t = 0;
-    if (!ReadInputValue(Form.SpiralODEdit, od)) return false;
-    Def.SpiralOD = ToIn(od);
-    if (!ReadInputValue(Form.SpiralIDEdit, id)) return false;
-    Def.SpiralID = ToIn(id);
-    if (!ReadInputValue(Form.SpiralPitchEdit, pitch)) return false;
-    Def.SpiralPitch = ToIn(pitch);
+    if (!ReadLengths({{&Form.SpiralODEdit, &Def.SpiralOD},
+                      {&Form.SpiralIDEdit, &Def.SpiralID},
+                      {&Form.SpiralPitchEdit, &Def.SpiralPitch}}))
+        return false;
     if (Def.SpiralOD == 0 && Def.SpiralID == 0 && Def.SpiralPitch == 0) return false;
-    const int given = (od > 0) + (id > 0) + (pitch > 0);
+    const int given = (Def.SpiralOD > 0) + (Def.SpiralID > 0) + (Def.SpiralPitch > 0);
     if (given == 1 || given == 2) {
         ShowNotEnoughDimensions();
         return false;
     }
-    if (!ReadInputValue(Form.ThicknessEdit, t)) return false;
-    Def.MaterialThickness = ToIn(t);
-    return true;
+    return ReadLengths({{&Form.ThicknessEdit, &Def.MaterialThickness}});
 }
 
 int LayoutEngine::CalculateSpiralFlight(bool quiet) {
-    ClearStatus();
-    Drv.PdfInProgress = false;
-    SetCurrentLayer(CadDraw1, 1);
-    if (Drv.BusyFlag) return kDriverDone;
-    ClearResultLabels();
-    ClearViews();
+    if (!BeginOwnReaderDriver()) return kDriverDone;
     if (!ReadSpiralInputs()) {
         HideResultDisplays();
         return kDriverBadNumber;
@@ -42,7 +29,7 @@ int LayoutEngine::CalculateSpiralFlight(bool quiet) {
         return kDriverNotEnough;
     }
     if (Def.SpiralID >= Def.SpiralOD) {
-        ShowMessageDialog(kMsgSpiralRadii, "");
+        ShowMessageDialog(kMsgSmallRadiusLarger, "");
         return kDriverDone;
     }
     Drv.CircleResolution = 40;

@@ -3,6 +3,7 @@
 #include "cone/cone_pattern_fixture.h"
 #include "cone/cone_solver.h"
 #include "cone/cylinder.h"
+#include "cone/oblique_cone.h"
 
 #include <gtest/gtest.h>
 
@@ -163,6 +164,30 @@ TEST(CylinderStrip, OverlapWidensTheShownWidth) {
     EXPECT_EQ(test::LinesOnLayer(f.e.CadDraw1, 2).size(), 2u);
     EXPECT_NEAR(f.e.Cone.OverlapPatternWidth, f.e.Cone.PatternWidth + 1, 1e-5);
     EXPECT_EQ(f.e.Form.WidthX.text, f.e.FormatValue(f.e.Cone.OverlapPatternWidth));
+}
+
+TEST(CylinderStrip, DegenerateInputNeverGivesNaN) {
+    const char* inputs[][5] = {{"1E30", "1E30", "1E30", "30", "-30"},
+                               {"1E-6", "1E-6", "1E-6", "-30", "30"},
+                               {"10", "10", "1E30", "30", "30"},
+                               {"10", "10", "0.01", "-30", "-30"}};
+    for (const auto& in : inputs) {
+        ConePatternFixture f;
+        f.e.Form.BendConeSpinBox.SetValue(100);
+        f.Calculate(in[0], in[1], in[2], "-5", in[3], in[4]);
+        EXPECT_TRUE(test::AllCoordinatesFinite(f.e.CadDraw1)) << in[0] << " " << in[2];
+        EXPECT_TRUE(std::isfinite(f.e.Cone.PatternWidth) && std::isfinite(f.e.Cone.PatternHeight));
+        for (const TDPoint& p : f.e.Solid.FirstRing)
+            EXPECT_TRUE(std::isfinite(p.x + p.y + p.z));
+    }
+}
+
+// End planes that meet inside the cylinder leave no part: the status says so, no strip.
+TEST(CylinderStrip, CrossingEndPlanesAreRejected) {
+    ConePatternFixture f;
+    f.Calculate("10", "10", "1", "", "30", "-30");
+    EXPECT_TRUE(test::LinesOnLayer(f.e.CadDraw1, 1).empty());
+    EXPECT_EQ(f.e.Form.StatusLabel.text, kMsgEndPlanesCross);
 }
 
 } // namespace

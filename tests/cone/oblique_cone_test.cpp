@@ -243,5 +243,38 @@ TEST(ObliqueCone, CadSaveRedevelopsAtTheFinerResolution) {
     EXPECT_EQ(test::LinesOnLayer(f.e.CadDraw1, 1).size(), 302u);
 }
 
+// One ring point per degree exactly when a bend, seam or side-cut line needs a whole degree.
+TEST(ObliqueCone, FineResolutionOnlyForLinesOnWholeDegrees) {
+    struct Case {
+        bool bendsShown;
+        int bends;
+        bool cutsShown;
+        const char *topCut, *bottomCut;
+        bool seamShown;
+        int seam;
+        size_t points;
+    } cases[] = {
+        {false, 0, false, "", "", false, 0, 40},   {true, 3, false, "", "", false, 0, 40},
+        {true, 4, false, "", "", false, 0, 360},   {false, 6, false, "", "", false, 0, 40},
+        {false, 0, true, "2", "", false, 0, 40},   {false, 0, true, "2", "3", false, 0, 360},
+        {false, 0, false, "2", "3", false, 0, 40}, {false, 0, false, "", "", true, 0, 40},
+        {false, 0, false, "", "", true, 90, 360},
+    };
+    for (const Case& c : cases) {
+        ConePatternFixture f;
+        auto& form = f.e.Form;
+        form.ConeBendLinesCheckBox.checked = c.bendsShown;
+        form.BendConeSpinBox.SetValue(c.bends);
+        form.SideCutsCheckBox.checked = c.cutsShown;
+        form.TopCutWidthEdit.text = c.topCut;
+        form.BottomCutWidthEdit.text = c.bottomCut;
+        form.SeamLineCheckBox.checked = c.seamShown;
+        form.SeamSpinBox.SetValue(c.seam);
+        f.Calculate("10", "20", "10", "2");
+        EXPECT_EQ(f.e.Cone.TopEdgePoints.size(), c.points)
+            << c.bendsShown << c.bends << c.cutsShown << c.topCut << c.bottomCut << c.seam;
+    }
+}
+
 } // namespace
 } // namespace brevant
