@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -102,6 +103,40 @@ private slots:
         QFETCH(QString, engine);
         QFETCH(QString, qt);
         QCOMPARE(ToQtFilter(engine.toStdString()), qt);
+    }
+
+    void qtSaveDialogGetsFilterSuffixFolderAndName() {
+        QTemporaryDir dir;
+        FileDialogRequest r;
+        r.title = "Save 2D CAD";
+        r.filter = "CAD (*.dxf)|*.dxf|CAD (*.cdl)|*.cdl|All Files (*.*)|*.*";
+        r.defaultExtension = "dxf";
+        r.initialFolder = dir.path().toStdString();
+        r.fileName = "hopper";
+        // The dialog lives only inside the call: read it while it is shown, then cancel.
+        bool seen = false, noOverwritePrompt = false;
+        QStringList filters;
+        QString suffix, title, folder;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            seen = true;
+            filters = d->nameFilters();
+            suffix = d->defaultSuffix();
+            title = d->windowTitle();
+            folder = QDir(d->directory()).canonicalPath();
+            noOverwritePrompt = d->testOption(QFileDialog::DontConfirmOverwrite);
+            d->reject();
+        });
+        if (QGuiApplication::platformName() == "offscreen") // the headless platform's own notice
+            QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+        QCOMPARE(QtHost::RunFileDialog(nullptr, r, true), std::string());
+        QVERIFY(seen);
+        QCOMPARE(filters, QStringList({"CAD (*.dxf)", "CAD (*.cdl)", "All Files (*)"}));
+        QCOMPARE(suffix, QString("dxf"));
+        QCOMPARE(title, QString("Save 2D CAD"));
+        QCOMPARE(folder, QDir(dir.path()).canonicalPath());
+        QVERIFY(noOverwritePrompt);
     }
 
     void settingsDialogIsBoundAndOkSaves() {

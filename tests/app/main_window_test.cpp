@@ -53,6 +53,15 @@ private slots:
             QVERIFY2(app.window->findChild<QFrame*>(QString::fromStdString(name)), name.c_str());
     }
 
+    void localeDecimalSeparatorReachesNumberEntry() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        AppFixture german;
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(german.window->Engine().App.LocaleDecimalSeparator, ',');
+        AppFixture c;
+        QCOMPARE(c.window->Engine().App.LocaleDecimalSeparator, '.');
+    }
+
     void menusHaveShortcutsAndDisabledItems() {
         AppFixture app;
         const std::pair<const char*, QKeySequence> keys[] = {
