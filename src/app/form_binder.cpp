@@ -11,8 +11,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include <cassert>
-
 namespace brevant {
 
 namespace {
@@ -31,6 +29,11 @@ QColor ColorOf(TColor argb) {
     return QColor::fromRgba(argb);
 }
 
+// A widget for a control the form model does not have is a programming error.
+void Require(const void* control, const std::string& name) {
+    if (!control) qFatal("the form model has no control named %s", name.c_str());
+}
+
 } // namespace
 
 void FormBinder::Add(const std::string& control, QWidget* widget, std::function<void()> push) {
@@ -43,7 +46,7 @@ void FormBinder::Add(const std::string& control, QWidget* widget, std::function<
 
 QLineEdit* FormBinder::Edit(QWidget* parent, const std::string& control) {
     brevant::Edit* e = model_.FindEdit(control);
-    assert(e && "no such edit in the form model");
+    Require(e, control);
     auto* w = Child<QLineEdit>(parent);
     w->setObjectName(Q(control));
     QObject::connect(w, &QLineEdit::textEdited, w,
@@ -67,7 +70,7 @@ QLineEdit* FormBinder::Edit(QWidget* parent, const std::string& control) {
 
 QLabel* FormBinder::Label(QWidget* parent, const std::string& control, const QString& objectName) {
     brevant::Label* l = model_.FindLabel(control);
-    assert(l && "no such label in the form model");
+    Require(l, control);
     auto* w = Child<QLabel>(parent);
     w->setObjectName(objectName.isEmpty() ? Q(control) : objectName);
     Add(control, w, [w, l] {
@@ -79,7 +82,7 @@ QLabel* FormBinder::Label(QWidget* parent, const std::string& control, const QSt
 
 QSpinBox* FormBinder::SpinBox(QWidget* parent, const std::string& control) {
     brevant::SpinBox* s = model_.FindSpinBox(control);
-    assert(s && "no such spin box in the form model");
+    Require(s, control);
     auto* w = Child<QSpinBox>(parent);
     w->setObjectName(Q(control));
     w->setKeyboardTracking(false);
@@ -99,7 +102,7 @@ QSpinBox* FormBinder::SpinBox(QWidget* parent, const std::string& control) {
 
 QCheckBox* FormBinder::CheckBox(QWidget* parent, const std::string& control) {
     brevant::CheckBox* c = model_.FindCheckBox(control);
-    assert(c && "no such check box in the form model");
+    Require(c, control);
     auto* w = Child<QCheckBox>(parent, Q(c->caption));
     w->setObjectName(Q(control));
     QObject::connect(w, &QCheckBox::toggled, w, [this, c, control](bool on) {
@@ -116,7 +119,7 @@ QCheckBox* FormBinder::CheckBox(QWidget* parent, const std::string& control) {
 
 QRadioButton* FormBinder::Radio(QWidget* parent, const std::string& control) {
     brevant::RadioButton* r = model_.FindRadio(control);
-    assert(r && "no such radio button in the form model");
+    Require(r, control);
     auto* w = Child<QRadioButton>(parent, Q(r->caption));
     w->setObjectName(Q(control));
     QObject::connect(w, &QRadioButton::toggled, w, [this, r, control](bool on) {
@@ -133,7 +136,7 @@ QRadioButton* FormBinder::Radio(QWidget* parent, const std::string& control) {
 
 QFrame* FormBinder::Panel(QWidget* parent, const std::string& control) {
     brevant::Panel* p = model_.FindPanel(control);
-    assert(p && "no such panel in the form model");
+    Require(p, control);
     auto* w = Child<QFrame>(parent);
     w->setObjectName(Q(control));
     Add(control, w, [w, p] { Show(w, *p); });
@@ -142,7 +145,7 @@ QFrame* FormBinder::Panel(QWidget* parent, const std::string& control) {
 
 QComboBox* FormBinder::Combo(QWidget* parent, const std::string& control) {
     brevant::ComboBox* c = model_.FindCombo(control);
-    assert(c && "no such combo box in the form model");
+    Require(c, control);
     auto* w = Child<QComboBox>(parent);
     w->setObjectName(Q(control));
     QObject::connect(w, &QComboBox::currentIndexChanged, w, [this, c, control](int i) {

@@ -34,7 +34,7 @@ public:
 
     // Creates the widget of a control of the form model. objectName defaults to the control's
     // name; it differs only where a dialog reuses a name the main window already has.
-    // Each throws no error: an unknown name is a programming error and asserts.
+    // An unknown name is a programming error and stops the program.
     QLineEdit* Edit(QWidget* parent, const std::string& control);
     QLabel* Label(QWidget* parent, const std::string& control, const QString& objectName = {});
     QSpinBox* SpinBox(QWidget* parent, const std::string& control);
