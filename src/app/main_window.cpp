@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <memory>
 
@@ -105,12 +106,22 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
     if (w != width() || h != height()) resize(w, h);
 }
 
+void TMainForm::FirstActivation() {
+    if (activated_) return;
+    activated_ = true;
+    Run([this] { engine_.FormActivate(); });
+}
+
 void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated_) {
-        activated_ = true;
-        Run([this] { engine_.FormActivate(); });
-    }
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FirstActivation();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Without a window manager the window may never be activated; once it is shown and the
+    // event loop runs, it counts as activated.
+    QTimer::singleShot(0, this, [this] { FirstActivation(); });
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -50,6 +50,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -76,6 +77,7 @@ private:
     void BindHandlers();
     void SettingsItemClick();
     void RunShutDown();
+    void FirstActivation();
 
     QtHost host_;
     LayoutEngine engine_;

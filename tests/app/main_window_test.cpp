@@ -79,6 +79,18 @@ private slots:
             QVERIFY2(app.Find<QAction>(name)->isEnabled(), name);
     }
 
+    void nothingCalculatesBeforeTheWindowIsFirstShown() {
+        AppFixture app;
+        ChooseLayout(app, 0);
+        app.Trigger("CalculateMenu"); // empty cone inputs would be reported once ready
+        QVERIFY(app.messages.empty());
+        QVERIFY(!app.window->Engine().Drv.FormReady);
+        app.window->show();
+        QTRY_VERIFY(app.window->Engine().Drv.FormReady);
+        app.Trigger("CalculateMenu");
+        QCOMPARE(app.messages.size(), size_t(1));
+    }
+
     void committingTopAngleClampsWithoutCalculating() {
         AppFixture app;
         app.Show();
