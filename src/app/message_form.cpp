@@ -47,6 +47,8 @@ const KindSpec kKinds[] = {
 };
 
 constexpr int kButtonX[3] = {28, 160, 293};
+constexpr int kTitlePointSize = 16;
+constexpr int kTitleSmallestPointSize = 9;
 
 } // namespace
 
@@ -69,7 +71,7 @@ TMy::TMy(QWidget* parent, MessageStyle style) : QDialog(parent), style_(style) {
     titleLabel_->setObjectName("TitleLabel");
     titleLabel_->setGeometry(87, 3, 298, 40);
     QFont big = titleLabel_->font();
-    big.setPointSize(16);
+    big.setPointSize(kTitlePointSize);
     titleLabel_->setFont(big);
     memo_ = Child<QPlainTextEdit>(this);
     memo_->setObjectName("Memo1");
@@ -97,6 +99,21 @@ TMy::TMy(QWidget* parent, MessageStyle style) : QDialog(parent), style_(style) {
     bodyLabel_->setVisible(style_ == MessageStyle::Label);
 }
 
+void TMy::FitTitle() {
+    // The title line is large; a long title ("Bad number in " and a control name) steps the
+    // size down so that it is read whole rather than cut off.
+    QFont font = titleLabel_->font();
+    int size = kTitlePointSize;
+    for (; size > kTitleSmallestPointSize; --size) {
+        font.setPointSize(size);
+        if (QFontMetrics(font).horizontalAdvance(titleLabel_->text()) <= titleLabel_->width())
+            break;
+    }
+    font.setPointSize(size);
+    titleLabel_->setFont(font);
+    titleLabel_->setWordWrap(size == kTitleSmallestPointSize);
+}
+
 void TMy::SetTitleCaption(const QString& caption) {
     setWindowTitle(caption);
 }
@@ -116,6 +133,7 @@ void TMy::HideAll() {
 void TMy::Prepare(const QString& title, const QString& body, int messageType) {
     messageType_ = messageType;
     titleLabel_->setText(title);
+    FitTitle();
     if (style_ == MessageStyle::Memo)
         memo_->setPlainText(body);
     else

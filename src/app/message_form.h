@@ -40,6 +40,7 @@ protected:
 
 private:
     void HideAll();
+    void FitTitle();
     QLabel* MakeIcon(const char* name, int standardPixmap);
 
     MessageStyle style_;

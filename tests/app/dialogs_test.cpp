@@ -83,6 +83,15 @@ private slots:
         QCOMPARE(label.findChild<QLabel*>("BodyLabel")->text(), QString("notice"));
     }
 
+    void longTitlesAreReadWhole() {
+        TMy form(nullptr, MessageStyle::Memo);
+        form.Prepare("Bad number in BottomEllipseWidth", "", 0);
+        const QLabel* title = form.findChild<QLabel*>("TitleLabel");
+        QVERIFY(QFontMetrics(title->font()).horizontalAdvance(title->text()) <= title->width());
+        form.Prepare("Overwrite?", "", 1);
+        QCOMPARE(title->font().pointSize(), 16);
+    }
+
     void fileFilters_data() {
         QTest::addColumn<QString>("engine");
         QTest::addColumn<QString>("qt");
