@@ -10,6 +10,8 @@
 using namespace brevant;
 using namespace brevant::testing;
 
+using namespace std::string_literals;
+
 namespace {
 // Every text key with the edit that holds it.
 const char* const kTextKeys[] = {
@@ -242,9 +244,9 @@ TEST_F(DefinitionFile, HostileFilesLoadWithoutHarm) {
     e->FormActivate();
     e->SetLayoutTypeFromStore(kLayoutCone);
     const std::string cases[] = {
-        std::string("\0\1\2[DIMENSIONS]\0\nTopDiameter=\xff\xfe\0\n", 36),
+        "\0\1\2[DIMENSIONS]\0\nTopDiameter=\xff\xfe\0\n"s,
         "[DIMENSIONS]\nTopDiameter=" + std::string(200000, '9') + "\n",
-        "\xFF\xFE[\0D\0I\0M\0]\0\n\0", // a UTF-16 file: no section is found
+        "\xFF\xFE[\0D\0I\0M\0]\0\n\0"s, // a UTF-16 file: no section is found
         std::string(100000, '['),
         std::string(100000, '\n'),
         "[DIMENSIONS]\r\rConeHeight=1\rTopDiameter=2\r",

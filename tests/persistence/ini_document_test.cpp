@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using brevant::IniDocument;
+using namespace std::string_literals;
 
 TEST(IniDocument, UnchangedTextComesBackByteForByte) {
     const std::string cases[] = {
@@ -14,7 +15,7 @@ TEST(IniDocument, UnchangedTextComesBackByteForByte) {
         "\xEF\xBB\xBF[A]\nx=1", // byte-order mark, no final line end
         "; comment\n\n[A]\nno equals sign\n#x=1\n[B]\n\n",
         "x=before any section\n[A]\nx=1\nx=2\n[A]\nx=3\n",
-        std::string("[A]\0x=\x01\xff\n", 12), // binary bytes
+        "[A]\0x=\x01\xff\n"s, // binary bytes
         "[unclosed\nk=v\r\rk2=v2\n",
     };
     for (const std::string& text : cases)
