@@ -14,6 +14,17 @@
 namespace brevant {
 
 namespace {
+// The drawing refuses coordinates beyond this; a larger pattern is computed but not drawn.
+constexpr double kLargestDrawable = 1e9;
+constexpr const char* kMsgTooLargeToDraw = "Pattern too large to draw";
+
+bool TooLargeToDraw(const ConeState& c) {
+    for (double size :
+         {double(c.PatternWidth), double(c.PatternHeight), 2.0 * double(c.FlatLargeRadius)})
+        if (size > kLargestDrawable) return true;
+    return false;
+}
+
 void DevelopCylinder(LayoutEngine& e) {
     if (!CylinderDimensions(e)) return;
     if (e.Cone.IsObliqueCone) {
@@ -52,6 +63,8 @@ int LayoutEngine::CalculateCone(bool quiet) {
     }
     ShowConeResults(*this);
     WriteBackConeDimensions(*this);
+    // Without this the results would show while the view stays empty without a word.
+    if (TooLargeToDraw(Cone)) Form.StatusLabel.text = kMsgTooLargeToDraw;
     return kDriverDone;
 }
 

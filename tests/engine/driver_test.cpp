@@ -218,3 +218,17 @@ TEST_F(Driver, StoredLayoutTypeOutsideTheRangeIsTheCone) {
     e.SetLayoutTypeFromStore(3);
     EXPECT_EQ(e.Form.DimImage, 3);
 }
+
+TEST_F(Driver, AConeTooLargeToDrawSaysSo) {
+    const std::pair<const char*, const char*> cases[] = {{"1E30", "Pattern too large to draw"},
+                                                         {"20", ""}};
+    for (auto [bottom, status] : cases) {
+        e.Form.ConeTopDiameter.text = "10";
+        e.Form.ConeBottomDiameter.text = bottom;
+        e.Form.ConeHeight.text = "10";
+        e.Form.SideAngle.text.clear();
+        e.Form.SideLength.text.clear();
+        e.CalculateMenuClick();
+        EXPECT_EQ(e.Form.StatusLabel.text, status) << bottom;
+    }
+}
