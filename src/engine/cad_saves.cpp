@@ -51,8 +51,9 @@ bool LayoutEngine::SaveCadViewTo(int which, const std::string& path, bool writeU
     if (type == kCadIges && writeUnit) view.CadSettings().number_unit = Units();
     ConvertToDisplayUnit(view, which, Units());
     view.SetCadType(type);
-    const int firstHidden = which == 1 ? 5 : 5, lastHidden = which == 1 ? 7 : 8;
-    for (int layer = firstHidden; layer <= lastHidden; ++layer)
+    // Construction layers stay out of the file: the annotations, and on the sheet the outline.
+    const int lastHidden = which == 1 ? 7 : 8;
+    for (int layer = 5; layer <= lastHidden; ++layer)
         view.SetLayerVisible(layer, false);
     const bool ok = view.SaveToFile(path);
     for (int layer = 5; layer <= 8; ++layer)

@@ -2,6 +2,7 @@
 // result displays.
 #include "engine/layout_engine.h"
 #include "engine/messages.h"
+#include "solid/cone_model.h"
 
 namespace brevant {
 
@@ -38,7 +39,7 @@ void LayoutEngine::HideResultDisplays() {
 }
 
 void LayoutEngine::ClearViews() {
-    Solid = SolidModel{};
+    ClearScene(Solid);
     ClearDrawing(CadDraw1);
     Form.RegularDataDisplay.visible = false;
     ClearDrawing(CadDraw2);
