@@ -31,5 +31,7 @@ struct TDArc {
 };
 
 using TDPointList = std::vector<TDPoint>;
+// A ring (or helix) of 3D points of a part model.
+using TPathArray = std::vector<TDPoint>;
 
 } // namespace brevant

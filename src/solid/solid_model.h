@@ -7,9 +7,6 @@
 
 namespace brevant {
 
-// A ring (or helix) of 3D points.
-using TPathArray = std::vector<TDPoint>;
-
 // The 3D scene state the layouts fill. Rings are stored in the scene frame: X to the right,
 // Y downwards (a height h is Y = -h), Z across.
 struct SolidModel {
