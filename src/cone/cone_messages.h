@@ -18,6 +18,8 @@ inline constexpr const char* kMsgFlatAngleTooSmall = "Error: Flat angle is less 
 inline constexpr const char* kMsgSideCutTooBig = "Side Cut Width is Too Big";
 inline constexpr const char* kMsgNoSheetSize = "No Sheet Size";
 inline constexpr const char* kMsgNoCones = "No Cones Defined";
+// Status line: a computed pattern has coordinates the drawing refuses.
+inline constexpr const char* kMsgTooLargeToDraw = "Pattern too large to draw";
 inline constexpr const char* kTitleRegularCone = "Regular Cone Dimensions";
 
 } // namespace brevant

@@ -10,6 +10,7 @@
 #include "core/layout_definition.h"
 #include "core/units.h"
 #include "engine/driver_state.h"
+#include "layouts/pipe/pipe_state.h"
 #include "solid/solid_model.h"
 
 #include <initializer_list>
@@ -33,6 +34,7 @@ public:
     TCadDraw CadDraw1; // flat shape
     TCadDraw CadDraw2; // sheet
     ConeState Cone;
+    PipeState Pipe;
     SolidModel Solid;
 
     // --- start-up and window (main window operations) ---
