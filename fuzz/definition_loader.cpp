@@ -1,9 +1,9 @@
 // Fuzzes loading a definition file (and writing one over it) from arbitrary bytes: no crash,
 // no hang, an unchanged INI text comes back byte for byte, and every edit text that was loaded
 // is loaded again from the file written over the hostile one.
+#include "engine/definition_file.h"
 #include "engine/layout_engine.h"
 #include "fuzz_host.h"
-#include "engine/definition_file.h"
 #include "persistence/ini_document.h"
 
 #include <cstddef>

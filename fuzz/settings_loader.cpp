@@ -1,8 +1,8 @@
 // Fuzzes loading the settings file from arbitrary bytes: no crash, no hang, and the settings
 // written over the hostile file read back into the same controls.
 #include "engine/layout_engine.h"
-#include "fuzz_host.h"
 #include "engine/settings_file.h"
+#include "fuzz_host.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "engine/layout_engine.h"
-#include "form_binder.h"
 #include "engine/settings_file.h"
+#include "form_binder.h"
 #include "qt_host.h"
 
 #include <QMainWindow>

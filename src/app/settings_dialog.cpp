@@ -2,8 +2,8 @@
 #include "settings_dialog.h"
 
 #include "engine/layout_engine.h"
-#include "form_binder.h"
 #include "engine/settings_file.h"
+#include "form_binder.h"
 #include "widget_factory.h"
 
 #include <QCheckBox>

@@ -6,11 +6,14 @@
 namespace brevant {
 class LayoutEngine;
 class TCadDraw;
+struct PipeState;
 } // namespace brevant
 
 namespace brevant::cli {
 
 nlohmann::json Results(const LayoutEngine& engine);
+// The pipe intersection's values, added to the results.
+void AddPipeResults(nlohmann::json& results, const PipeState& pipe);
 // Count of undeleted elements, count per layer and the extents.
 nlohmann::json Drawing(const TCadDraw& view);
 

@@ -4,8 +4,8 @@
 #include "cli/cli_host.h"
 #include "cli/cli_json.h"
 #include "core/number_format.h"
-#include "engine/layout_engine.h"
 #include "engine/definition_file.h"
+#include "engine/layout_engine.h"
 #include "engine/settings_file.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Dimension arrowheads and letter glyphs of the pattern annotations.
+#include "cone/cone_job.h"
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
-#include "cone/cone_job.h"
 
 namespace brevant {
 

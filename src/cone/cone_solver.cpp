@@ -2,8 +2,8 @@
 // write-back of what was solved into the input edits.
 #include "cone/cone_solver.h"
 
-#include "core/messages.h"
 #include "cone/cone_job.h"
+#include "core/messages.h"
 #include "geometry/angles.h"
 
 #include <cmath>

@@ -2,13 +2,13 @@
 // curves of tilted ends, bend lines and the result display.
 #include "cone/cylinder.h"
 
-#include "core/messages.h"
+#include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/dimension_report.h"
 #include "cone/oblique_cone.h"
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
-#include "cone/cone_job.h"
+#include "core/messages.h"
 #include "solid/cone_model.h"
 
 #include <algorithm>

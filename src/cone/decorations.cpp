@@ -1,11 +1,11 @@
 // Bend lines, seam line and side cuts of a cone or cylinder piece.
+#include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/cylinder.h"
 #include "cone/oblique_cone.h"
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
 #include "cone/side_cuts.h"
-#include "cone/cone_job.h"
 
 #include <cmath>
 

@@ -11,8 +11,7 @@ std::string ReportNumber(const ConeJob& e, double value) {
 }
 
 std::string ReportHeading(const ConeJob& e) {
-    return e.DefinitionName + "\r\nFlat Pattern Coordinates\r\n" + UnitLongName(e.Units()) +
-           "\r\n";
+    return e.DefinitionName + "\r\nFlat Pattern Coordinates\r\n" + UnitLongName(e.Units()) + "\r\n";
 }
 
 void FinishReportListing(ConeJob& e, std::string text) {

@@ -2,12 +2,12 @@
 // the apex, with overlap, decorations, placement on screen and the report listing.
 #include "cone/oblique_cone.h"
 
+#include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/dimension_report.h"
 #include "cone/pen.h"
-#include "core/messages.h"
 #include "cone/regular_cone.h"
-#include "cone/cone_job.h"
+#include "core/messages.h"
 #include "geometry/end_planes.h"
 
 #include <algorithm>

@@ -1,11 +1,11 @@
 // The regular cone's dimension step, its result display and its print variant.
 #include "cone/regular_cone.h"
 
-#include "core/messages.h"
+#include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/pen.h"
+#include "core/messages.h"
 #include "core/number_format.h"
-#include "cone/cone_job.h"
 #include "geometry/angles.h"
 #include "geometry/arc_points.h"
 #include "geometry/lines.h"

@@ -1,10 +1,10 @@
 // Drawing the regular cone piece: the sector, its overlap, the dimension annotations, and the
 // print variant with a bounding box.
-#include "core/messages.h"
+#include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
-#include "cone/cone_job.h"
+#include "core/messages.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,13 +1,13 @@
 // Side cuts: widths from arc lengths, the cone angles of the cut and the cut lines.
 #include "cone/side_cuts.h"
 
-#include "core/messages.h"
+#include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/oblique_cone.h"
 #include "cone/pen.h"
 #include "core/expression.h"
+#include "core/messages.h"
 #include "core/number_format.h"
-#include "cone/cone_job.h"
 #include "geometry/intersections.h"
 
 #include <cmath>
@@ -17,13 +17,12 @@ namespace brevant {
 namespace {
 // The edit's value in inches; a text that is not a number counts as 0, without a message.
 double EditInches(ConeJob& engine, const Edit& edit) {
-    const ExprResult r = EvaluateExpression(NormalizeDecimalSeparator(edit.text, '.'),
-                                            engine.DecimalSeparator());
+    const ExprResult r =
+        EvaluateExpression(NormalizeDecimalSeparator(edit.text, '.'), engine.DecimalSeparator());
     return engine.ToIn(ToSingle(r.value));
 }
 
-void WidthFromArc(ConeJob& engine, const Edit& arcEdit, double D, float& width,
-                  Edit& widthEdit) {
+void WidthFromArc(ConeJob& engine, const Edit& arcEdit, double D, float& width, Edit& widthEdit) {
     if (arcEdit.text.empty()) return;
     width = ToSingle(ArcLengthToChord(EditInches(engine, arcEdit), D));
     widthEdit.text = engine.FormatInches(width);

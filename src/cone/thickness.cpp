@@ -1,10 +1,10 @@
 // Material thickness: the diameter compensation, the thickness display, area and weight.
 #include "cone/thickness.h"
 
-#include "cone/cone_solver.h"
-#include "core/number_format.h"
 #include "cone/cone_job.h"
+#include "cone/cone_solver.h"
 #include "core/messages.h"
+#include "core/number_format.h"
 
 #include <cmath>
 #include <numbers>
@@ -24,7 +24,8 @@ double ThicknessDiameterChange(double t, int side, double sideAngle) {
 }
 
 void ApplyThicknessCompensation(LayoutDefinition& d) {
-    const double change = ThicknessDiameterChange(d.MaterialThickness, d.ThicknessSide, d.SideAngle);
+    const double change =
+        ThicknessDiameterChange(d.MaterialThickness, d.ThicknessSide, d.SideAngle);
     if (change == 0) return;
     // Only the diameters that were typed: a diameter left empty must stay "not given" for the
     // solver, or the compensation alone would turn it into a given dimension.

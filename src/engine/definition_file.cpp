@@ -2,14 +2,14 @@
 // loading them back in the loader's order, with the caption and name side effects.
 #include "engine/definition_file.h"
 
+#include "core/atomic_file.h"
+#include "core/io_error_text.h"
 #include "core/number_format.h"
 #include "core/string_util.h"
 #include "engine/layout_engine.h"
+#include "engine/panel_rules.h"
 #include "persistence/ini_document.h"
 #include "persistence/ini_values.h"
-#include "engine/panel_rules.h"
-#include "core/atomic_file.h"
-#include "core/io_error_text.h"
 #include "persistence/text_file.h"
 
 #include <algorithm>

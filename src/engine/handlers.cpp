@@ -1,8 +1,8 @@
 // Handlers of the main window's inputs: edit commits, spin boxes, thickness and radio buttons.
 #include "core/expression.h"
+#include "core/messages.h"
 #include "core/number_format.h"
 #include "engine/layout_engine.h"
-#include "core/messages.h"
 
 namespace brevant {
 

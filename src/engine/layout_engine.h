@@ -13,6 +13,7 @@
 #include "core/notices.h"
 #include "core/units.h"
 #include "engine/driver_state.h"
+#include "layouts/pipe/pipe_state.h"
 #include "nesting/sheet_layout.h"
 #include "solid/cone_model.h"
 #include "solid/solid_model.h"
@@ -38,6 +39,7 @@ public:
     TCadDraw CadDraw1; // flat shape
     TCadDraw CadDraw2; // sheet
     ConeState Cone;
+    PipeState Pipe;
     SolidModel Solid;
 
     // --- start-up and window (main window operations) ---

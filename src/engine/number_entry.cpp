@@ -1,8 +1,8 @@
 // Reading numbers out of the edits (through the expression evaluator) and writing them back.
 #include "core/number_entry.h"
+#include "core/messages.h"
 #include "core/number_format.h"
 #include "engine/layout_engine.h"
-#include "core/messages.h"
 
 #include <cmath>
 

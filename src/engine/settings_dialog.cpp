@@ -1,10 +1,10 @@
 // The settings dialog without a window: creation, OK, the "Settings" command around the modal
 // dialog, setting one key as the dialog would, and the shut-down of the main window.
 #include "core/number_format.h"
-#include "engine/layout_engine.h"
 #include "engine/definition_file.h"
-#include "persistence/ini_values.h"
+#include "engine/layout_engine.h"
 #include "engine/settings_file.h"
+#include "persistence/ini_values.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 // The main window's own operations: start-up, layout type change, the bends-per-corner
 // stepper, the help file and the default file names.
+#include "core/messages.h"
 #include "core/number_format.h"
 #include "core/version.h"
 #include "engine/layout_engine.h"
-#include "core/messages.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,9 +1,9 @@
 // Sheet layout: regular cone pieces nested in columns on the sheet, as typed and turned.
 #include "nesting/sheet_layout.h"
 
-#include "core/messages.h"
 #include "cone/cone_solver.h"
 #include "cone/pen.h"
+#include "core/messages.h"
 #include "geometry/intersections.h"
 
 #include <algorithm>

@@ -20,5 +20,4 @@ ReadOutcome ReadTextFile(const std::string& path, std::size_t maxBytes, std::str
 // True when path names an existing regular file (a folder, a device or a pipe is none).
 bool IsRegularFile(const std::string& path);
 
-
 } // namespace brevant

@@ -1,6 +1,6 @@
 // Which result displays a cone Calculate shows, and the print variant of the regular pattern.
-#include "engine/cone_driver.h"
 #include "cone/regular_cone.h"
+#include "engine/cone_driver.h"
 
 #include "cone_fixture.h"
 
