@@ -11,6 +11,8 @@ class TCadDraw;
 namespace brevant::cli {
 
 nlohmann::json Results(const LayoutEngine& engine);
+// The spiral flight's thickness and the results of its last Calculate.
+nlohmann::json SpiralResultsJson(const LayoutEngine& engine);
 // Count of undeleted elements, count per layer and the extents.
 nlohmann::json Drawing(const TCadDraw& view);
 

@@ -2,6 +2,7 @@
 #include "cone/cone_driver.h"
 
 #include "cone/cone_checks.h"
+#include "cone/cone_messages.h"
 #include "cone/cone_solver.h"
 #include "cone/cylinder.h"
 #include "cone/oblique_cone.h"
@@ -16,7 +17,6 @@ namespace brevant {
 namespace {
 // The drawing refuses coordinates beyond this; a larger pattern is computed but not drawn.
 constexpr double kLargestDrawable = 1e9;
-constexpr const char* kMsgTooLargeToDraw = "Pattern too large to draw";
 
 bool TooLargeToDraw(const ConeState& c) {
     for (double size :

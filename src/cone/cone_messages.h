@@ -16,6 +16,7 @@ inline constexpr const char* kMsgSmallRadiusLarger =
     "Error: Small radius is larger than big radius";
 inline constexpr const char* kMsgFlatAngleTooSmall = "Error: Flat angle is less than 1 degree";
 inline constexpr const char* kMsgSideCutTooBig = "Side Cut Width is Too Big";
+inline constexpr const char* kMsgTooLargeToDraw = "Pattern too large to draw";
 inline constexpr const char* kMsgNoSheetSize = "No Sheet Size";
 inline constexpr const char* kMsgNoCones = "No Cones Defined";
 inline constexpr const char* kTitleRegularCone = "Regular Cone Dimensions";

@@ -10,6 +10,8 @@
 #include "core/layout_definition.h"
 #include "core/units.h"
 #include "engine/driver_state.h"
+#include "layouts/spiral/spiral_model.h"
+#include "layouts/spiral/spiral_ring.h"
 #include "solid/solid_model.h"
 
 #include <initializer_list>
@@ -33,6 +35,8 @@ public:
     TCadDraw CadDraw1; // flat shape
     TCadDraw CadDraw2; // sheet
     ConeState Cone;
+    SpiralResults Spiral;      // the last spiral Calculate
+    SpiralModel SpiralHelices; // its helices, for the 3D preview and export
     SolidModel Solid;
 
     // --- start-up and window (main window operations) ---

@@ -1,6 +1,10 @@
-// CalculateSpiralFlight: its own reader and input checks.
+// CalculateSpiralFlight: reads the spiral inputs, checks them, builds the helices, draws the
+// flat ring and shows its display.
 #include "cone/cone_messages.h"
+#include "cone/thickness.h"
 #include "engine/layout_engine.h"
+#include "layouts/spiral/spiral_display.h"
+#include "layouts/spiral/spiral_pattern.h"
 
 namespace brevant {
 
@@ -15,25 +19,42 @@ bool LayoutEngine::ReadSpiralInputs() {
         ShowNotEnoughDimensions();
         return false;
     }
-    return ReadLengths({{&Form.ThicknessEdit, &Def.MaterialThickness}});
+    return ReadLengths({{&Form.ThicknessEdit, &Def.SpiralThickness}});
 }
 
 int LayoutEngine::CalculateSpiralFlight(bool quiet) {
     if (!BeginOwnReaderDriver()) return kDriverDone;
+    // A print or 3D export after a refused Calculate must not show the flight before it.
+    Spiral = SpiralResults{};
+    SpiralHelices = SpiralModel{};
     if (!ReadSpiralInputs()) {
         HideResultDisplays();
         return kDriverBadNumber;
     }
-    if (Def.SpiralID == 0 || Def.SpiralOD == 0 || Def.SpiralPitch == 0) {
+    const double od = Def.SpiralOD, id = Def.SpiralID, pitch = Def.SpiralPitch;
+    // Negative sizes count as not given, as an empty edit does: no ring can be made of them.
+    if (!(od > 0 && id > 0 && pitch > 0)) {
         if (!quiet) ShowNotEnoughDimensions();
         return kDriverNotEnough;
     }
-    if (Def.SpiralID >= Def.SpiralOD) {
+    if (id >= od) {
         ShowMessageDialog(kMsgSmallRadiusLarger, "");
         return kDriverDone;
     }
     Drv.CircleResolution = 40;
-    // The flight's development comes with its own layout module.
+    SpiralHelices = BuildSpiralModel(od, id, pitch, Drv.CircleResolution);
+    Form.RegularDataDisplay.visible = false;
+    const bool drawn = DrawSpiralFlightPattern(CadDraw1, od, id, pitch, Spiral);
+    HideResultDisplays();
+    // A ring beyond the drawing's range says so rather than show an empty view beside sizes
+    // that single precision can no longer hold.
+    if (!drawn) {
+        ShowStatus(kMsgTooLargeToDraw);
+        return kDriverDone;
+    }
+    ShowSpiralFlightDisplay(
+        Form, Spiral, DisplayFormat{Units(), App.LocaleDecimalSeparator},
+        {Def.SpiralThickness, MaterialDensity(*this), MaterialDisplayName(*this)});
     return kDriverDone;
 }
 
