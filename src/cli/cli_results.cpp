@@ -85,6 +85,7 @@ json Results(const LayoutEngine& e) {
     j["SheetCount"] = c.SheetCount;
     j["SheetCountTurned"] = c.SheetCountTurned;
     AddPipeResults(j, e.Pipe);
+    j.update(SpiralResultsJson(e));
     return j;
 }
 

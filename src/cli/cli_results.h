@@ -14,6 +14,8 @@ namespace brevant::cli {
 nlohmann::json Results(const LayoutEngine& engine);
 // The pipe intersection's values, added to the results.
 void AddPipeResults(nlohmann::json& results, const PipeState& pipe);
+// The spiral flight's thickness and the results of its last Calculate.
+nlohmann::json SpiralResultsJson(const LayoutEngine& engine);
 // Count of undeleted elements, count per layer and the extents.
 nlohmann::json Drawing(const TCadDraw& view);
 

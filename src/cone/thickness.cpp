@@ -51,12 +51,12 @@ std::string AreaWeightText(double areaSqIn, double weightLb, UnitSystem units,
            FormatValue(weight, decimalSeparator) + unit + " each " + materialName;
 }
 
-double MaterialDensity(const ConeJob& engine) {
-    return engine.MaterialMass > 0 ? engine.MaterialMass : kDefaultDensity;
+double MaterialDensity(double materialMass) {
+    return materialMass > 0 ? materialMass : kDefaultDensity;
 }
 
-std::string MaterialDisplayName(const ConeJob& engine) {
-    return engine.MaterialName.empty() ? kDefaultMaterialName : engine.MaterialName;
+std::string MaterialDisplayName(const std::string& materialName) {
+    return materialName.empty() ? kDefaultMaterialName : materialName;
 }
 
 namespace {
@@ -84,12 +84,12 @@ void ShowAreaAndWeight(ConeJob& engine) {
         return;
     }
     const double area = FrustumLateralArea(d.TopDiameter, d.BottomDiameter, d.ConeHeight);
-    const double weight = area * d.MaterialThickness * MaterialDensity(engine);
+    const double weight = area * d.MaterialThickness * MaterialDensity(engine.MaterialMass);
     if (!std::isfinite(area) || !std::isfinite(weight)) {
         f.WeightLabel.text = kNoValue;
         return;
     }
-    f.WeightLabel.text = AreaWeightText(area, weight, engine.Units(), MaterialDisplayName(engine),
+    f.WeightLabel.text = AreaWeightText(area, weight, engine.Units(), MaterialDisplayName(engine.MaterialName),
                                         engine.DecimalSeparator());
 }
 

@@ -24,8 +24,8 @@ double FrustumLateralArea(double T, double B, double H);
 std::string AreaWeightText(double areaSqIn, double weightLb, UnitSystem units,
                            const std::string& materialName, char decimalSeparator);
 // The density and material name of the settings, or the defaults.
-double MaterialDensity(const ConeJob& engine);
-std::string MaterialDisplayName(const ConeJob& engine);
+double MaterialDensity(double materialMass);
+std::string MaterialDisplayName(const std::string& materialName);
 
 // Fills WeightLabel and the thickness display's visibility at the end of a cone Calculate.
 void ShowAreaAndWeight(ConeJob& engine);

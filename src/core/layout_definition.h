@@ -45,6 +45,9 @@ struct LayoutDefinition {
     float SpiralOD = 0;
     float SpiralID = 0;
     float SpiralPitch = 0;
+    // The spiral's material thickness, read from ThicknessEdit with the spiral inputs and kept
+    // apart from the cone's MaterialThickness.
+    float SpiralThickness = 0;
     // Pipe intersection
     float PipeBigOD = 0;
     float PipeSmallOD = 0;

@@ -16,6 +16,8 @@
 #include "layouts/pipe/pipe_state.h"
 #include "nesting/sheet_layout.h"
 #include "solid/cone_model.h"
+#include "layouts/spiral/spiral_model.h"
+#include "layouts/spiral/spiral_ring.h"
 #include "solid/solid_model.h"
 
 #include <initializer_list>
@@ -40,6 +42,8 @@ public:
     TCadDraw CadDraw2; // sheet
     ConeState Cone;
     PipeState Pipe;
+    SpiralResults Spiral;      // the last spiral Calculate
+    SpiralModel SpiralHelices; // its helices, for the 3D preview and export
     SolidModel Solid;
 
     // --- start-up and window (main window operations) ---

@@ -1,0 +1,79 @@
+// Arrowheads, glyphs and arcs as lines of the spiral drawing.
+#include "layouts/spiral/spiral_marks.h"
+
+#include "cone/pen.h"
+#include "geometry/angles.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace brevant::spiral {
+
+void DrawArrowhead(TCadDraw& v, ArrowDirection direction, double x, double y,
+                   double annotationSize) {
+    SetPen(v, kLayerArrow, kPenCyan);
+    const double h = annotationSize / 15;
+    double dx1 = h, dy1 = -h, dx2 = -h, dy2 = -h; // the two tails relative to the tip (up)
+    switch (direction) {
+    case ArrowDirection::Up:
+        break;
+    case ArrowDirection::Down:
+        dy1 = dy2 = h;
+        break;
+    case ArrowDirection::Right:
+        dx1 = dx2 = -h, dy2 = h;
+        break;
+    case ArrowDirection::Left:
+        dx1 = dx2 = h, dy2 = h;
+        break;
+    }
+    FlatLine(v, x + dx1, y + dy1, x, y);
+    FlatLine(v, x + dx2, y + dy2, x, y);
+}
+
+void DrawGlyph(TCadDraw& v, char letter, double x, double y, double annotationSize) {
+    v.SetDrawColor(kPenCyan);
+    const double g = annotationSize / 18;
+    switch (letter) {
+    case 'X':
+        FlatLine(v, x + g, y + g, x - g, y - g);
+        FlatLine(v, x - g, y + g, x + g, y - g);
+        break;
+    case 'Y':
+        FlatLine(v, x + g, y + g, x, y);
+        FlatLine(v, x - g, y + g, x, y);
+        FlatLine(v, x, y, x, y - g);
+        break;
+    case 'A':
+        FlatLine(v, x + g, y - g, x, y + g);
+        FlatLine(v, x - g, y - g, x, y + g);
+        FlatLine(v, x + g / 2, y, x - g / 2, y);
+        break;
+    default:
+        break;
+    }
+}
+
+void DrawArcAsLines(TCadDraw& v, double radius, double startAngle, double endAngle) {
+    constexpr double kChord = 0.2;
+    constexpr double kMaxLines = 100000;
+    const double count =
+        std::min(std::round(GetArcLength(radius, startAngle, endAngle) / kChord), kMaxLines);
+    if (!(count >= 1)) return;
+    const int n = static_cast<int>(count);
+    SetPen(v, kLayerOutline, kPenWhite);
+    const double step = (endAngle - startAngle) / n;
+    auto at = [&](int i) {
+        const double a = (startAngle + step * i) * (std::numbers::pi / 180);
+        return TDPoint{radius * std::cos(a), radius * std::sin(a), 0};
+    };
+    TDPoint previous = at(0);
+    for (int i = 1; i <= n; ++i) {
+        const TDPoint p = at(i);
+        FlatLine(v, previous.x, previous.y, p.x, p.y);
+        previous = p;
+    }
+}
+
+} // namespace brevant::spiral
