@@ -84,6 +84,7 @@ json Results(const LayoutEngine& e) {
     j["SideCutBottomAngle"] = c.SideCutBottomAngle;
     j["SheetCount"] = c.SheetCount;
     j["SheetCountTurned"] = c.SheetCountTurned;
+    j["SquareToRound"] = SquareToRoundResults(e);
     return j;
 }
 

@@ -11,6 +11,8 @@ class TCadDraw;
 namespace brevant::cli {
 
 nlohmann::json Results(const LayoutEngine& engine);
+// The square-to-round model and pattern size ("SquareToRound" of the results).
+nlohmann::json SquareToRoundResults(const LayoutEngine& engine);
 // Count of undeleted elements, count per layer and the extents.
 nlohmann::json Drawing(const TCadDraw& view);
 

@@ -10,6 +10,7 @@
 #include "core/layout_definition.h"
 #include "core/units.h"
 #include "engine/driver_state.h"
+#include "layouts/square/square_results.h"
 #include "solid/solid_model.h"
 
 #include <initializer_list>
@@ -33,6 +34,7 @@ public:
     TCadDraw CadDraw1; // flat shape
     TCadDraw CadDraw2; // sheet
     ConeState Cone;
+    SquareToRoundResults Square;
     SolidModel Solid;
 
     // --- start-up and window (main window operations) ---
@@ -89,6 +91,9 @@ public:
     int LayoutPrologue(int type, bool quiet);
     int CalculateCone(bool quiet);
     int CalculateSquareToRound(bool quiet);
+    // The square-to-round bend-angle report of the current generator table; false (with the
+    // I/O error set and shown) when the file cannot be written.
+    bool WriteSquareBendReport(const std::string& path);
     int CalculateSpiralFlight(bool quiet);
     int CalculatePipeIntersection(bool quiet);
     bool ReadSpiralInputs();
