@@ -3,7 +3,7 @@
 #include "cone/oblique_cone.h"
 #include "core/host.h"
 #include "engine/layout_engine.h"
-#include "solid/end_planes.h"
+#include "geometry/end_planes.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 // is loaded again from the file written over the hostile one.
 #include "engine/layout_engine.h"
 #include "fuzz_host.h"
-#include "persistence/definition_file.h"
+#include "engine/definition_file.h"
 #include "persistence/ini_document.h"
 
 #include <cstddef>

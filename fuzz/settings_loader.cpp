@@ -2,7 +2,7 @@
 // written over the hostile file read back into the same controls.
 #include "engine/layout_engine.h"
 #include "fuzz_host.h"
-#include "persistence/settings_file.h"
+#include "engine/settings_file.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,7 +5,7 @@
 
 #include "engine/layout_engine.h"
 #include "form_binder.h"
-#include "persistence/settings_file.h"
+#include "engine/settings_file.h"
 #include "qt_host.h"
 
 #include <QMainWindow>

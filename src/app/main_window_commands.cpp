@@ -2,7 +2,7 @@
 #include "main_window.h"
 
 #include "about_box.h"
-#include "persistence/definition_file.h"
+#include "engine/definition_file.h"
 #include "settings_dialog.h"
 #include "widget_factory.h"
 

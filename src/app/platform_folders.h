@@ -1,7 +1,7 @@
 // The user's folders as Qt knows them on this system.
 #pragma once
 
-#include "persistence/settings_file.h"
+#include "engine/settings_file.h"
 
 namespace brevant {
 

@@ -3,7 +3,7 @@
 
 #include "engine/layout_engine.h"
 #include "form_binder.h"
-#include "persistence/settings_file.h"
+#include "engine/settings_file.h"
 #include "widget_factory.h"
 
 #include <QCheckBox>

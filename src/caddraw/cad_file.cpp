@@ -1,9 +1,10 @@
 // Saving and loading a view's drawing as CDL, DXF or IGES, chosen by the view's CadType.
-#include "caddraw/atomic_file.h"
 #include "caddraw/cad_draw.h"
 #include "caddraw/cdl_format.h"
 #include "caddraw/dxf_format.h"
 #include "caddraw/iges_format.h"
+#include "core/atomic_file.h"
+#include "core/io_error_text.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -17,10 +18,6 @@ namespace {
 constexpr int kCadCdl = 1;
 constexpr int kCadDxf = 2;
 constexpr int kCadIges = 3;
-
-std::string ReadFailure(const std::string& path, const std::string& reason) {
-    return "Cannot read \"" + path + "\": " + reason;
-}
 
 // Opens the file, trying once more when the first attempt fails.
 bool OpenForReading(std::ifstream& in, const std::string& path, std::string& reason) {
@@ -49,7 +46,10 @@ bool TCadDraw::SaveToFile(const std::string& path) {
             WriteCdl(out, elements_, settings_);
         }
     };
-    return WriteFileAtomically(path, write, lastError_);
+    std::string reason;
+    if (WriteFileAtomically(path, write, reason)) return true;
+    lastError_ = WriteErrorText(path, reason);
+    return false;
 }
 
 bool TCadDraw::LoadFromFile(const std::string& path) {
@@ -57,7 +57,7 @@ bool TCadDraw::LoadFromFile(const std::string& path) {
     std::error_code error;
     // Only a regular file is read: a device or a pipe could deliver data without end.
     if (!std::filesystem::is_regular_file(path, error)) {
-        lastError_ = ReadFailure(path, error ? error.message() : "no such file");
+        lastError_ = ReadErrorText(path, error ? error.message() : "no such file");
         return false;
     }
     settings_.merge_cad = false;
@@ -87,7 +87,7 @@ bool TCadDraw::LoadFromFile(const std::string& path) {
             reason = "the file could not be read to its end";
         }
     }
-    if (!ok) lastError_ = ReadFailure(path, reason);
+    if (!ok) lastError_ = ReadErrorText(path, reason);
     settings_.current_plot_window = window;
     return ok;
 }

@@ -5,8 +5,8 @@
 #include "cli/cli_json.h"
 #include "core/number_format.h"
 #include "engine/layout_engine.h"
-#include "persistence/definition_file.h"
-#include "persistence/settings_file.h"
+#include "engine/definition_file.h"
+#include "engine/settings_file.h"
 
 #include <algorithm>
 #include <charconv>

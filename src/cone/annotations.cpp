@@ -1,15 +1,15 @@
 // Dimension arrowheads and letter glyphs of the pattern annotations.
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
-#include "engine/layout_engine.h"
+#include "cone/cone_job.h"
 
 namespace brevant {
 
-void DrawDimensionArrow(LayoutEngine& engine, ArrowDirection direction, double x, double y) {
+void DrawDimensionArrow(ConeJob& engine, ArrowDirection direction, double x, double y) {
     DrawDimensionArrow(engine, direction, x, y, AnnotationSize(engine));
 }
 
-void DrawDimensionArrow(LayoutEngine& engine, ArrowDirection direction, double x, double y,
+void DrawDimensionArrow(ConeJob& engine, ArrowDirection direction, double x, double y,
                         double annotationSize) {
     TCadDraw& v = engine.CadDraw1;
     SetPen(v, kLayerArrow, kPenCyan);
@@ -33,11 +33,11 @@ void DrawDimensionArrow(LayoutEngine& engine, ArrowDirection direction, double x
     FlatLine(v, x + dx2, y + dy2, x, y);
 }
 
-void DrawMarkerGlyph(LayoutEngine& engine, char letter, double x, double y) {
+void DrawMarkerGlyph(ConeJob& engine, char letter, double x, double y) {
     DrawMarkerGlyph(engine, letter, x, y, AnnotationSize(engine));
 }
 
-void DrawMarkerGlyph(LayoutEngine& engine, char letter, double x, double y, double annotationSize) {
+void DrawMarkerGlyph(ConeJob& engine, char letter, double x, double y, double annotationSize) {
     TCadDraw& v = engine.CadDraw1;
     v.SetDrawColor(kPenCyan);
     const double g = annotationSize / 18;

@@ -3,10 +3,9 @@
 
 namespace brevant {
 
-class LayoutEngine;
+struct LayoutDefinition;
 
-// Counts T, B, H, A, L given (> 0); enough with a diameter and at least three. Shows the
-// not-enough-dimensions message unless quiet.
-bool HasEnoughConeDimensions(LayoutEngine& engine, bool quiet);
+// Counts T, B, H, A, L given (> 0); enough with a diameter and at least three.
+bool HasEnoughConeDimensions(const LayoutDefinition& def);
 
 } // namespace brevant

@@ -2,8 +2,8 @@
 // write-back of what was solved into the input edits.
 #include "cone/cone_solver.h"
 
-#include "cone/cone_messages.h"
-#include "engine/layout_engine.h"
+#include "core/messages.h"
+#include "cone/cone_job.h"
 #include "geometry/angles.h"
 
 #include <cmath>
@@ -95,7 +95,7 @@ ConeRuleOutcome CompleteConeDimensions(LayoutDefinition& d) {
     return ConeRuleOutcome::Applied;
 }
 
-void CompleteConeDimensions(LayoutEngine& engine) {
+void CompleteConeDimensions(ConeJob& engine) {
     if (CompleteConeDimensions(engine.Def) == ConeRuleOutcome::SideTooShort)
         engine.ShowMessageDialog(kMsgSideTooShort, "");
 }
@@ -127,7 +127,7 @@ void MarkGiven(LayoutDefinition& d) {
 }
 } // namespace
 
-bool SolveCone(LayoutEngine& engine) {
+bool SolveCone(ConeJob& engine) {
     LayoutDefinition& d = engine.Def;
     d.TopDiameterGiven = d.BottomDiameterGiven = d.ConeHeightGiven = false;
     d.SideAngleGiven = d.SideLengthGiven = false;
@@ -153,7 +153,7 @@ bool SolveCone(LayoutEngine& engine) {
     return true;
 }
 
-bool TestForCylinder(LayoutEngine& engine) {
+bool TestForCylinder(ConeJob& engine) {
     const LayoutDefinition& d = engine.Def;
     const double D = DirectionAngle(d.BottomDiameter / 2.0, 0, d.TopDiameter / 2.0, d.ConeHeight);
     const double taper = 90 - (D - 90);
@@ -164,7 +164,7 @@ bool TestForCylinder(LayoutEngine& engine) {
     return true;
 }
 
-void WriteBackConeDimensions(LayoutEngine& engine) {
+void WriteBackConeDimensions(ConeJob& engine) {
     LayoutDefinition& d = engine.Def;
     FormModel& f = engine.Form;
     engine.Drv.BusyFlag = true;
@@ -179,7 +179,7 @@ void WriteBackConeDimensions(LayoutEngine& engine) {
     engine.Drv.BusyFlag = false;
 }
 
-void ColourPrincipalEdits(LayoutEngine& engine) {
+void ColourPrincipalEdits(ConeJob& engine) {
     const LayoutDefinition& d = engine.Def;
     FormModel& f = engine.Form;
     auto colour = [](Edit& e, bool given) { e.fontColor = given ? kColorBlack : kColorBlue; };

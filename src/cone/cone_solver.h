@@ -8,7 +8,7 @@
 
 namespace brevant {
 
-class LayoutEngine;
+struct ConeJob;
 struct LayoutDefinition;
 
 inline constexpr double kDegreesPerRadian = 57.2957795131;
@@ -38,16 +38,16 @@ enum class ConeRuleOutcome { NothingToDo, Applied, NoRule, SideTooShort };
 // Applies the first rule whose three known values are given (> 0); pure, no messages.
 ConeRuleOutcome CompleteConeDimensions(LayoutDefinition& def);
 // The same, showing "Length does not reach bottom dia and top dia" when the side is too short.
-void CompleteConeDimensions(LayoutEngine& engine);
+void CompleteConeDimensions(ConeJob& engine);
 
 // Marks the given dimensions, completes the others, applies elliptical ends and the cylinder
 // test. False only when T, B, H are given and T is larger than B (status text shown).
-bool SolveCone(LayoutEngine& engine);
+bool SolveCone(ConeJob& engine);
 // True when the side stands within half a degree of vertical (status text shown).
-bool TestForCylinder(LayoutEngine& engine);
+bool TestForCylinder(ConeJob& engine);
 // Writes the solved (not given) principal dimensions back into their edits.
-void WriteBackConeDimensions(LayoutEngine& engine);
+void WriteBackConeDimensions(ConeJob& engine);
 // Colours the five principal edits: given black, solved blue.
-void ColourPrincipalEdits(LayoutEngine& engine);
+void ColourPrincipalEdits(ConeJob& engine);
 
 } // namespace brevant

@@ -2,13 +2,13 @@
 // curves of tilted ends, bend lines and the result display.
 #include "cone/cylinder.h"
 
-#include "cone/cone_messages.h"
+#include "core/messages.h"
 #include "cone/cone_solver.h"
 #include "cone/dimension_report.h"
 #include "cone/oblique_cone.h"
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
-#include "engine/layout_engine.h"
+#include "cone/cone_job.h"
 #include "solid/cone_model.h"
 
 #include <algorithm>
@@ -19,11 +19,10 @@ namespace brevant {
 
 namespace {
 
-constexpr const char* kTitleCylinder = "Cylinder Dimensions";
 constexpr int kMaxRingPoints = 3600;
 
 // The strip width reduced to the segment of the segment angle (0 = whole perimeter).
-double SegmentWidth(LayoutEngine& e, double W) {
+double SegmentWidth(ConeJob& e, double W) {
     const double seg = e.EffectiveSegmentAngle();
     return seg > 0 ? W / (360.0 / seg) : W;
 }
@@ -35,7 +34,7 @@ void Rectangle(TCadDraw& v, double w, double h) {
     FlatLine(v, -w / 2, h / 2, -w / 2, -h / 2);
 }
 
-void HeightAnnotation(LayoutEngine& e, double w, double h, double q) {
+void HeightAnnotation(ConeJob& e, double w, double h, double q) {
     TCadDraw& v = e.CadDraw1;
     const double x = w / 2 + q;
     FlatLine(v, w / 2 + h / 10, h / 2, x, h / 2);
@@ -47,7 +46,7 @@ void HeightAnnotation(LayoutEngine& e, double w, double h, double q) {
     DrawMarkerGlyph(e, 'Y', x, 0);
 }
 
-void WidthAnnotation(LayoutEngine& e, double w, double h, double q, double o) {
+void WidthAnnotation(ConeJob& e, double w, double h, double q, double o) {
     TCadDraw& v = e.CadDraw1;
     const double y = -h / 2 - q, right = w / 2 + o, left = -w / 2 - o;
     FlatLine(v, right, -h / 2 - h / 10, right, y);
@@ -66,7 +65,7 @@ void OverlapLines(TCadDraw& v, double W, double o, double top, double bottom) {
     FlatLine(v, -W / 2 - o, top, -W / 2 - o, bottom);
 }
 
-void StoreStrip(LayoutEngine& e, double w, double top, double bottom) {
+void StoreStrip(ConeJob& e, double w, double top, double bottom) {
     ConeState& c = e.Cone;
     const double o = e.Def.Overlap;
     c.PatternWidth = static_cast<float>(w);
@@ -80,7 +79,7 @@ void StoreStrip(LayoutEngine& e, double w, double top, double bottom) {
 }
 
 // The cylinder listing: positions from the strip's left side, heights from its bottom line.
-void WriteCylinderListing(LayoutEngine& e, const TCylinderCurves& u, double lift, bool tilted) {
+void WriteCylinderListing(ConeJob& e, const TCylinderCurves& u, double lift, bool tilted) {
     auto len = [&](double v) { return ReportNumber(e, e.FromIn(static_cast<float>(v))); };
     auto line = [&](size_t j, double x, double y) {
         return "(" + std::to_string(j) + ") X=" + len(x) + ", Y=" + len(y) + "\r\n";
@@ -97,7 +96,7 @@ void WriteCylinderListing(LayoutEngine& e, const TCylinderCurves& u, double lift
     text += "**********************\r\nBottom edge of cylinder - from material bottom\r\n";
     for (size_t j = 0; j < u.X.size(); ++j)
         text += line(j, u.X[j], u.BottomHeights[j] + lift);
-    WriteReportFile(e, text);
+    FinishReportListing(e, std::move(text));
 }
 
 } // namespace
@@ -123,7 +122,7 @@ TCylinderCurves UnrollCylinder(double T, double H, double topAngle, double botto
     return u;
 }
 
-bool CylinderDimensions(LayoutEngine& e) {
+bool CylinderDimensions(ConeJob& e) {
     LayoutDefinition& d = e.Def;
     d.TopShift = 0;
     e.Drv.KeepStatusOnce = true;
@@ -152,7 +151,7 @@ bool CylinderDimensions(LayoutEngine& e) {
     return true;
 }
 
-void DrawCylinderPattern(LayoutEngine& e) {
+void DrawCylinderPattern(ConeJob& e) {
     TCadDraw& v = e.CadDraw1;
     v.DeleteAllElements();
     const double w = SegmentWidth(e, CylinderPerimeter(e.Def.TopDiameter));
@@ -164,13 +163,12 @@ void DrawCylinderPattern(LayoutEngine& e) {
     HeightAnnotation(e, w, h, w / 8);
     WidthAnnotation(e, w, h, w / 8, o);
     OverlapLines(v, w, o, h / 2, -h / 2);
-    e.ZoomView(1);
+    e.ZoomFlat();
 }
 
-void DrawObliqueCylinderPattern(LayoutEngine& e) {
+void DrawObliqueCylinderPattern(ConeJob& e) {
     TCadDraw& v = e.CadDraw1;
     v.DeleteAllElements();
-    PlaceEndPlanes(e);
     const LayoutDefinition& d = e.Def;
     const int n = std::clamp(e.Drv.CircleResolution, 3, kMaxRingPoints);
     const TCylinderCurves u =
@@ -201,10 +199,10 @@ void DrawObliqueCylinderPattern(LayoutEngine& e) {
     StoreStrip(e, W, yt, yb);
     OverlapLines(v, W, d.Overlap, yt, yb);
     DrawPatternDecorations(e);
-    e.ZoomView(1);
+    e.ZoomFlat();
 }
 
-void DrawCylinderBendLines(LayoutEngine& e) {
+void DrawCylinderBendLines(ConeJob& e) {
     const int n = e.EffectiveBends();
     if (n < 4) return;
     const ConeState& c = e.Cone;
@@ -215,7 +213,7 @@ void DrawCylinderBendLines(LayoutEngine& e) {
     }
 }
 
-void ShowCylinderDimensions(LayoutEngine& e, bool visible) {
+void ShowCylinderDimensions(ConeJob& e, bool visible) {
     FormModel& f = e.Form;
     if (!visible) {
         f.RegularDataDisplay.visible = false;

@@ -6,7 +6,7 @@
 
 namespace brevant {
 
-class LayoutEngine;
+struct ConeJob;
 
 // The cut curves of a cylinder with tilted ends on its unrolled strip: ring point k at
 // X[k] = k W / n from the strip's left side; the closing point (index n) repeats point 0 at W.
@@ -22,11 +22,11 @@ double CylinderPerimeter(double T);
 TCylinderCurves UnrollCylinder(double T, double H, double topAngle, double bottomAngle, int n);
 
 // Clears the top shift; true when T, B and H are all greater than 0 (else the message).
-bool CylinderDimensions(LayoutEngine& engine);
-void DrawCylinderPattern(LayoutEngine& engine);
-void DrawObliqueCylinderPattern(LayoutEngine& engine);
-void ShowCylinderDimensions(LayoutEngine& engine, bool visible);
+bool CylinderDimensions(ConeJob& engine);
+void DrawCylinderPattern(ConeJob& engine);
+void DrawObliqueCylinderPattern(ConeJob& engine);
+void ShowCylinderDimensions(ConeJob& engine, bool visible);
 // Green bend lines across the rectangle or strip (called by the pattern decorations).
-void DrawCylinderBendLines(LayoutEngine& engine);
+void DrawCylinderBendLines(ConeJob& engine);
 
 } // namespace brevant

@@ -5,7 +5,7 @@
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
 #include "cone/side_cuts.h"
-#include "engine/layout_engine.h"
+#include "cone/cone_job.h"
 
 #include <cmath>
 
@@ -13,7 +13,7 @@ namespace brevant {
 
 namespace {
 // A radial line of the regular piece from radius r to radius R at a flat angle (degrees).
-void RadialLine(LayoutEngine& engine, double angle) {
+void RadialLine(ConeJob& engine, double angle) {
     const ConeState& c = engine.Cone;
     const double a = angle / kDegreesPerRadian;
     const double ca = std::cos(a), sa = std::sin(a);
@@ -21,7 +21,7 @@ void RadialLine(LayoutEngine& engine, double angle) {
              c.FlatLargeRadius * ca, c.FlatLargeRadius * sa);
 }
 
-void DrawBendLines(LayoutEngine& engine) {
+void DrawBendLines(ConeJob& engine) {
     const int n = engine.EffectiveBends();
     if (n < 4) return;
     if (engine.Def.IsCylinder) {
@@ -40,7 +40,7 @@ void DrawBendLines(LayoutEngine& engine) {
         RadialLine(engine, s + (a / (n + 1)) * i);
 }
 
-void DrawSeamLine(LayoutEngine& engine) {
+void DrawSeamLine(ConeJob& engine) {
     const int seam = engine.Def.SeamAngle;
     if (!engine.Form.SeamLineCheckBox.checked || engine.Def.IsCylinder || seam <= 0) return;
     if (engine.Cone.IsObliqueCone) {
@@ -53,7 +53,7 @@ void DrawSeamLine(LayoutEngine& engine) {
 }
 } // namespace
 
-void DrawPatternDecorations(LayoutEngine& engine) {
+void DrawPatternDecorations(ConeJob& engine) {
     DrawBendLines(engine);
     DrawSeamLine(engine);
     if (SideCutsApply(engine)) {

@@ -5,9 +5,10 @@
 #include "cone/cone_solver.h"
 #include "cone/dimension_report.h"
 #include "cone/pen.h"
+#include "core/messages.h"
 #include "cone/regular_cone.h"
-#include "engine/layout_engine.h"
-#include "solid/end_planes.h"
+#include "cone/cone_job.h"
+#include "geometry/end_planes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,7 +52,7 @@ void DrawRingLines(TCadDraw& v, const TUnrolledRing& u) {
 }
 
 // One ring's part of the cone listing: start line, numbered points, closing point, end line.
-std::string RingListing(LayoutEngine& e, const TUnrolledRing& u, double flatAngleBefore) {
+std::string RingListing(ConeJob& e, const TUnrolledRing& u, double flatAngleBefore) {
     auto n = [&](double v) { return ReportNumber(e, v); };
     auto len = [&](double v) { return ReportNumber(e, e.FromIn(static_cast<float>(v))); };
     auto line = [&](const std::string& head, double angle, double dist, const TDPoint& p) {
@@ -68,19 +69,19 @@ std::string RingListing(LayoutEngine& e, const TUnrolledRing& u, double flatAngl
     return s;
 }
 
-void WriteConeListing(LayoutEngine& e, const TUnrolledRing& top, const TUnrolledRing& bottom,
+void WriteConeListing(ConeJob& e, const TUnrolledRing& top, const TUnrolledRing& bottom,
                       double flatAngleBefore) {
     std::string text = ReportHeading(e);
     text += "***************\r\nTop of cone\r\n";
     text += RingListing(e, top, flatAngleBefore);
     text += "****************\r\nBottom of cone\r\n";
     text += RingListing(e, bottom, flatAngleBefore);
-    WriteReportFile(e, text);
+    FinishReportListing(e, std::move(text));
 }
 
 // Turns the development so that it stands symmetric about a vertical line and moves its
 // lower-left extent to the origin.
-void PlaceOnScreen(LayoutEngine& e) {
+void PlaceOnScreen(ConeJob& e) {
     TCadDraw& v = e.CadDraw1;
     v.SetDrawColor(kPenGreen);
     v.ClearGroup();
@@ -95,7 +96,7 @@ void PlaceOnScreen(LayoutEngine& e) {
     v.CadSettings().mouse_pan = false;
 }
 
-void DrawBoundingBox(LayoutEngine& e) {
+void DrawBoundingBox(ConeJob& e) {
     TCadDraw& v = e.CadDraw1;
     v.SetExtents();
     const TSettings& st = v.CadSettings();
@@ -172,7 +173,7 @@ bool RingsFormFrustum(const TPathArray& top, const TPathArray& bottom, const TDP
     return true;
 }
 
-bool NeedsFineResolution(LayoutEngine& e) {
+bool NeedsFineResolution(ConeJob& e) {
     const FormModel& f = e.Form;
     if (f.ConeBendLinesCheckBox.checked && e.EffectiveBends() > 3) return true;
     const bool arcs = !f.TopArcLengthEdit.text.empty() && !f.BottomArcLengthEdit.text.empty();
@@ -181,7 +182,7 @@ bool NeedsFineResolution(LayoutEngine& e) {
     return f.SeamLineCheckBox.checked && e.Def.SeamAngle > 0;
 }
 
-int ObliqueRingResolution(LayoutEngine& e) {
+int ObliqueRingResolution(ConeJob& e) {
     if (NeedsFineResolution(e)) return kFineResolution;
     return std::clamp(e.Drv.CircleResolution, 3, kMaxResolution);
 }
@@ -189,7 +190,7 @@ int ObliqueRingResolution(LayoutEngine& e) {
 namespace {
 // Rings of the cone of the definition, unrolled about its apex; false (with the status text
 // for crossing ends) when there is no frustum to develop.
-bool DevelopCone(LayoutEngine& e, TUnrolledRing& top, TUnrolledRing& bottom) {
+bool DevelopCone(ConeJob& e, TUnrolledRing& top, TUnrolledRing& bottom) {
     const LayoutDefinition& d = e.Def;
     e.Cone.TopEdgePoints.clear();
     e.Cone.BottomEdgePoints.clear();
@@ -215,7 +216,7 @@ bool DevelopCone(LayoutEngine& e, TUnrolledRing& top, TUnrolledRing& bottom) {
 }
 } // namespace
 
-void DrawObliqueConePattern(LayoutEngine& e) {
+void DrawObliqueConePattern(ConeJob& e) {
     TUnrolledRing top, bottom;
     if (!DevelopCone(e, top, bottom)) {
         e.Drv.ReportInProgress = false;
@@ -238,10 +239,10 @@ void DrawObliqueConePattern(LayoutEngine& e) {
     DrawPatternDecorations(e);
     if (!e.Drv.PdfInProgress) PlaceOnScreen(e);
     DrawBoundingBox(e);
-    e.ZoomView(1);
+    e.ZoomFlat();
 }
 
-void DrawGeneratorLine(LayoutEngine& e, int style, double coneAngle) {
+void DrawGeneratorLine(ConeJob& e, int style, double coneAngle) {
     const TDPointList& top = e.Cone.TopEdgePoints;
     const TDPointList& bottom = e.Cone.BottomEdgePoints;
     const size_t n = std::min(top.size(), bottom.size());
@@ -266,7 +267,7 @@ void DrawGeneratorLine(LayoutEngine& e, int style, double coneAngle) {
     FlatLine(e.CadDraw1, top[i].x, top[i].y, bottom[i].x, bottom[i].y);
 }
 
-void DrawObliqueOverlap(LayoutEngine& e) {
+void DrawObliqueOverlap(ConeJob& e) {
     const double o = e.Def.Overlap;
     const TDPointList& top = e.Cone.TopEdgePoints;
     const TDPointList& bottom = e.Cone.BottomEdgePoints;
@@ -286,7 +287,7 @@ void DrawObliqueOverlap(LayoutEngine& e) {
     FlatLine(e.CadDraw1, c.x, c.y, d.x, d.y);
 }
 
-void ShowModifiedConeDimensions(LayoutEngine& e) {
+void ShowModifiedConeDimensions(ConeJob& e) {
     FormModel& f = e.Form;
     f.RegularDataDisplay.visible = true;
     f.SegmentAngleEdit.text.clear();
@@ -298,7 +299,7 @@ void ShowModifiedConeDimensions(LayoutEngine& e) {
     for (Label* l :
          {&f.AngleA, &f.AngleACaption, &f.WidthX, &f.WidthXCaption, &f.HeightY, &f.HeightYCaption})
         l->visible = true;
-    f.Label10.text = "Modified Cone Dimensions";
+    f.Label10.text = kTitleModifiedCone;
     f.AngleA.text = e.FormatValue(e.Cone.FlatAngle);
     f.WidthX.text = e.FormatValue(e.FromIn(e.Cone.PatternWidth));
     f.HeightY.text = e.FormatValue(e.FromIn(e.Cone.PatternHeight));

@@ -3,17 +3,12 @@
 #pragma once
 
 #include "geometry/types.h"
-#include "solid/solid_model.h"
 
 #include <vector>
 
 namespace brevant {
 
-class LayoutEngine;
-
-// Status text for tilted ends that cross each other or reach past the apex: no pattern.
-inline constexpr const char* kMsgEndPlanesCross =
-    "Error: the tilted ends cross each other or reach past the cone's apex";
+struct ConeJob;
 
 // Styles of DrawGeneratorLine.
 enum GeneratorStyle : int { kGeneratorBend = 1, kGeneratorSeam = 2, kGeneratorSideCut = 3 };
@@ -48,18 +43,18 @@ TUnrolledRing UnrollRing(const TPathArray& ring, const TDPoint& apex,
 bool RingsFormFrustum(const TPathArray& top, const TPathArray& bottom, const TDPoint& apex);
 
 // True when bend, seam or side-cut lines need one ring point per degree.
-bool NeedsFineResolution(LayoutEngine& engine);
+bool NeedsFineResolution(ConeJob& engine);
 // The ring resolution of the development: 360 when fine, otherwise CircleResolution.
-int ObliqueRingResolution(LayoutEngine& engine);
+int ObliqueRingResolution(ConeJob& engine);
 
 // Develops the cone of the definition into CadDraw1 (and writes the cone listing while the
 // dimension report is produced).
-void DrawObliqueConePattern(LayoutEngine& engine);
+void DrawObliqueConePattern(ConeJob& engine);
 // A line along the generator at the cone angle (degrees) of the last development.
-void DrawGeneratorLine(LayoutEngine& engine, int style, double coneAngle);
+void DrawGeneratorLine(ConeJob& engine, int style, double coneAngle);
 // The red overlap lines beside the start and end edges of the development.
-void DrawObliqueOverlap(LayoutEngine& engine);
+void DrawObliqueOverlap(ConeJob& engine);
 // "Modified Cone Dimensions" in RegularDataDisplay.
-void ShowModifiedConeDimensions(LayoutEngine& engine);
+void ShowModifiedConeDimensions(ConeJob& engine);
 
 } // namespace brevant

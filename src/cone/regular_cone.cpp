@@ -1,11 +1,11 @@
 // The regular cone's dimension step, its result display and its print variant.
 #include "cone/regular_cone.h"
 
-#include "cone/cone_messages.h"
+#include "core/messages.h"
 #include "cone/cone_solver.h"
 #include "cone/pen.h"
 #include "core/number_format.h"
-#include "engine/layout_engine.h"
+#include "cone/cone_job.h"
 #include "geometry/angles.h"
 #include "geometry/arc_points.h"
 #include "geometry/lines.h"
@@ -33,7 +33,7 @@ const char* MissingDimensionMessage(double T, double B) {
     return msg;
 }
 
-void StoreOverlapEdge(LayoutEngine& engine, double flatAngle) {
+void StoreOverlapEdge(ConeJob& engine, double flatAngle) {
     ConeState& c = engine.Cone;
     const double o = engine.Def.Overlap;
     const double s = 90 - flatAngle / 2;
@@ -63,7 +63,7 @@ bool DevelopRegularCone(double T, double B, double H, double segmentAngle,
            std::isfinite(out.PatternWidth);
 }
 
-bool ConeDimensions(LayoutEngine& engine) {
+bool ConeDimensions(ConeJob& engine) {
     LayoutDefinition& d = engine.Def;
     ConeState& c = engine.Cone;
     const double T = d.TopDiameter, B = d.BottomDiameter, H = d.ConeHeight, S = d.TopShift;
@@ -83,7 +83,7 @@ bool ConeDimensions(LayoutEngine& engine) {
     d.SideAngle = ToSingle(DirectionAngle(0, 0, f, H));
     d.SideLength = ToSingle(std::sqrt(H * H + f * f));
     engine.Drv.BusyFlag = true;
-    const char sep = engine.App.LocaleDecimalSeparator;
+    const char sep = engine.DecimalSeparator();
     engine.Form.SideAngle.text = FormatHashes(d.SideAngle, sep);
     engine.Form.SideLength.text = FormatHashes(engine.FromIn(d.SideLength), sep);
     engine.Drv.BusyFlag = false;
@@ -105,7 +105,7 @@ bool ConeDimensions(LayoutEngine& engine) {
     return true;
 }
 
-void ShowRegularConeDimensions(LayoutEngine& engine) {
+void ShowRegularConeDimensions(ConeJob& engine) {
     FormModel& f = engine.Form;
     const ConeState& c = engine.Cone;
     f.RegularDataDisplay.visible = true;
@@ -126,14 +126,20 @@ void ShowRegularConeDimensions(LayoutEngine& engine) {
     f.HeightY.text = engine.FormatInches(overlap ? c.OverlapPatternHeight : c.PatternHeight);
     f.InnerCord.text = engine.FormatInches(overlap ? c.OverlapInnerChord : c.InnerChord);
     f.OuterCord.text = engine.FormatInches(overlap ? c.OverlapOuterChord : c.OuterChord);
-    engine.RefreshBoundingBoxLabel();
+    RefreshBoundingBoxLabel(f, c, engine.Format);
 }
 
-double AnnotationSize(const LayoutEngine& engine) {
+void RefreshBoundingBoxLabel(FormModel& f, const ConeState& c, const DisplayFormat& format) {
+    const char sep = format.DecimalSeparator;
+    f.BoundingBoxLabel.text = FormatFixed(format.FromIn(c.PatternWidth), 2, sep) + " X " +
+                              FormatFixed(format.FromIn(c.PatternHeight), 2, sep);
+}
+
+double AnnotationSize(const ConeJob& engine) {
     return std::min(engine.Cone.PatternWidth, engine.Cone.PatternHeight);
 }
 
-void DrawArcAsLines(LayoutEngine& engine, double radius, double startAngle, double endAngle) {
+void DrawArcAsLines(ConeJob& engine, double radius, double startAngle, double endAngle) {
     // Bounded so that a huge arc cannot stall the program; 0.2 in steps up to that many.
     constexpr double kMaxSegments = 100000;
     const double length = GetArcLength(radius, startAngle, endAngle);

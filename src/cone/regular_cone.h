@@ -4,7 +4,10 @@
 
 namespace brevant {
 
-class LayoutEngine;
+struct ConeJob;
+struct ConeState;
+struct DisplayFormat;
+class FormModel;
 
 // The development of a regular frustum, all in double precision.
 struct RegularConeGeometry {
@@ -22,28 +25,30 @@ bool DevelopRegularCone(double T, double B, double H, double segmentAngle,
 
 // The dimension step: side angle and length from T, B, H, S, the flat radii and angles, the
 // overlap edge. Shows its own messages; true when the development could be computed.
-bool ConeDimensions(LayoutEngine& engine);
+bool ConeDimensions(ConeJob& engine);
 // Draws the regular piece into CadDraw1.
-void DrawRegularConePattern(LayoutEngine& engine);
+void DrawRegularConePattern(ConeJob& engine);
 // Bend lines, seam line and side cuts of any cone or cylinder piece.
-void DrawPatternDecorations(LayoutEngine& engine);
+void DrawPatternDecorations(ConeJob& engine);
 // "Regular Cone Dimensions" in RegularDataDisplay.
-void ShowRegularConeDimensions(LayoutEngine& engine);
+void ShowRegularConeDimensions(ConeJob& engine);
+// The seam display's bounding box text: the piece's width and height in the display unit.
+void RefreshBoundingBoxLabel(FormModel& form, const ConeState& cone, const DisplayFormat& format);
 // The print variant: arcs as short lines, no annotations, a grey bounding box on layer 8.
-void DrawRegularConePatternForPrint(LayoutEngine& engine);
+void DrawRegularConePatternForPrint(ConeJob& engine);
 
 // Annotation primitives shared by the cone, cylinder and spiral drawings.
 enum class ArrowDirection { Up, Down, Right, Left };
 // The smaller of PatternWidth and PatternHeight of the cone state.
-double AnnotationSize(const LayoutEngine& engine);
+double AnnotationSize(const ConeJob& engine);
 // Arrowhead with its tip at (x, y); makes layer 7 current and leaves it so.
-void DrawDimensionArrow(LayoutEngine& engine, ArrowDirection direction, double x, double y);
-void DrawDimensionArrow(LayoutEngine& engine, ArrowDirection direction, double x, double y,
+void DrawDimensionArrow(ConeJob& engine, ArrowDirection direction, double x, double y);
+void DrawDimensionArrow(ConeJob& engine, ArrowDirection direction, double x, double y,
                         double annotationSize);
 // The letter 'X', 'Y' or 'A' centred at (x, y) on the current layer.
-void DrawMarkerGlyph(LayoutEngine& engine, char letter, double x, double y);
-void DrawMarkerGlyph(LayoutEngine& engine, char letter, double x, double y, double annotationSize);
+void DrawMarkerGlyph(ConeJob& engine, char letter, double x, double y);
+void DrawMarkerGlyph(ConeJob& engine, char letter, double x, double y, double annotationSize);
 // An arc about the origin as lines of about 0.2 in (white, layer 1).
-void DrawArcAsLines(LayoutEngine& engine, double radius, double startAngle, double endAngle);
+void DrawArcAsLines(ConeJob& engine, double radius, double startAngle, double endAngle);
 
 } // namespace brevant

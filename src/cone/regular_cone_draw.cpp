@@ -1,10 +1,10 @@
 // Drawing the regular cone piece: the sector, its overlap, the dimension annotations, and the
 // print variant with a bounding box.
-#include "cone/cone_messages.h"
+#include "core/messages.h"
 #include "cone/cone_solver.h"
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
-#include "engine/layout_engine.h"
+#include "cone/cone_job.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +25,7 @@ struct PieceEnds {
     double xi, yi; // inner end
 };
 
-PieceEnds Ends(const LayoutEngine& engine, double s) {
+PieceEnds Ends(const ConeJob& engine, double s) {
     const ConeState& c = engine.Cone;
     if (engine.Def.Overlap > 0)
         return {c.OverlapEdge.Point1.x, c.OverlapEdge.Point1.y, c.OverlapEdge.Point2.x,
@@ -34,7 +34,7 @@ PieceEnds Ends(const LayoutEngine& engine, double s) {
             c.FlatSmallRadius * SinD(s)};
 }
 
-void DrawOverlap(LayoutEngine& engine, double a) {
+void DrawOverlap(ConeJob& engine, double a) {
     ConeState& c = engine.Cone;
     const TDPoint p1 = c.OverlapEdge.Point1, p2 = c.OverlapEdge.Point2;
     const double R = c.FlatLargeRadius;
@@ -54,10 +54,10 @@ void DrawOverlap(LayoutEngine& engine, double a) {
 }
 
 // Steps shared with the print variant: checks, chords, arcs, edges, decorations, overlap.
-bool DrawPieceBody(LayoutEngine& engine, bool arcsAsLines) {
+bool DrawPieceBody(ConeJob& engine, bool arcsAsLines) {
     ConeState& c = engine.Cone;
     TCadDraw& v = engine.CadDraw1;
-    LayoutEngine::ClearDrawing(v);
+    v.DeleteAllElements();
     engine.Form.RegularDataDisplay.visible = false;
     const double R = c.FlatLargeRadius, r = c.FlatSmallRadius, a = c.FlatAngle;
     if (!(r < R)) {
@@ -88,18 +88,18 @@ bool DrawPieceBody(LayoutEngine& engine, bool arcsAsLines) {
 }
 
 // The pattern height as the height dimension measures it.
-void StorePatternHeight(LayoutEngine& engine, const PieceEnds& p) {
+void StorePatternHeight(ConeJob& engine, const PieceEnds& p) {
     ConeState& c = engine.Cone;
     const double R = c.FlatLargeRadius;
     c.PatternHeight = ToSingle(c.FlatAngle <= 180 ? R - p.yi : R + std::fabs(p.yo));
 }
 
-void ApplyHalfRadiusViewHeight(LayoutEngine& engine) {
+void ApplyHalfRadiusViewHeight(ConeJob& engine) {
     engine.CadDraw1.CadSettings().view_height[1] = engine.Cone.FlatLargeRadius / 2;
     engine.CadDraw1.SetScale(kZoomApply);
 }
 
-void DrawHeightDimension(LayoutEngine& engine, const PieceEnds& p) {
+void DrawHeightDimension(ConeJob& engine, const PieceEnds& p) {
     TCadDraw& v = engine.CadDraw1;
     const double R = engine.Cone.FlatLargeRadius;
     StorePatternHeight(engine, p);
@@ -129,7 +129,7 @@ void DrawHeightDimension(LayoutEngine& engine, const PieceEnds& p) {
     DrawMarkerGlyph(engine, 'Y', x, glyphY);
 }
 
-void DrawWidthDimension(LayoutEngine& engine, const PieceEnds& p) {
+void DrawWidthDimension(ConeJob& engine, const PieceEnds& p) {
     TCadDraw& v = engine.CadDraw1;
     const double R = engine.Cone.FlatLargeRadius;
     if (engine.Cone.FlatAngle <= 180) {
@@ -150,7 +150,7 @@ void DrawWidthDimension(LayoutEngine& engine, const PieceEnds& p) {
     }
 }
 
-void DrawAngleMarker(LayoutEngine& engine) {
+void DrawAngleMarker(ConeJob& engine) {
     TCadDraw& v = engine.CadDraw1;
     const ConeState& c = engine.Cone;
     const double a = c.FlatAngle, s = 90 - a / 2, e = 90 + a / 2;
@@ -169,7 +169,7 @@ void DrawAngleMarker(LayoutEngine& engine) {
 }
 } // namespace
 
-void DrawRegularConePattern(LayoutEngine& engine) {
+void DrawRegularConePattern(ConeJob& engine) {
     if (!DrawPieceBody(engine, false)) return;
     const double s = 90 - engine.Cone.FlatAngle / 2;
     const PieceEnds p = Ends(engine, s);
@@ -177,10 +177,10 @@ void DrawRegularConePattern(LayoutEngine& engine) {
     DrawHeightDimension(engine, p);
     DrawWidthDimension(engine, p);
     DrawAngleMarker(engine);
-    engine.ZoomView(1);
+    engine.ZoomFlat();
 }
 
-void DrawRegularConePatternForPrint(LayoutEngine& engine) {
+void DrawRegularConePatternForPrint(ConeJob& engine) {
     if (!DrawPieceBody(engine, true)) return;
     const double s = 90 - engine.Cone.FlatAngle / 2;
     StorePatternHeight(engine, Ends(engine, s));
@@ -193,7 +193,7 @@ void DrawRegularConePatternForPrint(LayoutEngine& engine) {
     v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kPenGrey);
     engine.Cone.PatternWidth = ToSingle(w);
     engine.Cone.PatternHeight = ToSingle(h);
-    engine.ZoomView(1);
+    engine.ZoomFlat();
 }
 
 } // namespace brevant

@@ -1,13 +1,13 @@
 // Side cuts: widths from arc lengths, the cone angles of the cut and the cut lines.
 #include "cone/side_cuts.h"
 
-#include "cone/cone_messages.h"
+#include "core/messages.h"
 #include "cone/cone_solver.h"
 #include "cone/oblique_cone.h"
 #include "cone/pen.h"
 #include "core/expression.h"
 #include "core/number_format.h"
-#include "engine/layout_engine.h"
+#include "cone/cone_job.h"
 #include "geometry/intersections.h"
 
 #include <cmath>
@@ -16,13 +16,13 @@ namespace brevant {
 
 namespace {
 // The edit's value in inches; a text that is not a number counts as 0, without a message.
-double EditInches(LayoutEngine& engine, const Edit& edit) {
+double EditInches(ConeJob& engine, const Edit& edit) {
     const ExprResult r = EvaluateExpression(NormalizeDecimalSeparator(edit.text, '.'),
-                                            engine.App.LocaleDecimalSeparator);
+                                            engine.DecimalSeparator());
     return engine.ToIn(ToSingle(r.value));
 }
 
-void WidthFromArc(LayoutEngine& engine, const Edit& arcEdit, double D, float& width,
+void WidthFromArc(ConeJob& engine, const Edit& arcEdit, double D, float& width,
                   Edit& widthEdit) {
     if (arcEdit.text.empty()) return;
     width = ToSingle(ArcLengthToChord(EditInches(engine, arcEdit), D));
@@ -45,7 +45,7 @@ double SideCutAngle(double w, double D) {
     return w >= D ? 90 : 180; // no crossing: the cut misses or grazes the circle
 }
 
-void ArcLengthToCutWidth(LayoutEngine& engine) {
+void ArcLengthToCutWidth(ConeJob& engine) {
     LayoutDefinition& d = engine.Def;
     FormModel& f = engine.Form;
     WidthFromArc(engine, f.TopArcLengthEdit, d.TopDiameter, d.TopCutWidth, f.TopCutWidthEdit);
@@ -53,7 +53,7 @@ void ArcLengthToCutWidth(LayoutEngine& engine) {
                  f.BottomCutWidthEdit);
 }
 
-bool SideCutsApply(LayoutEngine& engine) {
+bool SideCutsApply(ConeJob& engine) {
     LayoutDefinition& d = engine.Def;
     FormModel& f = engine.Form;
     if (!f.SideCutsCheckBox.checked) return false;
@@ -67,13 +67,13 @@ bool SideCutsApply(LayoutEngine& engine) {
     return false;
 }
 
-void SideCutAngles(LayoutEngine& engine) {
+void SideCutAngles(ConeJob& engine) {
     const LayoutDefinition& d = engine.Def;
     engine.Cone.SideCutTopAngle = ToSingle(SideCutAngle(d.TopCutWidth, d.TopDiameter));
     engine.Cone.SideCutBottomAngle = ToSingle(SideCutAngle(d.BottomCutWidth, d.BottomDiameter));
 }
 
-void DrawSideCutLines(LayoutEngine& engine) {
+void DrawSideCutLines(ConeJob& engine) {
     const ConeState& c = engine.Cone;
     TCadDraw& v = engine.CadDraw1;
     const double top = c.SideCutTopAngle, bottom = c.SideCutBottomAngle;

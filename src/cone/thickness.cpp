@@ -3,8 +3,8 @@
 
 #include "cone/cone_solver.h"
 #include "core/number_format.h"
-#include "engine/layout_engine.h"
-#include "engine/messages.h"
+#include "cone/cone_job.h"
+#include "core/messages.h"
 
 #include <cmath>
 #include <numbers>
@@ -23,14 +23,13 @@ double ThicknessDiameterChange(double t, int side, double sideAngle) {
     return 2 * (t / 2) * std::cos(direction / kDegreesPerRadian);
 }
 
-void LayoutEngine::ApplyThicknessCompensation() {
-    const double change =
-        ThicknessDiameterChange(Def.MaterialThickness, Def.ThicknessSide, Def.SideAngle);
+void ApplyThicknessCompensation(LayoutDefinition& d) {
+    const double change = ThicknessDiameterChange(d.MaterialThickness, d.ThicknessSide, d.SideAngle);
     if (change == 0) return;
     // Only the diameters that were typed: a diameter left empty must stay "not given" for the
     // solver, or the compensation alone would turn it into a given dimension.
-    if (Def.TopDiameter > 0) Def.TopDiameter = ToSingle(Def.TopDiameter + change);
-    if (Def.BottomDiameter > 0) Def.BottomDiameter = ToSingle(Def.BottomDiameter + change);
+    if (d.TopDiameter > 0) d.TopDiameter = ToSingle(d.TopDiameter + change);
+    if (d.BottomDiameter > 0) d.BottomDiameter = ToSingle(d.BottomDiameter + change);
 }
 
 double FrustumLateralArea(double T, double B, double H) {
@@ -51,12 +50,12 @@ std::string AreaWeightText(double areaSqIn, double weightLb, UnitSystem units,
            FormatValue(weight, decimalSeparator) + unit + " each " + materialName;
 }
 
-double MaterialDensity(const LayoutEngine& engine) {
-    return engine.App.MaterialMass > 0 ? engine.App.MaterialMass : kDefaultDensity;
+double MaterialDensity(const ConeJob& engine) {
+    return engine.MaterialMass > 0 ? engine.MaterialMass : kDefaultDensity;
 }
 
-std::string MaterialDisplayName(const LayoutEngine& engine) {
-    return engine.App.MaterialName.empty() ? kDefaultMaterialName : engine.App.MaterialName;
+std::string MaterialDisplayName(const ConeJob& engine) {
+    return engine.MaterialName.empty() ? kDefaultMaterialName : engine.MaterialName;
 }
 
 namespace {
@@ -66,14 +65,14 @@ void SetDimensionsFromVisible(FormModel& f, bool visible) {
 }
 } // namespace
 
-void ShowThicknessDisplay(LayoutEngine& engine) {
+void ShowThicknessDisplay(ConeJob& engine) {
     FormModel& f = engine.Form;
     if (engine.Cone.IsObliqueCone || !f.ThicknessCheckBox.checked) return;
     f.ThicknessDisplay.visible = true;
     if (engine.CurrentInputPage() != kSpiralPage) SetDimensionsFromVisible(f, true);
 }
 
-void ShowAreaAndWeight(LayoutEngine& engine) {
+void ShowAreaAndWeight(ConeJob& engine) {
     FormModel& f = engine.Form;
     const LayoutDefinition& d = engine.Def;
     SetDimensionsFromVisible(f, engine.CurrentInputPage() != kSpiralPage);
@@ -90,7 +89,7 @@ void ShowAreaAndWeight(LayoutEngine& engine) {
         return;
     }
     f.WeightLabel.text = AreaWeightText(area, weight, engine.Units(), MaterialDisplayName(engine),
-                                        engine.App.LocaleDecimalSeparator);
+                                        engine.DecimalSeparator());
 }
 
 } // namespace brevant

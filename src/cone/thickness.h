@@ -7,7 +7,8 @@
 
 namespace brevant {
 
-class LayoutEngine;
+struct ConeJob;
+struct LayoutDefinition;
 
 inline constexpr double kDefaultDensity = 0.2833; // pounds per cubic inch (steel)
 inline constexpr const char* kDefaultMaterialName = "Steel";
@@ -15,19 +16,21 @@ inline constexpr const char* kDefaultMaterialName = "Steel";
 // The change of both diameters for thickness t on side (0 middle, 1 outside, 2 inside) with
 // the side angle A in degrees; 0 when nothing applies.
 double ThicknessDiameterChange(double t, int side, double sideAngle);
+// Adjusts the typed TopDiameter and BottomDiameter for the material thickness and its side.
+void ApplyThicknessCompensation(LayoutDefinition& def);
 // Lateral area of a frustum (square inches).
 double FrustumLateralArea(double T, double B, double H);
 // "Area <a> = <w> lb each Steel": area in square inches, weight in pounds, converted for units.
 std::string AreaWeightText(double areaSqIn, double weightLb, UnitSystem units,
                            const std::string& materialName, char decimalSeparator);
 // The density and material name of the settings, or the defaults.
-double MaterialDensity(const LayoutEngine& engine);
-std::string MaterialDisplayName(const LayoutEngine& engine);
+double MaterialDensity(const ConeJob& engine);
+std::string MaterialDisplayName(const ConeJob& engine);
 
 // Fills WeightLabel and the thickness display's visibility at the end of a cone Calculate.
-void ShowAreaAndWeight(LayoutEngine& engine);
+void ShowAreaAndWeight(ConeJob& engine);
 // Shows ThicknessDisplay unless refused (oblique cone, "Use Thickness" off); with it the
 // "Dimensions From:" group except on the spiral page.
-void ShowThicknessDisplay(LayoutEngine& engine);
+void ShowThicknessDisplay(ConeJob& engine);
 
 } // namespace brevant

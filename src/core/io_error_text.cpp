@@ -62,3 +62,15 @@ std::string IOErrorText(int code) {
 }
 
 } // namespace brevant
+
+namespace brevant {
+
+std::string ReadErrorText(const std::string& path, const std::string& reason) {
+    return "Cannot read \"" + path + "\": " + reason;
+}
+
+std::string WriteErrorText(const std::string& path, const std::string& reason) {
+    return "Cannot write \"" + path + "\": " + reason;
+}
+
+} // namespace brevant

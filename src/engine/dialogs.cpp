@@ -1,7 +1,7 @@
 // Message boxes and file dialogs as the commands ask for them; the host shows them.
 #include "core/file_dialogs.h"
 #include "engine/layout_engine.h"
-#include "engine/messages.h"
+#include "core/messages.h"
 
 namespace brevant {
 

@@ -1,7 +1,7 @@
 // The Calculate driver: clearing, dispatching to the layout drivers, the status line and the
 // result displays.
 #include "engine/layout_engine.h"
-#include "engine/messages.h"
+#include "core/messages.h"
 #include "solid/cone_model.h"
 
 namespace brevant {

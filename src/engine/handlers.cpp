@@ -2,7 +2,7 @@
 #include "core/expression.h"
 #include "core/number_format.h"
 #include "engine/layout_engine.h"
-#include "engine/messages.h"
+#include "core/messages.h"
 
 namespace brevant {
 

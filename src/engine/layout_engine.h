@@ -4,13 +4,18 @@
 #pragma once
 
 #include "caddraw/cad_draw.h"
+#include "cone/cone_job.h"
 #include "cone/cone_state.h"
+#include "core/display_format.h"
 #include "core/form_model.h"
 #include "core/host.h"
 #include "core/layout_definition.h"
+#include "core/notices.h"
 #include "core/units.h"
 #include "engine/driver_state.h"
 #include "layouts/square/square_results.h"
+#include "nesting/sheet_layout.h"
+#include "solid/cone_model.h"
 #include "solid/solid_model.h"
 
 #include <initializer_list>
@@ -19,7 +24,7 @@
 
 namespace brevant {
 
-class LayoutEngine {
+class LayoutEngine : public INotices {
 public:
     explicit LayoutEngine(IHost& host);
     LayoutEngine(const LayoutEngine&) = delete;
@@ -54,6 +59,7 @@ public:
     UnitSystem Units() const { return UnitFromIndex(Form.UnitsComboBox.itemIndex); }
     float ToIn(float v) const { return ToInches(v, Units()); }
     float FromIn(float v) const { return FromInches(v, Units()); }
+    DisplayFormat Format() const { return {Units(), App.LocaleDecimalSeparator}; }
     std::string FormatValue(double v) const;
     std::string FormatInches(double inches) const { return FormatValue(FromIn(float(inches))); }
     void UpdateUnitLabels();
@@ -62,11 +68,10 @@ public:
     int EffectiveBends() const;
     float EffectiveSegmentAngle();
     bool ReadLayoutInputs();
-    // Adjusts TopDiameter and BottomDiameter for the material thickness and ThicknessSide.
-    void ApplyThicknessCompensation();
 
     // --- messages and dialogs ---
-    int ShowMessageDialog(const std::string& title, const std::string& body, int kind = 0);
+    int ShowMessageDialog(const std::string& title, const std::string& body,
+                          int kind = kMessageOk) override;
     void ShowNoticeDialog(const std::string& title, const std::string& body);
     int ConfirmOverwrite();
     std::string OpenFileDialog(const std::string& title, const std::string& description,
@@ -77,7 +82,7 @@ public:
 
     // --- the Calculate driver ---
     void ClearStatus();
-    void ShowStatus(const std::string& text);
+    void ShowStatus(const std::string& text) override;
     void ClearResultLabels();
     void HideResultDisplays();
     void ClearViews();
@@ -90,6 +95,10 @@ public:
     // The common prologue of the layout drivers; returns -1 to go on, else the driver's code.
     int LayoutPrologue(int type, bool quiet);
     int CalculateCone(bool quiet);
+    // What the cone's steps, the sheet layout and the 3D model work on, from this engine's state.
+    ConeJob MakeConeJob();
+    SheetJob MakeSheetJob();
+    SceneJob MakeSceneJob();
     int CalculateSquareToRound(bool quiet);
     // The square-to-round bend-angle report of the current generator table; false (with the
     // I/O error set and shown) when the file cannot be written.

@@ -7,10 +7,11 @@ namespace brevant {
 
 void LayoutEngine::RedrawObliquePatternForSave() {
     ClearDrawing(CadDraw1);
+    ConeJob job = MakeConeJob();
     if (Def.IsCylinder)
-        DrawObliqueCylinderPattern(*this);
+        DrawObliqueCylinderPattern(job);
     else
-        DrawObliqueConePattern(*this);
+        DrawObliqueConePattern(job);
 }
 
 } // namespace brevant

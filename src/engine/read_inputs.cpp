@@ -1,5 +1,6 @@
 // ReadLayoutInputs: every cone, square-to-round, sheet, overlap, cut-width and thickness field
 // read from its edit into the definition, in inches; the first bad number stops the read.
+#include "cone/thickness.h"
 #include "core/number_format.h"
 #include "engine/layout_engine.h"
 
@@ -62,7 +63,7 @@ bool LayoutEngine::ReadLayoutInputs() {
     d.BendsPerCorner = ParseInteger(f.NumberOfBendsLabel.text, 4);
     if (!length(f.ThicknessEdit, d.MaterialThickness)) return false;
     d.ThicknessSide = f.CheckedRadioTag("DimensionsFrom", kMiddle);
-    ApplyThicknessCompensation();
+    brevant::ApplyThicknessCompensation(d);
     return true;
 }
 

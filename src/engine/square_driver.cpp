@@ -1,8 +1,7 @@
 // CalculateSquareToRound: reads and checks the inputs, builds the model, develops and draws the
 // pattern and shows its display; WriteSquareBendReport writes the bend angles of the model.
-#include "caddraw/atomic_file.h"
 #include "cone/cone_solver.h"
-#include "core/notices.h"
+#include "core/atomic_file.h"
 #include "engine/layout_engine.h"
 #include "layouts/square/square_display.h"
 #include "layouts/square/square_pattern.h"
@@ -14,19 +13,6 @@
 namespace brevant {
 
 namespace {
-
-// The engine's message box and status line for the layout code.
-class EngineNotices : public INotices {
-public:
-    explicit EngineNotices(LayoutEngine& e) : e_(e) {}
-    int ShowMessageDialog(const std::string& title, const std::string& body, int kind) override {
-        return e_.ShowMessageDialog(title, body, kind);
-    }
-    void ShowStatus(const std::string& text) override { e_.ShowStatus(text); }
-
-private:
-    LayoutEngine& e_;
-};
 
 SquareShape ShapeOf(const LayoutDefinition& d) {
     SquareShape s;
@@ -71,24 +57,24 @@ int LayoutEngine::CalculateSquareToRound(bool quiet) {
     d.SquareHalfPattern = Form.HalfPatternCheckBox.checked;
     const SquareShape shape = ShapeOf(d);
     Square.Model = BuildSquareModel(shape);
-    PlaceEndPlanes(*this);
-    BuildRingMesh(*this, Square.Model.TopRing, Square.Model.BottomRing);
+    SceneJob scene = MakeSceneJob();
+    PlaceEndPlanes(scene);
+    BuildRingMesh(scene, Square.Model.TopRing, Square.Model.BottomRing);
     const SquarePattern pattern =
         DevelopSquarePattern(Square.Model, shape, SquareFanCount(shape, d.SquareHalfPattern));
     Form.RegularDataDisplay.visible = false;
     SetCurrentLayer(CadDraw1, 1);
-    EngineNotices notices(*this);
-    const int code = DevelopSquareToRound(CadDraw1, pattern, notices);
+    const int code = DevelopSquareToRound(CadDraw1, pattern, *this);
     if (code == kDriverDone) {
         Square.BoxWidth = pattern.BoxWidth();
         Square.BoxHeight = pattern.BoxHeight();
         HideResultDisplays();
-        ShowSquareToRoundDisplay(Form, Square.BoxWidth, Square.BoxHeight,
-                                 DisplayFormat{Units(), App.LocaleDecimalSeparator});
+        ShowSquareToRoundDisplay(Form, Square.BoxWidth, Square.BoxHeight, Format());
         // The stepper calls this driver without the dispatcher's zoom.
         ZoomView(1);
     }
-    WriteBackConeDimensions(*this);
+    ConeJob cone = MakeConeJob();
+    WriteBackConeDimensions(cone);
     return code;
 }
 
@@ -98,12 +84,11 @@ bool LayoutEngine::WriteSquareBendReport(const std::string& path) {
         SquareBendReportText(Square.Model.Generators, Square.Model.BendsPerCorner,
                              App.CurrentDefinitionName, Units(), App.LocaleDecimalSeparator);
     std::string error;
-    const bool ok = WriteFileAtomically(
-        path, [&](std::ostream& out) { out.write(text.data(), std::streamsize(text.size())); },
-        error);
+    const bool ok = WriteFileAtomically(path, text, error);
     if (!ok) {
-        SetIOError(error);
-        ShowMessageDialog(error, path);
+        const std::string message = "Cannot write the dimension file " + path + ": " + error;
+        SetIOError(message);
+        ShowMessageDialog(message, path);
     }
     return ok;
 }

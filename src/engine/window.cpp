@@ -3,7 +3,7 @@
 #include "core/number_format.h"
 #include "core/version.h"
 #include "engine/layout_engine.h"
-#include "engine/messages.h"
+#include "core/messages.h"
 
 #include <algorithm>
 #include <filesystem>

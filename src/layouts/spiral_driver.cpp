@@ -1,5 +1,5 @@
 // CalculateSpiralFlight: its own reader and input checks.
-#include "cone/cone_messages.h"
+#include "core/messages.h"
 #include "engine/layout_engine.h"
 
 namespace brevant {

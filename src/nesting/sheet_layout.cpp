@@ -1,10 +1,9 @@
 // Sheet layout: regular cone pieces nested in columns on the sheet, as typed and turned.
 #include "nesting/sheet_layout.h"
 
-#include "cone/cone_messages.h"
+#include "core/messages.h"
 #include "cone/cone_solver.h"
 #include "cone/pen.h"
-#include "engine/layout_engine.h"
 #include "geometry/intersections.h"
 
 #include <algorithm>
@@ -100,7 +99,7 @@ SheetPlan PlanSheet(const SheetPiece& piece, double w, double h, double usableHe
     return plan;
 }
 
-void DrawSheetOutline(LayoutEngine& engine, double w, double h, double x0) {
+void DrawSheetOutline(SheetJob& engine, double w, double h, double x0) {
     TCadDraw& v = engine.CadDraw2;
     const double cx = x0 <= 0 ? -w / 2 : w / 2;
     v.MakeRectangle(cx, h / 2, w, h, kPenGrey, kPenBlue);
@@ -112,7 +111,7 @@ void DrawSheetOutline(LayoutEngine& engine, double w, double h, double x0) {
     FlatLine(v, right, h, left, h);
 }
 
-void DrawConePiece(LayoutEngine& engine, double r, double R, double theta, double x, double y) {
+void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x, double y) {
     if (r >= R || theta < 1) return;
     TCadDraw& v = engine.CadDraw2;
     const double phi = 90 - theta / 2, psi = 90 + theta / 2;
@@ -131,7 +130,7 @@ void DrawConePiece(LayoutEngine& engine, double r, double R, double theta, doubl
     }
 }
 
-int NestPieces(LayoutEngine& engine, double w, double h, double r, double R, double theta, double W,
+int NestPieces(SheetJob& engine, double w, double h, double r, double R, double theta, double W,
                double u, double x0) {
     const ConeState& c = engine.Cone;
     const SheetPiece piece{r, R, theta, W, c.PatternHeight, engine.Def.Overlap, c.OverlapEdge};
@@ -139,7 +138,7 @@ int NestPieces(LayoutEngine& engine, double w, double h, double r, double R, dou
         PlanSheet(piece, w, h, u, x0, engine.Def.XClearance, engine.Def.YClearance);
     if (!plan.Valid) {
         engine.CadDraw2.MakeText(w / 2, h / 2, kMsgNoCones);
-        engine.ShowMessageDialog(kMsgNoCones, "");
+        engine.Notices.ShowMessageDialog(kMsgNoCones, "");
         return 0;
     }
     DrawSheetOutline(engine, w, h, x0);
@@ -148,12 +147,12 @@ int NestPieces(LayoutEngine& engine, double w, double h, double r, double R, dou
     return static_cast<int>(std::min(plan.Count, static_cast<long long>(INT_MAX)));
 }
 
-int LayoutSheet(LayoutEngine& engine) {
+int LayoutSheet(SheetJob& engine) {
     ConeState& c = engine.Cone;
     const LayoutDefinition& d = engine.Def;
     FormModel& f = engine.Form;
     c.SheetCount = c.SheetCountTurned = 0;
-    f.SheetDataDisplay.visible = engine.CurrentInputPage() != kSpiralPage;
+    f.SheetDataDisplay.visible = engine.Form.DimTabPage != kSpiralPage;
     if (!(d.SheetWidth > 0) || !(d.SheetHeight > 0)) {
         f.SheetLabel.text = kMsgNoSheetSize;
         return 0;
@@ -172,7 +171,8 @@ int LayoutSheet(LayoutEngine& engine) {
                                         c.PatternWidth, u, d.SheetHeight);
         f.SheetLabel.text += statement(f.SheetHeight, f.SheetWidth, c.SheetCountTurned);
     }
-    engine.ZoomView(2);
+    engine.CadDraw2.SetExtents();
+    engine.CadDraw2.ZoomAll();
     return std::max(c.SheetCount, c.SheetCountTurned);
 }
 

@@ -1,13 +1,26 @@
 // Sheet layout: regular cone pieces nested in columns on a sheet, as typed and turned.
 #pragma once
 
+#include "caddraw/cad_draw.h"
+#include "cone/cone_state.h"
+#include "core/form_model.h"
+#include "core/layout_definition.h"
+#include "core/notices.h"
 #include "geometry/types.h"
 
 #include <vector>
 
 namespace brevant {
 
-class LayoutEngine;
+// What the sheet layout works on: the sheet drawing, the definition and the last regular cone,
+// the sheet controls it fills and the notices.
+struct SheetJob {
+    TCadDraw& CadDraw2; // the sheet
+    const LayoutDefinition& Def;
+    ConeState& Cone;
+    FormModel& Form;
+    INotices& Notices;
+};
 
 // The piece to nest, in inches and degrees (piece coordinates: apex at the origin, opening up).
 struct SheetPiece {
@@ -41,10 +54,10 @@ SheetPlan PlanSheet(const SheetPiece& piece, double w, double h, double usableHe
                     double xClearance, double yClearance);
 
 // Runs the sheet layout of the last regular cone into CadDraw2; returns the larger count.
-int LayoutSheet(LayoutEngine& engine);
-int NestPieces(LayoutEngine& engine, double w, double h, double r, double R, double theta, double W,
+int LayoutSheet(SheetJob& engine);
+int NestPieces(SheetJob& engine, double w, double h, double r, double R, double theta, double W,
                double u, double x0);
-void DrawSheetOutline(LayoutEngine& engine, double w, double h, double x0);
-void DrawConePiece(LayoutEngine& engine, double r, double R, double theta, double x, double y);
+void DrawSheetOutline(SheetJob& engine, double w, double h, double x0);
+void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x, double y);
 
 } // namespace brevant

@@ -1,5 +1,4 @@
-// Reading a small text file whole and writing a file atomically (a temporary file in the same
-// folder, renamed over the target only when complete), with errors that name file and reason.
+// Reading a small text file whole, with a size limit; writes go through core/atomic_file.h.
 #pragma once
 
 #include <cstddef>
@@ -21,12 +20,5 @@ ReadOutcome ReadTextFile(const std::string& path, std::size_t maxBytes, std::str
 // True when path names an existing regular file (a folder, a device or a pipe is none).
 bool IsRegularFile(const std::string& path);
 
-// Writes content to path atomically; the old file survives any failure. Keeps the old file's
-// permissions. False with the reason in error.
-bool WriteFileAtomically(const std::string& path, std::string_view content, std::string& error);
-
-// "Cannot read <path>: <reason>" and "Cannot write <path>: <reason>".
-std::string ReadErrorText(const std::string& path, const std::string& reason);
-std::string WriteErrorText(const std::string& path, const std::string& reason);
 
 } // namespace brevant

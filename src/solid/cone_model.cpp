@@ -1,8 +1,8 @@
 // The 3D model of cones and cylinders: end-plane pivots, rings and the closed ring mesh.
 #include "solid/cone_model.h"
 
-#include "engine/layout_engine.h"
-#include "solid/end_planes.h"
+#include "core/layout_definition.h"
+#include "geometry/end_planes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +19,7 @@ double DisplayScaleFor(double size) {
     return 1;
 }
 
-TConeShape ShapeOf(const LayoutEngine& e) {
+TConeShape ShapeOf(const SceneJob& e) {
     const auto& d = e.Def;
     TConeShape c;
     c.T = d.TopDiameter;
@@ -33,12 +33,12 @@ TConeShape ShapeOf(const LayoutEngine& e) {
     return c;
 }
 
-bool SquarePage(const LayoutEngine& e) {
-    return e.CurrentInputPage() == kSquarePage;
+bool SquarePage(const SceneJob& e) {
+    return e.SquarePage;
 }
 
-int RingSize(const LayoutEngine& e) {
-    return std::clamp(e.Drv.CircleResolution, 3, 3600);
+int RingSize(const SceneJob& e) {
+    return std::clamp(e.CircleResolution, 3, 3600);
 }
 
 void ScaleRing(TPathArray& ring, double f) {
@@ -57,7 +57,7 @@ void ClearScene(SolidModel& solid) {
     solid.SecondRing.clear();
 }
 
-void PlaceEndPlanes(LayoutEngine& e) {
+void PlaceEndPlanes(SceneJob& e) {
     const auto& d = e.Def;
     auto& s = e.Solid;
     if (SquarePage(e)) {
@@ -71,7 +71,7 @@ void PlaceEndPlanes(LayoutEngine& e) {
     s.TopPivotRotationZ = d.TopAngle;
 }
 
-void ProjectRingsOntoEndPlane(LayoutEngine& e, TPathArray& top, TPathArray& bottom, int plane) {
+void ProjectRingsOntoEndPlane(SceneJob& e, TPathArray& top, TPathArray& bottom, int plane) {
     const TConeShape c = ShapeOf(e);
     const bool isTop = plane == kTopPlane;
     // The rings arrive in the scene frame; the planes are built with the height up.
@@ -98,7 +98,7 @@ void ProjectRingsOntoEndPlane(LayoutEngine& e, TPathArray& top, TPathArray& bott
     (isTop ? top : bottom) = ToSceneFrame(up);
 }
 
-void BuildRingMesh(LayoutEngine& e, const TPathArray& topRing, const TPathArray& bottomRing) {
+void BuildRingMesh(SceneJob& e, const TPathArray& topRing, const TPathArray& bottomRing) {
     auto& s = e.Solid;
     s.MeshRotationZ = 0;
     s.DisplayScale = 1;
@@ -126,7 +126,7 @@ void BuildRingMesh(LayoutEngine& e, const TPathArray& topRing, const TPathArray&
     s.SecondRing = std::move(bottom);
 }
 
-void BuildConeModel(LayoutEngine& e) {
+void BuildConeModel(SceneJob& e) {
     ClearScene(e.Solid);
     PlaceEndPlanes(e);
     const TConeShape c = ShapeOf(e);
@@ -149,7 +149,7 @@ void BuildConeModel(LayoutEngine& e) {
     BuildRingMesh(e, top, bottom);
 }
 
-void BuildObliqueCylinderModel(LayoutEngine& e) {
+void BuildObliqueCylinderModel(SceneJob& e) {
     PlaceEndPlanes(e);
     const TConeShape c = ShapeOf(e);
     TRingPair r = CylinderRings(c, RingSize(e), true);

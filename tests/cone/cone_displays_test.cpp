@@ -1,5 +1,5 @@
 // Which result displays a cone Calculate shows, and the print variant of the regular pattern.
-#include "cone/cone_driver.h"
+#include "engine/cone_driver.h"
 #include "cone/regular_cone.h"
 
 #include "cone_fixture.h"
@@ -41,7 +41,8 @@ TEST_F(ConeDisplays, AFailedDevelopmentStillShowsEmptyResultsNotStaleOnes) {
 
 TEST_F(ConeDisplays, PrintVariantDrawsShortLinesAndABoxButNoAnnotations) {
     Calculate(10, 20, 10);
-    DrawRegularConePatternForPrint(e);
+    ConeJob job = e.MakeConeJob();
+    DrawRegularConePatternForPrint(job);
     EXPECT_TRUE(Elements(e.CadDraw1, 0, kElementArc).empty());
     for (int layer : {5, 6, 7})
         EXPECT_TRUE(Elements(e.CadDraw1, layer).empty()) << layer;
@@ -74,10 +75,11 @@ TEST_F(ConeDisplays, LayoutChangeWithEmptyInputsIsQuiet) {
 }
 
 TEST_F(ConeDisplays, ArcAsLinesIsBoundedForHugeArcs) {
-    DrawArcAsLines(e, 1e7, 0, 90);
+    ConeJob job = e.MakeConeJob();
+    DrawArcAsLines(job, 1e7, 0, 90);
     EXPECT_LE(e.CadDraw1.Elements().Count(), 100000);
     e.CadDraw1.DeleteAllElements();
-    DrawArcAsLines(e, 0.01, 0, 90); // shorter than one step: nothing
+    DrawArcAsLines(job, 0.01, 0, 90); // shorter than one step: nothing
     EXPECT_EQ(e.CadDraw1.Elements().Count(), 0);
 }
 

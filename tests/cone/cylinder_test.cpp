@@ -4,6 +4,7 @@
 #include "cone/cone_solver.h"
 #include "cone/cylinder.h"
 #include "cone/oblique_cone.h"
+#include "core/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,8 @@ TEST(Cylinder, MissingDimensionGivesTheMessage) {
         f.e.Def.TopDiameter = c.T;
         f.e.Def.BottomDiameter = c.B;
         f.e.Def.ConeHeight = c.H;
-        EXPECT_FALSE(CylinderDimensions(f.e));
+        ConeJob job = f.e.MakeConeJob();
+        EXPECT_FALSE(CylinderDimensions(job));
         ASSERT_EQ(f.host.messages.size(), 1u);
         EXPECT_EQ(f.host.messages[0].title, c.message);
     }

@@ -28,7 +28,7 @@ struct ReportFixture : ConePatternFixture {
         host.saveAnswer = file.string();
     }
     std::vector<std::string> Report() {
-        MenuDimensionFileClick(e);
+        e.MenuDimensionFileClick();
         return test::SplitCrLf(test::ReadFile(file));
     }
 };
@@ -120,11 +120,11 @@ TEST(DimensionReport, TiltedTopListsEveryPointAndCloses) {
 TEST(DimensionReport, StraightCylinderAndCancelWriteNothing) {
     ReportFixture f("nothing");
     f.Calculate("10", "10", "20");
-    MenuDimensionFileClick(f.e);
+    f.e.MenuDimensionFileClick();
     EXPECT_FALSE(fs::exists(f.file));
     f.host.saveAnswer.clear();
     f.Calculate("10", "20", "10");
-    MenuDimensionFileClick(f.e);
+    f.e.MenuDimensionFileClick();
     EXPECT_FALSE(fs::exists(f.file));
     EXPECT_FALSE(test::LinesOnLayer(f.e.CadDraw1, 1).empty()); // recalculated all the same
 }
@@ -135,7 +135,7 @@ TEST(DimensionReport, SpiralAndPipePagesAreNotImplemented) {
     for (auto [page, message] : pages) {
         ReportFixture f("pages");
         f.e.Form.DimTabPage = page;
-        MenuDimensionFileClick(f.e);
+        f.e.MenuDimensionFileClick();
         ASSERT_EQ(f.host.messages.size(), 1u);
         EXPECT_EQ(f.host.messages[0].title, message);
         EXPECT_TRUE(f.host.saves.empty());
@@ -160,7 +160,7 @@ TEST(DimensionReport, UnwritableFileGivesAMessageNamingIt) {
     f.host.saveAnswer = bad.string();
     f.Calculate("10", "20", "10");
     f.host.messages.clear();
-    MenuDimensionFileClick(f.e);
+    f.e.MenuDimensionFileClick();
     EXPECT_FALSE(fs::exists(bad));
     EXPECT_NE(f.e.LastIOError().find(bad.string()), std::string::npos);
     ASSERT_FALSE(f.host.messages.empty());

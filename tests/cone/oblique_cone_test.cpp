@@ -2,7 +2,7 @@
 // generator lines and the result display.
 #include "cone/cone_pattern_fixture.h"
 #include "cone/oblique_cone.h"
-#include "solid/end_planes.h"
+#include "geometry/end_planes.h"
 
 #include <gtest/gtest.h>
 
@@ -190,10 +190,11 @@ TEST(ObliqueCone, GeneratorLookupWrapsAndIgnoresBadAngles) {
     f.Calculate("10", "20", "10", "2");
     f.e.CadDraw1.DeleteAllElements();
     const auto& top = f.e.Cone.TopEdgePoints;
-    DrawGeneratorLine(f.e, kGeneratorSeam, 360); // the same generator as 0
-    DrawGeneratorLine(f.e, kGeneratorSeam, -0.4);
-    DrawGeneratorLine(f.e, kGeneratorSeam, std::nan(""));
-    DrawGeneratorLine(f.e, 9, 90); // no such style
+    ConeJob job = f.e.MakeConeJob();
+    DrawGeneratorLine(job, kGeneratorSeam, 360); // the same generator as 0
+    DrawGeneratorLine(job, kGeneratorSeam, -0.4);
+    DrawGeneratorLine(job, kGeneratorSeam, std::nan(""));
+    DrawGeneratorLine(job, 9, 90); // no such style
     const auto lines = test::LinesOnLayer(f.e.CadDraw1, 3);
     ASSERT_EQ(lines.size(), 2u);
     for (const TDLine& l : lines)

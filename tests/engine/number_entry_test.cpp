@@ -1,4 +1,4 @@
-#include "engine/messages.h"
+#include "core/messages.h"
 #include "engine_fixture.h"
 
 using namespace brevant;

@@ -1,7 +1,7 @@
 // The square-to-round driver as the window runs it: Calculate, the checks and their messages,
 // the display, the stepper and the layout change, degenerate and hostile inputs.
 #include "core/number_format.h"
-#include "persistence/definition_file.h"
+#include "engine/definition_file.h"
 #include "square_fixture.h"
 
 #include <cmath>

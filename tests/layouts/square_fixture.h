@@ -1,8 +1,8 @@
 // An engine on the square-to-round page, ready for the inputs a fabricator would type.
 #pragma once
 
+#include "core/messages.h"
 #include "engine/engine_fixture.h"
-#include "engine/messages.h"
 #include "layouts/square/square_pattern.h"
 
 #include <string>

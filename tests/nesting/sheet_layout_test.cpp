@@ -85,7 +85,8 @@ TEST_F(SheetLayout, PointedConeShowsNoConesDefinedOncePerOrientation) {
     e.Cone.FlatAngle = 90;
     e.Cone.PatternWidth = 28;
     e.Cone.PatternHeight = 20;
-    EXPECT_EQ(LayoutSheet(e), 0);
+    SheetJob job = e.MakeSheetJob();
+    EXPECT_EQ(LayoutSheet(job), 0);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"No Cones Defined", "No Cones Defined"}));
     EXPECT_EQ(Elements(e.CadDraw2, 0, kElementText).size(), 2u);
 }

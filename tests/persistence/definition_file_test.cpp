@@ -1,6 +1,6 @@
 // Definition files: saving and loading every input, separators, defaults, the names a load
 // leaves behind, keeping unknown content, failed writes and hostile files.
-#include "persistence/definition_file.h"
+#include "engine/definition_file.h"
 
 #include "persistence/persistence_fixture.h"
 #include "persistence/text_file.h"

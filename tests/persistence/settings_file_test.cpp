@@ -1,8 +1,8 @@
 // The settings file and dialog: defaults, the read rules, keeping unknown content, the last
 // definition file at start-up, the dialog's commands and the user data folder.
-#include "persistence/settings_file.h"
+#include "engine/settings_file.h"
 
-#include "persistence/definition_file.h"
+#include "engine/definition_file.h"
 #include "persistence/persistence_fixture.h"
 
 using namespace brevant;

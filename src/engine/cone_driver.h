@@ -1,4 +1,4 @@
-// The cone driver's display step (CalculateCone itself is a LayoutEngine member).
+// The cone driver's steps as the engine runs them on its own state.
 #pragma once
 
 namespace brevant {

@@ -1,12 +1,14 @@
 // CalculateCone: the cone driver from the read inputs to the drawn pattern and the displays.
-#include "cone/cone_driver.h"
+#include "engine/cone_driver.h"
 
 #include "cone/cone_checks.h"
+#include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/cylinder.h"
 #include "cone/oblique_cone.h"
 #include "cone/regular_cone.h"
 #include "cone/thickness.h"
+#include "core/messages.h"
 #include "engine/layout_engine.h"
 #include "nesting/sheet_layout.h"
 #include "solid/cone_model.h"
@@ -16,7 +18,6 @@ namespace brevant {
 namespace {
 // The drawing refuses coordinates beyond this; a larger pattern is computed but not drawn.
 constexpr double kLargestDrawable = 1e9;
-constexpr const char* kMsgTooLargeToDraw = "Pattern too large to draw";
 
 bool TooLargeToDraw(const ConeState& c) {
     for (double size :
@@ -25,44 +26,73 @@ bool TooLargeToDraw(const ConeState& c) {
     return false;
 }
 
-void DevelopCylinder(LayoutEngine& e) {
-    if (!CylinderDimensions(e)) return;
+void DevelopCylinder(LayoutEngine& e, ConeJob& job, SceneJob& scene) {
+    if (!CylinderDimensions(job)) return;
     if (e.Cone.IsObliqueCone) {
         e.Def.SeamAngle = static_cast<int>(e.Form.SeamSpinBox.value);
-        BuildObliqueCylinderModel(e);
-        if (e.Def.TopAngle != 0 || e.Def.BottomAngle != 0) DrawObliqueCylinderPattern(e);
+        BuildObliqueCylinderModel(scene);
+        if (e.Def.TopAngle != 0 || e.Def.BottomAngle != 0) DrawObliqueCylinderPattern(job);
         return;
     }
-    BuildConeModel(e);
-    DrawCylinderPattern(e);
+    BuildConeModel(scene);
+    DrawCylinderPattern(job);
 }
 
-void DevelopCone(LayoutEngine& e) {
-    if (!ConeDimensions(e)) return;
-    BuildConeModel(e);
+void DevelopCone(LayoutEngine& e, ConeJob& job, SceneJob& scene) {
+    if (!ConeDimensions(job)) return;
+    BuildConeModel(scene);
     if (e.Cone.IsObliqueCone) {
-        DrawObliqueConePattern(e);
+        DrawObliqueConePattern(job);
         return;
     }
-    DrawRegularConePattern(e);
-    ShowAreaAndWeight(e);
-    LayoutSheet(e);
+    DrawRegularConePattern(job);
+    ShowAreaAndWeight(job);
+    SheetJob sheet = e.MakeSheetJob();
+    LayoutSheet(sheet);
 }
 } // namespace
+
+ConeJob LayoutEngine::MakeConeJob() {
+    return ConeJob{Def,
+                   Cone,
+                   Form,
+                   CadDraw1,
+                   *this,
+                   {Drv.BusyFlag, Drv.KeepStatusOnce, Drv.CircleResolution, Drv.PdfInProgress,
+                    Drv.ReportInProgress},
+                   Format(),
+                   App.MaterialMass,
+                   App.MaterialName,
+                   App.CurrentDefinitionName,
+                   {}};
+}
+
+SheetJob LayoutEngine::MakeSheetJob() {
+    return SheetJob{CadDraw2, Def, Cone, Form, *this};
+}
+
+SceneJob LayoutEngine::MakeSceneJob() {
+    return SceneJob{Solid, Def, Drv.CircleResolution, CurrentInputPage() == kSquarePage};
+}
 
 int LayoutEngine::CalculateCone(bool quiet) {
     if (int code = LayoutPrologue(kLayoutCone, quiet); code >= 0) return code;
     Cone.ClearRegularResults();
-    if (!HasEnoughConeDimensions(*this, quiet)) return kDriverNotEnough;
+    ConeJob job = MakeConeJob();
+    SceneJob scene = MakeSceneJob();
+    if (!HasEnoughConeDimensions(Def)) {
+        if (!quiet) ShowNotEnoughDimensions();
+        return kDriverNotEnough;
+    }
     Cone.IsObliqueCone = Def.TopShift != 0 || Def.TopAngle != 0 || Def.BottomAngle != 0;
-    if (SolveCone(*this)) {
+    if (SolveCone(job)) {
         if (Def.IsCylinder)
-            DevelopCylinder(*this);
+            DevelopCylinder(*this, job, scene);
         else
-            DevelopCone(*this);
+            DevelopCone(*this, job, scene);
     }
     ShowConeResults(*this);
-    WriteBackConeDimensions(*this);
+    WriteBackConeDimensions(job);
     // Without this the results would show while the view stays empty without a word.
     if (TooLargeToDraw(Cone)) Form.StatusLabel.text = kMsgTooLargeToDraw;
     return kDriverDone;
@@ -73,19 +103,20 @@ void ShowConeResults(LayoutEngine& e) {
     e.HideResultDisplays();
     // The square-to-round and spiral pages show their own displays from their drivers.
     if (e.CurrentInputPage() == kSquarePage || e.CurrentInputPage() == kSpiralPage) return;
+    ConeJob job = e.MakeConeJob();
     f.SideCutDisplay.visible = f.SideCutsCheckBox.checked;
     if (e.Def.IsCylinder) {
-        ShowCylinderDimensions(e, true);
+        ShowCylinderDimensions(job, true);
     } else if (e.Cone.IsObliqueCone) {
-        ShowModifiedConeDimensions(e);
+        ShowModifiedConeDimensions(job);
     } else {
-        ShowRegularConeDimensions(e);
+        ShowRegularConeDimensions(job);
         f.SheetDataDisplay.visible = true;
     }
     if (f.SeamLineCheckBox.checked && !e.Def.IsCylinder)
         f.Label32.visible = f.SeamSpinBox.visible = f.SeamDisplay.visible = true;
     f.BendDisplay.visible = f.ConeBendLinesCheckBox.checked;
-    ShowAreaAndWeight(e);
+    ShowAreaAndWeight(job);
 }
 
 } // namespace brevant

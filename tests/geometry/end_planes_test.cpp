@@ -1,6 +1,6 @@
 // Rings and end planes of cones and cylinders: every ring point on its plane, paired points on
 // one generator, no NaN for degenerate shapes.
-#include "solid/end_planes.h"
+#include "geometry/end_planes.h"
 
 #include <gtest/gtest.h>
 

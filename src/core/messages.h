@@ -1,8 +1,19 @@
-// The texts the cone layouts show to the user, each written once.
+// The texts the program shows to the user, each written once.
 #pragma once
 
 namespace brevant {
 
+inline constexpr const char* kMsgBadNumberIn = "Bad number in ";       // at Calculate
+inline constexpr const char* kMsgBadNumberInCommit = "Bad Number in "; // on commit
+inline constexpr const char* kMsgConeNotEnough = "Must have at least one dia and two other dims.";
+inline constexpr const char* kMsgNotEnough = "Not Enough Dimensions";
+inline constexpr const char* kMsgOverwrite = "Overwrite existing file?";
+inline constexpr const char* kMsgNoHelpFile = "Can't Find Help File ";
+inline constexpr const char* kMsgNotImplementedSpiral = "Not implemented for Spiral";
+inline constexpr const char* kMsgNotImplementedPipe = "Not implemented for Pipe";
+inline constexpr const char* kNoValue = "---";
+
+// The cone layouts.
 inline constexpr const char* kMsgTopLargerSolve = "ERROR: Top Dia is Larger Than Bottom Dia.";
 inline constexpr const char* kMsgTopLargerDims = "Error: Top Dia is Larger than Bottom Dia";
 inline constexpr const char* kMsgSideTooShort = "Length does not reach bottom dia and top dia";
@@ -18,6 +29,12 @@ inline constexpr const char* kMsgFlatAngleTooSmall = "Error: Flat angle is less 
 inline constexpr const char* kMsgSideCutTooBig = "Side Cut Width is Too Big";
 inline constexpr const char* kMsgNoSheetSize = "No Sheet Size";
 inline constexpr const char* kMsgNoCones = "No Cones Defined";
+inline constexpr const char* kMsgTooLargeToDraw = "Pattern too large to draw";
+// Tilted ends that cross each other or reach past the apex leave no pattern.
+inline constexpr const char* kMsgEndPlanesCross =
+    "Error: the tilted ends cross each other or reach past the cone's apex";
+inline constexpr const char* kTitleCylinder = "Cylinder Dimensions";
+inline constexpr const char* kTitleModifiedCone = "Modified Cone Dimensions";
 inline constexpr const char* kTitleRegularCone = "Regular Cone Dimensions";
 
 } // namespace brevant

@@ -1,15 +1,17 @@
 // The settings file: the user data folder, loading the settings into the controls (and the
 // last definition file), and saving them with every unknown key and section kept.
-#include "persistence/settings_file.h"
+#include "engine/settings_file.h"
 
 #include "core/number_format.h"
 #include "core/string_util.h"
 #include "core/version.h"
 #include "engine/layout_engine.h"
-#include "persistence/definition_file.h"
+#include "engine/definition_file.h"
 #include "persistence/ini_document.h"
 #include "persistence/ini_values.h"
-#include "persistence/panel_rules.h"
+#include "engine/panel_rules.h"
+#include "core/atomic_file.h"
+#include "core/io_error_text.h"
 #include "persistence/text_file.h"
 
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // centre is the origin.
 #pragma once
 
-#include "solid/solid_model.h"
+#include "geometry/types.h"
 
 namespace brevant {
 

@@ -1,5 +1,5 @@
 // End planes, rings and their projections for cones and cylinders.
-#include "solid/end_planes.h"
+#include "geometry/end_planes.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,5 +1,5 @@
 // The optional panels of the main window following the settings check boxes.
-#include "persistence/panel_rules.h"
+#include "engine/panel_rules.h"
 
 #include "engine/layout_engine.h"
 

@@ -2,9 +2,9 @@
 // dialog, setting one key as the dialog would, and the shut-down of the main window.
 #include "core/number_format.h"
 #include "engine/layout_engine.h"
-#include "persistence/definition_file.h"
+#include "engine/definition_file.h"
 #include "persistence/ini_values.h"
-#include "persistence/settings_file.h"
+#include "engine/settings_file.h"
 
 #include <algorithm>
 #include <cmath>
