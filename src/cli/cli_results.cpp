@@ -86,6 +86,7 @@ json Results(const LayoutEngine& e) {
     j["SheetCountTurned"] = c.SheetCountTurned;
     AddPipeResults(j, e.Pipe);
     j.update(SpiralResultsJson(e));
+    j["SquareToRound"] = SquareToRoundResults(e);
     return j;
 }
 

@@ -16,6 +16,8 @@ nlohmann::json Results(const LayoutEngine& engine);
 void AddPipeResults(nlohmann::json& results, const PipeState& pipe);
 // The spiral flight's thickness and the results of its last Calculate.
 nlohmann::json SpiralResultsJson(const LayoutEngine& engine);
+// The square-to-round model and pattern size ("SquareToRound" of the results).
+nlohmann::json SquareToRoundResults(const LayoutEngine& engine);
 // Count of undeleted elements, count per layer and the extents.
 nlohmann::json Drawing(const TCadDraw& view);
 

@@ -28,9 +28,9 @@ bool WriteListing(LayoutEngine& e, const std::string& path, const std::string& t
 void ReportSquarePage(LayoutEngine& e) {
     const std::string path = e.SaveFileDialog(kReportTitle, kReportDescription, kReportExtension,
                                               false, e.DefaultFileName(""));
-    // The square-to-round bend report belongs to that layout; nothing is written here yet.
-    (void)path;
-    e.Drv.ReportInProgress = false;
+    if (path.empty()) return;
+    e.Drv.ReportInProgress = true;
+    e.WriteSquareBendReport(path);
 }
 
 void ReportConePage(LayoutEngine& e) {

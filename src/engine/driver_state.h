@@ -6,7 +6,12 @@
 namespace brevant {
 
 // Result codes of the layout drivers.
-enum DriverCode : int { kDriverDone = 0, kDriverNotEnough = 1, kDriverBadNumber = 3 };
+enum DriverCode : int {
+    kDriverDone = 0,
+    kDriverNotEnough = 1,
+    kDriverFailed = 2, // the development failed at a construction (square to round)
+    kDriverBadNumber = 3
+};
 
 // Layout types: the items of LayoutComboBox, also the input pages.
 enum LayoutType : int {

@@ -14,6 +14,7 @@
 #include "core/units.h"
 #include "engine/driver_state.h"
 #include "layouts/pipe/pipe_state.h"
+#include "layouts/square/square_results.h"
 #include "nesting/sheet_layout.h"
 #include "solid/cone_model.h"
 #include "layouts/spiral/spiral_model.h"
@@ -44,6 +45,7 @@ public:
     PipeState Pipe;
     SpiralResults Spiral;      // the last spiral Calculate
     SpiralModel SpiralHelices; // its helices, for the 3D preview and export
+    SquareToRoundResults Square;
     SolidModel Solid;
 
     // --- start-up and window (main window operations) ---
@@ -104,6 +106,9 @@ public:
     SheetJob MakeSheetJob();
     SceneJob MakeSceneJob();
     int CalculateSquareToRound(bool quiet);
+    // The square-to-round bend-angle report of the current generator table; false (with the
+    // I/O error set and shown) when the file cannot be written.
+    bool WriteSquareBendReport(const std::string& path);
     int CalculateSpiralFlight(bool quiet);
     int CalculatePipeIntersection(bool quiet);
     bool ReadSpiralInputs();
