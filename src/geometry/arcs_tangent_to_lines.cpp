@@ -38,22 +38,31 @@ double HalfGap(const TDPoint& From, const TDLine& To) {
     return Distance2Points(From, foot) / 2;
 }
 
-// The line through Vertex halfway between the directions to A and to B.
+// The line through Vertex halfway between the directions to A and to B. It is drawn as
+// long as the arm to A: far from the origin a unit step would lose the direction's
+// precision to the rounding of its end point.
 TDLine Bisector(const TDPoint& Vertex, const TDPoint& A, const TDPoint& B) {
     const double p = GetAngle(Vertex.x, Vertex.y, A.x, A.y);
     const double q = GetAngle(Vertex.x, Vertex.y, B.x, B.y);
-    return TDLine{Vertex, Toward(Vertex, 1, std::min(p, q) + std::abs(p - q) / 2)};
+    const double length = std::max(1.0, std::hypot(A.x - Vertex.x, A.y - Vertex.y));
+    return TDLine{Vertex, Toward(Vertex, length, std::min(p, q) + std::abs(p - q) / 2)};
 }
 
 // The inscribed circle's centre is where the bisectors at two corners of the triangle meet.
+// The corners taken are the ends of the shortest side: a sharp corner lies far away, and
+// there the small error of a direction in degrees would move the crossing by much.
 GeometryStatus Incircle(const TDLine& Line1, const TDLine& Line2, const TDLine& Line3,
                         TDPoint& Centre) {
-    TDPoint v12, v13, v23;
-    GeometryStatus status = Point2Lines(Line1, Line2, v12);
-    if (status == kStatusOk) status = Point2Lines(Line1, Line3, v13);
-    if (status == kStatusOk) status = Point2Lines(Line2, Line3, v23);
+    TDPoint v[3];
+    GeometryStatus status = Point2Lines(Line1, Line2, v[0]);
+    if (status == kStatusOk) status = Point2Lines(Line1, Line3, v[1]);
+    if (status == kStatusOk) status = Point2Lines(Line2, Line3, v[2]);
     if (status != kStatusOk) return status;
-    return Point2Lines(Bisector(v12, v13, v23), Bisector(v13, v12, v23), Centre);
+    const auto side = [&](int i, int j) { return std::hypot(v[i].x - v[j].x, v[i].y - v[j].y); };
+    int a = 0, b = 1, c = 2; // the side from v[a] to v[b] is the shortest
+    if (side(0, 2) < side(a, b)) b = 2, c = 1;
+    if (side(1, 2) < side(a, b)) a = 1, b = 2, c = 0;
+    return Point2Lines(Bisector(v[a], v[b], v[c]), Bisector(v[b], v[a], v[c]), Centre);
 }
 
 // A strip between two parallel lines holds its circle where the offsets of First and
@@ -92,8 +101,9 @@ double TouchAlong(double u1, double v1, double u2, double v2) {
 
 } // namespace
 
-// The centre lies on Line1 offset by Radius toward POint1, at Radius from POint1: from the
-// foot of POint1, Radius across and sqrt(h (2 Radius - h)) along, h being POint1's height.
+// The centre lies on Line1 offset by Radius toward POint1, at Radius from POint1: from
+// POint1, Radius - h across (away from the line) and sqrt(h (2 Radius - h)) along, h being
+// POint1's height above the line.
 GeometryStatus ArcTanLinePoint(const TDLine& Line1, const TDPoint& PickPoint, const TDPoint& POint1,
                                double Radius, double StartAngle, double EndAngle, TDArc& Arc1) {
     TDPoint foot{POint1.x, POint1.y, 0};
@@ -108,7 +118,7 @@ GeometryStatus ArcTanLinePoint(const TDLine& Line1, const TDPoint& PickPoint, co
         const TDPoint right = Toward(POint1, Radius, phi - 90);
         across = &NearerToPick(left, right, PickPoint) == &left ? phi + 90 : phi - 90;
     }
-    const TDPoint base = Toward(foot, Radius, across);
+    const TDPoint base = Toward(POint1, Radius - h, across);
     const double along = std::sqrt(std::max(0.0, h * (2 * Radius - h)));
     const TDPoint ahead = Toward(base, along, phi);
     const TDPoint behind = Toward(base, along, phi + 180);
