@@ -82,6 +82,16 @@ double GetAngleLine(const TDLine& Line1) {
     return GetAngle(Line1.Point1.x, Line1.Point1.y, Line1.Point2.x, Line1.Point2.y);
 }
 
+double AngleOfLine(const TDLine& Line1) {
+    const double dx = Line1.Point2.x - Line1.Point1.x;
+    const double dy = Line1.Point2.y - Line1.Point1.y;
+    if (dx == 0) return dy > 0 ? 90 : (dy < 0 ? 270 : 0);
+    if (dy == 0) return dx > 0 ? 0 : 180;
+    const double t = std::atan(dy / dx) * kCalcDegreesPerRadian;
+    if (dx < 0 && dy < 0) return t;
+    return dx < 0 ? 360 + t : 180 + t;
+}
+
 double GetVertexAngle(double x1, double y1, double z1, double vertex_x, double vertex_y,
                       double vertex_z, double x3, double y3, double z3) {
     const double ux = x1 - vertex_x, uy = y1 - vertex_y, uz = z1 - vertex_z;

@@ -20,6 +20,10 @@ double GetArcLength(double Radius, double StartAngle, double EndAngle);
 double GetAngle(double X1, double Y1, double X2, double Y2);
 // GetAngle from Line1.Point1 to Line1.Point2.
 double GetAngleLine(const TDLine& Line1);
+// A direction of the line by quadrants, without nudge or FixAngle: an axis-parallel line
+// gives the direction from Point1 to Point2, an oblique one the direction from Point2 to
+// Point1 (180 to 270 for a line rising to the right). A zero-length line gives 0.
+double AngleOfLine(const TDLine& Line1);
 
 // The angle at the vertex between the arms to (x1, y1, z1) and (x3, y3, z3), 0 to 180,
 // with 57.2957795131 degrees per radian; 0 when an arm has zero length.

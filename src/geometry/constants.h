@@ -28,6 +28,14 @@ inline constexpr double kCirclesApartTolerance = 1e-4;
 inline constexpr double kTangentTolerance = 1e-5;
 // Arc3Points: directions from the first point closer than this (radians) are one line.
 inline constexpr double kCollinearRadians = 0.001;
+// ArcCenterTanLine: a radius this small or smaller counts as 0 (the centre on the line).
+inline constexpr double kZeroRadiusTolerance = 0.00001;
+// ArcTanArcPoint: a point this close to the circle counts as on it.
+inline constexpr double kOnCircleTolerance = 0.00001;
+// ArcThrough2Points: points at most this much farther apart than the diameter still fit.
+inline constexpr double kFitArcTolerance = 0.0001;
+// ArcTan3Lines: directions this close (degrees) make two lines parallel.
+inline constexpr double kParallelDegrees = 0.00001;
 // The tilt of the isometric view, in radians (54.7356 degrees).
 inline constexpr double kIsoAlpha = 0.95531643805431348853;
 

@@ -28,6 +28,10 @@ double Distance3D(const TDPoint& Point1, const TDPoint& Point2) {
     return s > 0 ? std::sqrt(s) : 0;
 }
 
+const TDPoint& NearerToPick(const TDPoint& First, const TDPoint& Second, const TDPoint& PickPoint) {
+    return Distance2Points(First, PickPoint) < Distance2Points(Second, PickPoint) ? First : Second;
+}
+
 TDPoint MidPoint(double X1, double Y1, double Z1, double X2, double Y2, double Z2) {
     return {X1 + (X2 - X1) / 2, Y1 + (Y2 - Y1) / 2, Z1 + (Z2 - Z1) / 2};
 }

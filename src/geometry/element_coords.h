@@ -4,6 +4,7 @@
 #include "geometry/types.h"
 
 #include <array>
+#include <concepts>
 #include <span>
 
 namespace brevant {
@@ -17,6 +18,30 @@ inline ElementCoords CoordsFrom1Based(const double (&Coord)[7]) {
 }
 inline ElementCoords CoordsFrom1Based(const std::array<double, 7>& Coord) {
     return ElementCoords(Coord.data() + 1, 6);
+}
+
+// The element type codes the geometry routines tell apart.
+namespace element_type {
+inline constexpr int kPoint = 1;
+inline constexpr int kLine = 2;
+inline constexpr int kArc = 3;
+} // namespace element_type
+
+// Any drawing element: a type code and six coordinates (coordinate 1 first).
+template <class T>
+concept DrawingElement = requires(const T& e) {
+    { e.Etype } -> std::convertible_to<int>;
+    ElementCoords{e.Coords};
+};
+
+// A view of one element's type and coordinates; valid while the element lives.
+struct ElementRef {
+    int Etype;
+    ElementCoords Coord;
+};
+
+template <DrawingElement Element> ElementRef RefOf(const Element& E) {
+    return ElementRef{static_cast<int>(E.Etype), ElementCoords{E.Coords}};
 }
 
 // Coordinates 1, 2, 3 as a point.
@@ -36,5 +61,12 @@ TDPoint MidArc(ElementCoords Coord);
 // element types leave Point1 unchanged. Returns 1.
 int GetClosestPoint(int Etype, ElementCoords Coord, const TDPoint& PickPoint, TDPoint& Point1);
 } // namespace draw
+
+// The end of an element nearest PickPoint. A point element gives its point. A line element
+// gives the x and y of the end nearer the foot of PickPoint on its line (the second end on a
+// tie) with z = 0; an arc element the x and y of the end nearer the point of its circle
+// toward PickPoint (the end at ea on a tie) with the centre's z; a zero-radius arc gives its
+// centre. Other element types leave Point1 unchanged. Returns 1.
+int GetClosestEndPoint(int Etype, ElementCoords Coord, const TDPoint& PickPoint, TDPoint& Point1);
 
 } // namespace brevant

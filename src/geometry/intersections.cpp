@@ -33,10 +33,6 @@ SlopeForm ToSlopeForm(const TDLine& Line1) {
     return f;
 }
 
-TDPoint NearerToPick(const TDPoint& First, const TDPoint& Second, const TDPoint& PickPoint) {
-    return Distance2Points(First, PickPoint) < Distance2Points(Second, PickPoint) ? First : Second;
-}
-
 } // namespace
 
 // Two vertical lines are parallel: treated as very steep lines they would cross far away

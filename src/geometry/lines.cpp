@@ -5,6 +5,7 @@
 #include "geometry/arc_points.h"
 #include "geometry/closest_points.h"
 #include "geometry/constants.h"
+#include "geometry/distances.h"
 
 namespace brevant {
 
@@ -35,6 +36,19 @@ GeometryStatus LineOffset(const TDLine& Line1, double Distance, const TDPoint& P
     Line2.Point2 =
         detail::PointOnCircle(TDArc{Line1.Point2, Distance, 0, 0}, theta, kCalcDegreesPerRadian);
     return kStatusOk;
+}
+
+GeometryStatus LinePerpPoint(const TDPoint& Point1, const TDLine& Line1, TDLine& Line2) {
+    TDPoint foot = Point1;
+    GetClosestPointLine(Line1, Point1, foot);
+    Line2 = TDLine{Point1, foot};
+    return kStatusOk;
+}
+
+GeometryStatus LineParPoint(const TDPoint& Point1, const TDLine& Line1, TDLine& Line2) {
+    TDPoint foot = Point1;
+    GetClosestPointLine(Line1, Point1, foot);
+    return LineOffset(Line1, Distance2Points(Point1, foot), Point1, Line2);
 }
 
 } // namespace brevant

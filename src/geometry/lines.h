@@ -20,4 +20,12 @@ GeometryStatus LinePointAngle(const TDPoint& Point1, double Angle, double Length
 GeometryStatus LineOffset(const TDLine& Line1, double Distance, const TDPoint& PickPoint,
                           TDLine& Line2);
 
+// Line2 := (Point1, the foot of Point1 on the infinite Line1), the foot with z = 0.
+// A Point1 on the line gives a zero-length line. Status 0.
+GeometryStatus LinePerpPoint(const TDPoint& Point1, const TDLine& Line1, TDLine& Line2);
+
+// The parallel to Line1 through Point1: Line1's end points shifted across by the distance
+// of Point1 from the line. Status 0.
+GeometryStatus LineParPoint(const TDPoint& Point1, const TDLine& Line1, TDLine& Line2);
+
 } // namespace brevant

@@ -18,6 +18,8 @@ inline constexpr GeometryStatus kStatusCantAllocateMemory = 907; // has a text, 
 inline constexpr GeometryStatus kStatusPointsOnSameLine = 908;
 // PointArcAngle on a zero radius; it has no text of its own.
 inline constexpr GeometryStatus kStatusZeroRadius = -1;
+// ArcThrough2Points and ArcTan3Lines when no arc exists; no text of its own either.
+inline constexpr GeometryStatus kStatusNoArc = -1;
 
 // The text of a status code, "Undefined" for any number outside 902 to 908.
 std::string_view CalcErr(int index);

@@ -31,6 +31,20 @@ struct TDArc {
 };
 
 using TDPointList = std::vector<TDPoint>;
+
+// A single-precision screen rectangle, as given (not normalised).
+struct TRectF {
+    float Left = 0;
+    float Top = 0;
+    float Right = 0;
+    float Bottom = 0;
+};
+
+// A single-precision screen point.
+struct TPointF {
+    float X = 0;
+    float Y = 0;
+};
 // A ring (or helix) of 3D points of a part model.
 using TPathArray = std::vector<TDPoint>;
 
