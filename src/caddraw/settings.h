@@ -22,6 +22,11 @@ struct TArcView {
 
 inline constexpr int kLayerCount = 255; // layer numbers 0 to 254
 
+// File formats (the cad_type field).
+inline constexpr int kCadTypeCdl = 1;
+inline constexpr int kCadTypeDxf = 2;
+inline constexpr int kCadTypeIges = 3;
+
 class TSettings {
 public:
     TSettings();
@@ -89,7 +94,7 @@ public:
     float print_stroke_width = 1;
 
     // Files.
-    int cad_type = 1; // 1 CDL, 2 DXF, 3 IGES
+    int cad_type = kCadTypeCdl;
     std::string cdl_filename;
     bool merge_cad = false;
     bool metric_machine = false;
