@@ -1,5 +1,5 @@
-// The state record of one CAD view: new-element attributes, layers, view windows, extents,
-// mouse and pick state, print switches and file-format choices.
+// The state record of one drawing and the view that shows it: new-element attributes, layers,
+// view windows, extents, mouse and pick state, print switches and file-format choices.
 #pragma once
 
 #include "caddraw/pixel_point.h"
