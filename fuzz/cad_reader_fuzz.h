@@ -1,8 +1,8 @@
-// The shared body of the CAD reader fuzz targets: read arbitrary bytes with one reader, then
-// write whatever was read in every format.
+// The shared body of the CAD reader fuzz targets: read arbitrary bytes with one reader into a
+// drawing (no view), then write whatever was read in every format.
 #pragma once
 
-#include "caddraw/cad_draw.h"
+#include "caddraw/cad_drawing.h"
 #include "caddraw/cdl_format.h"
 #include "caddraw/dxf_format.h"
 #include "caddraw/iges_format.h"
@@ -14,12 +14,12 @@
 
 template <class Reader> int FuzzCadReader(const std::uint8_t* data, std::size_t size, Reader read) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    brevant::TCadDraw view;
-    read(in, view);
-    view.SetExtents();
+    brevant::TCadDrawing drawing;
+    read(in, drawing);
+    drawing.SetExtents();
     std::ostringstream out;
-    brevant::WriteCdl(out, view.Elements(), view.CadSettings());
-    brevant::WriteDxf(out, view.Elements(), view.CadSettings());
-    brevant::WriteIges(out, view.Elements(), view.CadSettings(), "fuzz");
+    brevant::WriteCdl(out, drawing);
+    brevant::WriteDxf(out, drawing);
+    brevant::WriteIges(out, drawing, "fuzz");
     return 0;
 }

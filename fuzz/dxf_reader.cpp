@@ -2,6 +2,7 @@
 #include "cad_reader_fuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    return FuzzCadReader(
-        data, size, [](std::istream& in, brevant::TCadDraw& view) { brevant::ReadDxf(in, view); });
+    return FuzzCadReader(data, size, [](std::istream& in, brevant::TCadDrawing& drawing) {
+        brevant::ReadDxf(in, drawing);
+    });
 }

@@ -36,27 +36,18 @@ void TCadDraw::Resize(double width, double height) {
     ZoomAll();
 }
 
-void TCadDraw::SetBackgroundColor(TColor color) {
-    backgroundColor_ = color;
-    Redraw();
-}
-
-void TCadDraw::SetCadType(int type) {
-    settings_.cad_type = (type < 1 || type > 3) ? 1 : type;
-}
-
 void TCadDraw::SetMousePan(bool pan) {
-    settings_.mouse_pan = pan;
+    CadSettings().mouse_pan = pan;
     Redraw();
 }
 
 void TCadDraw::SetShowAxis(bool show) {
-    settings_.draw_axis_flag = show;
+    CadSettings().draw_axis_flag = show;
     Redraw();
 }
 
 void TCadDraw::SetView(TDView view) {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     if (view == TDView::vISO) {
         if (s.current_plot_window == 4) {
             s.view_x = s.old_view_x = -70;
@@ -77,19 +68,11 @@ void TCadDraw::SetView(TDView view) {
 }
 
 double TCadDraw::CenterX() const {
-    return settings_.screen_center_x[settings_.current_plot_window];
+    return CadSettings().screen_center_x[CadSettings().current_plot_window];
 }
 
 double TCadDraw::CenterY() const {
-    return settings_.screen_center_y[settings_.current_plot_window];
-}
-
-bool TCadDraw::LayerVisible(int layer) const {
-    return layer >= 0 && layer < kLayerCount && settings_.visible_layer[layer];
-}
-
-void TCadDraw::SetLayerVisible(int layer, bool visible) {
-    if (layer >= 0 && layer < kLayerCount) settings_.visible_layer[layer] = visible;
+    return CadSettings().screen_center_y[CadSettings().current_plot_window];
 }
 
 void TCadDraw::Invalidate() {
@@ -97,7 +80,7 @@ void TCadDraw::Invalidate() {
 }
 
 ICanvas* TCadDraw::Target() const {
-    if (settings_.print_on && printer_) return &printer_->Canvas();
+    if (CadSettings().print_on && printer_) return &printer_->Canvas();
     return canvas_;
 }
 

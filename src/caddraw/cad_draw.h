@@ -1,11 +1,11 @@
-// The 2D CAD view: one drawing, its settings, the view transform, zoom, redraw, printing and
-// mouse handling. The host gives it a size and a canvas and forwards mouse events to it.
+// The 2D CAD view: a drawing (TCadDrawing: elements, settings, extents, groups, files) shown
+// with a view transform, zoom, redraw, printing and mouse handling. The host gives it a size and
+// a canvas and forwards mouse events to it.
 #pragma once
 
+#include "caddraw/cad_drawing.h"
 #include "caddraw/canvas.h"
-#include "caddraw/elements.h"
 #include "caddraw/printer.h"
-#include "caddraw/settings.h"
 #include "caddraw/view_types.h"
 #include "geometry/types.h"
 
@@ -36,7 +36,9 @@ inline constexpr double kMinViewHeight = 0.04; // smallest world height a window
 // control's size (Resize), forward mouse events in pixels with the held buttons and keys
 // (MouseDown, MouseMove, MouseUp, MouseWheel), repaint when OnInvalidate fires by showing the
 // bitmap and then PaintZoomBox over it, and show a cross cursor while CrossCursor() is true.
-class TCadDraw {
+// Every operation of the drawing is the view's own; those that change what is shown (groups,
+// chains, NewOrigin, the background) paint through the view.
+class TCadDraw : public TCadDrawing {
 public:
     TCadDraw();
     TCadDraw(const TCadDraw&) = delete;
@@ -56,32 +58,14 @@ public:
     int Tag = 0;
     double ScreenScale = 1;
 
-    TColor BackgroundColor() const { return backgroundColor_; }
-    void SetBackgroundColor(TColor color); // redraws
-    int CadType() const { return settings_.cad_type; }
-    void SetCadType(int type); // outside 1..3 stores 1
-    bool MousePan() const { return settings_.mouse_pan; }
+    bool MousePan() const { return CadSettings().mouse_pan; }
     void SetMousePan(bool pan); // redraws
-    TColor DrawColor() const { return settings_.CurrentColor; }
-    void SetDrawColor(TColor color) { settings_.CurrentColor = color; }
-    bool ShowAxis() const { return settings_.draw_axis_flag; }
+    bool ShowAxis() const { return CadSettings().draw_axis_flag; }
     void SetShowAxis(bool show); // redraws
-    TDView View() const { return ViewOfWindow(settings_.current_plot_window); }
+    TDView View() const { return ViewOfWindow(CadSettings().current_plot_window); }
     void SetView(TDView view);
-    TDFilter PickFilter() const { return FilterFromNumber(settings_.pick_filter); }
-    void SetPickFilter(TDFilter filter) { settings_.pick_filter = static_cast<int>(filter); }
-
-    TSettings& CadSettings() { return settings_; }
-    const TSettings& CadSettings() const { return settings_; }
-    TElements& Elements() { return elements_; }
-    const TElements& Elements() const { return elements_; }
-    // Copies the list into the view's own list, which stays owned by this view.
-    void SetElements(const TElements& source) {
-        elements_.Assign(source);
-        elements_.SetCaddraw(this);
-    }
-    TElementChain& ElementChain() { return chain_; }
-    const TElementChain& ElementChain() const { return chain_; }
+    TDFilter PickFilter() const { return FilterFromNumber(CadSettings().pick_filter); }
+    void SetPickFilter(TDFilter filter) { CadSettings().pick_filter = static_cast<int>(filter); }
 
     // The current window's centre and its doubled view height.
     double CenterX() const;
@@ -95,53 +79,6 @@ public:
     TOnChangeViewEvent OnChangeView;
     TOnZoomEvent OnZoom;
     TOnInvalidateEvent OnInvalidate;
-
-    // ---- Creating elements (each returns the new index, or 0 when rejected) -------------
-    int MakePoint(double x, double Y, double Z);
-    int MakeLine(double x1, double y1, double z1, double x2, double y2, double z2);
-    int MakeArc(int view, double x, double Y, double Z, double radius, double StartAngle,
-                double EndAngle);
-    int MakeText(double x1, double y1, const std::string& s);
-    int MakeRectangle(double center_x, double center_y, double rect_width, double rect_height,
-                      TColor Fillcolor, TColor LineColor);
-    int MakePointX(const TDPoint& point1);
-    int MakeLineX(const TDLine& line1);
-    int MakeArcX(const TDArc& Arc1);
-    // The one creation step behind every Make..., group copy and file reader: checks the
-    // coordinates, normalises layer, view and style, appends and grows the running extents.
-    int AddElement(int Etype, TColor LineColor, const TCoords& coords, TColor FillColor,
-                   int linetype, int Layer, int Highlight, const std::string& text, int view);
-
-    // ---- Extents ----------------------------------------------------------------------
-    // Grows min_x..max_y by one element and clamps them to +-10000.
-    void UpdateExtents(const TElement& element);
-    // Recomputes the extents from every undeleted element on a visible layer.
-    void SetExtents();
-    void DoMaxMin() { SetExtents(); }
-
-    // ---- Editing the drawing ----------------------------------------------------------
-    void AddToGroup(int Index); // 0 = every element
-    void ClearGroup();
-    void DeleteGroup();
-    void RotateGroup(double angle, double CenterX, double CenterY, int NumberOfTimes, bool leave);
-    void ShiftGroup(double X, double Y, double Z, int NumberOfTimes, bool leave);
-    void ClearDeleted() { elements_.ClearDeleted(); }
-    int DeleteDuplicates(bool AllLayers) { return elements_.DeleteDuplicates(AllLayers); }
-    // Collects the lines and arcs joined end to end from StartElement into ElementChain.
-    // EndElement < 0 means "not given"; EndSearch 0 means the last index.
-    void MakeElementChain(int StartElement, int EndElement, const TDPoint& StartPoint,
-                          int StartSearch, int EndSearch);
-    // Moves every element so that (x, Y, Z) becomes the origin, then redraws.
-    void NewOrigin(double x, double Y, double Z);
-    TElement* FindItemID(std::int64_t id) { return elements_.FindItemID(id); }
-    void DeleteAllElements() { elements_.Clear(); }
-    bool LayerVisible(int layer) const;
-    void SetLayerVisible(int layer, bool visible); // layers 0 to 254; others ignored
-
-    // ---- Files (CDL, DXF, IGES by CadType) ---------------------------------------------
-    bool SaveToFile(const std::string& path);
-    bool LoadFromFile(const std::string& path);
-    const std::string& LastError() const { return lastError_; }
 
     // ---- View transform ---------------------------------------------------------------
     // World point to pixel in the current window (rounded, ties to even).
@@ -220,6 +157,10 @@ public:
 private:
     friend class TElementPainter;
 
+    // The drawing's hooks: one element or the whole drawing is painted again.
+    void ElementChanged(int index) override { DrawElement(index); }
+    void DrawingChanged() override { Redraw(); }
+
     int W() const { return static_cast<int>(width_) < 4 ? 4 : static_cast<int>(width_); }
     int H() const { return static_cast<int>(height_) < 4 ? 4 : static_cast<int>(height_); }
     void ScaleFromHeight(double h);
@@ -234,21 +175,14 @@ private:
     bool RotateDrag(double X, double Y);
     void WheelZoom(int WheelDelta);
     ICanvas* Target() const;
-    void AddRotatedCopy(const TElement& e, double angle, double cx, double cy);
-    void AddShiftedCopy(const TElement& e, double dx, double dy, double dz);
 
-    TSettings settings_;
-    TElements elements_{this};
-    TElementChain chain_{this};
     ICanvas* canvas_ = nullptr;
     IPrinter* printer_ = nullptr; // set while printing
     double width_ = 0;
     double height_ = 0;
-    TColor backgroundColor_ = 0;
     TZoomBox zoomBox_;
     bool zoomWindowArmed_ = false;
     bool wheelFlag_ = false;
-    std::string lastError_;
 };
 
 } // namespace brevant

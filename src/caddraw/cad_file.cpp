@@ -1,5 +1,5 @@
-// Saving and loading a view's drawing as CDL, DXF or IGES, chosen by the view's CadType.
-#include "caddraw/cad_draw.h"
+// Saving and loading a drawing as CDL, DXF or IGES, chosen by its CadType.
+#include "caddraw/cad_drawing.h"
 #include "caddraw/cdl_format.h"
 #include "caddraw/dxf_format.h"
 #include "caddraw/iges_format.h"
@@ -15,9 +15,6 @@ namespace brevant {
 
 namespace {
 
-constexpr int kCadCdl = 1;
-constexpr int kCadDxf = 2;
-constexpr int kCadIges = 3;
 
 // Opens the file, trying once more when the first attempt fails.
 bool OpenForReading(std::ifstream& in, const std::string& path, std::string& reason) {
@@ -33,17 +30,17 @@ bool OpenForReading(std::ifstream& in, const std::string& path, std::string& rea
 
 } // namespace
 
-bool TCadDraw::SaveToFile(const std::string& path) {
+bool TCadDrawing::SaveToFile(const std::string& path) {
     lastError_.clear();
     const int type = settings_.cad_type;
     auto write = [&](std::ostream& out) {
         settings_.cdl_filename = path;
-        if (type == kCadDxf) {
-            WriteDxf(out, elements_, settings_);
-        } else if (type == kCadIges) {
-            WriteIges(out, elements_, settings_, path);
+        if (type == kCadTypeDxf) {
+            WriteDxf(out, *this);
+        } else if (type == kCadTypeIges) {
+            WriteIges(out, *this, path);
         } else {
-            WriteCdl(out, elements_, settings_);
+            WriteCdl(out, *this);
         }
     };
     std::string reason;
@@ -52,7 +49,7 @@ bool TCadDraw::SaveToFile(const std::string& path) {
     return false;
 }
 
-bool TCadDraw::LoadFromFile(const std::string& path) {
+bool TCadDrawing::LoadFromFile(const std::string& path) {
     lastError_.clear();
     std::error_code error;
     // Only a regular file is read: a device or a pipe could deliver data without end.
@@ -66,16 +63,17 @@ bool TCadDraw::LoadFromFile(const std::string& path) {
         settings_.arc_view[static_cast<std::size_t>(w)].flag = 0;
     settings_.arc_view[1].m = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
     settings_.arc_view[1].flag = 1;
-    if (settings_.cad_type < kCadCdl || settings_.cad_type > kCadIges) settings_.cad_type = kCadCdl;
+    if (settings_.cad_type < kCadTypeCdl || settings_.cad_type > kCadTypeIges)
+        settings_.cad_type = kCadTypeCdl;
 
     std::ifstream in;
     std::string reason;
     bool ok = OpenForReading(in, path, reason);
     if (ok) {
-        if (settings_.cad_type == kCadDxf) {
+        if (settings_.cad_type == kCadTypeDxf) {
             settings_.cdl_filename = path;
             ReadDxf(in, *this);
-        } else if (settings_.cad_type == kCadIges) {
+        } else if (settings_.cad_type == kCadTypeIges) {
             settings_.cdl_filename = path;
             ReadIges(in, *this);
         } else {

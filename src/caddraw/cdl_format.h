@@ -8,16 +8,17 @@
 
 namespace brevant {
 
-class TCadDraw;
+class TCadDrawing;
 class TElements;
 class TSettings;
 
 // Writes the VIEW lines of the flagged windows, then one line per written point, line, arc,
 // circle, arrow, leader and witness line.
 void WriteCdl(std::ostream& out, const TElements& elements, const TSettings& settings);
+void WriteCdl(std::ostream& out, const TCadDrawing& drawing);
 
-// Replaces the view's drawing by the points, lines, arcs and circles of a CDL stream and
+// Replaces the drawing's elements by the points, lines, arcs and circles of a CDL stream and
 // installs the window matrices of its VIEW lines. Unknown and malformed lines are skipped.
-void ReadCdl(std::istream& in, TCadDraw& view);
+void ReadCdl(std::istream& in, TCadDrawing& drawing);
 
 } // namespace brevant

@@ -1,6 +1,6 @@
-// Reads a CDL stream into a view: VIEW matrices, points, lines, arcs and circles.
+// Reads a CDL stream into a drawing: VIEW matrices, points, lines, arcs and circles.
 #include "caddraw/cad_colors.h"
-#include "caddraw/cad_draw.h"
+#include "caddraw/cad_drawing.h"
 #include "caddraw/cad_field.h"
 #include "caddraw/cad_number_text.h"
 #include "caddraw/cad_read_rules.h"
@@ -13,11 +13,11 @@ namespace brevant {
 
 namespace {
 
-// One prepared CDL line and the view it goes into.
+// One prepared CDL line and the drawing it goes into.
 class TCdlLineReader {
 public:
-    TCdlLineReader(std::string_view line, TCadDraw& view)
-        : line_(line), fields_(PrepareCadFields(line, CadFieldFlavor::Cdl)), view_(view) {}
+    TCdlLineReader(std::string_view line, TCadDrawing& drawing)
+        : line_(line), fields_(PrepareCadFields(line, CadFieldFlavor::Cdl)), drawing_(drawing) {}
 
     void Read();
 
@@ -25,7 +25,7 @@ private:
     bool Has(std::string_view word) const { return line_.find(word) != std::string_view::npos; }
     double F(int n) const { return CadFieldOf(fields_, n); }
     int I(int n) const { return RoundToInt(F(n)); }
-    TColor Color(int n) const { return ColorFromCdlIndex(I(n), view_.BackgroundColor()); }
+    TColor Color(int n) const { return ColorFromCdlIndex(I(n), drawing_.BackgroundColor()); }
     int Layer(int n) const { return I(n) % 256; }
 
     void ReadView();
@@ -36,7 +36,7 @@ private:
 
     std::string_view line_;
     std::string fields_;
-    TCadDraw& view_;
+    TCadDrawing& drawing_;
 };
 
 void TCdlLineReader::Read() {
@@ -54,8 +54,8 @@ void TCdlLineReader::Read() {
 void TCdlLineReader::ReadView() {
     int window = I(1);
     if (window > 4) window = 4;
-    if (window < 1) return; // not a window of the view
-    TArcView& arc_view = view_.CadSettings().arc_view[static_cast<std::size_t>(window)];
+    if (window < 1) return; // not a view window
+    TArcView& arc_view = drawing_.CadSettings().arc_view[static_cast<std::size_t>(window)];
     int n = 2;
     for (std::size_t column = 0; column < 3; ++column) {
         for (std::size_t row = 0; row < 3; ++row)
@@ -66,14 +66,14 @@ void TCdlLineReader::ReadView() {
 
 void TCdlLineReader::ReadLine(int first_attribute) {
     const TCoords coords = {F(1), F(2), F(3), F(4), F(5), F(6)};
-    view_.AddElement(kElementLine, Color(first_attribute), coords, 0, I(first_attribute + 2),
-                     Layer(first_attribute + 1), 0, {}, 1);
+    drawing_.AddElement(kElementLine, Color(first_attribute), coords, 0, I(first_attribute + 2),
+                        Layer(first_attribute + 1), 0, {}, 1);
 }
 
 void TCdlLineReader::ReadPoint(int first_attribute) {
     const TCoords coords = {F(1), F(2), F(3), 0, 0, 0};
-    view_.AddElement(kElementPoint, Color(first_attribute), coords, 0, 0,
-                     Layer(first_attribute + 1), 0, {}, 1);
+    drawing_.AddElement(kElementPoint, Color(first_attribute), coords, 0, 0,
+                        Layer(first_attribute + 1), 0, {}, 1);
 }
 
 void TCdlLineReader::ReadArc() {
@@ -84,7 +84,7 @@ void TCdlLineReader::ReadArc() {
     int plane = I(7);
     if (plane < 1 || plane > 4) plane = 1;
     const TCoords coords = {F(1), F(2), F(3), radius, start, end};
-    view_.AddElement(kElementArc, Color(8), coords, 0, I(10), Layer(9), 0, {}, plane);
+    drawing_.AddElement(kElementArc, Color(8), coords, 0, I(10), Layer(9), 0, {}, plane);
 }
 
 void TCdlLineReader::ReadCircle() {
@@ -104,19 +104,19 @@ void TCdlLineReader::ReadCircle() {
     } else if (plane == 4) {
         coords = {-x, y, -z, radius, 0, 360};
     }
-    view_.AddElement(kElementArc, Color(6), coords, 0, I(8), Layer(7), 0, {}, arc_view);
+    drawing_.AddElement(kElementArc, Color(6), coords, 0, I(8), Layer(7), 0, {}, arc_view);
 }
 
 } // namespace
 
-void ReadCdl(std::istream& in, TCadDraw& view) {
-    TSettings& settings = view.CadSettings();
-    if (!settings.merge_cad) view.Elements().Clear();
+void ReadCdl(std::istream& in, TCadDrawing& drawing) {
+    TSettings& settings = drawing.CadSettings();
+    if (!settings.merge_cad) drawing.Elements().Clear();
     settings.abort2 = false;
     TTextLineReader lines(in);
     std::string line;
     while (!settings.abort2 && lines.Next(line))
-        TCdlLineReader(line, view).Read();
+        TCdlLineReader(line, drawing).Read();
 }
 
 } // namespace brevant

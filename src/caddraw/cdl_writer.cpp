@@ -1,5 +1,6 @@
 // Writes a drawing as CDL lines.
 #include "caddraw/cad_colors.h"
+#include "caddraw/cad_drawing.h"
 #include "caddraw/cdl_format.h"
 #include "caddraw/cdl_records.h"
 #include "caddraw/elements.h"
@@ -125,6 +126,10 @@ void WriteCdl(std::ostream& out, const TElements& elements, const TSettings& set
         const std::string line = ElementLine(element);
         if (!line.empty()) out << line << "\r\n";
     }
+}
+
+void WriteCdl(std::ostream& out, const TCadDrawing& drawing) {
+    WriteCdl(out, drawing.Elements(), drawing.CadSettings());
 }
 
 } // namespace brevant

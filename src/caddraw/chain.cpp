@@ -1,5 +1,5 @@
 // Collecting the lines and arcs that join end to end, starting from one element.
-#include "caddraw/cad_draw.h"
+#include "caddraw/cad_drawing.h"
 #include "caddraw/draw_geometry.h"
 
 #include <algorithm>
@@ -37,8 +37,8 @@ TDPoint ChainStart(const TElement& e, const TDPoint& startPoint) {
 
 } // namespace
 
-void TCadDraw::MakeElementChain(int StartElement, int EndElement, const TDPoint& StartPoint,
-                                int StartSearch, int EndSearch) {
+void TCadDrawing::MakeElementChain(int StartElement, int EndElement, const TDPoint& StartPoint,
+                                   int StartSearch, int EndSearch) {
     chain_.Clear();
     if (!elements_.ValidIndex(StartElement)) return;
     const TDPoint chainStart = ChainStart(elements_[StartElement], StartPoint);
@@ -78,7 +78,7 @@ void TCadDraw::MakeElementChain(int StartElement, int EndElement, const TDPoint&
         link.Tag = found;
         current = found;
         elements_[found].Highlight = kHighlightChain;
-        DrawElement(found);
+        ElementChanged(found);
     }
 }
 

@@ -6,16 +6,17 @@
 
 namespace brevant {
 
-class TCadDraw;
+class TCadDrawing;
 class TElements;
 class TSettings;
 
 // Writes the header, tables and blocks sections (empty) and one entity per written point,
 // line, arc and circle.
 void WriteDxf(std::ostream& out, const TElements& elements, const TSettings& settings);
+void WriteDxf(std::ostream& out, const TCadDrawing& drawing);
 
-// Replaces the view's drawing by the POINT, LINE, ARC, CIRCLE and POLYLINE entities of a DXF
+// Replaces the drawing's elements by the POINT, LINE, ARC, CIRCLE and POLYLINE entities of a DXF
 // stream. Other entities and group codes are skipped.
-void ReadDxf(std::istream& in, TCadDraw& view);
+void ReadDxf(std::istream& in, TCadDrawing& drawing);
 
 } // namespace brevant

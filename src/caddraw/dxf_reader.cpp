@@ -1,6 +1,6 @@
-// Reads a DXF stream into a view: points, lines, arcs, circles and polylines.
+// Reads a DXF stream into a drawing: points, lines, arcs, circles and polylines.
 #include "caddraw/cad_colors.h"
-#include "caddraw/cad_draw.h"
+#include "caddraw/cad_drawing.h"
 #include "caddraw/cad_number_text.h"
 #include "caddraw/cad_read_rules.h"
 #include "caddraw/dxf_format.h"
@@ -85,7 +85,7 @@ bool IsEntityKeyword(std::string_view line) {
 
 class TDxfReader {
 public:
-    TDxfReader(std::istream& in, TCadDraw& view) : pairs_(in), view_(view) {}
+    TDxfReader(std::istream& in, TCadDrawing& drawing) : pairs_(in), drawing_(drawing) {}
     void Read();
 
 private:
@@ -96,11 +96,13 @@ private:
     void AddArc(const TDxfEntity& e);
     int ViewOfExtrusion(const std::array<int, 3>& direction);
     void Vertex(const TDxfEntity& e);
-    TColor Color(int number) const { return ColorFromDxfNumber(number, view_.BackgroundColor()); }
+    TColor Color(int number) const {
+        return ColorFromDxfNumber(number, drawing_.BackgroundColor());
+    }
     static int OneForZero(int value) { return value == 0 ? 1 : value; }
 
     TDxfPairReader pairs_;
-    TCadDraw& view_;
+    TCadDrawing& drawing_;
     std::array<bool, 4> window_installed_{};
     // The polyline being read: its own groups, the vertices so far, the first and last one.
     bool in_polyline_ = false;
@@ -115,7 +117,7 @@ void TDxfReader::Read() {
     while (pairs_.NextLine(line)) {
         if (!IsEntityKeyword(line)) continue;
         if (line == "EOF") {
-            view_.CadSettings().abort2 = true;
+            drawing_.CadSettings().abort2 = true;
             return;
         }
         // A vertex starts from its polyline's attributes and overrides what it carries.
@@ -141,8 +143,8 @@ bool TDxfReader::ReadGroups(TDxfEntity& entity) {
 void TDxfReader::Create(const TDxfEntity& e) {
     if (e.name == "POINT") {
         const TCoords coords = {e.first[0], e.first[1], e.first[2], 0, 0, 0};
-        view_.AddElement(kElementPoint, Color(e.color), coords, 0, 0, OneForZero(e.layer), 0, {},
-                         1);
+        drawing_.AddElement(kElementPoint, Color(e.color), coords, 0, 0, OneForZero(e.layer), 0, {},
+                            1);
     } else if (e.name == "LINE") {
         AddLine(e, e.first, e.second);
     } else if (e.name == "ARC" || e.name == "CIRCLE") {
@@ -175,8 +177,8 @@ void TDxfReader::Vertex(const TDxfEntity& e) {
 void TDxfReader::AddLine(const TDxfEntity& attributes, const std::array<double, 3>& from,
                          const std::array<double, 3>& to) {
     const TCoords coords = {from[0], from[1], from[2], to[0], to[1], to[2]};
-    view_.AddElement(kElementLine, Color(attributes.color), coords, 0,
-                     OneForZero(attributes.linetype), OneForZero(attributes.layer), 0, {}, 1);
+    drawing_.AddElement(kElementLine, Color(attributes.color), coords, 0,
+                        OneForZero(attributes.linetype), OneForZero(attributes.layer), 0, {}, 1);
 }
 
 void TDxfReader::AddArc(const TDxfEntity& e) {
@@ -198,8 +200,8 @@ void TDxfReader::AddArc(const TDxfEntity& e) {
         plane = 1;
     }
     const TCoords coords = {x, e.first[1], z, e.radius, start, end};
-    view_.AddElement(kElementArc, Color(e.color), coords, 0, OneForZero(e.linetype),
-                     OneForZero(e.layer), 0, {}, plane);
+    drawing_.AddElement(kElementArc, Color(e.color), coords, 0, OneForZero(e.linetype),
+                        OneForZero(e.layer), 0, {}, plane);
 }
 
 // Arcs drawn in the front (0, -1, 0) and side (0, 1, 0) planes go to windows 2 and 3, whose
@@ -220,7 +222,7 @@ int TDxfReader::ViewOfExtrusion(const std::array<int, 3>& direction) {
     }
     if (!window_installed_[static_cast<std::size_t>(window)]) {
         window_installed_[static_cast<std::size_t>(window)] = true;
-        TArcView& arc_view = view_.CadSettings().arc_view[static_cast<std::size_t>(window)];
+        TArcView& arc_view = drawing_.CadSettings().arc_view[static_cast<std::size_t>(window)];
         arc_view.m = rows;
         arc_view.flag = 1;
     }
@@ -229,9 +231,9 @@ int TDxfReader::ViewOfExtrusion(const std::array<int, 3>& direction) {
 
 } // namespace
 
-void ReadDxf(std::istream& in, TCadDraw& view) {
-    if (!view.CadSettings().merge_cad) view.Elements().Clear();
-    TDxfReader(in, view).Read();
+void ReadDxf(std::istream& in, TCadDrawing& drawing) {
+    if (!drawing.CadSettings().merge_cad) drawing.Elements().Clear();
+    TDxfReader(in, drawing).Read();
 }
 
 } // namespace brevant

@@ -1,5 +1,6 @@
 // Writes a drawing as DXF entities.
 #include "caddraw/cad_colors.h"
+#include "caddraw/cad_drawing.h"
 #include "caddraw/dxf_format.h"
 #include "caddraw/dxf_records.h"
 #include "caddraw/elements.h"
@@ -29,11 +30,26 @@ void WriteHeader(TDxfPairWriter& dxf) {
     WriteEmptySection(dxf, "BLOCKS");
 }
 
+// The entity name of an element type, or nullptr for the kinds DXF does not hold.
+const char* DxfEntityName(int type) {
+    switch (type) {
+    case kElementPoint:
+        return "POINT";
+    case kElementLine:
+        return "LINE";
+    case kElementArc:
+        return "ARC";
+    case kElementCircle:
+        return "CIRCLE";
+    default:
+        return nullptr;
+    }
+}
+
 // The entity name follows the group code 0 that ends the previous entity (or opens the
 // section), so each entity ends by writing the code that introduces the next one.
 void WriteEntity(TDxfPairWriter& dxf, const TElement& e) {
-    static constexpr const char* kNames[] = {"", "POINT", "LINE", "ARC", "CIRCLE"};
-    dxf.Value(kNames[e.Etype]);
+    dxf.Value(DxfEntityName(e.Etype));
     dxf.Pair(8, e.Layer);       // layer (by number)
     dxf.Number(10, e.Coord(1)); // first point / centre x
     dxf.Number(20, e.Coord(2)); // y
@@ -53,11 +69,6 @@ void WriteEntity(TDxfPairWriter& dxf, const TElement& e) {
     dxf.Code(0);
 }
 
-bool IsDxfEntity(int type) {
-    return type == kElementPoint || type == kElementLine || type == kElementArc ||
-           type == kElementCircle;
-}
-
 } // namespace
 
 void WriteDxf(std::ostream& out, const TElements& elements, const TSettings& settings) {
@@ -67,7 +78,7 @@ void WriteDxf(std::ostream& out, const TElements& elements, const TSettings& set
     dxf.Pair(2, "ENTITIES", true);
     dxf.Code(0, true);
     for (const TElement& element : elements) {
-        if (IsDxfEntity(element.Etype) && IsWrittenToFile(element, settings)) {
+        if (DxfEntityName(element.Etype) != nullptr && IsWrittenToFile(element, settings)) {
             WriteEntity(dxf, element);
         }
     }
@@ -75,6 +86,10 @@ void WriteDxf(std::ostream& out, const TElements& elements, const TSettings& set
     dxf.Code(0);
     dxf.Value("EOF");
     dxf.Value("");
+}
+
+void WriteDxf(std::ostream& out, const TCadDrawing& drawing) {
+    WriteDxf(out, drawing.Elements(), drawing.CadSettings());
 }
 
 } // namespace brevant

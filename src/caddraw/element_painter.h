@@ -92,7 +92,7 @@ inline int Win(const TSettings& s) {
 class TElementPainter {
 public:
     explicit TElementPainter(TCadDraw& view)
-        : v_(view), s_(view.settings_), canvas_(view.Target()) {}
+        : v_(view), s_(view.CadSettings()), canvas_(view.Target()) {}
 
     bool Ready() const { return canvas_ != nullptr; }
 
@@ -108,7 +108,7 @@ public:
         case kHighlightGroup:
             return painter_detail::kRed;
         case kHighlightErase:
-            return v_.backgroundColor_;
+            return v_.BackgroundColor();
         case kHighlightCopy:
             return painter_detail::kMagenta;
         case kHighlightHidden:

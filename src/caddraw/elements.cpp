@@ -78,11 +78,11 @@ bool SameRange(const TElement& a, int ia, const TElement& b, int ib, int n) {
 // Whether two elements of the same type (and layer, when that matters) are duplicates.
 bool Duplicates(const TElement& a, const TElement& b) {
     switch (a.Etype) {
-    case 1:
+    case kElementPoint:
         return SameRange(a, 0, b, 0, 3);
-    case 2:
+    case kElementLine:
         return SameRange(a, 0, b, 0, 6) || (SameRange(a, 0, b, 3, 3) && SameRange(a, 3, b, 0, 3));
-    case 3:
+    case kElementArc:
         return SameRange(a, 0, b, 0, 6);
     default:
         return false;
@@ -166,11 +166,11 @@ CellPos CellOf(double v) {
 }
 
 int ComparedCount(int type) {
-    return type == 1 ? 3 : 6;
+    return type == kElementPoint ? 3 : 6;
 }
 
 bool Comparable(const TElement& e) {
-    if (e.Etype < 1 || e.Etype > 3) return false;
+    if (e.Etype < kElementPoint || e.Etype > kElementArc) return false;
     for (int k = 0; k < ComparedCount(e.Etype); ++k)
         if (!std::isfinite(e.Coords[static_cast<std::size_t>(k)])) return false; // never equal
     return true;
@@ -186,7 +186,7 @@ public:
     // match in and, for lines, those of its second point (reversed twins).
     bool Duplicated(const TElement& e) const {
         return FoundNear(e, e.Coords[0], e.Coords[1]) ||
-               (e.Etype == 2 && FoundNear(e, e.Coords[3], e.Coords[4]));
+               (e.Etype == kElementLine && FoundNear(e, e.Coords[3], e.Coords[4]));
     }
     void Keep(const TElement& e, std::size_t index) {
         const CellKey key{e.Etype, allLayers_ ? 0 : e.Layer, CellOf(e.Coords[0]).cell,

@@ -1,4 +1,4 @@
-// The drawing list that owns the elements of one view, and the chain list derived from it.
+// The drawing list that owns the elements of one drawing, and the chain list derived from it.
 #pragma once
 
 #include "caddraw/element.h"
@@ -10,16 +10,16 @@
 
 namespace brevant {
 
-class TCadDraw;
+class TCadDrawing;
 
 // An ordered list of elements, indices from 0. Removing elements shifts the later ones down;
 // item identifiers stay with their elements.
 class TElements {
 public:
-    explicit TElements(TCadDraw* owner = nullptr) : owner_(owner) {}
+    explicit TElements(TCadDrawing* owner = nullptr) : owner_(owner) {}
 
-    TCadDraw* GetCaddraw() const { return owner_; }
-    void SetCaddraw(TCadDraw* owner) { owner_ = owner; }
+    TCadDrawing* GetCaddraw() const { return owner_; }
+    void SetCaddraw(TCadDrawing* owner) { owner_ = owner; }
 
     bool Changed = false; // kept for the caller; no list operation sets it
     std::int32_t Tag = 0;
@@ -69,12 +69,12 @@ public:
 private:
     TElement& Stamp(TElement& element);
 
-    TCadDraw* owner_ = nullptr;
+    TCadDrawing* owner_ = nullptr;
     std::vector<TElement> items_;
     std::int64_t nextId_ = 1;
 };
 
-// A list of connected lines and arcs collected by TCadDraw::MakeElementChain.
+// A list of connected lines and arcs collected by TCadDrawing::MakeElementChain.
 class TElementChain : public TElements {
 public:
     using TElements::TElements;

@@ -1,17 +1,17 @@
 // Editing the drawing as a whole: groups (select, rotate, shift, delete), moving the origin and
 // collecting chains of connected lines and arcs.
-#include "caddraw/cad_draw.h"
+#include "caddraw/cad_drawing.h"
 #include "caddraw/draw_geometry.h"
 
 #include <algorithm>
 
 namespace brevant {
 
-void TCadDraw::AddToGroup(int Index) {
+void TCadDrawing::AddToGroup(int Index) {
     auto choose = [this](int i) {
         TElement& e = elements_[i];
         if (!e.Deleted) e.Highlight = kHighlightGroup;
-        DrawElement(i);
+        ElementChanged(i);
     };
     if (Index == 0) {
         for (int i = 0; i < elements_.Count(); ++i)
@@ -21,24 +21,24 @@ void TCadDraw::AddToGroup(int Index) {
     }
 }
 
-void TCadDraw::ClearGroup() {
+void TCadDrawing::ClearGroup() {
     for (int i = 0; i < elements_.Count(); ++i) {
         if (!elements_[i].Deleted) elements_[i].Highlight = kHighlightNormal;
-        DrawElement(i);
+        ElementChanged(i);
     }
 }
 
-void TCadDraw::DeleteGroup() {
+void TCadDrawing::DeleteGroup() {
     for (TElement& e : elements_) {
         if (!e.Deleted && e.Highlight == kHighlightGroup) {
             e.Deleted = true;
             e.Highlight = kHighlightNormal;
         }
     }
-    Redraw();
+    DrawingChanged();
 }
 
-void TCadDraw::AddRotatedCopy(const TElement& e, double angle, double cx, double cy) {
+void TCadDrawing::AddRotatedCopy(const TElement& e, double angle, double cx, double cy) {
     TCoords c = e.Coords;
     auto rotate = [&](std::size_t at) {
         const TDPoint p = drawgeo::RotateAbout({c[at], c[at + 1], c[at + 2]}, cx, cy, angle);
@@ -65,8 +65,8 @@ void TCadDraw::AddRotatedCopy(const TElement& e, double angle, double cx, double
                e.view);
 }
 
-void TCadDraw::RotateGroup(double angle, double CenterX, double CenterY, int NumberOfTimes,
-                           bool leave) {
+void TCadDrawing::RotateGroup(double angle, double CenterX, double CenterY, int NumberOfTimes,
+                              bool leave) {
     if (NumberOfTimes == 0) NumberOfTimes = 1;
     if (angle == 0) return;
     const int count = elements_.Count();
@@ -80,14 +80,14 @@ void TCadDraw::RotateGroup(double angle, double CenterX, double CenterY, int Num
         }
         if (!leave) {
             elements_[index].Highlight = kHighlightErase;
-            DrawElement(index);
+            ElementChanged(index);
             elements_[index].Highlight = kHighlightNormal;
             elements_[index].Deleted = true;
         }
     }
 }
 
-void TCadDraw::AddShiftedCopy(const TElement& e, double dx, double dy, double dz) {
+void TCadDrawing::AddShiftedCopy(const TElement& e, double dx, double dy, double dz) {
     TCoords c = e.Coords;
     int linetype = e.linetype;
     switch (e.Etype) {
@@ -108,7 +108,7 @@ void TCadDraw::AddShiftedCopy(const TElement& e, double dx, double dy, double dz
     AddElement(e.Etype, e.LineColor, c, e.FillColor, linetype, e.Layer, kHighlightCopy, {}, e.view);
 }
 
-void TCadDraw::ShiftGroup(double X, double Y, double Z, int NumberOfTimes, bool leave) {
+void TCadDrawing::ShiftGroup(double X, double Y, double Z, int NumberOfTimes, bool leave) {
     for (int i = 1; i <= NumberOfTimes; ++i) {
         const int count = elements_.Count();
         for (int index = 0; index < count; ++index) {
@@ -128,20 +128,20 @@ namespace {
 void MoveElement(TElement& e, double x, double y, double z) {
     TCoords& c = e.Coords;
     switch (e.Etype) {
-    case 1:
-    case 3:
-    case 6:
+    case kElementPoint:
+    case kElementArc:
+    case kElementArrow:
         c[0] -= x, c[1] -= y, c[2] -= z;
         break;
-    case 2:
-    case 9:
+    case kElementLine:
+    case kElementWitness:
         c[0] -= x, c[1] -= y, c[2] -= z;
         c[3] -= x, c[4] -= y, c[5] -= z;
         break;
-    case 5:
+    case kElementText:
         c[0] -= x, c[1] -= y;
         break;
-    case 7:
+    case kElementLeader:
         c[0] -= x, c[1] -= y, c[2] -= x, c[3] -= y;
         break;
     default:
@@ -151,10 +151,10 @@ void MoveElement(TElement& e, double x, double y, double z) {
 
 } // namespace
 
-void TCadDraw::NewOrigin(double x, double Y, double Z) {
+void TCadDrawing::NewOrigin(double x, double Y, double Z) {
     for (TElement& e : elements_)
         if (!e.Deleted) MoveElement(e, x, Y, Z);
-    Redraw();
+    DrawingChanged();
 }
 
 } // namespace brevant

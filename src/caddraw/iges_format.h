@@ -7,7 +7,7 @@
 
 namespace brevant {
 
-class TCadDraw;
+class TCadDrawing;
 class TElements;
 class TSettings;
 
@@ -15,8 +15,9 @@ class TSettings;
 // into the start record (its last 70 characters).
 void WriteIges(std::ostream& out, const TElements& elements, const TSettings& settings,
                std::string_view file_name);
+void WriteIges(std::ostream& out, const TCadDrawing& drawing, std::string_view file_name);
 
-// Replaces the view's drawing by the points, lines and arcs of an IGES stream.
-void ReadIges(std::istream& in, TCadDraw& view);
+// Replaces the drawing's elements by the points, lines and arcs of an IGES stream.
+void ReadIges(std::istream& in, TCadDrawing& drawing);
 
 } // namespace brevant

@@ -1,7 +1,7 @@
-// Reads an IGES stream into a view: the directory makes the elements, the parameter data
+// Reads an IGES stream into a drawing: the directory makes the elements, the parameter data
 // fills their coordinates.
 #include "caddraw/cad_colors.h"
-#include "caddraw/cad_draw.h"
+#include "caddraw/cad_drawing.h"
 #include "caddraw/cad_field.h"
 #include "caddraw/cad_number_text.h"
 #include "caddraw/cad_read_rules.h"
@@ -21,11 +21,11 @@ constexpr int kMaxContinuationLines = 16;
 
 int ElementTypeOf(int iges_type) {
     switch (iges_type) {
-    case 116:
+    case kIgesPoint:
         return kElementPoint;
-    case 110:
+    case kIgesLine:
         return kElementLine;
-    case 100:
+    case kIgesArc:
         return kElementArc;
     default:
         return kElementEmpty;
@@ -46,8 +46,8 @@ double DirectionDegrees(double x, double y) {
 
 class TIgesReader {
 public:
-    TIgesReader(std::istream& in, TCadDraw& view)
-        : lines_(in), view_(view), base_(view.Elements().Count()) {}
+    TIgesReader(std::istream& in, TCadDrawing& drawing)
+        : lines_(in), drawing_(drawing), base_(drawing.Elements().Count()) {}
     void Read();
 
 private:
@@ -57,14 +57,14 @@ private:
     void RemoveEmpty();
 
     TTextLineReader lines_;
-    TCadDraw& view_;
+    TCadDrawing& drawing_;
     int base_;
 };
 
 void TIgesReader::Read() {
     std::string line;
     while (lines_.Next(line)) {
-        if (line.find("2HMM") != std::string::npos) view_.CadSettings().metric_machine = true;
+        if (line.find("2HMM") != std::string::npos) drawing_.CadSettings().metric_machine = true;
         if (IgesColumn(line, 73) == 'D' && IgesColumn(line, 72) != ' ') {
             Directory(line);
         } else if (IgesColumn(line, 73) == 'P') {
@@ -81,14 +81,14 @@ void TIgesReader::Directory(std::string_view first_record) {
     const int line_font = IntegerColumns(first_record, 25, 32);
     std::string second;
     if (!lines_.Next(second)) return;
-    if (second.find("2HMM") != std::string::npos) view_.CadSettings().metric_machine = true;
+    if (second.find("2HMM") != std::string::npos) drawing_.CadSettings().metric_machine = true;
     if (IntegerColumns(second, 1, 8) != type) return;
     const int color = IntegerColumns(second, 18, 25);
     int layer = IntegerColumns(second, 33, 40); // form number
     if (layer == 0) layer = 1;
     if (layer > 254) layer = 254;
-    view_.AddElement(ElementTypeOf(type), ColorFromIgesNumber(color), TCoords{}, 0,
-                     line_font == 2 ? 2 : 1, layer, 0, {}, 1);
+    drawing_.AddElement(ElementTypeOf(type), ColorFromIgesNumber(color), TCoords{}, 0,
+                        line_font == 2 ? 2 : 1, layer, 0, {}, 1);
 }
 
 void TIgesReader::Parameter(std::string line) {
@@ -100,7 +100,7 @@ void TIgesReader::Parameter(std::string line) {
         line.erase(comma == std::string::npos ? 0 : comma + 1);
         line += next;
     }
-    TElements& elements = view_.Elements();
+    TElements& elements = drawing_.Elements();
     if (index < base_ || index >= elements.Count()) return;
     const std::string fields = PrepareCadFields(line, CadFieldFlavor::Iges);
     const int iges_type = RoundToInt(CadFieldOf(fields, 1));
@@ -116,9 +116,9 @@ void TIgesReader::Parameter(std::string line) {
 bool TIgesReader::Fill(TElement& e, int iges_type, const std::string& fields) const {
     auto f = [&fields](int n) { return CadFieldOf(fields, n); };
     TCoords c{};
-    if (iges_type == 116) {
+    if (iges_type == kIgesPoint) {
         c = {f(2), f(3), f(4), 0, 0, 0};
-    } else if (iges_type == 110) {
+    } else if (iges_type == kIgesLine) {
         c = {f(2), f(3), f(4), f(5), f(6), f(7)};
     } else {
         const double cx = f(3), cy = f(4);
@@ -130,7 +130,7 @@ bool TIgesReader::Fill(TElement& e, int iges_type, const std::string& fields) co
         }
         c = {cx, cy, f(2), std::hypot(sx, sy), start, end};
     }
-    const bool second_point = iges_type != 116;
+    const bool second_point = iges_type != kIgesPoint;
     if (!WithinReadLimit(c[0]) || !WithinReadLimit(c[1]) ||
         (second_point && !WithinReadLimit(c[3])) || !std::isfinite(c[3])) {
         return false;
@@ -144,7 +144,7 @@ bool TIgesReader::Fill(TElement& e, int iges_type, const std::string& fields) co
 // Marking them deleted lets the list drop them in one pass; the elements read here are never
 // deleted otherwise, and earlier ones are kept out of it when the list held deleted ones.
 void TIgesReader::RemoveEmpty() {
-    TElements& elements = view_.Elements();
+    TElements& elements = drawing_.Elements();
     bool earlier_deleted = false;
     for (int i = 0; i < base_ && !earlier_deleted; ++i)
         earlier_deleted = elements[i].Deleted;
@@ -162,11 +162,11 @@ void TIgesReader::RemoveEmpty() {
 
 } // namespace
 
-void ReadIges(std::istream& in, TCadDraw& view) {
-    TSettings& settings = view.CadSettings();
-    if (!settings.merge_cad) view.Elements().Clear();
+void ReadIges(std::istream& in, TCadDrawing& drawing) {
+    TSettings& settings = drawing.CadSettings();
+    if (!settings.merge_cad) drawing.Elements().Clear();
     settings.metric_machine = false;
-    TIgesReader reader(in, view);
+    TIgesReader reader(in, drawing);
     reader.Read();
 }
 

@@ -9,6 +9,11 @@ namespace brevant {
 
 inline constexpr std::size_t kIgesRecordWidth = 80;
 
+// The entity types the drawing's points, lines and arcs are written as and read from.
+inline constexpr int kIgesPoint = 116;
+inline constexpr int kIgesLine = 110;
+inline constexpr int kIgesArc = 100;
+
 // `n` right-justified in a field of 8 columns.
 std::string IgesField8(long long n);
 

@@ -1,5 +1,6 @@
 // Writes a drawing as IGES records.
 #include "caddraw/cad_colors.h"
+#include "caddraw/cad_drawing.h"
 #include "caddraw/cad_number_text.h"
 #include "caddraw/elements.h"
 #include "caddraw/iges_format.h"
@@ -20,11 +21,11 @@ constexpr std::size_t kStartNameLength = 70;
 int IgesEntityType(int element_type) {
     switch (element_type) {
     case kElementPoint:
-        return 116;
+        return kIgesPoint;
     case kElementLine:
-        return 110;
+        return kIgesLine;
     case kElementArc:
-        return 100;
+        return kIgesArc;
     default:
         return 0;
     }
@@ -103,6 +104,10 @@ void WriteIges(std::ostream& out, const TElements& elements, const TSettings& se
     }
     const long long d = 2 + 2 * static_cast<long long>(written.size());
     iges.Record("S0000001G0000002D" + IgesSequence7(d) + "P" + IgesSequence7(p), "T0000001");
+}
+
+void WriteIges(std::ostream& out, const TCadDrawing& drawing, std::string_view file_name) {
+    WriteIges(out, drawing.Elements(), drawing.CadSettings(), file_name);
 }
 
 } // namespace brevant

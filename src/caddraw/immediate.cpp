@@ -12,7 +12,7 @@ void TCadDraw::DrawLine2(double x1, double y1, double z1, double x2, double y2, 
 }
 
 void TCadDraw::DrawLine(double x1, double y1, double z1, double x2, double y2, double z2) {
-    DrawLine2(x1, y1, z1, x2, y2, z2, settings_.CurrentColor, settings_.current_linetype);
+    DrawLine2(x1, y1, z1, x2, y2, z2, CadSettings().CurrentColor, CadSettings().current_linetype);
 }
 
 void TCadDraw::DrawLineX(const TDLine& l) {
@@ -27,7 +27,7 @@ void TCadDraw::DrawPoint2(double x, double Y, double Z, TColor color) {
 }
 
 void TCadDraw::DrawPoint(double x, double Y, double Z) {
-    DrawPoint2(x, Y, Z, settings_.CurrentColor);
+    DrawPoint2(x, Y, Z, CadSettings().CurrentColor);
 }
 
 void TCadDraw::DrawPointX(const TDPoint& pt) {
@@ -44,8 +44,8 @@ void TCadDraw::DrawArc2(double CenterX, double CenterY, double CenterZ, double r
 
 void TCadDraw::DrawArc(double CenterX, double CenterY, double CenterZ, double radius,
                        double StartAngle, double EndAngle, int view) {
-    DrawArc2(CenterX, CenterY, CenterZ, radius, StartAngle, EndAngle, view, settings_.CurrentColor,
-             settings_.current_linetype);
+    DrawArc2(CenterX, CenterY, CenterZ, radius, StartAngle, EndAngle, view,
+             CadSettings().CurrentColor, CadSettings().current_linetype);
 }
 
 void TCadDraw::DrawArcX(const TDArc& a) {
@@ -55,12 +55,12 @@ void TCadDraw::DrawArcX(const TDArc& a) {
 void TCadDraw::drawcircle2(double x, double Y, double Z, double radius, bool Filled, TColor color) {
     TElementPainter p(*this);
     if (!p.Ready()) return;
-    p.Circle({x, Y, Z}, radius, color, settings_.current_linetype, Filled);
+    p.Circle({x, Y, Z}, radius, color, CadSettings().current_linetype, Filled);
     Invalidate();
 }
 
 void TCadDraw::DrawCircle(double x, double Y, double Z, double radius, bool Filled) {
-    drawcircle2(x, Y, Z, radius, Filled, settings_.CurrentColor);
+    drawcircle2(x, Y, Z, radius, Filled, CadSettings().CurrentColor);
 }
 
 void TCadDraw::drawtext(double x, double Y, const std::string& text, TColor color) {
@@ -95,7 +95,7 @@ void TCadDraw::drawellipse(double x, double Y, double width, double height, TCol
 void TCadDraw::DrawPolygon(const std::vector<TPixelPoint>& PolyPoints, TColor color) {
     TElementPainter p(*this);
     if (!p.Ready()) return;
-    p.Stroke(color, settings_.current_linetype);
+    p.Stroke(color, CadSettings().current_linetype);
     p.Canvas().DrawPolygon(PolyPoints, false);
     Invalidate();
 }

@@ -60,8 +60,8 @@ void TCadDraw::PaintZoomBox(ICanvas& canvas) const {
 }
 
 void TCadDraw::Pick(bool active) {
-    settings_.pick_flag = active;
-    settings_.type_of_pick = kPickArmed;
+    CadSettings().pick_flag = active;
+    CadSettings().type_of_pick = kPickArmed;
 }
 
 void TCadDraw::PickZoomWindow() {
@@ -69,30 +69,30 @@ void TCadDraw::PickZoomWindow() {
 }
 
 void TCadDraw::MouseDown(TShiftState /*shift*/, double X, double Y) {
-    settings_.pan_flag = false;
+    CadSettings().pan_flag = false;
     if (zoomWindowArmed_) {
         zoomBox_ = {true, X, Y, 1, 1};
         Invalidate();
     }
-    settings_.Mouse_x = static_cast<float>(X);
-    settings_.Mouse_y = static_cast<float>(Y);
-    settings_.begin_point = {X, Y};
+    CadSettings().Mouse_x = static_cast<float>(X);
+    CadSettings().Mouse_y = static_cast<float>(Y);
+    CadSettings().begin_point = {X, Y};
 }
 
 void TCadDraw::PanBy(double dxPixels, double dyPixels) {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     const int w = Win(s);
     s.screen_center_x[w] += dxPixels / s.xscale[w];
     s.screen_center_y[w] += dyPixels / s.yscale[w];
     PanPlacement();
     s.pan_flag = true;
-    if (ICanvas* target = Target()) target->Clear(backgroundColor_);
+    if (ICanvas* target = Target()) target->Clear(BackgroundColor());
     PaintElements(kRedrawPreview);
     Invalidate();
 }
 
 bool TCadDraw::RotateDrag(double X, double Y) {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     s.dynamic_rotate_flag = true;
     s.view_x = drawgeo::FixAngle(s.view_x - (s.Mouse_y - Y) / 8);
     s.view_y = drawgeo::FixAngle(s.view_y - (s.Mouse_x - X) / 8);
@@ -104,7 +104,7 @@ bool TCadDraw::RotateDrag(double X, double Y) {
     }
     if (w != 1) {
         ComputeCoefficients();
-        if (ICanvas* target = Target()) target->Clear(backgroundColor_);
+        if (ICanvas* target = Target()) target->Clear(BackgroundColor());
         PaintElements(kRedrawPreview);
         Invalidate();
     }
@@ -113,7 +113,7 @@ bool TCadDraw::RotateDrag(double X, double Y) {
 }
 
 void TCadDraw::MouseMove(TShiftState shift, double X, double Y) {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     if (zoomWindowArmed_ && (shift & kButtons) == kShiftLeft) {
         s.Mouse_x = static_cast<float>(X);
         s.Mouse_y = static_cast<float>(Y);
@@ -134,7 +134,7 @@ void TCadDraw::MouseMove(TShiftState shift, double X, double Y) {
 }
 
 void TCadDraw::MouseUp(TShiftState /*shift*/, double X, double Y) {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     s.end_point = {X, Y};
     if (zoomWindowArmed_) {
         zoomWindowArmed_ = false;
@@ -163,7 +163,7 @@ void TCadDraw::MouseUp(TShiftState /*shift*/, double X, double Y) {
 }
 
 void TCadDraw::WheelZoom(int WheelDelta) {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     const int w = Win(s);
     const double k = WheelDelta < 0 ? 1.1 : 0.9;
     // The point under the mouse in the window's own plane coordinates, so that it stays put in
@@ -179,12 +179,12 @@ void TCadDraw::WheelZoom(int WheelDelta) {
 void TCadDraw::MouseWheel(TShiftState /*shift*/, int WheelDelta, bool handled) {
     if (handled) return;
     WheelZoom(WheelDelta);
-    if (elements_.Count() <= kLargeDrawing) {
+    if (Elements().Count() <= kLargeDrawing) {
         Redraw();
         return;
     }
     wheelFlag_ = true;
-    if (ICanvas* target = Target()) target->Clear(backgroundColor_);
+    if (ICanvas* target = Target()) target->Clear(BackgroundColor());
     PaintElements(kRedrawPreview);
     Invalidate();
 }

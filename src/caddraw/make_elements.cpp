@@ -1,5 +1,5 @@
 // Creating elements: the Make... operations, AddElement with its checks, and the extents.
-#include "caddraw/cad_draw.h"
+#include "caddraw/cad_drawing.h"
 #include "caddraw/draw_geometry.h"
 
 #include <cmath>
@@ -17,20 +17,20 @@ bool InRange(double v) {
 
 // Applies the coordinate checks; false rejects the element.
 bool CheckCoords(int type, TCoords& c) {
-    if (type < 1 || type > 4) return true;
+    if (type < kElementPoint || type > kElementCircle) return true;
     for (double v : c)
         if (std::isnan(v)) return false; // NaN geometry is never drawable or comparable
     if (!InRange(c[0]) || !InRange(c[1])) return false;
-    if (type != 1 && !InRange(c[3])) return false;
+    if (type != kElementPoint && !InRange(c[3])) return false;
     if (!InRange(c[2])) c[2] = 0;
     return true;
 }
 
 } // namespace
 
-int TCadDraw::AddElement(int Etype, TColor LineColor, const TCoords& coords, TColor FillColor,
-                         int linetype, int Layer, int Highlight, const std::string& text,
-                         int view) {
+int TCadDrawing::AddElement(int Etype, TColor LineColor, const TCoords& coords, TColor FillColor,
+                            int linetype, int Layer, int Highlight, const std::string& text,
+                            int view) {
     TCoords c = coords;
     if (Etype != kElementCandle && !CheckCoords(Etype, c)) return 0;
     if (Etype == kElementArc && std::fabs(c[4] - c[5]) < 0.0001) {
@@ -58,52 +58,52 @@ int TCadDraw::AddElement(int Etype, TColor LineColor, const TCoords& coords, TCo
     return index;
 }
 
-int TCadDraw::MakePoint(double x, double Y, double Z) {
+int TCadDrawing::MakePoint(double x, double Y, double Z) {
     const TSettings& s = settings_;
     return AddElement(kElementPoint, s.CurrentColor, {x, Y, Z, 0, 0, 0}, 0, s.current_linetype,
                       s.current_layer, 0, {}, 1);
 }
 
-int TCadDraw::MakeLine(double x1, double y1, double z1, double x2, double y2, double z2) {
+int TCadDrawing::MakeLine(double x1, double y1, double z1, double x2, double y2, double z2) {
     const TSettings& s = settings_;
     return AddElement(kElementLine, s.CurrentColor, {x1, y1, z1, x2, y2, z2}, 0, s.current_linetype,
                       s.current_layer, 0, {}, 1);
 }
 
-int TCadDraw::MakeArc(int view, double x, double Y, double Z, double radius, double StartAngle,
-                      double EndAngle) {
+int TCadDrawing::MakeArc(int view, double x, double Y, double Z, double radius, double StartAngle,
+                         double EndAngle) {
     const TSettings& s = settings_;
     return AddElement(kElementArc, s.CurrentColor, {x, Y, Z, radius, StartAngle, EndAngle}, 0,
                       s.current_linetype, s.current_layer, 0, {}, view);
 }
 
-int TCadDraw::MakeText(double x1, double y1, const std::string& text) {
+int TCadDrawing::MakeText(double x1, double y1, const std::string& text) {
     const TSettings& s = settings_;
     return AddElement(kElementText, s.CurrentColor, {x1, y1, 0, 0, 0, 0}, 0, s.current_linetype,
                       s.current_layer, 0, text, 1);
 }
 
-int TCadDraw::MakeRectangle(double center_x, double center_y, double rect_width, double rect_height,
-                            TColor Fillcolor, TColor LineColor) {
+int TCadDrawing::MakeRectangle(double center_x, double center_y, double rect_width,
+                               double rect_height, TColor Fillcolor, TColor LineColor) {
     const TSettings& s = settings_;
     return AddElement(kElementRectangle, LineColor,
                       {center_x, center_y, 0, rect_width, rect_height, 0}, Fillcolor,
                       s.current_linetype, s.current_layer, 0, {}, 1);
 }
 
-int TCadDraw::MakePointX(const TDPoint& p) {
+int TCadDrawing::MakePointX(const TDPoint& p) {
     return MakePoint(p.x, p.y, p.z);
 }
 
-int TCadDraw::MakeLineX(const TDLine& l) {
+int TCadDrawing::MakeLineX(const TDLine& l) {
     return MakeLine(l.Point1.x, l.Point1.y, l.Point1.z, l.Point2.x, l.Point2.y, l.Point2.z);
 }
 
-int TCadDraw::MakeArcX(const TDArc& a) {
+int TCadDrawing::MakeArcX(const TDArc& a) {
     return MakeArc(settings_.current_view, a.Center.x, a.Center.y, a.Center.z, a.r, a.sa, a.ea);
 }
 
-void TCadDraw::UpdateExtents(const TElement& e) {
+void TCadDrawing::UpdateExtents(const TElement& e) {
     TSettings& s = settings_;
     auto grow = [&s](double x, double y) {
         if (x > s.max_x) s.max_x = x;
@@ -144,7 +144,7 @@ void TCadDraw::UpdateExtents(const TElement& e) {
     if (s.max_y > kExtentLimit) s.max_y = kExtentLimit;
 }
 
-void TCadDraw::SetExtents() {
+void TCadDrawing::SetExtents() {
     TSettings& s = settings_;
     s.max_x = s.max_y = -9000;
     s.min_x = s.min_y = 9000;

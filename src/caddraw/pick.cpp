@@ -108,7 +108,7 @@ std::optional<Hit> HitTest(const TSettings& s, const TElement& e, int w, Plane2 
 } // namespace
 
 bool TCadDraw::PickAt(int px, int py, TDFilter filter, TPickResult& result) const {
-    const TSettings& s = settings_;
+    const TSettings& s = CadSettings();
     const int w = std::clamp(s.current_plot_window, 1, 4);
     if (w == 4) return false; // no picking in the isometric view
     const Plane2 click = InPlane(PixelToCoord(px, py), w);
@@ -116,8 +116,8 @@ bool TCadDraw::PickAt(int px, int py, TDFilter filter, TPickResult& result) cons
     // Only real hits are reported: the nearest one, the earlier index on a tie.
     double best = std::numeric_limits<double>::infinity();
     bool found = false;
-    for (int i = 0; i < elements_.Count(); ++i) {
-        const TElement& e = elements_[i];
+    for (int i = 0; i < Elements().Count(); ++i) {
+        const TElement& e = Elements()[i];
         if (e.Deleted || e.Etype == kElementEmpty || !FilterAccepts(filter, e.Etype)) continue;
         if (!LayerVisible(e.Layer)) continue;
         const std::optional<Hit> hit = HitTest(s, e, w, click, tol);

@@ -13,14 +13,14 @@ constexpr double kPrintFontSize = 10;
 } // namespace
 
 int TCadDraw::PrintCad(IPrinter& printer, TPixelPoint StartPoint, double scale) {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     const int w = painter_detail::Win(s);
     const double pageWidth = printer.PageWidth();
     double t = pageWidth / (width_ > 0 ? width_ : W());
     if (scale > 0) t *= scale;
     const bool ownJob = StartPoint.x + StartPoint.y <= 0;
     if (ownJob && !printer.BeginDoc(s.cdl_filename)) {
-        lastError_ = "The printer did not start the job \"" + s.cdl_filename + "\"";
+        SetLastError("The printer did not start the job \"" + s.cdl_filename + "\"");
         return static_cast<int>(std::trunc(StartPoint.y));
     }
     const double xs = s.xscale[w], ys = s.yscale[w];
@@ -37,7 +37,7 @@ int TCadDraw::PrintCad(IPrinter& printer, TPixelPoint StartPoint, double scale) 
     ComputeCoefficients();
     {
         TElementPainter painter(*this);
-        for (const TElement& e : elements_) {
+        for (const TElement& e : Elements()) {
             if (e.Deleted || !LayerVisible(e.Layer)) continue;
             if (e.Etype == kElementPoint || e.Etype == kElementLine || e.Etype == kElementArc)
                 painter.Element(e, false);
@@ -64,15 +64,15 @@ int TCadDraw::PrintBMP(IPrinter& printer, TPixelPoint StartPoint, double scale) 
     double destH = width_ > 0 ? side * height_ / width_ : 0;
     if (scale > 0) destW *= scale, destH *= scale;
     const bool ownJob = StartPoint.x + StartPoint.y <= 0;
-    if (ownJob && !printer.BeginDoc(settings_.cdl_filename)) {
-        lastError_ = "The printer did not start the job \"" + settings_.cdl_filename + "\"";
+    if (ownJob && !printer.BeginDoc(CadSettings().cdl_filename)) {
+        SetLastError("The printer did not start the job \"" + CadSettings().cdl_filename + "\"");
         return -1;
     }
     TRasterImage image;
     const bool ok = canvas_ && canvas_->ReadPixels(image) &&
                     printer.Canvas().DrawImage(image, StartPoint.x, StartPoint.y, destW, destH);
     if (!ok) {
-        lastError_ = "The view's picture could not be printed";
+        SetLastError("The view's picture could not be printed");
         if (ownJob) printer.AbortDoc();
         return -1;
     }

@@ -34,7 +34,7 @@ void TCadDraw::PaintElements(int mode) {
     TElementPainter painter(*this);
     if (!painter.Ready()) return;
     int painted = 0;
-    for (const TElement& e : elements_) {
+    for (const TElement& e : Elements()) {
         if (e.Deleted) continue;
         const bool visible = e.Layer < kLayerCount && LayerVisible(e.Layer);
         if (!Selected(e, mode, visible)) continue;
@@ -46,39 +46,39 @@ void TCadDraw::PaintElements(int mode) {
 void TCadDraw::PaintAxes() {
     TElementPainter painter(*this);
     if (!painter.Ready()) return;
-    const int w = Win(settings_);
-    const double l =
-        std::max(std::fabs(settings_.screen_center_x[w]), std::fabs(settings_.screen_center_y[w])) +
-        settings_.view_height[w];
+    const int w = Win(CadSettings());
+    const double l = std::max(std::fabs(CadSettings().screen_center_x[w]),
+                              std::fabs(CadSettings().screen_center_y[w])) +
+                     CadSettings().view_height[w];
     painter.Line({-l, 0, 0}, {l, 0, 0}, kAxisColor, 0);
     painter.Line({0, -l, 0}, {0, l, 0}, kAxisColor, 0);
     painter.Line({0, 0, -l}, {0, 0, l}, kAxisColor, 0);
 }
 
 void TCadDraw::Redraw() {
-    if (ICanvas* target = Target()) target->Clear(backgroundColor_);
+    if (ICanvas* target = Target()) target->Clear(BackgroundColor());
     ComputeCoefficients(); // also used by the mouse handling of an empty drawing
-    if (!elements_.Empty()) {
-        PaintElements(settings_.redraw_mode);
-        if (settings_.draw_axis_flag) PaintAxes();
+    if (!Elements().Empty()) {
+        PaintElements(CadSettings().redraw_mode);
+        if (CadSettings().draw_axis_flag) PaintAxes();
     }
-    settings_.redraw_mode = kRedrawNormal;
+    CadSettings().redraw_mode = kRedrawNormal;
     Invalidate();
 }
 
 void TCadDraw::DrawLayer(int LayerNumber) {
-    const int window = settings_.current_plot_window;
-    settings_.current_plot_window = 1;
+    const int window = CadSettings().current_plot_window;
+    CadSettings().current_plot_window = 1;
     PaintElements(LayerNumber + 9);
-    settings_.current_plot_window = window;
+    CadSettings().current_plot_window = window;
     Invalidate();
 }
 
 void TCadDraw::DrawElement(int Index) {
-    if (!elements_.ValidIndex(Index) || elements_[Index].Deleted) return;
+    if (!Elements().ValidIndex(Index) || Elements()[Index].Deleted) return;
     TElementPainter painter(*this);
     if (!painter.Ready()) return;
-    painter.Element(elements_[Index], true);
+    painter.Element(Elements()[Index], true);
     Invalidate();
 }
 

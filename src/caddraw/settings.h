@@ -1,5 +1,5 @@
-// The state record of one CAD view: new-element attributes, layers, view windows, extents,
-// mouse and pick state, print switches and file-format choices.
+// The state record of one drawing and the view that shows it: new-element attributes, layers,
+// view windows, extents, mouse and pick state, print switches and file-format choices.
 #pragma once
 
 #include "caddraw/pixel_point.h"
@@ -21,6 +21,11 @@ struct TArcView {
 };
 
 inline constexpr int kLayerCount = 255; // layer numbers 0 to 254
+
+// File formats (the cad_type field).
+inline constexpr int kCadTypeCdl = 1;
+inline constexpr int kCadTypeDxf = 2;
+inline constexpr int kCadTypeIges = 3;
 
 class TSettings {
 public:
@@ -89,7 +94,7 @@ public:
     float print_stroke_width = 1;
 
     // Files.
-    int cad_type = 1; // 1 CDL, 2 DXF, 3 IGES
+    int cad_type = kCadTypeCdl;
     std::string cdl_filename;
     bool merge_cad = false;
     bool metric_machine = false;

@@ -21,7 +21,7 @@ double RoundEven(double v) {
 } // namespace
 
 void TCadDraw::ComputeCoefficients() {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     const double x = s.view_x / drawgeo::kDegPerRad;
     const double y = s.view_y / drawgeo::kDegPerRad;
     const double z = s.view_z / drawgeo::kDegPerRad;
@@ -39,7 +39,7 @@ void TCadDraw::ComputeCoefficients() {
 }
 
 TPixelPoint TCadDraw::CoordToPixel(double x, double y, double z) const {
-    const TSettings& s = settings_;
+    const TSettings& s = CadSettings();
     const int w = Win(s);
     double u = x, v = y;
     if (w != 1) {
@@ -51,7 +51,7 @@ TPixelPoint TCadDraw::CoordToPixel(double x, double y, double z) const {
 }
 
 TDPoint TCadDraw::PixelToCoord(double x, double Y) const {
-    const TSettings& s = settings_;
+    const TSettings& s = CadSettings();
     const int w = Win(s);
     const double u = (std::trunc(x) - s.x_plot_origin[w]) / s.xscale[w];
     const double v = (std::trunc(Y) - s.y_plot_origin[w]) / s.yscale[w];
@@ -72,14 +72,14 @@ TDPoint TCadDraw::PixelToCoord(double x, double Y) const {
 }
 
 void TCadDraw::ScaleFromHeight(double h) {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     const int w = Win(s);
     s.xscale[w] = h / s.view_height[w];
     s.yscale[w] = -s.xscale[w];
 }
 
 void TCadDraw::PlaceOrigin(double halfW, double halfH, bool truncateHalves) {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     const int w = Win(s);
     if (truncateHalves) halfW = std::trunc(halfW), halfH = std::trunc(halfH);
     s.x_plot_origin[w] = static_cast<float>(halfW - RoundEven(s.screen_center_x[w] * s.xscale[w]));
@@ -95,7 +95,7 @@ void TCadDraw::PanPlacement() {
 }
 
 void TCadDraw::FitStep() {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     const int w = Win(s);
     s.last_view_height[w] = s.view_height[w];
     s.last_screen_center_x[w] = s.screen_center_x[w];
@@ -122,7 +122,7 @@ void TCadDraw::FitStep() {
 }
 
 void TCadDraw::ZoomStep(int mode, double factor) {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     const int w = Win(s);
     ScaleFromHeight(H());
     switch (mode) {
@@ -159,10 +159,10 @@ void TCadDraw::ZoomStep(int mode, double factor) {
 }
 
 void TCadDraw::FireZoom() {
-    const int w = Win(settings_);
+    const int w = Win(CadSettings());
     if (OnZoom)
-        OnZoom(*this, settings_.view_height[w], settings_.screen_center_x[w],
-               settings_.screen_center_y[w]);
+        OnZoom(*this, CadSettings().view_height[w], CadSettings().screen_center_x[w],
+               CadSettings().screen_center_y[w]);
 }
 
 void TCadDraw::ZoomAll() {
@@ -196,7 +196,7 @@ void TCadDraw::ZoomByFactor(double factor) {
 }
 
 void TCadDraw::ZoomWindow(double x1, double y1, double x2, double y2) {
-    TSettings& s = settings_;
+    TSettings& s = CadSettings();
     const int w = Win(s);
     if (x1 != x2 && y1 != y2) {
         s.last_view_height[w] = s.view_height[w];
@@ -216,47 +216,47 @@ void TCadDraw::ZoomWindow(double x1, double y1, double x2, double y2) {
 }
 
 void TCadDraw::ViewCenter(double x, double Y) {
-    const int w = Win(settings_);
-    settings_.screen_center_x[w] = x;
-    settings_.screen_center_y[w] = Y;
+    const int w = Win(CadSettings());
+    CadSettings().screen_center_x[w] = x;
+    CadSettings().screen_center_y[w] = Y;
     ZoomStep(kZoomApply);
     Redraw();
 }
 
 void TCadDraw::Pan(double x, double Y) {
-    const int w = Win(settings_);
-    settings_.screen_center_x[w] += x;
-    settings_.screen_center_y[w] += Y;
+    const int w = Win(CadSettings());
+    CadSettings().screen_center_x[w] += x;
+    CadSettings().screen_center_y[w] += Y;
     PanPlacement();
     Redraw();
 }
 
 double TCadDraw::ViewSize() const {
-    return 2.0 * settings_.view_height[Win(settings_)];
+    return 2.0 * CadSettings().view_height[Win(CadSettings())];
 }
 
 void TCadDraw::SetViewSize(double size) {
-    settings_.view_height[Win(settings_)] = static_cast<float>(size / 2);
+    CadSettings().view_height[Win(CadSettings())] = static_cast<float>(size / 2);
     ZoomStep(kZoomApply);
     if (OnChangeView) OnChangeView(*this, View());
     Redraw();
 }
 
 void TCadDraw::SetCenterX(double x) {
-    settings_.screen_center_x[Win(settings_)] = x;
+    CadSettings().screen_center_x[Win(CadSettings())] = x;
     PlaceOrigin(W() / 2.0, H() / 2.0, true);
 }
 
 void TCadDraw::SetCenterY(double y) {
-    settings_.screen_center_y[Win(settings_)] = y;
+    CadSettings().screen_center_y[Win(CadSettings())] = y;
     PlaceOrigin(W() / 2.0, H() / 2.0, true);
 }
 
 void TCadDraw::RotateView(double x, double Y, double Z) {
-    settings_.view_x = x;
-    settings_.view_y = Y;
-    settings_.view_z = Z;
-    settings_.current_plot_window = 4;
+    CadSettings().view_x = x;
+    CadSettings().view_y = Y;
+    CadSettings().view_z = Z;
+    CadSettings().current_plot_window = 4;
     if (OnChangeView) OnChangeView(*this, TDView::vISO);
     Redraw();
 }
