@@ -238,7 +238,10 @@ void Compare(const fs::path& golden, const std::optional<std::string>& actual) {
         if (const auto d = FirstDifference(*expected, *actual))
             ADD_FAILURE() << where << ":" << d->line << ": output differs from the golden file\n"
                           << "  golden: " << d->golden << "\n  output: " << d->actual << "\nRun "
-                          << kUpdateCommand << " to accept it, and review the diff.";
+                          << kUpdateCommand << " to accept it, and review the diff."
+                          << (golden.filename() == "exit.txt"
+                                  ? "\nThe run's exit status and stderr:\n" + *actual
+                                  : std::string());
     }
 }
 
