@@ -261,6 +261,41 @@ bool Updating() {
     return v && std::string_view(v) == "1";
 }
 
+// Runs one example and compares (or, when updating, rewrites) its golden files.
+void CheckExample(const std::string& name, bool update) {
+    SCOPED_TRACE("example " + name);
+    const fs::path folder = kGoldenDir / name;
+    const auto args = ReadFile(folder / kArgumentsFile);
+    if (!args) {
+        ADD_FAILURE() << "no tests/golden/" << name << "/" << kArgumentsFile
+                      << ": write the example's CLI arguments there (e.g. --type cone --units "
+                         "in), then run "
+                      << kUpdateCommand;
+        return;
+    }
+    TempDir out;
+    const auto produced = RunExample(name, *args, out.path());
+    if (update) return Update(folder, produced);
+    for (const char* file : kOutputs) {
+        const auto it = produced.find(file);
+        Compare(folder / file, it == produced.end() ? std::nullopt : std::optional(it->second));
+    }
+}
+
+// A golden folder whose example is gone fails the test (or, when updating, is removed).
+void CheckNoStrayFolders(const std::vector<std::string>& examples, bool update) {
+    const std::set<std::string> known(examples.begin(), examples.end());
+    for (const auto& entry : fs::directory_iterator(kGoldenDir)) {
+        const std::string name = entry.path().filename().string();
+        if (!entry.is_directory() || known.count(name)) continue;
+        if (update)
+            fs::remove_all(entry.path());
+        else
+            ADD_FAILURE() << "tests/golden/" << name << " belongs to no examples/" << name
+                          << ".layout: run " << kUpdateCommand << " to remove it";
+    }
+}
+
 } // namespace
 
 TEST(GoldenCompare, NumbersWithinSinglePrecisionNoiseAndTextExactly) {
@@ -294,36 +329,7 @@ TEST(Golden, EveryExampleMatchesItsGoldenOutputs) {
     const bool update = Updating();
     const std::vector<std::string> examples = ExampleNames();
     ASSERT_FALSE(examples.empty()) << kExamplesDir;
-    for (const std::string& name : examples) {
-        SCOPED_TRACE("example " + name);
-        const fs::path folder = kGoldenDir / name;
-        const auto args = ReadFile(folder / kArgumentsFile);
-        if (!args) {
-            ADD_FAILURE() << "no tests/golden/" << name << "/" << kArgumentsFile
-                          << ": write the example's CLI arguments there (e.g. --type cone "
-                             "--units in), then run "
-                          << kUpdateCommand;
-            continue;
-        }
-        TempDir out;
-        const auto produced = RunExample(name, *args, out.path());
-        if (update) {
-            Update(folder, produced);
-            continue;
-        }
-        for (const char* file : kOutputs) {
-            const auto it = produced.find(file);
-            Compare(folder / file, it == produced.end() ? std::nullopt : std::optional(it->second));
-        }
-    }
-    const std::set<std::string> known(examples.begin(), examples.end());
-    for (const auto& entry : fs::directory_iterator(kGoldenDir)) {
-        const std::string name = entry.path().filename().string();
-        if (!entry.is_directory() || known.count(name)) continue;
-        if (update)
-            fs::remove_all(entry.path());
-        else
-            ADD_FAILURE() << "tests/golden/" << name << " belongs to no examples/" << name
-                          << ".layout: run " << kUpdateCommand << " to remove it";
-    }
+    for (const std::string& name : examples)
+        CheckExample(name, update);
+    CheckNoStrayFolders(examples, update);
 }
