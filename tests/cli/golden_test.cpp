@@ -33,6 +33,10 @@ constexpr const char* kUpdateCommand = "scripts/update-golden";
 // The outputs of one run, by the name they have in the golden folder. exit.txt holds the exit
 // status and whatever the CLI wrote to stderr.
 const char* const kOutputs[] = {"window.json", "flat.dxf", "sheet.dxf", "report.txt", "exit.txt"};
+// Shown with a changed exit status, before the run's status and stderr.
+constexpr const char* kExitHint =
+    "\nStatus 86 is a sanitizer stopping the CLI (scripts/test's sanitizer stage; the reports of "
+    "address errors and leaks are in build-asan/sanitizer-logs/). The run's status and stderr:\n";
 // The CLI arguments an example needs besides its outputs (its layout type and units).
 constexpr const char* kArgumentsFile = "arguments.txt";
 
@@ -239,9 +243,8 @@ void Compare(const fs::path& golden, const std::optional<std::string>& actual) {
             ADD_FAILURE() << where << ":" << d->line << ": output differs from the golden file\n"
                           << "  golden: " << d->golden << "\n  output: " << d->actual << "\nRun "
                           << kUpdateCommand << " to accept it, and review the diff."
-                          << (golden.filename() == "exit.txt"
-                                  ? "\nThe run's exit status and stderr:\n" + *actual
-                                  : std::string());
+                          << (golden.filename() == "exit.txt" ? kExitHint + *actual
+                                                              : std::string());
     }
 }
 
