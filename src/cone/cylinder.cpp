@@ -9,7 +9,6 @@
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
 #include "core/messages.h"
-#include "solid/cone_model.h"
 
 #include <algorithm>
 #include <cmath>

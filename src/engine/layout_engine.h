@@ -13,12 +13,13 @@
 #include "core/notices.h"
 #include "core/units.h"
 #include "engine/driver_state.h"
+#include "geometry/cad_calc.h"
 #include "layouts/pipe/pipe_state.h"
+#include "layouts/spiral/spiral_model.h"
+#include "layouts/spiral/spiral_ring.h"
 #include "layouts/square/square_results.h"
 #include "nesting/sheet_layout.h"
 #include "solid/cone_model.h"
-#include "layouts/spiral/spiral_model.h"
-#include "layouts/spiral/spiral_ring.h"
 #include "solid/solid_model.h"
 
 #include <initializer_list>
@@ -47,6 +48,7 @@ public:
     SpiralModel SpiralHelices; // its helices, for the 3D preview and export
     SquareToRoundResults Square;
     SolidModel Solid;
+    TCadCalc CadCalc1; // the geometry calculator of the main window (keeps no state)
 
     // --- start-up and window (main window operations) ---
     void Startup();      // creating the main window: clear inputs, tags, caption

@@ -125,7 +125,7 @@ TEST(Cli, DecimalCommaLocale) {
     EXPECT_NE(j["labels"]["LargeRadius"].get<std::string>().find(','), std::string::npos);
 }
 
-TEST(Cli, EveryExampleLoadsAndCalculates) {
+TEST(Cli, EveryExampleLoadsCalculatesAndDrawsItsPattern) {
     const std::pair<const char*, const char*> examples[] = {
         {"hopper-cone.layout", "cone"},       {"offset-reducer.layout", "cone"},
         {"mitred-cylinder.layout", "cone"},   {"square-to-round.layout", "square"},
@@ -136,6 +136,14 @@ TEST(Cli, EveryExampleLoadsAndCalculates) {
         EXPECT_EQ(j["type"], type) << file;
         EXPECT_EQ(j["code"], 0) << file;
         EXPECT_TRUE(j["messages"].empty()) << file << " " << j["messages"].dump();
+        // A pattern is drawn: outline elements on layer 1 with a real size.
+        const json& flat = j["drawings"]["flat"];
+        EXPECT_GT(flat["layers"].value("1", 0), 0) << file;
+        ASSERT_TRUE(flat["extents"].is_object()) << file;
+        EXPECT_GT(flat["extents"]["maxX"].get<double>() - flat["extents"]["minX"].get<double>(), 1)
+            << file;
+        EXPECT_GT(flat["extents"]["maxY"].get<double>() - flat["extents"]["minY"].get<double>(), 1)
+            << file;
     }
 }
 
