@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <array>
+#include "cli/external_dxf_fixture.h"
+
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,7 +17,7 @@ using nlohmann::json;
 
 namespace {
 
-constexpr const char* kPython = "/usr/bin/python3";
+using brevant::testing::ExternalDxfTest;
 
 // Prints one JSON object: the audit's error count and the arcs and lines of layer 1.
 constexpr const char* kMeasureScript = R"(
@@ -38,49 +38,23 @@ for e in doc.modelspace():
 print(json.dumps({"errors": len(auditor.errors), "arcs": arcs, "lines": lines}))
 )";
 
-std::string Capture(const std::string& cmd) {
-    std::string out;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return out;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        out.append(buf.data(), n);
-    pclose(p);
-    return out;
-}
-
-class ConeDxf : public ::testing::Test {
+class ConeDxf : public ExternalDxfTest {
 protected:
-    void SetUp() override {
-        if (std::system((std::string(kPython) + " -c 'import ezdxf' 2>/dev/null").c_str()) != 0)
-            GTEST_SKIP() << "no ezdxf for " << kPython;
-        dir_ = fs::temp_directory_path() / ("brevant-cone-dxf-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        std::ofstream(dir_ / "measure.py") << kMeasureScript;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    ConeDxf() : ExternalDxfTest(kMeasureScript) {}
 
     // Runs the CLI with the inputs, writes the flat pattern and measures it.
     void Develop(const std::string& units, const std::string& sets) {
-        const std::string dxf = (dir_ / "flat.dxf").string();
-        window = json::parse(Capture(std::string("'") + BREVANT_CLI_PATH + "' --units " + units +
-                                     " " + sets + " --flat-cad '" + dxf + "' --json"),
-                             nullptr, false);
+        const std::string dxf = PathOf("flat.dxf");
+        window = RunCli("--units " + units + " " + sets + " --flat-cad '" + dxf + "'");
         ASSERT_FALSE(window.is_discarded());
         ASSERT_TRUE(window["outputs"][0]["written"]) << window["messages"].dump();
-        measured = json::parse(Capture(std::string(kPython) + " '" +
-                                       (dir_ / "measure.py").string() + "' '" + dxf + "'"),
-                               nullptr, false);
+        measured = Measure(dxf);
         ASSERT_FALSE(measured.is_discarded());
         EXPECT_EQ(measured["errors"], 0);
     }
     double Label(const char* name) { return std::stod(window["labels"][name].get<std::string>()); }
 
     json window, measured;
-
-private:
-    fs::path dir_;
 };
 
 } // namespace

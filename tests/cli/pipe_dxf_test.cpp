@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "cli/external_dxf_fixture.h"
+
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,7 +21,7 @@ using nlohmann::json;
 
 namespace {
 
-constexpr const char* kPython = "/usr/bin/python3";
+using brevant::testing::ExternalDxfTest;
 
 // Prints one JSON object: the audit's error count, the layers used and the end points of the
 // lines of layer 1.
@@ -37,45 +37,22 @@ for e in doc.modelspace():
 print(json.dumps({"errors": len(auditor.errors), "layers": sorted(layers), "lines": lines}))
 )";
 
-std::string Capture(const std::string& cmd) {
-    std::string out;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return out;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        out.append(buf.data(), n);
-    pclose(p);
-    return out;
-}
-
 struct Point {
     double x, y;
 };
 
-class PipeDxf : public ::testing::Test {
+class PipeDxf : public ExternalDxfTest {
 protected:
-    void SetUp() override {
-        if (std::system((std::string(kPython) + " -c 'import ezdxf' 2>/dev/null").c_str()) != 0)
-            GTEST_SKIP() << "no ezdxf for " << kPython;
-        dir_ = fs::temp_directory_path() / ("brevant-pipe-dxf-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        std::ofstream(dir_ / "measure.py") << kMeasureScript;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    PipeDxf() : ExternalDxfTest(kMeasureScript) {}
 
     // Runs the CLI on the pipe page with the arguments, writes the flat pattern and measures it.
     void Develop(const std::string& args) {
-        const std::string dxf = (dir_ / "flat.dxf").string();
-        window = json::parse(Capture(std::string("'") + BREVANT_CLI_PATH + "' --type pipe " + args +
-                                     " --flat-cad '" + dxf + "' --json"),
-                             nullptr, false);
+        const std::string dxf = PathOf("flat.dxf");
+        window = RunCli("--type pipe " + args + " --flat-cad '" + dxf + "'");
         ASSERT_FALSE(window.is_discarded());
         ASSERT_TRUE(window["messages"].empty()) << window["messages"].dump();
         ASSERT_TRUE(window["outputs"][0]["written"]);
-        measured = json::parse(Capture(std::string(kPython) + " '" +
-                                       (dir_ / "measure.py").string() + "' '" + dxf + "'"),
-                               nullptr, false);
+        measured = Measure(dxf);
         ASSERT_FALSE(measured.is_discarded());
         EXPECT_EQ(measured["errors"], 0);
         EXPECT_EQ(measured["layers"], json::array({"1"}));
@@ -95,9 +72,6 @@ protected:
     }
 
     json window, measured;
-
-private:
-    fs::path dir_;
 };
 
 TEST_F(PipeDxf, CutCurveMeasuresTheFormulaInTheDisplayUnit) {

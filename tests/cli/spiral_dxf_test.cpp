@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <array>
+#include "cli/external_dxf_fixture.h"
+
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,7 +19,7 @@ using nlohmann::json;
 
 namespace {
 
-constexpr const char* kPython = "/usr/bin/python3";
+using brevant::testing::ExternalDxfTest;
 
 // Prints one JSON object: the audit's error count and the arcs and lines of each layer.
 constexpr const char* kMeasureScript = R"(
@@ -39,41 +39,18 @@ print(json.dumps({"errors": len(auditor.errors), "arcs": arcs, "lines": lines,
                   "layers": layers}))
 )";
 
-std::string Capture(const std::string& cmd) {
-    std::string out;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return out;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        out.append(buf.data(), n);
-    pclose(p);
-    return out;
-}
-
-class SpiralDxf : public ::testing::Test {
+class SpiralDxf : public ExternalDxfTest {
 protected:
-    void SetUp() override {
-        if (std::system((std::string(kPython) + " -c 'import ezdxf' 2>/dev/null").c_str()) != 0)
-            GTEST_SKIP() << "no ezdxf for " << kPython;
-        dir_ = fs::temp_directory_path() / ("brevant-spiral-dxf-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        std::ofstream(dir_ / "measure.py") << kMeasureScript;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    SpiralDxf() : ExternalDxfTest(kMeasureScript) {}
 
     // Runs the CLI on the spiral page with the arguments, writes the ring and measures it.
     void Develop(const std::string& args) {
-        const std::string dxf = (dir_ / "flight.dxf").string();
-        window = json::parse(Capture(std::string("'") + BREVANT_CLI_PATH + "' --type spiral " +
-                                     args + " --flat-cad '" + dxf + "' --json"),
-                             nullptr, false);
+        const std::string dxf = PathOf("flight.dxf");
+        window = RunCli("--type spiral " + args + " --flat-cad '" + dxf + "'");
         ASSERT_FALSE(window.is_discarded());
         ASSERT_TRUE(window["messages"].empty()) << window["messages"].dump();
         ASSERT_TRUE(window["outputs"][0]["written"]);
-        measured = json::parse(Capture(std::string(kPython) + " '" +
-                                       (dir_ / "measure.py").string() + "' '" + dxf + "'"),
-                               nullptr, false);
+        measured = Measure(dxf);
         ASSERT_FALSE(measured.is_discarded());
         EXPECT_EQ(measured["errors"], 0);
         ASSERT_EQ(measured["arcs"].size(), 2u);
@@ -97,9 +74,6 @@ protected:
     }
 
     json window, measured;
-
-private:
-    fs::path dir_;
 };
 
 } // namespace

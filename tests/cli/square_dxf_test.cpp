@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <array>
+#include "cli/external_dxf_fixture.h"
+
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,7 +17,7 @@ using nlohmann::json;
 
 namespace {
 
-constexpr const char* kPython = "/usr/bin/python3";
+using brevant::testing::ExternalDxfTest;
 
 // Prints the audit's error count and the extents of the lines of layers 1 and 8.
 constexpr const char* kMeasureScript = R"(
@@ -36,43 +36,20 @@ for e in doc.modelspace():
 print(json.dumps({"errors": len(auditor.errors), "extents": ext}))
 )";
 
-std::string Capture(const std::string& cmd) {
-    std::string out;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return out;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        out.append(buf.data(), n);
-    pclose(p);
-    return out;
-}
-
-class SquareDxf : public ::testing::Test {
+class SquareDxf : public ExternalDxfTest {
 protected:
-    void SetUp() override {
-        if (std::system((std::string(kPython) + " -c 'import ezdxf' 2>/dev/null").c_str()) != 0)
-            GTEST_SKIP() << "no ezdxf for " << kPython;
-        dir_ = fs::temp_directory_path() / ("brevant-square-dxf-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        std::ofstream(dir_ / "measure.py") << kMeasureScript;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    SquareDxf() : ExternalDxfTest(kMeasureScript) {}
 
     void Develop(const std::string& units, const std::string& sets) {
-        const std::string dxf = (dir_ / "flat.dxf").string();
-        report = (dir_ / "bends.txt").string();
-        window = json::parse(Capture(std::string("'") + BREVANT_CLI_PATH +
-                                     "' --type square --units " + units + " " + sets +
-                                     " --flat-cad '" + dxf + "' --report '" + report + "' --json"),
-                             nullptr, false);
+        const std::string dxf = PathOf("flat.dxf");
+        report = PathOf("bends.txt");
+        window = RunCli("--type square --units " + units + " " + sets + " --flat-cad '" + dxf +
+                        "' --report '" + report + "'");
         ASSERT_FALSE(window.is_discarded());
         ASSERT_EQ(window["code"], 0) << window["messages"].dump();
         ASSERT_TRUE(window["outputs"][0]["written"]);
         ASSERT_TRUE(window["outputs"][1]["written"]);
-        measured = json::parse(Capture(std::string(kPython) + " '" +
-                                       (dir_ / "measure.py").string() + "' '" + dxf + "'"),
-                               nullptr, false);
+        measured = Measure(dxf);
         ASSERT_FALSE(measured.is_discarded());
         EXPECT_EQ(measured["errors"], 0);
     }
@@ -84,9 +61,6 @@ protected:
 
     json window, measured;
     std::string report;
-
-private:
-    fs::path dir_;
 };
 
 TEST_F(SquareDxf, WholeAndHalfPatternsMeasureTheDisplayedSize) {
