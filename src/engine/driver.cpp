@@ -4,6 +4,8 @@
 #include "engine/layout_engine.h"
 #include "solid/cone_model.h"
 
+#include <iterator>
+
 namespace brevant {
 
 void LayoutEngine::ClearStatus() {
@@ -100,30 +102,45 @@ void LayoutEngine::CalculateMenuClick() {
     DispatchCalculation(false);
 }
 
+void LayoutEngine::BeforeSquareToRound() {
+    // A shifted or tilted top is not symmetric about both axes: no half pattern.
+    if (Def.SquareTopXShift != 0 || Def.SquareTopYShift != 0 || Def.SquareTopAngle != 0)
+        Form.HalfPatternCheckBox.checked = false;
+}
+
+void LayoutEngine::AfterCone() {
+    SizeGridPlanes();
+    ZoomView(2);
+}
+
+namespace {
+// The Calculate driver of each layout type, with what the dispatcher does around it.
+struct LayoutDriver {
+    int (LayoutEngine::*Calculate)(bool quiet);
+    void (LayoutEngine::*Before)();
+    void (LayoutEngine::*After)();
+};
+
+const LayoutDriver* DriverOf(int type) {
+    static const LayoutDriver drivers[] = {
+        {&LayoutEngine::CalculateCone, nullptr, &LayoutEngine::AfterCone},
+        {&LayoutEngine::CalculateSquareToRound, &LayoutEngine::BeforeSquareToRound, nullptr},
+        {&LayoutEngine::CalculateSpiralFlight, nullptr, nullptr},
+        {&LayoutEngine::CalculatePipeIntersection, nullptr, nullptr}};
+    static_assert(std::size(drivers) == kLayoutPipe + 1, "one driver per layout type");
+    if (type < kLayoutCone || type > kLayoutPipe) return nullptr;
+    return &drivers[type];
+}
+} // namespace
+
 int LayoutEngine::DispatchCalculation(bool quiet) {
     if (!Drv.FormReady) return 0;
-    const int type = LayoutType();
     HideResultDisplays();
     int code = 0;
-    switch (type) {
-    case kLayoutCone:
-        code = CalculateCone(quiet);
-        SizeGridPlanes();
-        ZoomView(2);
-        break;
-    case kLayoutSquare:
-        if (Def.SquareTopXShift != 0 || Def.SquareTopYShift != 0 || Def.SquareTopAngle != 0)
-            Form.HalfPatternCheckBox.checked = false;
-        code = CalculateSquareToRound(quiet);
-        break;
-    case kLayoutSpiral:
-        code = CalculateSpiralFlight(quiet);
-        break;
-    case kLayoutPipe:
-        code = CalculatePipeIntersection(quiet);
-        break;
-    default:
-        break;
+    if (const LayoutDriver* driver = DriverOf(LayoutType())) {
+        if (driver->Before) (this->*driver->Before)();
+        code = (this->*driver->Calculate)(quiet);
+        if (driver->After) (this->*driver->After)();
     }
     ResetSolidView();
     ZoomView(1);

@@ -99,7 +99,11 @@ public:
     void ClearLayoutInputs(int type);
     void ClearAllInputs();
     void CalculateMenuClick();
+    // Runs the driver of the chosen layout type from the table of drivers.
     int DispatchCalculation(bool quiet);
+    // What the dispatcher does before the square-to-round driver and after the cone driver.
+    void BeforeSquareToRound();
+    void AfterCone();
     // The common prologue of the layout drivers; returns -1 to go on, else the driver's code.
     int LayoutPrologue(int type, bool quiet);
     int CalculateCone(bool quiet);
