@@ -1,6 +1,7 @@
 // The layout state and drawings of a run, by the names the engine uses.
 #include "cli/cli_results.h"
 
+#include "core/input_fields.h"
 #include "engine/layout_engine.h"
 
 #include <algorithm>
@@ -15,51 +16,20 @@ using nlohmann::json;
 
 namespace {
 
+// The definition's fields by their file keys, and the solver's record of what was given. The
+// bends spin box's count and the settings' flags are not part of it: the inputs show them.
 json Definition(const LayoutDefinition& d) {
-    return {{"TopDiameter", d.TopDiameter},
-            {"BottomDiameter", d.BottomDiameter},
-            {"ConeHeight", d.ConeHeight},
-            {"TopAngle", d.TopAngle},
-            {"BottomAngle", d.BottomAngle},
-            {"TopShift", d.TopShift},
-            {"TopEllipseWidth", d.TopEllipseWidth},
-            {"BottomEllipseWidth", d.BottomEllipseWidth},
-            {"SideLength", d.SideLength},
-            {"SideAngle", d.SideAngle},
-            {"SeamAngle", d.SeamAngle},
-            {"SegmentAngle", d.SegmentAngle},
-            {"Overlap", d.Overlap},
-            {"TopCutWidth", d.TopCutWidth},
-            {"BottomCutWidth", d.BottomCutWidth},
-            {"TopArcLength", d.TopArcLength},
-            {"BottomArcLength", d.BottomArcLength},
-            {"SheetWidth", d.SheetWidth},
-            {"SheetHeight", d.SheetHeight},
-            {"XClearance", d.XClearance},
-            {"YClearance", d.YClearance},
-            {"SquareWidth", d.SquareWidth},
-            {"SquareLength", d.SquareLength},
-            {"SquareHeight", d.SquareHeight},
-            {"SquareTopDiameter", d.SquareTopDiameter},
-            {"SquareTopAngle", d.SquareTopAngle},
-            {"SquareTopXShift", d.SquareTopXShift},
-            {"SquareTopYShift", d.SquareTopYShift},
-            {"SquareHalfPattern", d.SquareHalfPattern},
-            {"BendsPerCorner", d.BendsPerCorner},
-            {"SpiralOD", d.SpiralOD},
-            {"SpiralID", d.SpiralID},
-            {"SpiralPitch", d.SpiralPitch},
-            {"PipeBigOD", d.PipeBigOD},
-            {"PipeSmallOD", d.PipeSmallOD},
-            {"PipeOffset", d.PipeOffset},
-            {"MaterialThickness", d.MaterialThickness},
-            {"ThicknessSide", d.ThicknessSide},
-            {"IsCylinder", d.IsCylinder},
-            {"TopDiameterGiven", d.TopDiameterGiven},
-            {"BottomDiameterGiven", d.BottomDiameterGiven},
-            {"ConeHeightGiven", d.ConeHeightGiven},
-            {"SideAngleGiven", d.SideAngleGiven},
-            {"SideLengthGiven", d.SideLengthGiven}};
+    json j = json::object();
+    for (const InputField& f : InputFields())
+        if (f.page != kSettingsDialog && !Holds(f, &LayoutDefinition::Bends))
+            std::visit([&](auto member) { j[f.key] = d.*member; }, f.member);
+    j["IsCylinder"] = d.IsCylinder;
+    j["TopDiameterGiven"] = d.TopDiameterGiven;
+    j["BottomDiameterGiven"] = d.BottomDiameterGiven;
+    j["ConeHeightGiven"] = d.ConeHeightGiven;
+    j["SideAngleGiven"] = d.SideAngleGiven;
+    j["SideLengthGiven"] = d.SideLengthGiven;
+    return j;
 }
 
 } // namespace

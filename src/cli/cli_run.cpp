@@ -3,6 +3,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/cli_json.h"
+#include "core/input_fields.h"
 #include "core/number_format.h"
 #include "engine/definition_file.h"
 #include "engine/layout_engine.h"
@@ -27,39 +28,47 @@ bool ParseNumber(const std::string& text, double& value) {
     return ec == std::errc() && ptr == end;
 }
 
-// Puts value into the control that holds a definition key, as a user would type and commit.
-SetResult SetDefinitionControl(LayoutEngine& e, const char* control, const std::string& key,
+// Puts value into the control that holds a definition field, as a user would type and commit.
+SetResult SetDefinitionControl(LayoutEngine& e, const InputField& field, const std::string& key,
                                const std::string& value) {
     FormModel& f = e.Form;
-    if (Edit* edit = f.FindEdit(control)) {
-        edit->text = value;
-        e.EditCommitted(*edit);
+    // The settings' flags and the thickness side go the settings' way.
+    if (field.page == kSettingsDialog || field.kind == FieldKind::Side)
+        return ApplySettingValue(e, key, value) ? SetResult::Ok : SetResult::BadValue;
+    switch (field.kind) {
+    case FieldKind::Length:
+    case FieldKind::Angle: {
+        Edit& edit = *f.FindEdit(field.control);
+        edit.text = value;
+        e.EditCommitted(edit);
         return SetResult::Ok;
     }
-    if (SpinBox* spin = f.FindSpinBox(control)) {
+    case FieldKind::Whole: {
         double v = 0;
         if (!ParseNumber(value, v)) return SetResult::BadValue;
-        spin->SetValue(std::trunc(v));
-        e.SpinBoxChanged(*spin);
+        SpinBox& spin = *f.FindSpinBox(field.control);
+        spin.SetValue(std::trunc(v));
+        e.SpinBoxChanged(spin);
         return SetResult::Ok;
     }
-    if (Label* label = f.FindLabel(control)) { // the bends-per-corner stepper's number
+    case FieldKind::Count: {
         const int n = ParseInteger(value, -1);
         if (n < 0) return SetResult::BadValue;
-        label->text = std::to_string(std::clamp(n, 4, 10));
+        e.SetBendsPerCorner(n);
         return SetResult::Ok;
     }
-    if (CheckBox* check = f.FindCheckBox(control); check == &f.HalfPatternCheckBox) {
-        check->checked = ParseInteger(value, 0) != 0;
+    case FieldKind::Flag:
+        f.FindCheckBox(field.control)->checked = ParseInteger(value, 0) != 0;
         return SetResult::Ok;
+    case FieldKind::Side:
+        break;
     }
-    // Keys held by the settings (the thickness switches and side) go the settings' way.
-    return ApplySettingValue(e, key, value) ? SetResult::Ok : SetResult::BadValue;
+    return SetResult::BadValue;
 }
 
 SetResult ApplySet(LayoutEngine& e, const std::string& key, const std::string& value) {
-    if (const DefinitionKey* k = FindDefinitionKey(key))
-        return SetDefinitionControl(e, k->control, key, value);
+    if (const InputField* field = FindInputField(key))
+        return SetDefinitionControl(e, *field, key, value);
     return ApplySettingValue(e, key, value) ? SetResult::Ok : SetResult::UnknownKey;
 }
 

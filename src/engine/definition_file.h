@@ -1,6 +1,8 @@
 // Definition files: the inputs of all four layout types in an INI file, section "DIMENSIONS".
 #pragma once
 
+#include "core/input_fields.h"
+
 #include <string>
 #include <string_view>
 
@@ -29,12 +31,9 @@ void MenuLoadDefinitionClick(LayoutEngine& engine);
 std::string DefinitionFileText(LayoutEngine& engine, std::string_view existing);
 void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const std::string& path);
 
-// A definition file key and the control that holds it, for batch front ends.
-struct DefinitionKey {
-    const char* key;
-    const char* control; // component name in the form model; "DimensionsFrom" is the group of
-                         // OutsideRadio, MiddleRadio and InsideRadio
-};
+// A definition file key is a row of the input field table: the key, the control that holds it
+// ("DimensionsFrom" is the group of OutsideRadio, MiddleRadio and InsideRadio) and its kind.
+using DefinitionKey = InputField;
 // The key named key (ASCII case ignored, as in the file), or nullptr.
 const DefinitionKey* FindDefinitionKey(const std::string& key);
 // Puts a value into the control that holds key, exactly as loading a file with that value

@@ -9,16 +9,17 @@
 #include "core/display_format.h"
 #include "core/form_model.h"
 #include "core/host.h"
+#include "core/input_fields.h"
 #include "core/layout_definition.h"
 #include "core/notices.h"
 #include "core/units.h"
 #include "engine/driver_state.h"
 #include "layouts/pipe/pipe_state.h"
+#include "layouts/spiral/spiral_model.h"
+#include "layouts/spiral/spiral_ring.h"
 #include "layouts/square/square_results.h"
 #include "nesting/sheet_layout.h"
 #include "solid/cone_model.h"
-#include "layouts/spiral/spiral_model.h"
-#include "layouts/spiral/spiral_ring.h"
 #include "solid/solid_model.h"
 
 #include <initializer_list>
@@ -56,6 +57,9 @@ public:
     int LayoutType() const { return Form.LayoutComboBox.itemIndex; }
     int CurrentInputPage() const { return Form.DimTabPage; }
     void StepBendsPerCorner(int tag); // PlusButton tag 1, SpeedButton1 tag 0
+    // Puts a bends-per-corner count, kept to the stepper's 4..10, into NumberOfBendsLabel and
+    // returns it; the stepper, the square driver, loading and the command line go through it.
+    int SetBendsPerCorner(int n);
     void MenuHelpClick();
     std::string DefaultFileName(const std::string& extension) const;
     std::string HelpFilePath() const;
@@ -74,6 +78,12 @@ public:
     int EffectiveBends() const;
     float EffectiveSegmentAngle();
     bool ReadLayoutInputs();
+    // Reads the length edits of an input page into their definition fields, in the input
+    // table's order; stops at a bad number.
+    bool ReadPageLengths(int page);
+    // Reads one Length or Angle field of the Calculate-time read, with the overlap's halving and
+    // the square length's fall-back to the width.
+    bool ReadEditField(const InputField& field);
 
     // --- messages and dialogs ---
     int ShowMessageDialog(const std::string& title, const std::string& body,

@@ -42,8 +42,7 @@ int LayoutEngine::CalculateSquareToRound(bool quiet) {
     if (int code = LayoutPrologue(kLayoutSquare, quiet); code >= 0) return code;
     auto& d = Def;
     // The stepper keeps 4..10; a number typed into a definition file may not be.
-    d.BendsPerCorner = std::clamp(d.BendsPerCorner, kSquareMinBends, kSquareMaxBends);
-    Form.NumberOfBendsLabel.text = std::to_string(d.BendsPerCorner);
+    d.BendsPerCorner = SetBendsPerCorner(d.BendsPerCorner);
     Drv.CircleResolution = 4 * d.BendsPerCorner;
     if (d.SquareWidth > 0 && d.SquareLength == 0) d.SquareLength = d.SquareWidth;
     if (!(d.SquareTopDiameter > 0 && d.SquareWidth > 0 && d.SquareHeight > 0)) {
