@@ -4,10 +4,7 @@
 #include "core/input_fields.h"
 #include "engine/layout_engine.h"
 
-#include <algorithm>
-#include <cmath>
 #include <map>
-#include <numbers>
 #include <string>
 
 namespace brevant::cli {
@@ -64,54 +61,22 @@ json Drawing(const TCadDraw& view) {
     const TElements& list = view.Elements();
     int count = 0;
     std::map<std::string, int> perLayer;
-    double minX = 0, minY = 0, maxX = 0, maxY = 0;
-    bool any = false;
-    auto grow = [&](double x, double y) {
-        if (!any) {
-            minX = maxX = x;
-            minY = maxY = y;
-            any = true;
-        }
-        minX = std::min(minX, x), maxX = std::max(maxX, x);
-        minY = std::min(minY, y), maxY = std::max(maxY, y);
-    };
     for (int i = 0; i < list.Count(); ++i) {
         const TElement& el = list[i];
         if (el.Deleted || el.Etype == kElementEmpty) continue;
         ++count;
         ++perLayer[std::to_string(el.Layer)];
-        switch (el.Etype) {
-        case kElementLine:
-            grow(el.Coord(1), el.Coord(2));
-            grow(el.Coord(4), el.Coord(5));
-            break;
-        case kElementArc:
-        case kElementCircle: {
-            // The end points and every quadrant point inside the counter-clockwise sweep.
-            const double cx = el.Coord(1), cy = el.Coord(2), r = el.Coord(4);
-            const bool full = el.Etype == kElementCircle || el.Coord(5) == el.Coord(6);
-            const double sa = full ? 0 : el.Coord(5);
-            double sweep = full ? 360 : std::fmod(el.Coord(6) - sa + 720.0, 360.0);
-            if (!full && sweep == 0) sweep = 360;
-            auto at = [&](double deg) {
-                const double a = deg * std::numbers::pi / 180;
-                grow(cx + r * std::cos(a), cy + r * std::sin(a));
-            };
-            at(sa);
-            at(sa + sweep);
-            for (int q = 0; q < 8; ++q)
-                if (const double d = std::fmod(q * 90.0 - sa + 720.0, 360.0); d <= sweep)
-                    at(sa + d);
-            break;
-        }
-        default:
-            grow(el.Coord(1), el.Coord(2));
-            break;
-        }
     }
+    // The extents as the drawing computes them for its zoom, over every layer.
+    TCadDrawing drawing;
+    drawing.SetElements(list);
+    drawing.SetExtents();
+    const TSettings& s = drawing.CadSettings();
     json j = {{"count", count}, {"layers", perLayer}};
     j["extents"] =
-        any ? json{{"minX", minX}, {"minY", minY}, {"maxX", maxX}, {"maxY", maxY}} : json(nullptr);
+        s.min_x <= s.max_x && s.min_y <= s.max_y
+            ? json{{"minX", s.min_x}, {"minY", s.min_y}, {"maxX", s.max_x}, {"maxY", s.max_y}}
+            : json(nullptr);
     return j;
 }
 

@@ -9,8 +9,8 @@
 #include "engine/layout_engine.h"
 #include "engine/settings_file.h"
 
-#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <ostream>
 
@@ -72,27 +72,12 @@ SetResult ApplySet(LayoutEngine& e, const std::string& key, const std::string& v
     return ApplySettingValue(e, key, value) ? SetResult::Ok : SetResult::UnknownKey;
 }
 
-// The units chosen as the settings dialog's OK would, without writing a settings file.
-void ChooseUnits(LayoutEngine& e, int units) {
-    const SettingsSnapshot before = BeginSettingsCommand(e);
-    e.Form.UnitsComboBox.itemIndex = units;
-    e.UpdateUnitLabels();
-    const bool seam = e.LayoutType() == kLayoutCone && e.Form.SeamLineCheckBox.checked;
-    e.Form.SeamDisplay.visible = e.Form.Label32.visible = e.Form.SeamSpinBox.visible = seam;
-    EndSettingsCommand(e, before);
-}
-
-fs::file_time_type ModifiedTime(const std::string& path) {
-    std::error_code ec;
-    auto t = fs::last_write_time(path, ec);
-    return ec ? fs::file_time_type::min() : t;
-}
-
-void RunOutput(LayoutEngine& e, const std::string& command) {
-    if (command == "save-definition") MenuSaveDefinitionClick(e);
-    if (command == "flat-cad") e.MenuSaveFlatCADClick();
-    if (command == "sheet-cad") e.SaveCADSheetClick();
-    if (command == "report") e.MenuDimensionFileClick();
+OutputOutcome RunOutput(LayoutEngine& e, const std::string& command) {
+    if (command == "save-definition") return SaveDefinitionCommand(e);
+    if (command == "flat-cad") return e.SaveFlatCad();
+    if (command == "sheet-cad") return e.SaveCadSheet();
+    if (command == "report") return e.WriteDimensionFile();
+    return OutputOutcome::Cancelled(); // the options know no other command
 }
 
 } // namespace
@@ -120,7 +105,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     e.FormActivate();
     e.Form.LayoutComboBox.itemIndex = o.layoutType;
     e.LayoutComboBoxChange();
-    ChooseUnits(e, o.units);
+    ChangeUnits(e, o.units);
     if (!o.definitionFile.empty()) {
         std::error_code ec;
         const bool isFile = fs::is_regular_file(o.definitionFile, ec);
@@ -148,18 +133,14 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     std::vector<OutputResult> results;
     int status = 0;
     for (const OutputRequest& req : o.outputs) {
-        const auto before = ModifiedTime(req.file);
         host.nextFile = req.file;
-        e.SetIOError("");
-        RunOutput(e, req.command);
+        const OutputOutcome outcome = RunOutput(e, req.command);
         host.nextFile.clear();
-        const bool failed = !e.LastIOError().empty();
-        const bool written = !failed && fs::exists(req.file) && ModifiedTime(req.file) != before;
-        if (failed) {
-            err << "brevant-cli: " << req.command << ": " << e.LastIOError() << "\n";
+        if (outcome.failed()) {
+            err << "brevant-cli: " << req.command << ": " << outcome.message << "\n";
             status = 1;
         }
-        results.push_back({req.command, req.file, written});
+        results.push_back({req.command, req.file, outcome.written()});
     }
     if (o.json) out << DescribeWindow(e, host, results).dump(2) << "\n";
     return status;

@@ -171,12 +171,19 @@ bool LoadDefinition(LayoutEngine& engine, const std::string& path) {
     return true;
 }
 
-void MenuSaveDefinitionClick(LayoutEngine& engine) {
-    if (!engine.ReadLayoutInputs()) return;
+OutputOutcome SaveDefinitionCommand(LayoutEngine& engine) {
+    // A bad number is shown by the reader and nothing is saved.
+    if (!engine.ReadLayoutInputs()) return OutputOutcome::Refused();
     const std::string path = engine.SaveFileDialog("Save Layout File", "layout", "layout", false,
                                                    engine.DefaultFileName("layout"));
-    if (path.empty()) return;
-    if (!SaveDefinition(engine, path)) engine.ShowMessageDialog(engine.LastIOError(), "");
+    if (path.empty()) return OutputOutcome::Cancelled();
+    if (SaveDefinition(engine, path)) return OutputOutcome::Written();
+    engine.ShowMessageDialog(engine.LastIOError(), "");
+    return OutputOutcome::Failed(engine.LastIOError());
+}
+
+void MenuSaveDefinitionClick(LayoutEngine& engine) {
+    SaveDefinitionCommand(engine);
 }
 
 void MenuLoadDefinitionClick(LayoutEngine& engine) {

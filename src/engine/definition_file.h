@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/input_fields.h"
+#include "core/output_outcome.h"
 
 #include <string>
 #include <string_view>
@@ -20,8 +21,10 @@ bool SaveDefinition(LayoutEngine& engine, const std::string& path);
 // False when nothing was loaded (missing, not a regular file, too large or unreadable), with
 // the file and the reason in engine.LastIOError().
 bool LoadDefinition(LayoutEngine& engine, const std::string& path);
-// The menu commands: read the inputs, ask for a file, save; ask for a file, load.
-// A failed save is also shown in the message dialog.
+// "Save Definition": reads the inputs, asks for a file and saves; a failed save is also shown
+// in the message dialog. Refused when an input is a bad number (the reader showed it).
+OutputOutcome SaveDefinitionCommand(LayoutEngine& engine);
+// The menu commands: "Save Definition" for the window; ask for a file, load.
 void MenuSaveDefinitionClick(LayoutEngine& engine);
 void MenuLoadDefinitionClick(LayoutEngine& engine);
 

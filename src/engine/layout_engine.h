@@ -12,6 +12,7 @@
 #include "core/input_fields.h"
 #include "core/layout_definition.h"
 #include "core/notices.h"
+#include "core/output_outcome.h"
 #include "core/units.h"
 #include "engine/driver_state.h"
 #include "layouts/pipe/pipe_state.h"
@@ -116,9 +117,9 @@ public:
     SheetJob MakeSheetJob();
     SceneJob MakeSceneJob();
     int CalculateSquareToRound(bool quiet);
-    // The square-to-round bend-angle report of the current generator table; false (with the
-    // I/O error set and shown) when the file cannot be written.
-    bool WriteSquareBendReport(const std::string& path);
+    // The square-to-round bend-angle report of the current generator table; a failure to
+    // write is also kept in LastIOError and shown.
+    OutputOutcome WriteSquareBendReport(const std::string& path);
     int CalculateSpiralFlight(bool quiet);
     int CalculatePipeIntersection(bool quiet);
     bool ReadSpiralInputs();
@@ -152,15 +153,21 @@ public:
     bool IsInputPageEdit(const Edit& edit) const;
 
     // --- CAD saves of the views ---
-    bool SaveCadView(int view); // asks for the file, writes, no recalculation
-    bool SaveCadViewTo(int view, const std::string& path, bool writeUnit);
-    void MenuSaveFlatCADClick();
-    void SaveCADSheetClick();
+    // The output commands return what they did; a failure is also shown in the message dialog
+    // and kept in LastIOError. The menu handlers run them for the window.
+    OutputOutcome SaveCadView(int view); // asks for the file, writes, no recalculation
+    OutputOutcome SaveCadViewTo(int view, const std::string& path, bool writeUnit);
+    OutputOutcome SaveFlatCad();        // "Save Flat Pattern CAD"
+    OutputOutcome SaveObliqueFlatCad(); // its oblique cone: a finer development is written
+    OutputOutcome SaveCadSheet();       // the sheet display's "Save CAD"
+    void MenuSaveFlatCADClick() { SaveFlatCad(); }
+    void SaveCADSheetClick() { SaveCadSheet(); }
     // Develops the oblique cone or cylinder again into CadDraw1 at the current resolution.
     void RedrawObliquePatternForSave();
     void ResetViewMenuClick();
     // "Dimension File": the text report of the pattern's coordinates.
-    void MenuDimensionFileClick();
+    OutputOutcome WriteDimensionFile();
+    void MenuDimensionFileClick() { WriteDimensionFile(); }
 
     // The last I/O error of an output command ("" when none), for hosts that report it.
     const std::string& LastIOError() const { return lastIOError_; }

@@ -77,19 +77,17 @@ int LayoutEngine::CalculateSquareToRound(bool quiet) {
     return code;
 }
 
-bool LayoutEngine::WriteSquareBendReport(const std::string& path) {
+OutputOutcome LayoutEngine::WriteSquareBendReport(const std::string& path) {
     Drv.ReportInProgress = false;
     const std::string text =
         SquareBendReportText(Square.Model.Generators, Square.Model.BendsPerCorner,
                              App.CurrentDefinitionName, Units(), App.LocaleDecimalSeparator);
     std::string error;
-    const bool ok = WriteFileAtomically(path, text, error);
-    if (!ok) {
-        const std::string message = "Cannot write the dimension file " + path + ": " + error;
-        SetIOError(message);
-        ShowMessageDialog(message, path);
-    }
-    return ok;
+    if (WriteFileAtomically(path, text, error)) return OutputOutcome::Written();
+    const std::string message = "Cannot write the dimension file " + path + ": " + error;
+    SetIOError(message);
+    ShowMessageDialog(message, path);
+    return OutputOutcome::Failed(message);
 }
 
 } // namespace brevant
