@@ -1,5 +1,5 @@
-// Definition files: the key table, writing the inputs into the section "DIMENSIONS" and
-// loading them back in the loader's order, with the caption and name side effects.
+// Definition files: writing the inputs of the input field table into the section "DIMENSIONS"
+// and loading them back, with the caption and name side effects.
 #include "engine/definition_file.h"
 
 #include "core/atomic_file.h"

@@ -7,7 +7,6 @@
 #include "layouts/square/square_pattern.h"
 #include "solid/cone_model.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace brevant {
