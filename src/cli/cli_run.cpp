@@ -3,13 +3,14 @@
 
 #include "cli/cli_host.h"
 #include "cli/cli_json.h"
+#include "core/input_fields.h"
 #include "core/number_format.h"
 #include "engine/definition_file.h"
 #include "engine/layout_engine.h"
 #include "engine/settings_file.h"
 
-#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <ostream>
 
@@ -27,63 +28,56 @@ bool ParseNumber(const std::string& text, double& value) {
     return ec == std::errc() && ptr == end;
 }
 
-// Puts value into the control that holds a definition key, as a user would type and commit.
-SetResult SetDefinitionControl(LayoutEngine& e, const char* control, const std::string& key,
+// Puts value into the control that holds a definition field, as a user would type and commit.
+SetResult SetDefinitionControl(LayoutEngine& e, const InputField& field, const std::string& key,
                                const std::string& value) {
     FormModel& f = e.Form;
-    if (Edit* edit = f.FindEdit(control)) {
-        edit->text = value;
-        e.EditCommitted(*edit);
+    // The settings' flags and the thickness side go the settings' way.
+    if (field.page == kSettingsDialog || field.kind == FieldKind::Side)
+        return ApplySettingValue(e, key, value) ? SetResult::Ok : SetResult::BadValue;
+    switch (field.kind) {
+    case FieldKind::Length:
+    case FieldKind::Angle: {
+        Edit& edit = *f.FindEdit(field.control);
+        edit.text = value;
+        e.EditCommitted(edit);
         return SetResult::Ok;
     }
-    if (SpinBox* spin = f.FindSpinBox(control)) {
+    case FieldKind::Whole: {
         double v = 0;
         if (!ParseNumber(value, v)) return SetResult::BadValue;
-        spin->SetValue(std::trunc(v));
-        e.SpinBoxChanged(*spin);
+        SpinBox& spin = *f.FindSpinBox(field.control);
+        spin.SetValue(std::trunc(v));
+        e.SpinBoxChanged(spin);
         return SetResult::Ok;
     }
-    if (Label* label = f.FindLabel(control)) { // the bends-per-corner stepper's number
+    case FieldKind::Count: {
         const int n = ParseInteger(value, -1);
         if (n < 0) return SetResult::BadValue;
-        label->text = std::to_string(std::clamp(n, 4, 10));
+        e.SetBendsPerCorner(n);
         return SetResult::Ok;
     }
-    if (CheckBox* check = f.FindCheckBox(control); check == &f.HalfPatternCheckBox) {
-        check->checked = ParseInteger(value, 0) != 0;
+    case FieldKind::Flag:
+        f.FindCheckBox(field.control)->checked = ParseInteger(value, 0) != 0;
         return SetResult::Ok;
+    case FieldKind::Side:
+        break;
     }
-    // Keys held by the settings (the thickness switches and side) go the settings' way.
-    return ApplySettingValue(e, key, value) ? SetResult::Ok : SetResult::BadValue;
+    return SetResult::BadValue;
 }
 
 SetResult ApplySet(LayoutEngine& e, const std::string& key, const std::string& value) {
-    if (const DefinitionKey* k = FindDefinitionKey(key))
-        return SetDefinitionControl(e, k->control, key, value);
+    if (const InputField* field = FindInputField(key))
+        return SetDefinitionControl(e, *field, key, value);
     return ApplySettingValue(e, key, value) ? SetResult::Ok : SetResult::UnknownKey;
 }
 
-// The units chosen as the settings dialog's OK would, without writing a settings file.
-void ChooseUnits(LayoutEngine& e, int units) {
-    const SettingsSnapshot before = BeginSettingsCommand(e);
-    e.Form.UnitsComboBox.itemIndex = units;
-    e.UpdateUnitLabels();
-    const bool seam = e.LayoutType() == kLayoutCone && e.Form.SeamLineCheckBox.checked;
-    e.Form.SeamDisplay.visible = e.Form.Label32.visible = e.Form.SeamSpinBox.visible = seam;
-    EndSettingsCommand(e, before);
-}
-
-fs::file_time_type ModifiedTime(const std::string& path) {
-    std::error_code ec;
-    auto t = fs::last_write_time(path, ec);
-    return ec ? fs::file_time_type::min() : t;
-}
-
-void RunOutput(LayoutEngine& e, const std::string& command) {
-    if (command == "save-definition") MenuSaveDefinitionClick(e);
-    if (command == "flat-cad") e.MenuSaveFlatCADClick();
-    if (command == "sheet-cad") e.SaveCADSheetClick();
-    if (command == "report") e.MenuDimensionFileClick();
+OutputOutcome RunOutput(LayoutEngine& e, const std::string& command) {
+    if (command == "save-definition") return SaveDefinitionCommand(e);
+    if (command == "flat-cad") return e.SaveFlatCad();
+    if (command == "sheet-cad") return e.SaveCadSheet();
+    if (command == "report") return e.WriteDimensionFile();
+    return OutputOutcome::Cancelled(); // the options know no other command
 }
 
 } // namespace
@@ -111,7 +105,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     e.FormActivate();
     e.Form.LayoutComboBox.itemIndex = o.layoutType;
     e.LayoutComboBoxChange();
-    ChooseUnits(e, o.units);
+    ChangeUnits(e, o.units);
     if (!o.definitionFile.empty()) {
         std::error_code ec;
         const bool isFile = fs::is_regular_file(o.definitionFile, ec);
@@ -139,18 +133,14 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     std::vector<OutputResult> results;
     int status = 0;
     for (const OutputRequest& req : o.outputs) {
-        const auto before = ModifiedTime(req.file);
         host.nextFile = req.file;
-        e.SetIOError("");
-        RunOutput(e, req.command);
+        const OutputOutcome outcome = RunOutput(e, req.command);
         host.nextFile.clear();
-        const bool failed = !e.LastIOError().empty();
-        const bool written = !failed && fs::exists(req.file) && ModifiedTime(req.file) != before;
-        if (failed) {
-            err << "brevant-cli: " << req.command << ": " << e.LastIOError() << "\n";
+        if (outcome.failed()) {
+            err << "brevant-cli: " << req.command << ": " << outcome.message << "\n";
             status = 1;
         }
-        results.push_back({req.command, req.file, written});
+        results.push_back({req.command, req.file, outcome.written()});
     }
     if (o.json) out << DescribeWindow(e, host, results).dump(2) << "\n";
     return status;

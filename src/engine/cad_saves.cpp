@@ -45,7 +45,7 @@ void ConvertToDisplayUnit(TCadDraw& view, int which, UnitSystem units) {
 
 } // namespace
 
-bool LayoutEngine::SaveCadViewTo(int which, const std::string& path, bool writeUnit) {
+OutputOutcome LayoutEngine::SaveCadViewTo(int which, const std::string& path, bool writeUnit) {
     TCadDraw& view = which == 1 ? CadDraw1 : CadDraw2;
     const int type = CadTypeOfPath(path);
     if (type == kCadIges && writeUnit) view.CadSettings().number_unit = Units();
@@ -58,48 +58,50 @@ bool LayoutEngine::SaveCadViewTo(int which, const std::string& path, bool writeU
     const bool ok = view.SaveToFile(path);
     for (int layer = 5; layer <= 8; ++layer)
         view.SetLayerVisible(layer, true);
-    if (!ok) {
-        SetIOError(view.LastError());
-        ShowMessageDialog(view.LastError(), path);
-    }
-    return ok;
+    if (ok) return OutputOutcome::Written();
+    SetIOError(view.LastError());
+    ShowMessageDialog(view.LastError(), path);
+    return OutputOutcome::Failed(view.LastError());
 }
 
-bool LayoutEngine::SaveCadView(int which) {
+OutputOutcome LayoutEngine::SaveCadView(int which) {
     ClearStatus();
     const std::string path =
         SaveFileDialog("Save 2D CAD", "CAD", kCadExtensions, false, DefaultFileName(""));
-    if (path.empty()) return false;
+    if (path.empty()) return OutputOutcome::Cancelled();
     return SaveCadViewTo(which, path, true);
 }
 
-void LayoutEngine::SaveCADSheetClick() {
-    SaveCadView(2);
+OutputOutcome LayoutEngine::SaveCadSheet() {
+    const OutputOutcome outcome = SaveCadView(2);
     DispatchCalculation(false);
+    return outcome;
 }
 
-void LayoutEngine::MenuSaveFlatCADClick() {
+// The oblique pattern is written from a finer development (150 divisions).
+OutputOutcome LayoutEngine::SaveObliqueFlatCad() {
+    const std::string path =
+        SaveFileDialog("Save Flat CAD", "2D Cad", kCadExtensions, false, DefaultFileName(""));
+    if (path.empty()) return OutputOutcome::Cancelled();
+    Drv.CircleResolution = 150;
+    RedrawObliquePatternForSave();
+    Drv.CircleResolution = 40;
+    CadDraw1.SetDrawColor(0xFF00FF00);
+    CadDraw1.ClearGroup();
+    OutputOutcome outcome = SaveCadViewTo(1, path, false);
+    ClearDrawing(CadDraw1);
+    Form.RegularDataDisplay.visible = false;
+    CalculateMenuClick();
+    return outcome;
+}
+
+OutputOutcome LayoutEngine::SaveFlatCad() {
     ClearStatus();
     const bool oblique = Def.TopShift != 0 || Def.TopAngle != 0 || Def.BottomAngle != 0;
-    if (LayoutType() != kLayoutCone || !oblique) {
-        SaveCadView(1);
-    } else {
-        // The oblique pattern is written from a finer development (150 divisions).
-        const std::string path =
-            SaveFileDialog("Save Flat CAD", "2D Cad", kCadExtensions, false, DefaultFileName(""));
-        if (!path.empty()) {
-            Drv.CircleResolution = 150;
-            RedrawObliquePatternForSave();
-            Drv.CircleResolution = 40;
-            CadDraw1.SetDrawColor(0xFF00FF00);
-            CadDraw1.ClearGroup();
-            SaveCadViewTo(1, path, false);
-            ClearDrawing(CadDraw1);
-            Form.RegularDataDisplay.visible = false;
-            CalculateMenuClick();
-        }
-    }
+    const OutputOutcome outcome =
+        LayoutType() == kLayoutCone && oblique ? SaveObliqueFlatCad() : SaveCadView(1);
     DispatchCalculation(false);
+    return outcome;
 }
 
 } // namespace brevant

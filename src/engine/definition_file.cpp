@@ -1,5 +1,5 @@
-// Definition files: the key table, writing the inputs into the section "DIMENSIONS" and
-// loading them back in the loader's order, with the caption and name side effects.
+// Definition files: writing the inputs of the input field table into the section "DIMENSIONS"
+// and loading them back, with the caption and name side effects.
 #include "engine/definition_file.h"
 
 #include "core/atomic_file.h"
@@ -12,80 +12,16 @@
 #include "persistence/ini_values.h"
 #include "persistence/text_file.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace brevant {
 
 namespace {
-// In the order in which the keys are written.
-constexpr DefinitionKey kKeys[] = {
-    {"SegmentAngle", "SegmentAngleEdit"},
-    {"ConeHeight", "ConeHeight"},
-    {"TopDiameter", "ConeTopDiameter"},
-    {"TopAngle", "ConeTopAngle"},
-    {"BottomDiameter", "ConeBottomDiameter"},
-    {"BottomAngle", "BottomAngle"},
-    {"SeamAngle", "SeamSpinBox"},
-    {"Bends", "BendConeSpinBox"},
-    {"TopShift", "ConeTopXShift"},
-    {"TopEllipseWidth", "TopEllipseWidth"},
-    {"BottomEllipseWidth", "BottomEllipseWidth"},
-    {"SideLength", "SideLength"},
-    {"SideAngle", "SideAngle"},
-    {"SheetWidth", "SheetWidth"},
-    {"SheetHeight", "SheetHeight"},
-    {"XClearance", "XClearenceEdit"},
-    {"YClearance", "YClearenceEdit"},
-    {"Overlap", "Overlap"},
-    {"TopCutWidth", "TopCutWidthEdit"},
-    {"BottomCutWidth", "BottomCutWidthEdit"},
-    {"TopArcLength", "TopArcLengthEdit"},
-    {"BottomArcLength", "BottomArcLengthEdit"},
-    {"SquareHeight", "SquareHeight"},
-    {"SquareTopDiameter", "SquareTopDiameter"},
-    {"SquareTopAngle", "SquareTopAngle"},
-    {"SquareWidth", "SquareWidth"},
-    {"SquareLength", "SquareLength"},
-    {"SquareTopXShift", "SquareTopXShift"},
-    {"SquareTopYShift", "SquareTopYShift"},
-    {"SquareHalfPattern", "HalfPatternCheckBox"},
-    {"BendsPerCorner", "NumberOfBendsLabel"},
-    {"SpiralOD", "SpiralODEdit"},
-    {"SpiralID", "SpiralIDEdit"},
-    {"SpiralPitch", "SpiralPitchEdit"},
-    {"PipeBigOD", "BigPipeDiaEdit"},
-    {"PipeSmallOD", "SmallPipeDiaEdit"},
-    {"PipeOffset", "PipeOffsetEdit"},
-    {"ShowThickness", "ThicknessCheckBox"},
-    {"ThicknessSide", "DimensionsFrom"},
-    {"MaterialThickness", "ThicknessEdit"},
-    {"ShowSideCut", "SideCutsCheckBox"},
-};
-
-// The order in which the loader reads the keys.
-constexpr const char* kLoadOrder[] = {
-    "TopDiameter",     "ConeHeight",      "TopAngle",          "BottomAngle",
-    "BottomDiameter",  "TopShift",        "TopEllipseWidth",   "BottomEllipseWidth",
-    "SideLength",      "SideAngle",       "SheetWidth",        "SheetHeight",
-    "XClearance",      "YClearance",      "TopCutWidth",       "BottomCutWidth",
-    "TopArcLength",    "BottomArcLength", "Overlap",           "SeamAngle",
-    "Bends",           "SegmentAngle",    "SquareTopDiameter", "SquareHeight",
-    "SquareTopAngle",  "SquareLength",    "SquareWidth",       "SquareTopXShift",
-    "SquareTopYShift", "BendsPerCorner",  "SquareHalfPattern", "SpiralOD",
-    "SpiralID",        "SpiralPitch",     "PipeBigOD",         "PipeSmallOD",
-    "PipeOffset",      "ShowSideCut",     "MaterialThickness", "ShowThickness",
-    "ThicknessSide"};
-
-// The square-to-round stepper's limits. A stored count beyond them would give the 3D model a
-// circle resolution (four points per bend) that overflows or vanishes.
-constexpr int kMinBendsPerCorner = 4;
-constexpr int kMaxBendsPerCorner = 10;
 
 // Spiral and pipe texts are put into their edits as stored; all other texts get the locale's
 // decimal separator.
-bool KeepsSeparator(std::string_view key) {
-    return key.substr(0, 6) == "Spiral" || key.substr(0, 4) == "Pipe";
+bool KeepsSeparator(const InputField& f) {
+    return f.page == kSpiralPage || f.page == kPipePage;
 }
 
 void SetThicknessSide(LayoutEngine& e, int side) {
@@ -96,55 +32,66 @@ void SetThicknessSide(LayoutEngine& e, int side) {
     e.Def.ThicknessSide = f.CheckedRadioTag("DimensionsFrom", kMiddle);
 }
 
-// Puts one stored value (nullopt: the key is missing) into its control.
-void PutValue(LayoutEngine& e, const DefinitionKey& k, const std::optional<std::string>& v) {
+// A check box and its definition flag; the two settings flags also show or hide their panel.
+void PutFlag(LayoutEngine& e, const InputField& k, bool on) {
     FormModel& f = e.Form;
-    const std::string key = k.key;
-    const std::string text = v.value_or(std::string());
+    CheckBox& box = *f.FindCheckBox(k.control);
+    box.checked = e.Def.*std::get<bool LayoutDefinition::*>(k.member) = on;
+    if (&box == &f.SideCutsCheckBox) f.SideCutDisplay.visible = on;
+    if (&box == &f.ThicknessCheckBox) ShowThicknessDisplay(e, on);
+}
+
+// Puts one stored value (nullopt: the key is missing) into its control.
+void PutValue(LayoutEngine& e, const InputField& k, const std::optional<std::string>& v) {
+    FormModel& f = e.Form;
     auto integer = [&](int fallback) { return v ? ParseInteger(*v, fallback) : fallback; };
-    const char sep = e.App.LocaleDecimalSeparator;
-    if (key == "SeamAngle") {
-        f.SeamSpinBox.SetValue(integer(0));
-    } else if (key == "Bends") {
-        f.BendConeSpinBox.SetValue(integer(0));
-    } else if (key == "SquareHalfPattern") {
-        f.HalfPatternCheckBox.checked = integer(0) != 0;
-        e.Def.SquareHalfPattern = f.HalfPatternCheckBox.checked;
-    } else if (key == "BendsPerCorner") {
-        const int n = std::clamp(integer(4), kMinBendsPerCorner, kMaxBendsPerCorner);
-        f.NumberOfBendsLabel.text = std::to_string(n);
-        e.Def.BendsPerCorner = n;
-    } else if (key == "ShowSideCut") {
-        f.SideCutsCheckBox.checked = e.Def.ShowSideCut = integer(0) != 0;
-        f.SideCutDisplay.visible = f.SideCutsCheckBox.checked;
-    } else if (key == "ShowThickness") {
-        f.ThicknessCheckBox.checked = e.Def.ShowThickness = integer(0) != 0;
-        ShowThicknessDisplay(e, f.ThicknessCheckBox.checked);
-    } else if (key == "ThicknessSide") {
+    switch (k.kind) {
+    case FieldKind::Whole:
+        f.FindSpinBox(k.control)->SetValue(integer(0));
+        break;
+    case FieldKind::Flag:
+        PutFlag(e, k, integer(0) != 0);
+        break;
+    case FieldKind::Count:
+        e.Def.*std::get<int LayoutDefinition::*>(k.member) = e.SetBendsPerCorner(integer(4));
+        break;
+    case FieldKind::Side:
         SetThicknessSide(e, integer(kMiddle));
-    } else if (Edit* edit = f.FindEdit(k.control)) {
-        edit->text = KeepsSeparator(key) ? text : NormalizeDecimalSeparator(text, sep);
+        break;
+    case FieldKind::Length:
+    case FieldKind::Angle: {
+        const std::string text = v.value_or(std::string());
+        f.FindEdit(k.control)->text =
+            KeepsSeparator(k) ? text
+                              : NormalizeDecimalSeparator(text, e.App.LocaleDecimalSeparator);
+        break;
+    }
     }
 }
 
-const DefinitionKey& Key(std::string_view name) {
-    return *FindDefinitionKey(std::string(name));
-}
-
 // The text written for one key.
-std::string ValueText(LayoutEngine& e, std::string_view key, const DefinitionKey& k) {
+std::string ValueText(LayoutEngine& e, const InputField& k) {
     FormModel& f = e.Form;
     const char sep = e.App.LocaleDecimalSeparator;
-    if (key == "SeamAngle") return FormatGeneral(f.SeamSpinBox.value, sep);
-    if (key == "Bends") return FormatGeneral(e.EffectiveBends(), sep);
-    if (key == "SquareHalfPattern") return FlagText(f.HalfPatternCheckBox.checked);
-    if (key == "BendsPerCorner") return std::to_string(ParseInteger(f.NumberOfBendsLabel.text, 4));
-    if (key == "ShowThickness") return FlagText(f.ThicknessCheckBox.checked);
-    if (key == "ThicknessSide") return std::to_string(f.CheckedRadioTag("DimensionsFrom", 0));
-    if (key == "MaterialThickness") return FormatSingle(e.FromIn(e.Def.MaterialThickness), sep);
-    if (key == "ShowSideCut") return FlagText(f.SideCutsCheckBox.checked);
-    const Edit* edit = f.FindEdit(k.control);
-    return edit ? edit->text : std::string();
+    switch (k.kind) {
+    case FieldKind::Whole:
+        // The bends are written as the count the pattern uses.
+        if (Holds(k, &LayoutDefinition::Bends)) return FormatGeneral(e.EffectiveBends(), sep);
+        return FormatGeneral(f.FindSpinBox(k.control)->value, sep);
+    case FieldKind::Flag:
+        return FlagText(f.FindCheckBox(k.control)->checked);
+    case FieldKind::Count:
+        return std::to_string(ParseInteger(f.FindLabel(k.control)->text, 4));
+    case FieldKind::Side:
+        return std::to_string(f.CheckedRadioTag(k.control, kMiddle));
+    case FieldKind::Length:
+    case FieldKind::Angle:
+        break;
+    }
+    // The thickness is written from the definition (the settings may have set it).
+    if (Holds(k, &LayoutDefinition::MaterialThickness))
+        return FormatSingle(e.FromIn(e.Def.MaterialThickness), sep);
+    return f.FindEdit(k.control)->text;
 }
 
 // Caption, CurrentDefinitionName and LastDefinitionPath after a save or a load.
@@ -157,13 +104,11 @@ void NoteDefinitionFile(LayoutEngine& e, const std::string& path) {
 } // namespace
 
 const DefinitionKey* FindDefinitionKey(const std::string& key) {
-    for (const DefinitionKey& k : kKeys)
-        if (EqualNoCase(k.key, key)) return &k;
-    return nullptr;
+    return FindInputField(key);
 }
 
 bool ApplyDefinitionValue(LayoutEngine& engine, const std::string& key, const std::string& value) {
-    const DefinitionKey* k = FindDefinitionKey(key);
+    const InputField* k = FindInputField(key);
     if (!k) return false;
     PutValue(engine, *k, value);
     return true;
@@ -171,8 +116,8 @@ bool ApplyDefinitionValue(LayoutEngine& engine, const std::string& key, const st
 
 std::string DefinitionFileText(LayoutEngine& engine, std::string_view existing) {
     IniDocument ini = IniDocument::Parse(existing);
-    for (const DefinitionKey& k : kKeys)
-        ini.Set(kDefinitionSection, k.key, ValueText(engine, k.key, k));
+    for (const InputField& k : InputFields())
+        ini.Set(kDefinitionSection, k.key, ValueText(engine, k));
     ShowThicknessDisplay(engine, engine.Form.ThicknessCheckBox.checked);
     engine.Form.SideCutDisplay.visible = engine.Form.SideCutsCheckBox.checked;
     return ini.Serialize();
@@ -199,10 +144,9 @@ bool SaveDefinition(LayoutEngine& engine, const std::string& path) {
 void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const std::string& path) {
     const IniDocument ini = IniDocument::Parse(content);
     engine.ClearAllInputs();
-    for (const char* name : kLoadOrder) {
-        const DefinitionKey& k = Key(name);
+    // Each key sets only its own control and field, so the keys load in the file's order.
+    for (const InputField& k : InputFields())
         PutValue(engine, k, ini.Get(kDefinitionSection, k.key));
-    }
     engine.Drv.BusyFlag = false;
     NoteDefinitionFile(engine, path);
     engine.DispatchCalculation(true);
@@ -227,12 +171,19 @@ bool LoadDefinition(LayoutEngine& engine, const std::string& path) {
     return true;
 }
 
-void MenuSaveDefinitionClick(LayoutEngine& engine) {
-    if (!engine.ReadLayoutInputs()) return;
+OutputOutcome SaveDefinitionCommand(LayoutEngine& engine) {
+    // A bad number is shown by the reader and nothing is saved.
+    if (!engine.ReadLayoutInputs()) return OutputOutcome::Refused();
     const std::string path = engine.SaveFileDialog("Save Layout File", "layout", "layout", false,
                                                    engine.DefaultFileName("layout"));
-    if (path.empty()) return;
-    if (!SaveDefinition(engine, path)) engine.ShowMessageDialog(engine.LastIOError(), "");
+    if (path.empty()) return OutputOutcome::Cancelled();
+    if (SaveDefinition(engine, path)) return OutputOutcome::Written();
+    engine.ShowMessageDialog(engine.LastIOError(), "");
+    return OutputOutcome::Failed(engine.LastIOError());
+}
+
+void MenuSaveDefinitionClick(LayoutEngine& engine) {
+    SaveDefinitionCommand(engine);
 }
 
 void MenuLoadDefinitionClick(LayoutEngine& engine) {

@@ -1,6 +1,9 @@
 // Definition files: the inputs of all four layout types in an INI file, section "DIMENSIONS".
 #pragma once
 
+#include "core/input_fields.h"
+#include "core/output_outcome.h"
+
 #include <string>
 #include <string_view>
 
@@ -18,8 +21,10 @@ bool SaveDefinition(LayoutEngine& engine, const std::string& path);
 // False when nothing was loaded (missing, not a regular file, too large or unreadable), with
 // the file and the reason in engine.LastIOError().
 bool LoadDefinition(LayoutEngine& engine, const std::string& path);
-// The menu commands: read the inputs, ask for a file, save; ask for a file, load.
-// A failed save is also shown in the message dialog.
+// "Save Definition": reads the inputs, asks for a file and saves; a failed save is also shown
+// in the message dialog. Refused when an input is a bad number (the reader showed it).
+OutputOutcome SaveDefinitionCommand(LayoutEngine& engine);
+// The menu commands: "Save Definition" for the window; ask for a file, load.
 void MenuSaveDefinitionClick(LayoutEngine& engine);
 void MenuLoadDefinitionClick(LayoutEngine& engine);
 
@@ -29,12 +34,9 @@ void MenuLoadDefinitionClick(LayoutEngine& engine);
 std::string DefinitionFileText(LayoutEngine& engine, std::string_view existing);
 void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const std::string& path);
 
-// A definition file key and the control that holds it, for batch front ends.
-struct DefinitionKey {
-    const char* key;
-    const char* control; // component name in the form model; "DimensionsFrom" is the group of
-                         // OutsideRadio, MiddleRadio and InsideRadio
-};
+// A definition file key is a row of the input field table: the key, the control that holds it
+// ("DimensionsFrom" is the group of OutsideRadio, MiddleRadio and InsideRadio) and its kind.
+using DefinitionKey = InputField;
 // The key named key (ASCII case ignored, as in the file), or nullptr.
 const DefinitionKey* FindDefinitionKey(const std::string& key);
 // Puts a value into the control that holds key, exactly as loading a file with that value

@@ -16,61 +16,69 @@ constexpr const char* kReportExtension = "txt";
 constexpr int kReportResolution = 40;
 
 // Writes the listing the development made; on failure the I/O error is kept and shown.
-bool WriteListing(LayoutEngine& e, const std::string& path, const std::string& text) {
+OutputOutcome WriteListing(LayoutEngine& e, const std::string& path, const std::string& text) {
     std::string reason;
-    if (WriteFileAtomically(path, text, reason)) return true;
+    if (WriteFileAtomically(path, text, reason)) return OutputOutcome::Written();
     const std::string message = "Cannot write the dimension file " + path + ": " + reason;
     e.SetIOError(message);
     e.ShowMessageDialog(message, path);
-    return false;
+    return OutputOutcome::Failed(message);
 }
 
-void ReportSquarePage(LayoutEngine& e) {
-    const std::string path = e.SaveFileDialog(kReportTitle, kReportDescription, kReportExtension,
-                                              false, e.DefaultFileName(""));
-    if (path.empty()) return;
+std::string AskReportFile(LayoutEngine& e) {
+    return e.SaveFileDialog(kReportTitle, kReportDescription, kReportExtension, false,
+                            e.DefaultFileName(""));
+}
+
+OutputOutcome ReportSquarePage(LayoutEngine& e) {
+    const std::string path = AskReportFile(e);
+    if (path.empty()) return OutputOutcome::Cancelled();
     e.Drv.ReportInProgress = true;
-    e.WriteSquareBendReport(path);
+    return e.WriteSquareBendReport(path);
 }
 
-void ReportConePage(LayoutEngine& e) {
-    const std::string path = e.SaveFileDialog(kReportTitle, kReportDescription, kReportExtension,
-                                              false, e.DefaultFileName(""));
-    if (!path.empty() && (!e.Def.IsCylinder || e.Cone.IsObliqueCone)) {
-        e.Drv.ReportPath = path;
-        e.Drv.CircleResolution = kReportResolution;
-        e.Drv.ReportInProgress = true;
-        e.ClearDrawing(e.CadDraw1);
-        ConeJob job = e.MakeConeJob();
-        if (!e.Def.IsCylinder)
-            DrawObliqueConePattern(job);
-        else
-            DrawObliqueCylinderPattern(job);
-        if (!job.Drv.ReportInProgress && !job.ReportText.empty())
-            WriteListing(e, path, job.ReportText);
-    }
+// Develops the cone or the oblique cylinder again with its listing; a straight cylinder has
+// none, and a development that made no listing writes nothing either.
+OutputOutcome WriteConeListing(LayoutEngine& e, const std::string& path) {
+    if (e.Def.IsCylinder && !e.Cone.IsObliqueCone) return OutputOutcome::Refused();
+    e.Drv.ReportPath = path;
+    e.Drv.CircleResolution = kReportResolution;
+    e.Drv.ReportInProgress = true;
+    e.ClearDrawing(e.CadDraw1);
+    ConeJob job = e.MakeConeJob();
+    if (!e.Def.IsCylinder)
+        DrawObliqueConePattern(job);
+    else
+        DrawObliqueCylinderPattern(job);
+    if (job.Drv.ReportInProgress || job.ReportText.empty()) return OutputOutcome::Refused();
+    return WriteListing(e, path, job.ReportText);
+}
+
+OutputOutcome ReportConePage(LayoutEngine& e) {
+    const std::string path = AskReportFile(e);
+    const OutputOutcome outcome =
+        path.empty() ? OutputOutcome::Cancelled() : WriteConeListing(e, path);
     e.Drv.ReportInProgress = false;
     e.DispatchCalculation(false);
+    return outcome;
 }
 
 } // namespace
 
-void LayoutEngine::MenuDimensionFileClick() {
+OutputOutcome LayoutEngine::WriteDimensionFile() {
     ClearStatus();
     SetIOError("");
     switch (CurrentInputPage()) {
     case kSpiralPage:
         ShowMessageDialog(kMsgNotImplementedSpiral, "", kMessageOk);
-        return;
+        return OutputOutcome::Refused(kMsgNotImplementedSpiral);
     case kPipePage:
         ShowMessageDialog(kMsgNotImplementedPipe, "", kMessageOk);
-        return;
+        return OutputOutcome::Refused(kMsgNotImplementedPipe);
     case kSquarePage:
-        ReportSquarePage(*this);
-        return;
+        return ReportSquarePage(*this);
     default:
-        ReportConePage(*this);
-        return;
+        return ReportConePage(*this);
     }
 }
 

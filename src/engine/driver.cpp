@@ -1,5 +1,6 @@
 // The Calculate driver: clearing, dispatching to the layout drivers, the status line and the
 // result displays.
+#include "core/input_fields.h"
 #include "core/messages.h"
 #include "engine/layout_engine.h"
 #include "solid/cone_model.h"
@@ -60,32 +61,11 @@ void LayoutEngine::ShowNotEnoughDimensions() {
 }
 
 void LayoutEngine::ClearLayoutInputs(int type) {
-    auto clear = [](std::initializer_list<Edit*> edits) {
-        for (Edit* e : edits)
-            e->text.clear();
-    };
-    auto& f = Form;
-    switch (type) {
-    case kLayoutCone:
-        clear({&f.ConeHeight, &f.ConeTopDiameter, &f.ConeTopAngle, &f.ConeBottomDiameter,
-               &f.BottomAngle, &f.ConeTopXShift, &f.SideAngle, &f.SideLength, &f.TopEllipseWidth,
-               &f.BottomEllipseWidth, &f.Overlap, &f.TopCutWidthEdit, &f.BottomCutWidthEdit,
-               &f.TopArcLengthEdit, &f.BottomArcLengthEdit, &f.ThicknessEdit});
-        f.SeamSpinBox.SetValue(0);
-        f.BendConeSpinBox.SetValue(0);
-        break;
-    case kLayoutSquare:
-        clear({&f.SquareWidth, &f.SquareLength, &f.SquareTopAngle, &f.SquareTopDiameter,
-               &f.SquareTopXShift, &f.SquareTopYShift, &f.SquareHeight});
-        break;
-    case kLayoutSpiral:
-        clear({&f.SpiralODEdit, &f.SpiralIDEdit, &f.SpiralPitchEdit, &f.ThicknessEdit});
-        break;
-    case kLayoutPipe:
-        clear({&f.BigPipeDiaEdit, &f.SmallPipeDiaEdit, &f.PipeOffsetEdit});
-        break;
-    default:
-        break;
+    if (type < kLayoutCone || type > kLayoutPipe) return;
+    for (const InputField& f : InputFields()) {
+        if (!(f.clearedWith & ClearedWith(type))) continue;
+        if (Edit* edit = Form.FindEdit(f.control)) edit->text.clear();
+        if (SpinBox* spin = Form.FindSpinBox(f.control)) spin->SetValue(0);
     }
 }
 

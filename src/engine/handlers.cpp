@@ -1,5 +1,6 @@
 // Handlers of the main window's inputs: edit commits, spin boxes, thickness and radio buttons.
 #include "core/expression.h"
+#include "core/input_fields.h"
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "engine/layout_engine.h"
@@ -10,62 +11,20 @@ void LayoutEngine::ConeHeightChange(Edit& edit) {
     if (Drv.BusyFlag) return;
     ShowStatus("");
     const int tag = edit.InputTag;
-    if (tag == 0 || tag == 20) return;
+    if (tag == 0 || tag == kTagSquareTopAngle) return;
     const float v = ReadCommittedValue(edit);
-    const bool square = CurrentInputPage() == kSquarePage;
-    auto& d = Def;
-    std::string shown = FormatValue(v);
-    switch (tag) {
-    case 1:
-        (square ? d.SquareHeight : d.ConeHeight) = ToIn(v);
-        break;
-    case 2:
-        (square ? d.SquareTopDiameter : d.TopDiameter) = ToIn(v);
-        break;
-    case 3: {
-        float& a = square ? d.SquareTopAngle : d.TopAngle;
-        a = v;
-        shown = FormatValue(a);
-        break;
-    }
-    case 4:
-        d.BottomDiameter = ToIn(v);
-        break;
-    case 5:
-        d.BottomAngle = v;
-        break;
-    case 7:
-        d.TopEllipseWidth = ToIn(v);
-        break;
-    case 8:
-        d.BottomEllipseWidth = ToIn(v);
-        break;
-    case 9:
-        d.SideLength = ToIn(v);
-        break;
-    case 10: {
+    const InputField* field = CommitField(tag, CurrentInputPage() == kSquarePage);
+    if (!field) return;
+    float& target = *FloatField(Def, *field);
+    if (Holds(*field, &LayoutDefinition::SideAngle)) {
         // The side angle is evaluated directly: no message, no clamping.
-        const double a = EvaluateExpression(edit.text, App.LocaleDecimalSeparator).value;
-        d.SideAngle = static_cast<float>(a);
-        shown = FormatValue(d.SideAngle);
-        break;
-    }
-    case 16:
-        d.SquareWidth = ToIn(v);
-        break;
-    case 17:
-        d.SquareLength = ToIn(v);
-        break;
-    case 18:
-        (square ? d.SquareTopXShift : d.TopShift) = ToIn(v);
-        break;
-    case 19:
-        d.SquareTopYShift = ToIn(v);
-        break;
-    default:
+        target =
+            static_cast<float>(EvaluateExpression(edit.text, App.LocaleDecimalSeparator).value);
+        edit.text = FormatValue(target);
         return;
     }
-    edit.text = shown;
+    target = field->kind == FieldKind::Angle ? v : ToIn(v);
+    edit.text = FormatValue(v);
 }
 
 void LayoutEngine::BendConeSpinBoxChange() {
@@ -107,15 +66,9 @@ void LayoutEngine::ClearMenuClick() {
 }
 
 bool LayoutEngine::IsInputPageEdit(const Edit& e) const {
-    const auto& f = Form;
-    for (const Edit* p :
-         {&f.ConeTopDiameter, &f.ConeBottomDiameter, &f.ConeHeight,        &f.SideAngle,
-          &f.SideLength,      &f.ConeTopXShift,      &f.ConeTopAngle,      &f.BottomAngle,
-          &f.TopEllipseWidth, &f.BottomEllipseWidth, &f.SquareTopDiameter, &f.SquareWidth,
-          &f.SquareLength,    &f.SquareHeight,       &f.SquareTopXShift,   &f.SquareTopYShift,
-          &f.SquareTopAngle,  &f.SpiralODEdit,       &f.SpiralIDEdit,      &f.SpiralPitchEdit,
-          &f.BigPipeDiaEdit,  &f.SmallPipeDiaEdit,   &f.PipeOffsetEdit})
-        if (p == &e) return true;
+    const auto& edits = Form.Edits();
+    for (const InputField& f : InputFields())
+        if (IsInputPageField(f) && edits.at(f.control) == &e) return true;
     return false;
 }
 

@@ -9,8 +9,10 @@
 #include "core/display_format.h"
 #include "core/form_model.h"
 #include "core/host.h"
+#include "core/input_fields.h"
 #include "core/layout_definition.h"
 #include "core/notices.h"
+#include "core/output_outcome.h"
 #include "core/units.h"
 #include "engine/driver_state.h"
 #include "geometry/cad_calc.h"
@@ -58,6 +60,9 @@ public:
     int LayoutType() const { return Form.LayoutComboBox.itemIndex; }
     int CurrentInputPage() const { return Form.DimTabPage; }
     void StepBendsPerCorner(int tag); // PlusButton tag 1, SpeedButton1 tag 0
+    // Puts a bends-per-corner count, kept to the stepper's 4..10, into NumberOfBendsLabel and
+    // returns it; the stepper, the square driver, loading and the command line go through it.
+    int SetBendsPerCorner(int n);
     void MenuHelpClick();
     std::string DefaultFileName(const std::string& extension) const;
     std::string HelpFilePath() const;
@@ -76,6 +81,12 @@ public:
     int EffectiveBends() const;
     float EffectiveSegmentAngle();
     bool ReadLayoutInputs();
+    // Reads the length edits of an input page into their definition fields, in the input
+    // table's order; stops at a bad number.
+    bool ReadPageLengths(int page);
+    // Reads one Length or Angle field of the Calculate-time read, with the overlap's halving and
+    // the square length's fall-back to the width.
+    bool ReadEditField(const InputField& field);
 
     // --- messages and dialogs ---
     int ShowMessageDialog(const std::string& title, const std::string& body,
@@ -112,9 +123,9 @@ public:
     SheetJob MakeSheetJob();
     SceneJob MakeSceneJob();
     int CalculateSquareToRound(bool quiet);
-    // The square-to-round bend-angle report of the current generator table; false (with the
-    // I/O error set and shown) when the file cannot be written.
-    bool WriteSquareBendReport(const std::string& path);
+    // The square-to-round bend-angle report of the current generator table; a failure to
+    // write is also kept in LastIOError and shown.
+    OutputOutcome WriteSquareBendReport(const std::string& path);
     int CalculateSpiralFlight(bool quiet);
     int CalculatePipeIntersection(bool quiet);
     bool ReadSpiralInputs();
@@ -148,15 +159,21 @@ public:
     bool IsInputPageEdit(const Edit& edit) const;
 
     // --- CAD saves of the views ---
-    bool SaveCadView(int view); // asks for the file, writes, no recalculation
-    bool SaveCadViewTo(int view, const std::string& path, bool writeUnit);
-    void MenuSaveFlatCADClick();
-    void SaveCADSheetClick();
+    // The output commands return what they did; a failure is also shown in the message dialog
+    // and kept in LastIOError. The menu handlers run them for the window.
+    OutputOutcome SaveCadView(int view); // asks for the file, writes, no recalculation
+    OutputOutcome SaveCadViewTo(int view, const std::string& path, bool writeUnit);
+    OutputOutcome SaveFlatCad();        // "Save Flat Pattern CAD"
+    OutputOutcome SaveObliqueFlatCad(); // its oblique cone: a finer development is written
+    OutputOutcome SaveCadSheet();       // the sheet display's "Save CAD"
+    void MenuSaveFlatCADClick() { SaveFlatCad(); }
+    void SaveCADSheetClick() { SaveCadSheet(); }
     // Develops the oblique cone or cylinder again into CadDraw1 at the current resolution.
     void RedrawObliquePatternForSave();
     void ResetViewMenuClick();
     // "Dimension File": the text report of the pattern's coordinates.
-    void MenuDimensionFileClick();
+    OutputOutcome WriteDimensionFile();
+    void MenuDimensionFileClick() { WriteDimensionFile(); }
 
     // The last I/O error of an output command ("" when none), for hosts that report it.
     const std::string& LastIOError() const { return lastIOError_; }

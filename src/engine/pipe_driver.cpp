@@ -8,10 +8,7 @@
 namespace brevant {
 
 bool LayoutEngine::ReadPipeInputs() {
-    if (!ReadLengths({{&Form.BigPipeDiaEdit, &Def.PipeBigOD},
-                      {&Form.SmallPipeDiaEdit, &Def.PipeSmallOD},
-                      {&Form.PipeOffsetEdit, &Def.PipeOffset}}))
-        return false;
+    if (!ReadPageLengths(kPipePage)) return false;
     if (Def.PipeBigOD == 0 && Def.PipeSmallOD == 0) return false;
     if (!(Def.PipeBigOD > 0 && Def.PipeSmallOD > 0)) {
         ShowNotEnoughDimensions();

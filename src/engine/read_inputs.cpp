@@ -1,6 +1,8 @@
 // ReadLayoutInputs: every cone, square-to-round, sheet, overlap, cut-width and thickness field
-// read from its edit into the definition, in inches; the first bad number stops the read.
+// read from its control into the definition in the input table's read order, lengths in
+// inches; the first bad number stops the read.
 #include "cone/thickness.h"
+#include "core/input_fields.h"
 #include "core/number_format.h"
 #include "engine/layout_engine.h"
 
@@ -15,55 +17,60 @@ bool LayoutEngine::ReadLengths(std::initializer_list<std::pair<Edit*, float*>> f
     return true;
 }
 
-bool LayoutEngine::ReadLayoutInputs() {
-    auto& f = Form;
-    auto& d = Def;
-    float v = 0;
-    auto angle = [&](Edit& e, float& target) {
-        if (!ReadInputValue(e, v)) return false;
-        target = v;
-        return true;
-    };
-    auto length = [&](Edit& e, float& target) {
-        if (!ReadInputValue(e, v)) return false;
-        target = ToIn(v);
-        return true;
-    };
-    if (!angle(f.ConeTopAngle, d.TopAngle) || !angle(f.BottomAngle, d.BottomAngle) ||
-        !length(f.ConeTopDiameter, d.TopDiameter) ||
-        !length(f.ConeBottomDiameter, d.BottomDiameter) || !length(f.ConeHeight, d.ConeHeight) ||
-        !length(f.ConeTopXShift, d.TopShift) || !angle(f.SideAngle, d.SideAngle) ||
-        !length(f.SideLength, d.SideLength) || !length(f.TopEllipseWidth, d.TopEllipseWidth) ||
-        !length(f.BottomEllipseWidth, d.BottomEllipseWidth))
-        return false;
-    // The definition keeps half of the typed overlap.
-    if (!ReadInputValue(f.Overlap, v)) return false;
-    d.Overlap = ToIn(v / 2);
-    if (!length(f.SheetWidth, d.SheetWidth) || !length(f.SheetHeight, d.SheetHeight) ||
-        !length(f.XClearenceEdit, d.XClearance) || !length(f.YClearenceEdit, d.YClearance) ||
-        !length(f.TopCutWidthEdit, d.TopCutWidth) ||
-        !length(f.BottomCutWidthEdit, d.BottomCutWidth) || !length(f.SquareWidth, d.SquareWidth))
-        return false;
+bool LayoutEngine::ReadPageLengths(int page) {
+    for (const InputField& f : InputFields()) {
+        if (f.page != page || f.kind != FieldKind::Length) continue;
+        float v = 0;
+        if (!ReadInputValue(*Form.FindEdit(f.control), v)) return false;
+        *FloatField(Def, f) = ToIn(v);
+    }
+    return true;
+}
+
+bool LayoutEngine::ReadEditField(const InputField& f) {
+    Edit& edit = *Form.FindEdit(f.control);
+    float& target = *FloatField(Def, f);
     // An empty or zero length takes the width, and the edit shows the width's text.
-    if (f.SquareLength.text.empty()) {
-        d.SquareLength = d.SquareWidth;
-    } else {
-        if (!length(f.SquareLength, d.SquareLength)) return false;
-        if (d.SquareLength == 0) {
-            d.SquareLength = d.SquareWidth;
-            f.SquareLength.text = f.SquareWidth.text;
+    const bool squareLength = Holds(f, &LayoutDefinition::SquareLength);
+    if (squareLength && edit.text.empty()) {
+        target = Def.SquareWidth;
+        return true;
+    }
+    float v = 0;
+    if (!ReadInputValue(edit, v)) return false;
+    if (Holds(f, &LayoutDefinition::Overlap)) v /= 2; // the definition keeps half the overlap
+    target = f.kind == FieldKind::Angle ? v : ToIn(v);
+    if (squareLength && target == 0) {
+        target = Def.SquareWidth;
+        edit.text = Form.SquareWidth.text;
+    }
+    return true;
+}
+
+bool LayoutEngine::ReadLayoutInputs() {
+    for (const InputField* f : CalculateReadOrder()) {
+        switch (f->kind) {
+        case FieldKind::Length:
+        case FieldKind::Angle:
+            if (!ReadEditField(*f)) return false;
+            break;
+        case FieldKind::Whole:
+            Def.*std::get<int LayoutDefinition::*>(f->member) =
+                static_cast<int>(Form.FindSpinBox(f->control)->value);
+            break;
+        case FieldKind::Count:
+            Def.*std::get<int LayoutDefinition::*>(f->member) =
+                ParseInteger(Form.FindLabel(f->control)->text, 4);
+            break;
+        case FieldKind::Side:
+            Def.*std::get<int LayoutDefinition::*>(f->member) =
+                Form.CheckedRadioTag(f->control, kMiddle);
+            break;
+        case FieldKind::Flag:
+            break; // no check box is read at Calculate
         }
     }
-    if (!angle(f.SquareTopAngle, d.SquareTopAngle) ||
-        !length(f.SquareTopXShift, d.SquareTopXShift) ||
-        !length(f.SquareTopYShift, d.SquareTopYShift) || !length(f.SquareHeight, d.SquareHeight) ||
-        !length(f.SquareTopDiameter, d.SquareTopDiameter))
-        return false;
-    d.SeamAngle = static_cast<int>(f.SeamSpinBox.value);
-    d.BendsPerCorner = ParseInteger(f.NumberOfBendsLabel.text, 4);
-    if (!length(f.ThicknessEdit, d.MaterialThickness)) return false;
-    d.ThicknessSide = f.CheckedRadioTag("DimensionsFrom", kMiddle);
-    brevant::ApplyThicknessCompensation(d);
+    brevant::ApplyThicknessCompensation(Def);
     return true;
 }
 

@@ -105,12 +105,23 @@ void SettingsFormCreate(LayoutEngine& engine, const std::string& settingsPath) {
     engine.Form.SettingsLabel4.text = WrappableFolder(engine.App.UserDataFolder);
 }
 
-void SettingsOkClick(LayoutEngine& engine, const std::string& settingsPath) {
-    SaveSettings(engine, settingsPath);
+void ShowChosenSettings(LayoutEngine& engine) {
     FormModel& f = engine.Form;
     const bool seam = engine.LayoutType() == kLayoutCone && f.SeamLineCheckBox.checked;
     f.SeamDisplay.visible = f.Label32.visible = f.SeamSpinBox.visible = seam;
     engine.UpdateUnitLabels();
+}
+
+void SettingsOkClick(LayoutEngine& engine, const std::string& settingsPath) {
+    SaveSettings(engine, settingsPath);
+    ShowChosenSettings(engine);
+}
+
+void ChangeUnits(LayoutEngine& engine, int unitsIndex) {
+    const SettingsSnapshot before = BeginSettingsCommand(engine);
+    engine.Form.UnitsComboBox.itemIndex = unitsIndex;
+    ShowChosenSettings(engine);
+    EndSettingsCommand(engine, before);
 }
 
 SettingsSnapshot BeginSettingsCommand(LayoutEngine& engine) {

@@ -43,6 +43,9 @@ std::string SettingsFileText(LayoutEngine& engine, std::string_view existing);
 // and the "Settings" command around the modal dialog.
 void SettingsFormCreate(LayoutEngine& engine, const std::string& settingsPath);
 void SettingsOkClick(LayoutEngine& engine, const std::string& settingsPath);
+// What OK shows once the settings are taken (without writing them): the seam display and the
+// unit labels.
+void ShowChosenSettings(LayoutEngine& engine);
 struct SettingsSnapshot {
     bool showBends = false;
     bool showSeam = false;
@@ -50,6 +53,9 @@ struct SettingsSnapshot {
 };
 SettingsSnapshot BeginSettingsCommand(LayoutEngine& engine); // before the dialog shows
 void EndSettingsCommand(LayoutEngine& engine, const SettingsSnapshot& before); // after it closed
+// The "Settings" command with only the unit system changed and OK pressed, without writing the
+// settings file: the displays follow and a changed unit recalculates quietly.
+void ChangeUnits(LayoutEngine& engine, int unitsIndex);
 
 // A settings key and the control or state that holds it, for batch front ends.
 // Applies the value as the dialog would. Units and PDFSize take an index or an item's name

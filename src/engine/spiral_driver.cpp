@@ -1,7 +1,7 @@
 // CalculateSpiralFlight: reads the spiral inputs, checks them, builds the helices, draws the
 // flat ring and shows its display.
-#include "core/messages.h"
 #include "cone/thickness.h"
+#include "core/messages.h"
 #include "engine/layout_engine.h"
 #include "layouts/spiral/spiral_display.h"
 #include "layouts/spiral/spiral_pattern.h"
@@ -9,10 +9,7 @@
 namespace brevant {
 
 bool LayoutEngine::ReadSpiralInputs() {
-    if (!ReadLengths({{&Form.SpiralODEdit, &Def.SpiralOD},
-                      {&Form.SpiralIDEdit, &Def.SpiralID},
-                      {&Form.SpiralPitchEdit, &Def.SpiralPitch}}))
-        return false;
+    if (!ReadPageLengths(kSpiralPage)) return false;
     if (Def.SpiralOD == 0 && Def.SpiralID == 0 && Def.SpiralPitch == 0) return false;
     const int given = (Def.SpiralOD > 0) + (Def.SpiralID > 0) + (Def.SpiralPitch > 0);
     if (given == 1 || given == 2) {

@@ -7,7 +7,6 @@
 #include "layouts/square/square_pattern.h"
 #include "solid/cone_model.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace brevant {
@@ -42,8 +41,7 @@ int LayoutEngine::CalculateSquareToRound(bool quiet) {
     if (int code = LayoutPrologue(kLayoutSquare, quiet); code >= 0) return code;
     auto& d = Def;
     // The stepper keeps 4..10; a number typed into a definition file may not be.
-    d.BendsPerCorner = std::clamp(d.BendsPerCorner, kSquareMinBends, kSquareMaxBends);
-    Form.NumberOfBendsLabel.text = std::to_string(d.BendsPerCorner);
+    d.BendsPerCorner = SetBendsPerCorner(d.BendsPerCorner);
     Drv.CircleResolution = 4 * d.BendsPerCorner;
     if (d.SquareWidth > 0 && d.SquareLength == 0) d.SquareLength = d.SquareWidth;
     if (!(d.SquareTopDiameter > 0 && d.SquareWidth > 0 && d.SquareHeight > 0)) {
@@ -78,19 +76,17 @@ int LayoutEngine::CalculateSquareToRound(bool quiet) {
     return code;
 }
 
-bool LayoutEngine::WriteSquareBendReport(const std::string& path) {
+OutputOutcome LayoutEngine::WriteSquareBendReport(const std::string& path) {
     Drv.ReportInProgress = false;
     const std::string text =
         SquareBendReportText(Square.Model.Generators, Square.Model.BendsPerCorner,
                              App.CurrentDefinitionName, Units(), App.LocaleDecimalSeparator);
     std::string error;
-    const bool ok = WriteFileAtomically(path, text, error);
-    if (!ok) {
-        const std::string message = "Cannot write the dimension file " + path + ": " + error;
-        SetIOError(message);
-        ShowMessageDialog(message, path);
-    }
-    return ok;
+    if (WriteFileAtomically(path, text, error)) return OutputOutcome::Written();
+    const std::string message = "Cannot write the dimension file " + path + ": " + error;
+    SetIOError(message);
+    ShowMessageDialog(message, path);
+    return OutputOutcome::Failed(message);
 }
 
 } // namespace brevant

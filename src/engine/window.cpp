@@ -1,9 +1,11 @@
 // The main window's own operations: start-up, layout type change, the bends-per-corner
 // stepper, the help file and the default file names.
+#include "core/input_fields.h"
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "core/version.h"
 #include "engine/layout_engine.h"
+#include "layouts/square/square_model.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -17,17 +19,10 @@ LayoutEngine::LayoutEngine(IHost& host) : host_(host) {
 namespace {
 // Which field the commit handler stores an edit's value into.
 void AssignInputTags(FormModel& f) {
-    const std::pair<Edit*, int> tags[] = {
-        {&f.ConeHeight, 1},        {&f.SquareHeight, 1},    {&f.ConeTopDiameter, 2},
-        {&f.SquareTopDiameter, 2}, {&f.ConeTopAngle, 3},    {&f.ConeBottomDiameter, 4},
-        {&f.BottomAngle, 5},       {&f.TopEllipseWidth, 7}, {&f.BottomEllipseWidth, 8},
-        {&f.SideLength, 9},        {&f.SideAngle, 10},      {&f.SquareWidth, 16},
-        {&f.SquareLength, 17},     {&f.ConeTopXShift, 18},  {&f.SquareTopXShift, 18},
-        {&f.SquareTopYShift, 19},  {&f.SquareTopAngle, 20}};
     for (auto& [name, e] : f.Edits())
         e->InputTag = 0;
-    for (auto [edit, tag] : tags)
-        edit->InputTag = tag;
+    for (const InputField& field : InputFields())
+        if (field.tag != 0) f.FindEdit(field.control)->InputTag = field.tag;
 }
 } // namespace
 
@@ -66,9 +61,14 @@ void LayoutEngine::SetLayoutTypeFromStore(int type) {
 
 void LayoutEngine::StepBendsPerCorner(int tag) {
     const int step = tag == 1 ? 1 : -1;
-    const int n = std::clamp(ParseInteger(Form.NumberOfBendsLabel.text, 4) + step, 4, 10);
-    Form.NumberOfBendsLabel.text = std::to_string(n);
+    SetBendsPerCorner(ParseInteger(Form.NumberOfBendsLabel.text, 4) + step);
     if (Drv.FormReady) CalculateSquareToRound(false);
+}
+
+int LayoutEngine::SetBendsPerCorner(int n) {
+    n = std::clamp(n, kSquareMinBends, kSquareMaxBends);
+    Form.NumberOfBendsLabel.text = std::to_string(n);
+    return n;
 }
 
 std::string LayoutEngine::HelpFilePath() const {

@@ -207,3 +207,26 @@ TEST(Cli, OutputsAreWrittenInTheDisplayUnit) {
     std::getline(report, line);
     EXPECT_EQ(line, "Millimeters\r");
 }
+
+TEST(Cli, BendsPerCornerIsKeptToTheStepperRange) {
+    const std::pair<const char*, const char*> cases[] = {{"25", "10"}, {"2", "4"}, {"7", "7"}};
+    for (auto [typed, kept] : cases) {
+        const json j =
+            RunJson({"--type", "square", "--set", std::string("BendsPerCorner=") + typed});
+        EXPECT_EQ(j["inputs"]["NumberOfBendsLabel"], kept) << typed;
+    }
+}
+
+TEST(Cli, OutputsReportWhatTheCommandDid) {
+    TempDir dir;
+    // A straight cylinder has no dimension listing: nothing written, and no error.
+    const json j =
+        RunJson({"--set", "TopDiameter=10", "--set", "BottomDiameter=10", "--set", "ConeHeight=10",
+                 "--flat-cad", dir / "flat.dxf", "--report", dir / "report.txt"});
+    ASSERT_EQ(j["outputs"].size(), 2u);
+    EXPECT_EQ(j["outputs"][0]["command"], "flat-cad");
+    EXPECT_TRUE(j["outputs"][0]["written"]);
+    EXPECT_EQ(j["outputs"][1]["command"], "report");
+    EXPECT_FALSE(j["outputs"][1]["written"]);
+    EXPECT_FALSE(fs::exists(dir / "report.txt"));
+}

@@ -1,0 +1,98 @@
+// Every output command tells what it did: written, cancelled, refused by its own rules, or
+// failed with the message the window showed.
+#include "engine/definition_file.h"
+#include "engine_fixture.h"
+
+#include <filesystem>
+#include <functional>
+
+using namespace brevant;
+using brevant::testing::EngineTest;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Status = OutputOutcome::Status;
+
+class OutputOutcomes : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        dir = fs::temp_directory_path() / ("brevant-outcome-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        e.App.UserDataFolder = dir.string() + "/";
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void TypeCone(const char* t, const char* b, const char* h) {
+        e.Form.ConeTopDiameter.text = t;
+        e.Form.ConeBottomDiameter.text = b;
+        e.Form.ConeHeight.text = h;
+        e.Form.SheetWidth.text = "96";
+        e.Form.SheetHeight.text = "48";
+        e.CalculateMenuClick();
+    }
+    std::string Saved(const std::string& name) const { return (dir / name).string(); }
+    fs::path dir;
+};
+
+struct Command {
+    const char* name;
+    std::function<OutputOutcome(LayoutEngine&)> run;
+};
+
+const Command kCommands[] = {
+    {"flat.dxf", [](LayoutEngine& e) { return e.SaveFlatCad(); }},
+    {"sheet.cdl", [](LayoutEngine& e) { return e.SaveCadSheet(); }},
+    {"report.txt", [](LayoutEngine& e) { return e.WriteDimensionFile(); }},
+    {"cone.layout", [](LayoutEngine& e) { return SaveDefinitionCommand(e); }},
+};
+
+} // namespace
+
+TEST_F(OutputOutcomes, EachCommandIsWrittenCancelledOrFailedWithItsMessage) {
+    TypeCone("10", "20", "10");
+    for (const Command& c : kCommands) {
+        SCOPED_TRACE(c.name);
+        host.files = {""};
+        EXPECT_EQ(c.run(e).status, Status::Cancelled);
+
+        host.files = {Saved(c.name)};
+        EXPECT_EQ(c.run(e).status, Status::Written);
+        EXPECT_TRUE(fs::exists(Saved(c.name)));
+
+        const std::string bad = Saved(std::string("missing/") + c.name);
+        host.files = {bad};
+        host.messages.clear();
+        const OutputOutcome failed = c.run(e);
+        EXPECT_EQ(failed.status, Status::Failed);
+        EXPECT_NE(failed.message.find(bad), std::string::npos) << failed.message;
+        ASSERT_FALSE(host.messages.empty());
+        EXPECT_EQ(host.messages.back().title, failed.message);
+    }
+}
+
+TEST_F(OutputOutcomes, CommandsThatWriteNothingByTheirRulesAreRefused) {
+    // A straight cylinder has no dimension listing.
+    TypeCone("10", "10", "10");
+    host.files = {Saved("cylinder.txt")};
+    EXPECT_EQ(e.WriteDimensionFile().status, Status::Refused);
+    EXPECT_FALSE(fs::exists(Saved("cylinder.txt")));
+
+    // A bad number stops the save before the dialog.
+    e.Form.ConeHeight.text = "1O";
+    host.files = {Saved("bad.layout")};
+    EXPECT_EQ(SaveDefinitionCommand(e).status, Status::Refused);
+    EXPECT_FALSE(fs::exists(Saved("bad.layout")));
+
+    // The spiral and pipe pages have no dimension file; the outcome carries the message shown.
+    for (int type : {kLayoutSpiral, kLayoutPipe}) {
+        ChooseType(type);
+        host.messages.clear();
+        const OutputOutcome o = e.WriteDimensionFile();
+        EXPECT_EQ(o.status, Status::Refused);
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(o.message, host.messages[0].title);
+    }
+}
