@@ -191,7 +191,7 @@ public:
         points.reserve(static_cast<std::size_t>(n) + 1);
         const double cz = a.Center.z;
         for (int i = 0; i <= n; ++i) {
-            const double t = (start + i * sweep / n) / drawgeo::kDegPerRad;
+            const double t = (start + i * sweep / n) / kDrawDegreesPerRadian;
             const double u = a.Center.x + a.r * std::cos(t), v = a.Center.y + a.r * std::sin(t);
             const TPixelPoint p = v_.CoordToPixel(u * m[0][0] + v * m[1][0] + cz * m[2][0],
                                                   u * m[0][1] + v * m[1][1] + cz * m[2][1],

@@ -8,6 +8,7 @@
 #include "cone/oblique_cone.h"
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 #include "solid/cone_model.h"
 

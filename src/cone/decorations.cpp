@@ -6,6 +6,7 @@
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
 #include "cone/side_cuts.h"
+#include "core/angle_units.h"
 
 #include <cmath>
 

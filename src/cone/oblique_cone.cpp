@@ -7,6 +7,7 @@
 #include "cone/dimension_report.h"
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 #include "geometry/end_planes.h"
 

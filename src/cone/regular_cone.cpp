@@ -4,6 +4,7 @@
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/pen.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "geometry/angles.h"

@@ -4,6 +4,7 @@
 #include "cone/cone_solver.h"
 #include "cone/pen.h"
 #include "cone/regular_cone.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 
 #include <algorithm>
@@ -12,13 +13,6 @@
 namespace brevant {
 
 namespace {
-double CosD(double a) {
-    return std::cos(a / kDegreesPerRadian);
-}
-double SinD(double a) {
-    return std::sin(a / kDegreesPerRadian);
-}
-
 // The right-hand ends of the piece's edge that the annotations measure from.
 struct PieceEnds {
     double xo, yo; // outer end

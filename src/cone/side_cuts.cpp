@@ -5,6 +5,7 @@
 #include "cone/cone_solver.h"
 #include "cone/oblique_cone.h"
 #include "cone/pen.h"
+#include "core/angle_units.h"
 #include "core/expression.h"
 #include "core/messages.h"
 #include "core/number_format.h"

@@ -1,13 +1,13 @@
 // End planes, rings and their projections for cones and cylinders.
 #include "geometry/end_planes.h"
 
+#include "core/angle_units.h"
+
 #include <cmath>
-#include <numbers>
 
 namespace brevant {
 
 namespace {
-constexpr double kRadPerDeg = std::numbers::pi / 180.0;
 // Beyond this distance a projected point is no longer usable (a generator almost parallel to
 // its end plane); the point then stays where it was.
 constexpr double kFarLimit = 1e12;
@@ -21,7 +21,7 @@ TDPoint Sub(const TDPoint& a, const TDPoint& b) {
 } // namespace
 
 TEndPlane TiltedPlane(double x, double height, double z, double angleDeg) {
-    const double a = angleDeg * kRadPerDeg;
+    const double a = angleDeg * kRadiansPerDegree;
     return {{x, height, z}, {std::sin(a), std::cos(a), 0}};
 }
 
@@ -47,7 +47,7 @@ TPathArray CircleRing(int n, double cx, double radius, double height) {
     if (n <= 0) return ring;
     ring.reserve(static_cast<size_t>(n));
     for (int k = 0; k < n; ++k) {
-        const double p = 360.0 * k / n * kRadPerDeg;
+        const double p = 360.0 * k / n * kRadiansPerDegree;
         ring.push_back({cx + radius * std::cos(p), height, radius * std::sin(p)});
     }
     return ring;

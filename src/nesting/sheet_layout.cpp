@@ -3,6 +3,7 @@
 
 #include "cone/cone_solver.h"
 #include "cone/pen.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 #include "geometry/intersections.h"
 
@@ -14,13 +15,6 @@
 namespace brevant {
 
 namespace {
-double SinD(double a) {
-    return std::sin(a / kDegreesPerRadian);
-}
-double CosD(double a) {
-    return std::cos(a / kDegreesPerRadian);
-}
-
 bool UsablePiece(const SheetPiece& p, double u) {
     for (double v : {p.PatternWidth, u, p.SmallRadius, p.LargeRadius, p.FlatAngle})
         if (!(v > 0) || !std::isfinite(v)) return false;
@@ -118,8 +112,8 @@ void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x,
     SetPen(v, kLayerOutline, kPenGreen);
     FlatArc(v, x, y, R, phi, psi);
     FlatArc(v, x, y, r, phi, psi);
-    // The radial edges use 0.01745 radians per degree, as the workshop drawings always have.
-    const double c = std::cos(phi * 0.01745), s = std::sin(phi * 0.01745);
+    const double c = std::cos(phi * kSheetEdgeRadiansPerDegree);
+    const double s = std::sin(phi * kSheetEdgeRadiansPerDegree);
     FlatLine(v, x + r * c, y + r * s, x + R * c, y + R * s);
     FlatLine(v, x - r * c, y + r * s, x - R * c, y + R * s);
     if (engine.Def.Overlap > 0) {

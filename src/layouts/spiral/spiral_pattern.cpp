@@ -1,15 +1,15 @@
 // Drawing the spiral flight's ring, its annotations and its print variant.
 #include "layouts/spiral/spiral_pattern.h"
 
-#include "core/messages.h"
 #include "cone/cone_solver.h"
 #include "cone/pen.h"
+#include "core/angle_units.h"
+#include "core/messages.h"
 #include "core/notices.h"
 #include "layouts/spiral/spiral_marks.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace brevant {
 
@@ -17,17 +17,10 @@ namespace {
 using spiral::DrawArrowhead;
 using spiral::DrawGlyph;
 
-double CosD(double a) {
-    return std::cos(a * (std::numbers::pi / 180));
-}
-double SinD(double a) {
-    return std::sin(a * (std::numbers::pi / 180));
-}
-
 void DrawEndLines(TCadDraw& v, double R, double Ri, double s) {
     SetPen(v, kLayerOutline, kPenWhite);
-    FlatLine(v, R * CosD(s), R * SinD(s), Ri * CosD(s), Ri * SinD(s));
-    FlatLine(v, -R * CosD(s), R * SinD(s), -Ri * CosD(s), Ri * SinD(s));
+    FlatLine(v, R * ExactCosD(s), R * ExactSinD(s), Ri * ExactCosD(s), Ri * ExactSinD(s));
+    FlatLine(v, -R * ExactCosD(s), R * ExactSinD(s), -Ri * ExactCosD(s), Ri * ExactSinD(s));
 }
 
 void ApplyHalfRadiusViewHeight(TCadDraw& v, double R) {
@@ -38,7 +31,7 @@ void ApplyHalfRadiusViewHeight(TCadDraw& v, double R) {
 // Y: from the outer end of the ring up to the top of the outer arc, right of the ring.
 void DrawHeightDimension(TCadDraw& v, const SpiralRing& g, double size) {
     const double R = g.OuterRadius;
-    const double xo = R * CosD(g.StartAngle), yo = R * SinD(g.StartAngle);
+    const double xo = R * ExactCosD(g.StartAngle), yo = R * ExactSinD(g.StartAngle);
     const double xd = xo + 1.3 * R, m = (R + yo) / 2;
     FlatLine(v, xo, yo, xo + 1.4 * R, yo);
     FlatLine(v, 0, R, xo + 1.4 * R, R);
@@ -124,8 +117,8 @@ bool DrawSpiralFlightForPrint(TCadDraw& v, SpiralResults& r, INotices& notices) 
         return false;
     }
     const double s = 90 - a / 2, e = 90 + a / 2;
-    r.SpiralInnerChord = ToSingle(2 * Ri * CosD(s));
-    r.SpiralOuterChord = ToSingle(2 * R * CosD(s));
+    r.SpiralInnerChord = ToSingle(2 * Ri * ExactCosD(s));
+    r.SpiralOuterChord = ToSingle(2 * R * ExactCosD(s));
     spiral::DrawArcAsLines(v, R, s, e);
     spiral::DrawArcAsLines(v, Ri, s, e);
     DrawEndLines(v, R, Ri, s);
