@@ -10,6 +10,7 @@
 #include "core/angle_units.h"
 #include "core/messages.h"
 #include "geometry/end_planes.h"
+#include "geometry/vectors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,13 +22,6 @@ namespace {
 
 constexpr int kFineResolution = 360;
 constexpr int kMaxResolution = 3600;
-
-double Length(const TDPoint& a) {
-    return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
-}
-TDPoint Sub(const TDPoint& a, const TDPoint& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
 
 TDPoint Polar(double distance, double angleDeg) {
     const double a = angleDeg / kDegreesPerRadian;
@@ -112,8 +106,8 @@ void DrawBoundingBox(ConeJob& e) {
 
 double VertexAngle3D(const TDPoint& a, const TDPoint& vertex, const TDPoint& b) {
     const TDPoint u = Sub(a, vertex), w = Sub(b, vertex);
-    const TDPoint c{u.y * w.z - u.z * w.y, u.z * w.x - u.x * w.z, u.x * w.y - u.y * w.x};
-    const double dot = u.x * w.x + u.y * w.y + u.z * w.z;
+    const TDPoint c = Cross(u, w);
+    const double dot = Dot(u, w);
     if (Length(u) == 0 || Length(w) == 0) return 0;
     // atan2 of the cross and dot products keeps small angles exact, unlike arccos.
     const double g = std::atan2(Length(c), dot) * kDegreesPerRadian;
@@ -168,8 +162,7 @@ bool RingsFormFrustum(const TPathArray& top, const TPathArray& bottom, const TDP
     if (top.size() != bottom.size()) return false;
     for (size_t k = 0; k < top.size(); ++k) {
         const TDPoint a = Sub(top[k], apex), b = Sub(bottom[k], apex);
-        const double dot = a.x * b.x + a.y * b.y + a.z * b.z;
-        if (!(dot > 0) || !(Length(a) < Length(b))) return false;
+        if (!(Dot(a, b) > 0) || !(Length(a) < Length(b))) return false;
     }
     return true;
 }

@@ -2,6 +2,7 @@
 #include "geometry/end_planes.h"
 
 #include "core/angle_units.h"
+#include "geometry/vectors.h"
 
 #include <cmath>
 
@@ -11,13 +12,6 @@ namespace {
 // Beyond this distance a projected point is no longer usable (a generator almost parallel to
 // its end plane); the point then stays where it was.
 constexpr double kFarLimit = 1e12;
-
-double Dot(const TDPoint& a, const TDPoint& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-TDPoint Sub(const TDPoint& a, const TDPoint& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
 } // namespace
 
 TEndPlane TiltedPlane(double x, double height, double z, double angleDeg) {
@@ -27,7 +21,7 @@ TEndPlane TiltedPlane(double x, double height, double z, double angleDeg) {
 
 TDPoint MoveAlongDirectionOntoPlane(const TDPoint& p, const TDPoint& dir, const TEndPlane& plane) {
     const double den = Dot(dir, plane.Normal);
-    const double len = std::sqrt(Dot(dir, dir));
+    const double len = Length(dir);
     if (!(len > 0) || !(std::fabs(den) > 1e-12 * len)) return p;
     const double t = Dot(Sub(plane.Point, p), plane.Normal) / den;
     const TDPoint q{p.x + t * dir.x, p.y + t * dir.y, p.z + t * dir.z};
