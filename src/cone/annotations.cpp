@@ -1,6 +1,6 @@
 // Dimension arrowheads and letter glyphs of the pattern annotations.
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
-#include "cone/pen.h"
 #include "cone/regular_cone.h"
 
 namespace brevant {
@@ -12,7 +12,7 @@ void DrawDimensionArrow(ConeJob& engine, ArrowDirection direction, double x, dou
 void DrawDimensionArrow(ConeJob& engine, ArrowDirection direction, double x, double y,
                         double annotationSize) {
     TCadDraw& v = engine.CadDraw1;
-    SetPen(v, kLayerArrow, kPenCyan);
+    SetPen(v, kLayerArrow, kColorCyan);
     const double h = annotationSize / 15;
     double dx1 = 0, dy1 = 0, dx2 = 0, dy2 = 0; // the two tails relative to the tip
     switch (direction) {
@@ -39,7 +39,7 @@ void DrawMarkerGlyph(ConeJob& engine, char letter, double x, double y) {
 
 void DrawMarkerGlyph(ConeJob& engine, char letter, double x, double y, double annotationSize) {
     TCadDraw& v = engine.CadDraw1;
-    v.SetDrawColor(kPenCyan);
+    v.SetDrawColor(kColorCyan);
     const double g = annotationSize / 18;
     switch (letter) {
     case 'X':

@@ -2,11 +2,11 @@
 // curves of tilted ends, bend lines and the result display.
 #include "cone/cylinder.h"
 
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/dimension_report.h"
 #include "cone/oblique_cone.h"
-#include "cone/pen.h"
 #include "cone/regular_cone.h"
 #include "core/angle_units.h"
 #include "core/messages.h"
@@ -61,7 +61,7 @@ void WidthAnnotation(ConeJob& e, double w, double h, double q, double o) {
 
 void OverlapLines(TCadDraw& v, double W, double o, double top, double bottom) {
     if (!(o > 0)) return;
-    SetPen(v, kLayerOverlap, kPenRed);
+    SetPen(v, kLayerOverlap, kColorRed);
     FlatLine(v, W / 2 + o, top, W / 2 + o, bottom);
     FlatLine(v, -W / 2 - o, top, -W / 2 - o, bottom);
 }
@@ -158,9 +158,9 @@ void DrawCylinderPattern(ConeJob& e) {
     const double w = SegmentWidth(e, CylinderPerimeter(e.Def.TopDiameter));
     const double h = e.Def.ConeHeight, o = e.Def.Overlap;
     StoreStrip(e, w, h / 2, -h / 2);
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     Rectangle(v, w, h);
-    SetPen(v, kLayerDimension, kPenCyan);
+    SetPen(v, kLayerDimension, kColorCyan);
     HeightAnnotation(e, w, h, w / 8);
     WidthAnnotation(e, w, h, w / 8, o);
     OverlapLines(v, w, o, h / 2, -h / 2);
@@ -184,7 +184,7 @@ void DrawObliqueCylinderPattern(ConeJob& e) {
             return;
         }
     }
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     for (size_t i = 1; i < u.X.size(); ++i) {
         FlatLine(v, u.X[i - 1] - W / 2, u.TopHeights[i - 1], u.X[i] - W / 2, u.TopHeights[i]);
         FlatLine(v, u.X[i - 1] - W / 2, u.BottomHeights[i - 1], u.X[i] - W / 2, u.BottomHeights[i]);
@@ -207,7 +207,7 @@ void DrawCylinderBendLines(ConeJob& e) {
     const int n = e.EffectiveBends();
     if (n < 4) return;
     const ConeState& c = e.Cone;
-    SetPen(e.CadDraw1, kLayerBend, kPenGreen);
+    SetPen(e.CadDraw1, kLayerBend, kColorLime);
     for (int i = 1; i <= n; ++i) {
         const double x = (c.PatternWidth / (n + 1.0)) * i - c.PatternWidth / 2.0;
         FlatLine(e.CadDraw1, x, c.CylinderBottom, x, c.CylinderTop);

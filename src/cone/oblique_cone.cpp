@@ -2,10 +2,10 @@
 // the apex, with overlap, decorations, placement on screen and the report listing.
 #include "cone/oblique_cone.h"
 
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/dimension_report.h"
-#include "cone/pen.h"
 #include "cone/regular_cone.h"
 #include "core/angle_units.h"
 #include "core/messages.h"
@@ -39,7 +39,7 @@ bool Developable(const LayoutDefinition& d) {
 }
 
 void DrawRingLines(TCadDraw& v, const TUnrolledRing& u) {
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     for (size_t k = 1; k < u.Points.size(); ++k)
         FlatLine(v, u.Points[k - 1].x, u.Points[k - 1].y, u.Points[k].x, u.Points[k].y);
     if (!u.Points.empty())
@@ -78,7 +78,7 @@ void WriteConeListing(ConeJob& e, const TUnrolledRing& top, const TUnrolledRing&
 // lower-left extent to the origin.
 void PlaceOnScreen(ConeJob& e) {
     TCadDraw& v = e.CadDraw1;
-    v.SetDrawColor(kPenGreen);
+    v.SetDrawColor(kColorLime);
     v.ClearGroup();
     v.AddToGroup(0);
     v.RotateGroup(90 - e.Cone.FlatAngle / 2.0, 0, 0, 1, false);
@@ -96,8 +96,8 @@ void DrawBoundingBox(ConeJob& e) {
     v.SetExtents();
     const TSettings& st = v.CadSettings();
     const double w = st.max_x - st.min_x, h = st.max_y - st.min_y;
-    SetPen(v, kLayerBoundingBox, kPenGrey);
-    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kPenGrey);
+    SetPen(v, kLayerBoundingBox, kColorGrey);
+    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kColorGrey);
     e.Cone.PatternWidth = static_cast<float>(w);
     e.Cone.PatternHeight = static_cast<float>(h);
 }
@@ -224,7 +224,7 @@ void DrawObliqueConePattern(ConeJob& e) {
     e.Cone.BottomEdgePoints = bottom.Points;
     e.Cone.TopClosingPoint = top.Closing;
     e.Cone.BottomClosingPoint = bottom.Closing;
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     FlatLine(v, top.Points[0].x, top.Points[0].y, bottom.Points[0].x, bottom.Points[0].y);
     FlatLine(v, top.Closing.x, top.Closing.y, bottom.Closing.x, bottom.Closing.y);
     e.Cone.FlatAngle = static_cast<float>(
@@ -247,13 +247,13 @@ void DrawGeneratorLine(ConeJob& e, int style, double coneAngle) {
     const size_t i = static_cast<size_t>(k) % n;
     switch (style) {
     case kGeneratorBend:
-        SetPen(e.CadDraw1, kLayerBend, kPenGreen);
+        SetPen(e.CadDraw1, kLayerBend, kColorLime);
         break;
     case kGeneratorSeam:
-        SetPen(e.CadDraw1, kLayerSideCut, kPenYellow);
+        SetPen(e.CadDraw1, kLayerSideCut, kColorYellow);
         break;
     case kGeneratorSideCut:
-        SetPen(e.CadDraw1, kLayerSideCut, kPenCyan);
+        SetPen(e.CadDraw1, kLayerSideCut, kColorCyan);
         break;
     default:
         return;
@@ -274,7 +274,7 @@ void DrawObliqueOverlap(ConeJob& e) {
         const TDPoint q = Polar(dist, angle);
         return TDPoint{p.x + q.x, p.y + q.y, 0};
     };
-    SetPen(e.CadDraw1, kLayerOverlap, kPenRed);
+    SetPen(e.CadDraw1, kLayerOverlap, kColorRed);
     const TDPoint a = moved(ts, o, m - 90), b = moved(bs, o, m - 90);
     FlatLine(e.CadDraw1, a.x, a.y, b.x, b.y);
     const TDPoint c = moved(tc, o, n + 90), d = moved(bc, o, n + 90);

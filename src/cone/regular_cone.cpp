@@ -1,9 +1,9 @@
 // The regular cone's dimension step, its result display and its print variant.
 #include "cone/regular_cone.h"
 
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
-#include "cone/pen.h"
 #include "core/angle_units.h"
 #include "core/messages.h"
 #include "core/number_format.h"
@@ -148,7 +148,7 @@ void DrawArcAsLines(ConeJob& engine, double radius, double startAngle, double en
     if (!(count >= 1)) return;
     const int n = static_cast<int>(count);
     TCadDraw& v = engine.CadDraw1;
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     const double step = (endAngle - startAngle) / n;
     auto at = [&](int i) {
         const double a = (startAngle + step * i) / kDegreesPerRadian;

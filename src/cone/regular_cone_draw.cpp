@@ -1,8 +1,8 @@
 // Drawing the regular cone piece: the sector, its overlap, the dimension annotations, and the
 // print variant with a bounding box.
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
-#include "cone/pen.h"
 #include "cone/regular_cone.h"
 #include "core/angle_units.h"
 #include "core/messages.h"
@@ -33,7 +33,7 @@ void DrawOverlap(ConeJob& engine, double a) {
     const TDPoint p1 = c.OverlapEdge.Point1, p2 = c.OverlapEdge.Point2;
     const double R = c.FlatLargeRadius;
     TCadDraw& v = engine.CadDraw1;
-    SetPen(v, kLayerOverlap, kPenRed);
+    SetPen(v, kLayerOverlap, kColorRed);
     FlatLine(v, p1.x, p1.y, p2.x, p2.y);
     FlatLine(v, -p1.x, p1.y, -p2.x, p2.y);
     c.OverlapInnerChord = ToSingle(2 * p2.x);
@@ -65,7 +65,7 @@ bool DrawPieceBody(ConeJob& engine, bool arcsAsLines) {
     const double s = 90 - a / 2, e = 90 + a / 2;
     c.InnerChord = ToSingle(2 * r * CosD(s));
     c.OuterChord = ToSingle(2 * R * CosD(s));
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     if (arcsAsLines) {
         DrawArcAsLines(engine, R, s, e);
         DrawArcAsLines(engine, r, s, e);
@@ -73,7 +73,7 @@ bool DrawPieceBody(ConeJob& engine, bool arcsAsLines) {
         FlatArc(v, 0, 0, R, s, e);
         FlatArc(v, 0, 0, r, s, e);
     }
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     FlatLine(v, R * CosD(s), R * SinD(s), r * CosD(s), r * SinD(s));
     FlatLine(v, -R * CosD(s), R * SinD(s), -r * CosD(s), r * SinD(s));
     DrawPatternDecorations(engine);
@@ -149,7 +149,7 @@ void DrawAngleMarker(ConeJob& engine) {
     const ConeState& c = engine.Cone;
     const double a = c.FlatAngle, s = 90 - a / 2, e = 90 + a / 2;
     const double mid = c.FlatSmallRadius + (c.FlatLargeRadius - c.FlatSmallRadius) / 2;
-    SetPen(v, kLayerDimension, kPenLightGreen);
+    SetPen(v, kLayerDimension, kColorLightGreen);
     // The arcs leave a gap for the glyph between 85 and 95 degrees; a piece narrower than
     // that gap gets one arc across it (an arc from s to 85 would otherwise run almost round).
     if (s < 85) {
@@ -158,7 +158,7 @@ void DrawAngleMarker(ConeJob& engine) {
     } else {
         FlatArc(v, 0, 0, mid, s, e);
     }
-    v.SetDrawColor(kPenCyan);
+    v.SetDrawColor(kColorCyan);
     DrawMarkerGlyph(engine, 'A', 0, mid);
 }
 } // namespace
@@ -167,7 +167,7 @@ void DrawRegularConePattern(ConeJob& engine) {
     if (!DrawPieceBody(engine, false)) return;
     const double s = 90 - engine.Cone.FlatAngle / 2;
     const PieceEnds p = Ends(engine, s);
-    SetPen(engine.CadDraw1, kLayerDimension, kPenCyan);
+    SetPen(engine.CadDraw1, kLayerDimension, kColorCyan);
     DrawHeightDimension(engine, p);
     DrawWidthDimension(engine, p);
     DrawAngleMarker(engine);
@@ -183,8 +183,8 @@ void DrawRegularConePatternForPrint(ConeJob& engine) {
     v.SetExtents();
     const TSettings& st = v.CadSettings();
     const double w = st.max_x - st.min_x, h = st.max_y - st.min_y;
-    SetPen(v, kLayerBoundingBox, kPenGrey);
-    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kPenGrey);
+    SetPen(v, kLayerBoundingBox, kColorGrey);
+    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kColorGrey);
     engine.Cone.PatternWidth = ToSingle(w);
     engine.Cone.PatternHeight = ToSingle(h);
     engine.ZoomFlat();

@@ -91,7 +91,7 @@ void LayoutEngine::MenuSaveFlatCADClick() {
             Drv.CircleResolution = 150;
             RedrawObliquePatternForSave();
             Drv.CircleResolution = 40;
-            CadDraw1.SetDrawColor(0xFF00FF00);
+            CadDraw1.SetDrawColor(kColorLime);
             CadDraw1.ClearGroup();
             SaveCadViewTo(1, path, false);
             ClearDrawing(CadDraw1);

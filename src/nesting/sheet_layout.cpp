@@ -1,8 +1,8 @@
 // Sheet layout: regular cone pieces nested in columns on the sheet, as typed and turned.
 #include "nesting/sheet_layout.h"
 
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_solver.h"
-#include "cone/pen.h"
 #include "core/angle_units.h"
 #include "core/messages.h"
 #include "geometry/intersections.h"
@@ -96,8 +96,8 @@ SheetPlan PlanSheet(const SheetPiece& piece, double w, double h, double usableHe
 void DrawSheetOutline(SheetJob& engine, double w, double h, double x0) {
     TCadDraw& v = engine.CadDraw2;
     const double cx = x0 <= 0 ? -w / 2 : w / 2;
-    v.MakeRectangle(cx, h / 2, w, h, kPenGrey, kPenBlue);
-    v.SetDrawColor(kPenBlue);
+    v.MakeRectangle(cx, h / 2, w, h, kColorGrey, kColorBlue);
+    v.SetDrawColor(kColorBlue);
     const double left = cx - w / 2, right = cx + w / 2;
     FlatLine(v, left, 0, right, 0);
     FlatLine(v, left, 0, left, h);
@@ -109,7 +109,7 @@ void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x,
     if (r >= R || theta < 1) return;
     TCadDraw& v = engine.CadDraw2;
     const double phi = 90 - theta / 2, psi = 90 + theta / 2;
-    SetPen(v, kLayerOutline, kPenGreen);
+    SetPen(v, kLayerOutline, kColorLime);
     FlatArc(v, x, y, R, phi, psi);
     FlatArc(v, x, y, r, phi, psi);
     const double c = std::cos(phi * kSheetEdgeRadiansPerDegree);
@@ -118,7 +118,7 @@ void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x,
     FlatLine(v, x - r * c, y + r * s, x - R * c, y + R * s);
     if (engine.Def.Overlap > 0) {
         const TDPoint p1 = engine.Cone.OverlapEdge.Point1, p2 = engine.Cone.OverlapEdge.Point2;
-        v.SetDrawColor(kPenRed);
+        v.SetDrawColor(kColorRed);
         FlatLine(v, x + p1.x, y + p1.y, x + p2.x, y + p2.y);
         FlatLine(v, x - p1.x, y + p1.y, x - p2.x, y + p2.y);
     }

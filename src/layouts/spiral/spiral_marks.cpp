@@ -1,7 +1,7 @@
 // Arrowheads, glyphs and arcs as lines of the spiral drawing.
 #include "layouts/spiral/spiral_marks.h"
 
-#include "cone/pen.h"
+#include "caddraw/pattern_pen.h"
 #include "geometry/angles.h"
 
 #include <algorithm>
@@ -12,7 +12,7 @@ namespace brevant::spiral {
 
 void DrawArrowhead(TCadDraw& v, ArrowDirection direction, double x, double y,
                    double annotationSize) {
-    SetPen(v, kLayerArrow, kPenCyan);
+    SetPen(v, kLayerArrow, kColorCyan);
     const double h = annotationSize / 15;
     double dx1 = h, dy1 = -h, dx2 = -h, dy2 = -h; // the two tails relative to the tip (up)
     switch (direction) {
@@ -33,7 +33,7 @@ void DrawArrowhead(TCadDraw& v, ArrowDirection direction, double x, double y,
 }
 
 void DrawGlyph(TCadDraw& v, char letter, double x, double y, double annotationSize) {
-    v.SetDrawColor(kPenCyan);
+    v.SetDrawColor(kColorCyan);
     const double g = annotationSize / 18;
     switch (letter) {
     case 'X':
@@ -62,7 +62,7 @@ void DrawArcAsLines(TCadDraw& v, double radius, double startAngle, double endAng
         std::min(std::round(GetArcLength(radius, startAngle, endAngle) / kChord), kMaxLines);
     if (!(count >= 1)) return;
     const int n = static_cast<int>(count);
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     const double step = (endAngle - startAngle) / n;
     auto at = [&](int i) {
         const double a = (startAngle + step * i) * (std::numbers::pi / 180);

@@ -1,8 +1,8 @@
 // Drawing the spiral flight's ring, its annotations and its print variant.
 #include "layouts/spiral/spiral_pattern.h"
 
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_solver.h"
-#include "cone/pen.h"
 #include "core/angle_units.h"
 #include "core/messages.h"
 #include "core/notices.h"
@@ -18,7 +18,7 @@ using spiral::DrawArrowhead;
 using spiral::DrawGlyph;
 
 void DrawEndLines(TCadDraw& v, double R, double Ri, double s) {
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     FlatLine(v, R * ExactCosD(s), R * ExactSinD(s), Ri * ExactCosD(s), Ri * ExactSinD(s));
     FlatLine(v, -R * ExactCosD(s), R * ExactSinD(s), -Ri * ExactCosD(s), Ri * ExactSinD(s));
 }
@@ -54,7 +54,7 @@ void DrawWidthDimension(TCadDraw& v, double R, double size) {
 
 void DrawAngleMarker(TCadDraw& v, const SpiralRing& g, double size) {
     const double mid = g.InnerRadius + (g.OuterRadius - g.InnerRadius) / 2;
-    SetPen(v, kLayerDimension, kPenLightGreen);
+    SetPen(v, kLayerDimension, kColorLightGreen);
     // The arcs leave a gap for the glyph between 85 and 95 degrees; a ring narrower than that
     // gap gets one arc across it (an arc from s to 85 would otherwise run almost round).
     if (g.StartAngle < 85) {
@@ -70,7 +70,7 @@ void DrawBoundingBox(TCadDraw& v) {
     v.SetExtents();
     const TSettings& st = v.CadSettings();
     const double x0 = st.min_x, y0 = st.min_y, x1 = st.max_x, y1 = st.max_y;
-    SetPen(v, kLayerBoundingBox, kPenGrey);
+    SetPen(v, kLayerBoundingBox, kColorGrey);
     FlatLine(v, x0, y0, x1, y0);
     FlatLine(v, x1, y0, x1, y1);
     FlatLine(v, x1, y1, x0, y1);
@@ -90,12 +90,12 @@ bool DrawSpiralFlightPattern(TCadDraw& v, double od, double id, double pitch,
     results = ToResults(g);
     if (!(g.PatternWidth <= 2 * kLargestDrawableSpiral)) return false;
     const double R = g.OuterRadius, Ri = g.InnerRadius;
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     FlatArc(v, 0, 0, R, g.StartAngle, g.EndAngle);
     FlatArc(v, 0, 0, Ri, g.StartAngle, g.EndAngle);
     DrawEndLines(v, R, Ri, g.StartAngle);
     const double size = std::min(g.PatternWidth, g.PatternHeight);
-    SetPen(v, kLayerDimension, kPenCyan);
+    SetPen(v, kLayerDimension, kColorCyan);
     if (g.FlatAngle > 180) {
         DrawHeightDimension(v, g, size);
         DrawWidthDimension(v, R, size);
