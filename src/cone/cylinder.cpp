@@ -2,6 +2,7 @@
 // curves of tilted ends, bend lines and the result display.
 #include "cone/cylinder.h"
 
+#include "caddraw/pattern_marks.h"
 #include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
@@ -42,9 +43,10 @@ void HeightAnnotation(ConeJob& e, double w, double h, double q) {
     FlatLine(v, w / 2 + h / 10, -h / 2, x, -h / 2);
     FlatLine(v, x, h / 2, x, h / 2 - h / 8);
     FlatLine(v, x, -h / 2, x, -h / 2 + h / 8);
-    DrawDimensionArrow(e, ArrowDirection::Up, x, h / 2);
-    DrawDimensionArrow(e, ArrowDirection::Down, x, -h / 2);
-    DrawMarkerGlyph(e, 'Y', x, 0);
+    const double size = AnnotationSize(e);
+    DrawDimensionArrow(v, ArrowDirection::Up, x, h / 2, size);
+    DrawDimensionArrow(v, ArrowDirection::Down, x, -h / 2, size);
+    DrawMarkerGlyph(v, 'Y', x, 0, size);
 }
 
 void WidthAnnotation(ConeJob& e, double w, double h, double q, double o) {
@@ -54,9 +56,10 @@ void WidthAnnotation(ConeJob& e, double w, double h, double q, double o) {
     FlatLine(v, left, -h / 2 - h / 10, left, y);
     FlatLine(v, right, y, right - q, y);
     FlatLine(v, left, y, left + q, y);
-    DrawDimensionArrow(e, ArrowDirection::Right, right, y);
-    DrawDimensionArrow(e, ArrowDirection::Left, left, y);
-    DrawMarkerGlyph(e, 'X', 0, y);
+    const double size = AnnotationSize(e);
+    DrawDimensionArrow(v, ArrowDirection::Right, right, y, size);
+    DrawDimensionArrow(v, ArrowDirection::Left, left, y, size);
+    DrawMarkerGlyph(v, 'X', 0, y, size);
 }
 
 void OverlapLines(TCadDraw& v, double W, double o, double top, double bottom) {

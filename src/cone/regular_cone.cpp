@@ -140,26 +140,4 @@ double AnnotationSize(const ConeJob& engine) {
     return std::min(engine.Cone.PatternWidth, engine.Cone.PatternHeight);
 }
 
-void DrawArcAsLines(ConeJob& engine, double radius, double startAngle, double endAngle) {
-    // Bounded so that a huge arc cannot stall the program; 0.2 in steps up to that many.
-    constexpr double kMaxSegments = 100000;
-    const double length = GetArcLength(radius, startAngle, endAngle);
-    const double count = std::min(std::round(length / 0.2), kMaxSegments);
-    if (!(count >= 1)) return;
-    const int n = static_cast<int>(count);
-    TCadDraw& v = engine.CadDraw1;
-    SetPen(v, kLayerOutline, kColorWhite);
-    const double step = (endAngle - startAngle) / n;
-    auto at = [&](int i) {
-        const double a = (startAngle + step * i) / kDegreesPerRadian;
-        return TDPoint{radius * std::cos(a), radius * std::sin(a), 0};
-    };
-    TDPoint prev = at(0);
-    for (int i = 1; i <= n; ++i) {
-        const TDPoint p = at(i);
-        FlatLine(v, prev.x, prev.y, p.x, p.y);
-        prev = p;
-    }
-}
-
 } // namespace brevant

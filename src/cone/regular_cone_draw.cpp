@@ -1,5 +1,6 @@
 // Drawing the regular cone piece: the sector, its overlap, the dimension annotations, and the
 // print variant with a bounding box.
+#include "caddraw/pattern_marks.h"
 #include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
@@ -67,8 +68,8 @@ bool DrawPieceBody(ConeJob& engine, bool arcsAsLines) {
     c.OuterChord = ToSingle(2 * R * CosD(s));
     SetPen(v, kLayerOutline, kColorWhite);
     if (arcsAsLines) {
-        DrawArcAsLines(engine, R, s, e);
-        DrawArcAsLines(engine, r, s, e);
+        DrawArcAsLines(v, R, s, e);
+        DrawArcAsLines(v, r, s, e);
     } else {
         FlatArc(v, 0, 0, R, s, e);
         FlatArc(v, 0, 0, r, s, e);
@@ -118,48 +119,39 @@ void DrawHeightDimension(ConeJob& engine, const PieceEnds& p) {
         FlatLine(v, x, R, x, glyphY + R / 8);
     }
     ApplyHalfRadiusViewHeight(engine);
-    DrawDimensionArrow(engine, ArrowDirection::Up, x, top);
-    DrawDimensionArrow(engine, ArrowDirection::Down, x, bottom);
-    DrawMarkerGlyph(engine, 'Y', x, glyphY);
+    const double size = AnnotationSize(engine);
+    DrawDimensionArrow(v, ArrowDirection::Up, x, top, size);
+    DrawDimensionArrow(v, ArrowDirection::Down, x, bottom, size);
+    DrawMarkerGlyph(v, 'Y', x, glyphY, size);
 }
 
 void DrawWidthDimension(ConeJob& engine, const PieceEnds& p) {
     TCadDraw& v = engine.CadDraw1;
     const double R = engine.Cone.FlatLargeRadius;
+    const double size = AnnotationSize(engine);
     if (engine.Cone.FlatAngle <= 180) {
         const double y = p.yi - 0.2 * R;
         FlatLine(v, -p.xo, p.yo, -p.xo, y);
         FlatLine(v, p.xo, p.yo, p.xo, y);
         FlatLine(v, -p.xo, y, -p.xo + p.xo / 3, y);
         FlatLine(v, p.xo, y, p.xo - p.xo / 3, y);
-        DrawDimensionArrow(engine, ArrowDirection::Right, p.xo, y);
-        DrawDimensionArrow(engine, ArrowDirection::Left, -p.xo, y);
-        DrawMarkerGlyph(engine, 'X', 0, y);
+        DrawDimensionArrow(v, ArrowDirection::Right, p.xo, y, size);
+        DrawDimensionArrow(v, ArrowDirection::Left, -p.xo, y, size);
+        DrawMarkerGlyph(v, 'X', 0, y, size);
     } else {
         FlatLine(v, R, 0, R - R / 1.3, 0);
         FlatLine(v, -R, 0, -R + R / 1.3, 0);
-        DrawDimensionArrow(engine, ArrowDirection::Right, R, 0);
-        DrawDimensionArrow(engine, ArrowDirection::Left, -R, 0);
-        DrawMarkerGlyph(engine, 'X', 0, 0);
+        DrawDimensionArrow(v, ArrowDirection::Right, R, 0, size);
+        DrawDimensionArrow(v, ArrowDirection::Left, -R, 0, size);
+        DrawMarkerGlyph(v, 'X', 0, 0, size);
     }
 }
 
 void DrawAngleMarker(ConeJob& engine) {
-    TCadDraw& v = engine.CadDraw1;
     const ConeState& c = engine.Cone;
-    const double a = c.FlatAngle, s = 90 - a / 2, e = 90 + a / 2;
+    const double a = c.FlatAngle;
     const double mid = c.FlatSmallRadius + (c.FlatLargeRadius - c.FlatSmallRadius) / 2;
-    SetPen(v, kLayerDimension, kColorLightGreen);
-    // The arcs leave a gap for the glyph between 85 and 95 degrees; a piece narrower than
-    // that gap gets one arc across it (an arc from s to 85 would otherwise run almost round).
-    if (s < 85) {
-        FlatArc(v, 0, 0, mid, s, 85);
-        FlatArc(v, 0, 0, mid, 95, e);
-    } else {
-        FlatArc(v, 0, 0, mid, s, e);
-    }
-    v.SetDrawColor(kColorCyan);
-    DrawMarkerGlyph(engine, 'A', 0, mid);
+    DrawAngleMarker(engine.CadDraw1, mid, 90 - a / 2, 90 + a / 2, AnnotationSize(engine));
 }
 } // namespace
 

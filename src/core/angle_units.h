@@ -22,6 +22,16 @@ inline constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 // drawings always have.
 inline constexpr double kSheetEdgeRadiansPerDegree = 0.01745;
 
+// How a routine shared by drawings of different histories turns degrees into radians.
+enum class DegreeConversion {
+    Rounded, // divided by kDegreesPerRadian (the cone and the cylinder)
+    Exact,   // multiplied by kRadiansPerDegree (the spiral flight)
+};
+inline double ToRadians(double degrees, DegreeConversion conversion) {
+    return conversion == DegreeConversion::Rounded ? degrees / kDegreesPerRadian
+                                                   : degrees * kRadiansPerDegree;
+}
+
 // Sine, cosine and tangent of an angle in degrees, divided by kDegreesPerRadian.
 inline double SinD(double degrees) {
     return std::sin(degrees / kDegreesPerRadian);

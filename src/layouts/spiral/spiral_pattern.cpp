@@ -1,12 +1,12 @@
 // Drawing the spiral flight's ring, its annotations and its print variant.
 #include "layouts/spiral/spiral_pattern.h"
 
+#include "caddraw/pattern_marks.h"
 #include "caddraw/pattern_pen.h"
 #include "cone/cone_solver.h"
 #include "core/angle_units.h"
 #include "core/messages.h"
 #include "core/notices.h"
-#include "layouts/spiral/spiral_marks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,9 +14,6 @@
 namespace brevant {
 
 namespace {
-using spiral::DrawArrowhead;
-using spiral::DrawGlyph;
-
 void DrawEndLines(TCadDraw& v, double R, double Ri, double s) {
     SetPen(v, kLayerOutline, kColorWhite);
     FlatLine(v, R * ExactCosD(s), R * ExactSinD(s), Ri * ExactCosD(s), Ri * ExactSinD(s));
@@ -38,32 +35,18 @@ void DrawHeightDimension(TCadDraw& v, const SpiralRing& g, double size) {
     FlatLine(v, xd, yo, xd, m - R / 6);
     FlatLine(v, xd, R, xd, m + R / 8);
     ApplyHalfRadiusViewHeight(v, R);
-    DrawArrowhead(v, ArrowDirection::Up, xd, R, size);
-    DrawArrowhead(v, ArrowDirection::Down, xd, yo, size);
-    DrawGlyph(v, 'Y', xd, m, size);
+    DrawDimensionArrow(v, ArrowDirection::Up, xd, R, size);
+    DrawDimensionArrow(v, ArrowDirection::Down, xd, yo, size);
+    DrawMarkerGlyph(v, 'Y', xd, m, size);
 }
 
 // X: across the ring's full width along the x axis.
 void DrawWidthDimension(TCadDraw& v, double R, double size) {
     FlatLine(v, R, 0, R - R / 1.3, 0);
     FlatLine(v, -R, 0, -R + R / 1.3, 0);
-    DrawArrowhead(v, ArrowDirection::Right, R, 0, size);
-    DrawArrowhead(v, ArrowDirection::Left, -R, 0, size);
-    DrawGlyph(v, 'X', 0, 0, size);
-}
-
-void DrawAngleMarker(TCadDraw& v, const SpiralRing& g, double size) {
-    const double mid = g.InnerRadius + (g.OuterRadius - g.InnerRadius) / 2;
-    SetPen(v, kLayerDimension, kColorLightGreen);
-    // The arcs leave a gap for the glyph between 85 and 95 degrees; a ring narrower than that
-    // gap gets one arc across it (an arc from s to 85 would otherwise run almost round).
-    if (g.StartAngle < 85) {
-        FlatArc(v, 0, 0, mid, g.StartAngle, 85);
-        FlatArc(v, 0, 0, mid, 95, g.EndAngle);
-    } else {
-        FlatArc(v, 0, 0, mid, g.StartAngle, g.EndAngle);
-    }
-    DrawGlyph(v, 'A', 0, mid, size);
+    DrawDimensionArrow(v, ArrowDirection::Right, R, 0, size);
+    DrawDimensionArrow(v, ArrowDirection::Left, -R, 0, size);
+    DrawMarkerGlyph(v, 'X', 0, 0, size);
 }
 
 void DrawBoundingBox(TCadDraw& v) {
@@ -100,7 +83,8 @@ bool DrawSpiralFlightPattern(TCadDraw& v, double od, double id, double pitch,
         DrawHeightDimension(v, g, size);
         DrawWidthDimension(v, R, size);
     }
-    DrawAngleMarker(v, g, size);
+    const double mid = g.InnerRadius + (g.OuterRadius - g.InnerRadius) / 2;
+    DrawAngleMarker(v, mid, g.StartAngle, g.EndAngle, size);
     ZoomToExtents(v);
     return true;
 }
@@ -119,8 +103,8 @@ bool DrawSpiralFlightForPrint(TCadDraw& v, SpiralResults& r, INotices& notices) 
     const double s = 90 - a / 2, e = 90 + a / 2;
     r.SpiralInnerChord = ToSingle(2 * Ri * ExactCosD(s));
     r.SpiralOuterChord = ToSingle(2 * R * ExactCosD(s));
-    spiral::DrawArcAsLines(v, R, s, e);
-    spiral::DrawArcAsLines(v, Ri, s, e);
+    DrawArcAsLines(v, R, s, e, DegreeConversion::Exact);
+    DrawArcAsLines(v, Ri, s, e, DegreeConversion::Exact);
     DrawEndLines(v, R, Ri, s);
     ApplyHalfRadiusViewHeight(v, R);
     DrawBoundingBox(v);

@@ -1,38 +1,38 @@
-// Arrowheads, glyphs and arcs as lines of the spiral drawing.
-#include "layouts/spiral/spiral_marks.h"
+// Arrowheads, glyphs, the angle marker and arcs as lines of the flat patterns.
+#include "caddraw/pattern_marks.h"
 
 #include "caddraw/pattern_pen.h"
 #include "geometry/angles.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
-namespace brevant::spiral {
+namespace brevant {
 
-void DrawArrowhead(TCadDraw& v, ArrowDirection direction, double x, double y,
-                   double annotationSize) {
+void DrawDimensionArrow(TCadDraw& v, ArrowDirection direction, double x, double y,
+                        double annotationSize) {
     SetPen(v, kLayerArrow, kColorCyan);
     const double h = annotationSize / 15;
-    double dx1 = h, dy1 = -h, dx2 = -h, dy2 = -h; // the two tails relative to the tip (up)
+    double dx1 = 0, dy1 = 0, dx2 = 0, dy2 = 0; // the two tails relative to the tip
     switch (direction) {
     case ArrowDirection::Up:
+        dx1 = h, dy1 = -h, dx2 = -h, dy2 = -h;
         break;
     case ArrowDirection::Down:
-        dy1 = dy2 = h;
+        dx1 = h, dy1 = h, dx2 = -h, dy2 = h;
         break;
     case ArrowDirection::Right:
-        dx1 = dx2 = -h, dy2 = h;
+        dx1 = -h, dy1 = -h, dx2 = -h, dy2 = h;
         break;
     case ArrowDirection::Left:
-        dx1 = dx2 = h, dy2 = h;
+        dx1 = h, dy1 = -h, dx2 = h, dy2 = h;
         break;
     }
     FlatLine(v, x + dx1, y + dy1, x, y);
     FlatLine(v, x + dx2, y + dy2, x, y);
 }
 
-void DrawGlyph(TCadDraw& v, char letter, double x, double y, double annotationSize) {
+void DrawMarkerGlyph(TCadDraw& v, char letter, double x, double y, double annotationSize) {
     v.SetDrawColor(kColorCyan);
     const double g = annotationSize / 18;
     switch (letter) {
@@ -55,7 +55,21 @@ void DrawGlyph(TCadDraw& v, char letter, double x, double y, double annotationSi
     }
 }
 
-void DrawArcAsLines(TCadDraw& v, double radius, double startAngle, double endAngle) {
+void DrawAngleMarker(TCadDraw& v, double mid, double start, double end, double annotationSize) {
+    SetPen(v, kLayerDimension, kColorLightGreen);
+    // A piece narrower than the gap gets one arc across it (an arc from start to 85 would
+    // otherwise run almost round).
+    if (start < 85) {
+        FlatArc(v, 0, 0, mid, start, 85);
+        FlatArc(v, 0, 0, mid, 95, end);
+    } else {
+        FlatArc(v, 0, 0, mid, start, end);
+    }
+    DrawMarkerGlyph(v, 'A', 0, mid, annotationSize);
+}
+
+void DrawArcAsLines(TCadDraw& v, double radius, double startAngle, double endAngle,
+                    DegreeConversion conversion) {
     constexpr double kChord = 0.2;
     constexpr double kMaxLines = 100000;
     const double count =
@@ -65,7 +79,7 @@ void DrawArcAsLines(TCadDraw& v, double radius, double startAngle, double endAng
     SetPen(v, kLayerOutline, kColorWhite);
     const double step = (endAngle - startAngle) / n;
     auto at = [&](int i) {
-        const double a = (startAngle + step * i) * (std::numbers::pi / 180);
+        const double a = ToRadians(startAngle + step * i, conversion);
         return TDPoint{radius * std::cos(a), radius * std::sin(a), 0};
     };
     TDPoint previous = at(0);
@@ -76,4 +90,4 @@ void DrawArcAsLines(TCadDraw& v, double radius, double startAngle, double endAng
     }
 }
 
-} // namespace brevant::spiral
+} // namespace brevant
