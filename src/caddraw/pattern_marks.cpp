@@ -68,6 +68,15 @@ void DrawAngleMarker(TCadDraw& v, double mid, double start, double end, double a
     DrawMarkerGlyph(v, 'A', 0, mid, annotationSize);
 }
 
+BoxSize DrawExtentsRectangle(TCadDraw& v) {
+    v.SetExtents();
+    const TSettings& st = v.CadSettings();
+    const double w = st.max_x - st.min_x, h = st.max_y - st.min_y;
+    SetPen(v, kLayerBoundingBox, kColorGrey);
+    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kColorGrey);
+    return {w, h};
+}
+
 void DrawArcAsLines(TCadDraw& v, double radius, double startAngle, double endAngle,
                     DegreeConversion conversion) {
     constexpr double kChord = 0.2;

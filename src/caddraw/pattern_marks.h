@@ -19,6 +19,13 @@ void DrawMarkerGlyph(TCadDraw& view, char letter, double x, double y, double ann
 // The flat angle's marker: light green arcs of radius mid about the origin from start to end
 // (degrees) on layer 5, with a gap between 85 and 95 degrees for the glyph 'A' at (0, mid).
 void DrawAngleMarker(TCadDraw& view, double mid, double start, double end, double annotationSize);
+// The drawing's extents as a grey rectangle on layer 8 (the print's bounding box); returns the
+// rectangle's width and height.
+struct BoxSize {
+    double Width = 0;
+    double Height = 0;
+};
+BoxSize DrawExtentsRectangle(TCadDraw& view);
 // An arc about the origin as lines of about 0.2 in, white on layer 1 (for the print, which
 // prints lines only). The number of lines is bounded so a huge arc cannot stall the program.
 void DrawArcAsLines(TCadDraw& view, double radius, double startAngle, double endAngle,

@@ -2,6 +2,7 @@
 // the apex, with overlap, decorations, placement on screen and the report listing.
 #include "cone/oblique_cone.h"
 
+#include "caddraw/pattern_marks.h"
 #include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
@@ -92,14 +93,9 @@ void PlaceOnScreen(ConeJob& e) {
 }
 
 void DrawBoundingBox(ConeJob& e) {
-    TCadDraw& v = e.CadDraw1;
-    v.SetExtents();
-    const TSettings& st = v.CadSettings();
-    const double w = st.max_x - st.min_x, h = st.max_y - st.min_y;
-    SetPen(v, kLayerBoundingBox, kColorGrey);
-    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kColorGrey);
-    e.Cone.PatternWidth = static_cast<float>(w);
-    e.Cone.PatternHeight = static_cast<float>(h);
+    const BoxSize box = DrawExtentsRectangle(e.CadDraw1);
+    e.Cone.PatternWidth = static_cast<float>(box.Width);
+    e.Cone.PatternHeight = static_cast<float>(box.Height);
 }
 
 } // namespace
@@ -189,13 +185,7 @@ bool DevelopCone(ConeJob& e, TUnrolledRing& top, TUnrolledRing& bottom) {
     e.Cone.TopEdgePoints.clear();
     e.Cone.BottomEdgePoints.clear();
     if (!Developable(d)) return false;
-    TConeShape shape;
-    shape.T = d.TopDiameter;
-    shape.B = d.BottomDiameter;
-    shape.H = d.ConeHeight;
-    shape.S = d.TopShift;
-    shape.TopAngle = d.TopAngle;
-    shape.BottomAngle = d.BottomAngle;
+    const TConeShape shape = ConeShapeOf(d);
     const TRingPair rings = ConeRings(shape, ObliqueRingResolution(e), false);
     const TDPoint apex = ConeApexPoint(shape.T, shape.B, shape.H, shape.S);
     e.Cone.ConeApex = apex;

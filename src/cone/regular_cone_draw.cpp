@@ -171,14 +171,9 @@ void DrawRegularConePatternForPrint(ConeJob& engine) {
     const double s = 90 - engine.Cone.FlatAngle / 2;
     StorePatternHeight(engine, Ends(engine, s));
     ApplyHalfRadiusViewHeight(engine);
-    TCadDraw& v = engine.CadDraw1;
-    v.SetExtents();
-    const TSettings& st = v.CadSettings();
-    const double w = st.max_x - st.min_x, h = st.max_y - st.min_y;
-    SetPen(v, kLayerBoundingBox, kColorGrey);
-    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kColorGrey);
-    engine.Cone.PatternWidth = ToSingle(w);
-    engine.Cone.PatternHeight = ToSingle(h);
+    const BoxSize box = DrawExtentsRectangle(engine.CadDraw1);
+    engine.Cone.PatternWidth = ToSingle(box.Width);
+    engine.Cone.PatternHeight = ToSingle(box.Height);
     engine.ZoomFlat();
 }
 

@@ -2,6 +2,7 @@
 #include "geometry/end_planes.h"
 
 #include "core/angle_units.h"
+#include "core/layout_definition.h"
 #include "geometry/vectors.h"
 
 #include <cmath>
@@ -65,12 +66,33 @@ TDPoint ConeApexPoint(double T, double B, double H, double S) {
     return {S * f, H * f, 0};
 }
 
-TRingPair ConeRings(const TConeShape& c, int n, bool ellipses) {
-    TRingPair r{CircleRing(n, c.S, c.T / 2, c.H), CircleRing(n, 0, c.B / 2, 0)};
+TConeShape ConeShapeOf(const LayoutDefinition& d) {
+    TConeShape c;
+    c.T = d.TopDiameter;
+    c.B = d.BottomDiameter;
+    c.H = d.ConeHeight;
+    c.S = d.TopShift;
+    c.TopAngle = d.TopAngle;
+    c.BottomAngle = d.BottomAngle;
+    c.TopEllipseWidth = d.TopEllipseWidth;
+    c.BottomEllipseWidth = d.BottomEllipseWidth;
+    return c;
+}
+
+namespace {
+// The two end circles, the top one about x = topX, each fitted to its ellipse when asked.
+TRingPair EndCircles(const TConeShape& c, int n, bool ellipses, double topX) {
+    TRingPair r{CircleRing(n, topX, c.T / 2, c.H), CircleRing(n, 0, c.B / 2, 0)};
     if (ellipses && c.TopEllipseWidth != 0)
-        FitRingToEllipse(r.Top, c.S, c.T / 2, c.TopEllipseWidth / 2);
+        FitRingToEllipse(r.Top, topX, c.T / 2, c.TopEllipseWidth / 2);
     if (ellipses && c.BottomEllipseWidth != 0)
         FitRingToEllipse(r.Bottom, 0, c.B / 2, c.BottomEllipseWidth / 2);
+    return r;
+}
+} // namespace
+
+TRingPair ConeRings(const TConeShape& c, int n, bool ellipses) {
+    TRingPair r = EndCircles(c, n, ellipses, c.S);
     if (c.B == c.T) return r; // no apex: the caller wanted a cylinder
     const TDPoint apex = ConeApexPoint(c.T, c.B, c.H, c.S);
     if (c.TopAngle != 0) {
@@ -87,11 +109,7 @@ TRingPair ConeRings(const TConeShape& c, int n, bool ellipses) {
 }
 
 TRingPair CylinderRings(const TConeShape& c, int n, bool ellipses) {
-    TRingPair r{CircleRing(n, 0, c.T / 2, c.H), CircleRing(n, 0, c.B / 2, 0)};
-    if (ellipses && c.TopEllipseWidth != 0)
-        FitRingToEllipse(r.Top, 0, c.T / 2, c.TopEllipseWidth / 2);
-    if (ellipses && c.BottomEllipseWidth != 0)
-        FitRingToEllipse(r.Bottom, 0, c.B / 2, c.BottomEllipseWidth / 2);
+    TRingPair r = EndCircles(c, n, ellipses, 0);
     const TDPoint up{0, 1, 0};
     if (c.TopAngle != 0) {
         const TEndPlane top = TiltedPlane(0, c.H, 0, c.TopAngle);
