@@ -9,8 +9,6 @@
 
 namespace brevant::drawgeo {
 
-inline constexpr double kDegPerRad = kDrawDegreesPerRadian;
-
 // Plane distance; 0 when the x or y difference exceeds 100000.
 double Distance(double x1, double y1, double x2, double y2);
 // Direction from the first point to the second, in [0, 360); axis-parallel directions come

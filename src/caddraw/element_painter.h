@@ -13,14 +13,7 @@ namespace brevant {
 
 namespace painter_detail {
 
-constexpr TColor kYellow = 0xFFFFFF00;
-constexpr TColor kRed = 0xFFFF0000;
-constexpr TColor kMagenta = 0xFFFF00FF;
-constexpr TColor kHiddenColor = 0x00000063;
-constexpr TColor kBlack = 0xFF000000;
-constexpr TColor kWhite = 0xFFFFFFFF;
 constexpr double kFarPixel = 100000; // points and circles beyond this are not drawn
-constexpr double kTwoPi = 6.283185307179586477;
 // Strokes are clipped to this box (pixels) before they reach the canvas, so far-off geometry
 // at a high zoom cannot overflow a canvas's own fixed-point arithmetic; the visible part of a
 // stroke is unchanged.
@@ -104,15 +97,15 @@ public:
         switch (e.Highlight) {
         case kHighlightPicked:
         case kHighlightChain:
-            return painter_detail::kYellow;
+            return kColorYellow;
         case kHighlightGroup:
-            return painter_detail::kRed;
+            return kColorRed;
         case kHighlightErase:
             return v_.BackgroundColor();
         case kHighlightCopy:
-            return painter_detail::kMagenta;
+            return kColorMagenta;
         case kHighlightHidden:
-            return painter_detail::kHiddenColor;
+            return kColorHidden;
         default:
             return e.LineColor;
         }
@@ -120,8 +113,7 @@ public:
 
     void Stroke(TColor color, int linetype) {
         if (s_.print_on) {
-            if (s_.print_monochrome || color == painter_detail::kWhite)
-                color = painter_detail::kBlack;
+            if (s_.print_monochrome || color == kColorWhite) color = kColorBlack;
             canvas_->SetStrokeColor(color);
             canvas_->SetStrokeWidth(s_.print_stroke_width);
         } else {
@@ -180,7 +172,7 @@ public:
 
     std::vector<TPixelPoint> ArcPolyline(const TDArc& a, int view, double start, double sweep) {
         const int w = painter_detail::Win(s_);
-        const double len = std::fabs(painter_detail::kTwoPi * a.r) * sweep / 360 * s_.xscale[w];
+        const double len = std::fabs(kFullTurn * a.r) * sweep / 360 * s_.xscale[w];
         const double rounded = std::nearbyint(len);
         int n = rounded < 3600 ? static_cast<int>(rounded) / 10 : 360; // also catches NaN/inf
         n = std::clamp(n, 10, 360);
@@ -191,7 +183,7 @@ public:
         points.reserve(static_cast<std::size_t>(n) + 1);
         const double cz = a.Center.z;
         for (int i = 0; i <= n; ++i) {
-            const double t = (start + i * sweep / n) / drawgeo::kDegPerRad;
+            const double t = (start + i * sweep / n) / kDrawDegreesPerRadian;
             const double u = a.Center.x + a.r * std::cos(t), v = a.Center.y + a.r * std::sin(t);
             const TPixelPoint p = v_.CoordToPixel(u * m[0][0] + v * m[1][0] + cz * m[2][0],
                                                   u * m[0][1] + v * m[1][1] + cz * m[2][1],

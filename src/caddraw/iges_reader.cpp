@@ -8,6 +8,7 @@
 #include "caddraw/iges_format.h"
 #include "caddraw/iges_records.h"
 #include "caddraw/text_line_reader.h"
+#include "core/angle_units.h"
 
 #include <cmath>
 
@@ -15,7 +16,6 @@ namespace brevant {
 
 namespace {
 
-constexpr double kDegreesPerRadian = 57.2957795131;
 // Parameter data spread over more lines than this is not ours; the rest is not joined.
 constexpr int kMaxContinuationLines = 16;
 

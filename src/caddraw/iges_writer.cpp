@@ -7,6 +7,7 @@
 #include "caddraw/iges_records.h"
 #include "caddraw/settings.h"
 #include "caddraw/written_element.h"
+#include "core/angle_units.h"
 
 #include <cmath>
 #include <vector>
@@ -15,7 +16,6 @@ namespace brevant {
 
 namespace {
 
-constexpr double kDegreesPerRadian = 57.2957795131;
 constexpr std::size_t kStartNameLength = 70;
 
 int IgesEntityType(int element_type) {

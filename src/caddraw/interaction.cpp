@@ -50,7 +50,7 @@ bool AngleOnArc(double angle, double startAngle, double endAngle) {
 
 void TCadDraw::PaintZoomBox(ICanvas& canvas) const {
     if (!zoomBox_.visible) return;
-    constexpr TColor kZoomBoxColor = 0xFFFF0000;
+    constexpr TColor kZoomBoxColor = kColorRed;
     const double left = std::min(zoomBox_.left, zoomBox_.left + zoomBox_.width);
     const double top = std::min(zoomBox_.top, zoomBox_.top + zoomBox_.height);
     canvas.SetStrokeColor(kZoomBoxColor);

@@ -29,7 +29,7 @@ int TCadDraw::PrintCad(IPrinter& printer, TPixelPoint StartPoint, double scale) 
     s.yscale[w] = ys * t;
     s.x_plot_origin[w] = static_cast<float>(StartPoint.x + std::nearbyint(t * xo));
     s.y_plot_origin[w] = static_cast<float>(StartPoint.y + std::nearbyint(t * yo));
-    printer.Canvas().SetStrokeColor(painter_detail::kBlack);
+    printer.Canvas().SetStrokeColor(kColorBlack);
     printer.Canvas().SetStrokeWidth(std::nearbyint(pageWidth / 8) * 0.005);
     printer.SetFont(kPrintFont, kPrintFontSize);
     printer_ = &printer;

@@ -11,7 +11,7 @@ namespace {
 
 using painter_detail::Win;
 
-constexpr TColor kAxisColor = 0xFFFF0000;
+constexpr TColor kAxisColor = kColorRed;
 
 // Whether redraw mode `mode` paints element e; visibleCount counts painted visible elements.
 bool Selected(const TElement& e, int mode, bool visible) {

@@ -40,7 +40,7 @@ public:
     void SetPenWidth(float width); // clamped to 1..5
 
     // Attributes given to new elements.
-    TColor CurrentColor = 0xFF32CD32;
+    TColor CurrentColor = kColorLimeGreen;
     std::int32_t current_linetype = 0;
     std::int32_t current_layer = 1;
     std::int32_t current_view = 1;
@@ -107,8 +107,8 @@ public:
     int redraw_mode = 1;
 
     // Brush colours.
-    TColor Draw_Pen = 0xFF00FF00;
-    TColor solid_brush = 0xFF00FFFF;
+    TColor Draw_Pen = kColorLime;
+    TColor solid_brush = kColorCyan;
 
     // Copies the view state the record shares with another view (not the font, pen width,
     // extents, file type, line style, redraw mode, chain tolerance or print stroke width) and

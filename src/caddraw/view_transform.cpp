@@ -22,9 +22,9 @@ double RoundEven(double v) {
 
 void TCadDraw::ComputeCoefficients() {
     TSettings& s = CadSettings();
-    const double x = s.view_x / drawgeo::kDegPerRad;
-    const double y = s.view_y / drawgeo::kDegPerRad;
-    const double z = s.view_z / drawgeo::kDegPerRad;
+    const double x = s.view_x / kDrawDegreesPerRadian;
+    const double y = s.view_y / kDrawDegreesPerRadian;
+    const double z = s.view_z / kDrawDegreesPerRadian;
     const double sx = std::sin(x), cx = std::cos(x), sy = std::sin(y), cy = std::cos(y);
     const double sz = std::sin(z), cz = std::cos(z);
     s.coff_ax = cy * cz;

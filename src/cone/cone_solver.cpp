@@ -3,6 +3,7 @@
 #include "cone/cone_solver.h"
 
 #include "cone/cone_job.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 #include "geometry/angles.h"
 
@@ -11,19 +12,6 @@
 namespace brevant {
 
 namespace {
-double Rad(double degrees) {
-    return degrees / kDegreesPerRadian;
-}
-double SinD(double a) {
-    return std::sin(Rad(a));
-}
-double CosD(double a) {
-    return std::cos(Rad(a));
-}
-double TanD(double a) {
-    return std::tan(Rad(a));
-}
-
 bool Given(float v) {
     return v > 0;
 }

@@ -11,8 +11,6 @@ namespace brevant {
 struct ConeJob;
 struct LayoutDefinition;
 
-inline constexpr double kDegreesPerRadian = 57.2957795131;
-
 // A result stored in single precision: beyond the float range it saturates (a plain cast
 // would be undefined there), and NaN becomes 0.
 inline float ToSingle(double v) {

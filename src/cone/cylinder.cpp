@@ -2,12 +2,14 @@
 // curves of tilted ends, bend lines and the result display.
 #include "cone/cylinder.h"
 
+#include "caddraw/pattern_marks.h"
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/dimension_report.h"
 #include "cone/oblique_cone.h"
-#include "cone/pen.h"
 #include "cone/regular_cone.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 
 #include <algorithm>
@@ -40,9 +42,10 @@ void HeightAnnotation(ConeJob& e, double w, double h, double q) {
     FlatLine(v, w / 2 + h / 10, -h / 2, x, -h / 2);
     FlatLine(v, x, h / 2, x, h / 2 - h / 8);
     FlatLine(v, x, -h / 2, x, -h / 2 + h / 8);
-    DrawDimensionArrow(e, ArrowDirection::Up, x, h / 2);
-    DrawDimensionArrow(e, ArrowDirection::Down, x, -h / 2);
-    DrawMarkerGlyph(e, 'Y', x, 0);
+    const double size = AnnotationSize(e);
+    DrawDimensionArrow(v, ArrowDirection::Up, x, h / 2, size);
+    DrawDimensionArrow(v, ArrowDirection::Down, x, -h / 2, size);
+    DrawMarkerGlyph(v, 'Y', x, 0, size);
 }
 
 void WidthAnnotation(ConeJob& e, double w, double h, double q, double o) {
@@ -52,14 +55,15 @@ void WidthAnnotation(ConeJob& e, double w, double h, double q, double o) {
     FlatLine(v, left, -h / 2 - h / 10, left, y);
     FlatLine(v, right, y, right - q, y);
     FlatLine(v, left, y, left + q, y);
-    DrawDimensionArrow(e, ArrowDirection::Right, right, y);
-    DrawDimensionArrow(e, ArrowDirection::Left, left, y);
-    DrawMarkerGlyph(e, 'X', 0, y);
+    const double size = AnnotationSize(e);
+    DrawDimensionArrow(v, ArrowDirection::Right, right, y, size);
+    DrawDimensionArrow(v, ArrowDirection::Left, left, y, size);
+    DrawMarkerGlyph(v, 'X', 0, y, size);
 }
 
 void OverlapLines(TCadDraw& v, double W, double o, double top, double bottom) {
     if (!(o > 0)) return;
-    SetPen(v, kLayerOverlap, kPenRed);
+    SetPen(v, kLayerOverlap, kColorRed);
     FlatLine(v, W / 2 + o, top, W / 2 + o, bottom);
     FlatLine(v, -W / 2 - o, top, -W / 2 - o, bottom);
 }
@@ -156,9 +160,9 @@ void DrawCylinderPattern(ConeJob& e) {
     const double w = SegmentWidth(e, CylinderPerimeter(e.Def.TopDiameter));
     const double h = e.Def.ConeHeight, o = e.Def.Overlap;
     StoreStrip(e, w, h / 2, -h / 2);
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     Rectangle(v, w, h);
-    SetPen(v, kLayerDimension, kPenCyan);
+    SetPen(v, kLayerDimension, kColorCyan);
     HeightAnnotation(e, w, h, w / 8);
     WidthAnnotation(e, w, h, w / 8, o);
     OverlapLines(v, w, o, h / 2, -h / 2);
@@ -182,7 +186,7 @@ void DrawObliqueCylinderPattern(ConeJob& e) {
             return;
         }
     }
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     for (size_t i = 1; i < u.X.size(); ++i) {
         FlatLine(v, u.X[i - 1] - W / 2, u.TopHeights[i - 1], u.X[i] - W / 2, u.TopHeights[i]);
         FlatLine(v, u.X[i - 1] - W / 2, u.BottomHeights[i - 1], u.X[i] - W / 2, u.BottomHeights[i]);
@@ -205,7 +209,7 @@ void DrawCylinderBendLines(ConeJob& e) {
     const int n = e.EffectiveBends();
     if (n < 4) return;
     const ConeState& c = e.Cone;
-    SetPen(e.CadDraw1, kLayerBend, kPenGreen);
+    SetPen(e.CadDraw1, kLayerBend, kColorLime);
     for (int i = 1; i <= n; ++i) {
         const double x = (c.PatternWidth / (n + 1.0)) * i - c.PatternWidth / 2.0;
         FlatLine(e.CadDraw1, x, c.CylinderBottom, x, c.CylinderTop);

@@ -1,11 +1,12 @@
 // Bend lines, seam line and side cuts of a cone or cylinder piece.
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/cylinder.h"
 #include "cone/oblique_cone.h"
-#include "cone/pen.h"
 #include "cone/regular_cone.h"
 #include "cone/side_cuts.h"
+#include "core/angle_units.h"
 
 #include <cmath>
 
@@ -34,7 +35,7 @@ void DrawBendLines(ConeJob& engine) {
             DrawGeneratorLine(engine, kGeneratorBend, 360.0 / (n + 1) * i);
         return;
     }
-    SetPen(engine.CadDraw1, kLayerBend, kPenGreen);
+    SetPen(engine.CadDraw1, kLayerBend, kColorLime);
     const double a = engine.Cone.FlatAngle, s = 90 - a / 2;
     for (int i = 1; i <= n; ++i)
         RadialLine(engine, s + (a / (n + 1)) * i);
@@ -48,7 +49,7 @@ void DrawSeamLine(ConeJob& engine) {
         return;
     }
     const ConeState& c = engine.Cone;
-    engine.CadDraw1.SetDrawColor(kPenYellow); // on the layer that is current
+    engine.CadDraw1.SetDrawColor(kColorYellow); // on the layer that is current
     RadialLine(engine, c.FullFlatAngle * seam / 360.0 + (90 - c.FlatAngle / 2));
 }
 } // namespace

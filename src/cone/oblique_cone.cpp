@@ -2,13 +2,16 @@
 // the apex, with overlap, decorations, placement on screen and the report listing.
 #include "cone/oblique_cone.h"
 
+#include "caddraw/pattern_marks.h"
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/dimension_report.h"
-#include "cone/pen.h"
 #include "cone/regular_cone.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 #include "geometry/end_planes.h"
+#include "geometry/vectors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,13 +23,6 @@ namespace {
 
 constexpr int kFineResolution = 360;
 constexpr int kMaxResolution = 3600;
-
-double Length(const TDPoint& a) {
-    return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
-}
-TDPoint Sub(const TDPoint& a, const TDPoint& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
 
 TDPoint Polar(double distance, double angleDeg) {
     const double a = angleDeg / kDegreesPerRadian;
@@ -44,7 +40,7 @@ bool Developable(const LayoutDefinition& d) {
 }
 
 void DrawRingLines(TCadDraw& v, const TUnrolledRing& u) {
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     for (size_t k = 1; k < u.Points.size(); ++k)
         FlatLine(v, u.Points[k - 1].x, u.Points[k - 1].y, u.Points[k].x, u.Points[k].y);
     if (!u.Points.empty())
@@ -83,7 +79,7 @@ void WriteConeListing(ConeJob& e, const TUnrolledRing& top, const TUnrolledRing&
 // lower-left extent to the origin.
 void PlaceOnScreen(ConeJob& e) {
     TCadDraw& v = e.CadDraw1;
-    v.SetDrawColor(kPenGreen);
+    v.SetDrawColor(kColorLime);
     v.ClearGroup();
     v.AddToGroup(0);
     v.RotateGroup(90 - e.Cone.FlatAngle / 2.0, 0, 0, 1, false);
@@ -97,22 +93,17 @@ void PlaceOnScreen(ConeJob& e) {
 }
 
 void DrawBoundingBox(ConeJob& e) {
-    TCadDraw& v = e.CadDraw1;
-    v.SetExtents();
-    const TSettings& st = v.CadSettings();
-    const double w = st.max_x - st.min_x, h = st.max_y - st.min_y;
-    SetPen(v, kLayerBoundingBox, kPenGrey);
-    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kPenGrey);
-    e.Cone.PatternWidth = static_cast<float>(w);
-    e.Cone.PatternHeight = static_cast<float>(h);
+    const BoxSize box = DrawExtentsRectangle(e.CadDraw1);
+    e.Cone.PatternWidth = static_cast<float>(box.Width);
+    e.Cone.PatternHeight = static_cast<float>(box.Height);
 }
 
 } // namespace
 
 double VertexAngle3D(const TDPoint& a, const TDPoint& vertex, const TDPoint& b) {
     const TDPoint u = Sub(a, vertex), w = Sub(b, vertex);
-    const TDPoint c{u.y * w.z - u.z * w.y, u.z * w.x - u.x * w.z, u.x * w.y - u.y * w.x};
-    const double dot = u.x * w.x + u.y * w.y + u.z * w.z;
+    const TDPoint c = Cross(u, w);
+    const double dot = Dot(u, w);
     if (Length(u) == 0 || Length(w) == 0) return 0;
     // atan2 of the cross and dot products keeps small angles exact, unlike arccos.
     const double g = std::atan2(Length(c), dot) * kDegreesPerRadian;
@@ -167,8 +158,7 @@ bool RingsFormFrustum(const TPathArray& top, const TPathArray& bottom, const TDP
     if (top.size() != bottom.size()) return false;
     for (size_t k = 0; k < top.size(); ++k) {
         const TDPoint a = Sub(top[k], apex), b = Sub(bottom[k], apex);
-        const double dot = a.x * b.x + a.y * b.y + a.z * b.z;
-        if (!(dot > 0) || !(Length(a) < Length(b))) return false;
+        if (!(Dot(a, b) > 0) || !(Length(a) < Length(b))) return false;
     }
     return true;
 }
@@ -195,13 +185,7 @@ bool DevelopCone(ConeJob& e, TUnrolledRing& top, TUnrolledRing& bottom) {
     e.Cone.TopEdgePoints.clear();
     e.Cone.BottomEdgePoints.clear();
     if (!Developable(d)) return false;
-    TConeShape shape;
-    shape.T = d.TopDiameter;
-    shape.B = d.BottomDiameter;
-    shape.H = d.ConeHeight;
-    shape.S = d.TopShift;
-    shape.TopAngle = d.TopAngle;
-    shape.BottomAngle = d.BottomAngle;
+    const TConeShape shape = ConeShapeOf(d);
     const TRingPair rings = ConeRings(shape, ObliqueRingResolution(e), false);
     const TDPoint apex = ConeApexPoint(shape.T, shape.B, shape.H, shape.S);
     e.Cone.ConeApex = apex;
@@ -230,7 +214,7 @@ void DrawObliqueConePattern(ConeJob& e) {
     e.Cone.BottomEdgePoints = bottom.Points;
     e.Cone.TopClosingPoint = top.Closing;
     e.Cone.BottomClosingPoint = bottom.Closing;
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     FlatLine(v, top.Points[0].x, top.Points[0].y, bottom.Points[0].x, bottom.Points[0].y);
     FlatLine(v, top.Closing.x, top.Closing.y, bottom.Closing.x, bottom.Closing.y);
     e.Cone.FlatAngle = static_cast<float>(
@@ -253,13 +237,13 @@ void DrawGeneratorLine(ConeJob& e, int style, double coneAngle) {
     const size_t i = static_cast<size_t>(k) % n;
     switch (style) {
     case kGeneratorBend:
-        SetPen(e.CadDraw1, kLayerBend, kPenGreen);
+        SetPen(e.CadDraw1, kLayerBend, kColorLime);
         break;
     case kGeneratorSeam:
-        SetPen(e.CadDraw1, kLayerSideCut, kPenYellow);
+        SetPen(e.CadDraw1, kLayerSideCut, kColorYellow);
         break;
     case kGeneratorSideCut:
-        SetPen(e.CadDraw1, kLayerSideCut, kPenCyan);
+        SetPen(e.CadDraw1, kLayerSideCut, kColorCyan);
         break;
     default:
         return;
@@ -280,7 +264,7 @@ void DrawObliqueOverlap(ConeJob& e) {
         const TDPoint q = Polar(dist, angle);
         return TDPoint{p.x + q.x, p.y + q.y, 0};
     };
-    SetPen(e.CadDraw1, kLayerOverlap, kPenRed);
+    SetPen(e.CadDraw1, kLayerOverlap, kColorRed);
     const TDPoint a = moved(ts, o, m - 90), b = moved(bs, o, m - 90);
     FlatLine(e.CadDraw1, a.x, a.y, b.x, b.y);
     const TDPoint c = moved(tc, o, n + 90), d = moved(bc, o, n + 90);

@@ -1,9 +1,10 @@
 // The regular cone's dimension step, its result display and its print variant.
 #include "cone/regular_cone.h"
 
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
-#include "cone/pen.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "geometry/angles.h"
@@ -137,28 +138,6 @@ void RefreshBoundingBoxLabel(FormModel& f, const ConeState& c, const DisplayForm
 
 double AnnotationSize(const ConeJob& engine) {
     return std::min(engine.Cone.PatternWidth, engine.Cone.PatternHeight);
-}
-
-void DrawArcAsLines(ConeJob& engine, double radius, double startAngle, double endAngle) {
-    // Bounded so that a huge arc cannot stall the program; 0.2 in steps up to that many.
-    constexpr double kMaxSegments = 100000;
-    const double length = GetArcLength(radius, startAngle, endAngle);
-    const double count = std::min(std::round(length / 0.2), kMaxSegments);
-    if (!(count >= 1)) return;
-    const int n = static_cast<int>(count);
-    TCadDraw& v = engine.CadDraw1;
-    SetPen(v, kLayerOutline, kPenWhite);
-    const double step = (endAngle - startAngle) / n;
-    auto at = [&](int i) {
-        const double a = (startAngle + step * i) / kDegreesPerRadian;
-        return TDPoint{radius * std::cos(a), radius * std::sin(a), 0};
-    };
-    TDPoint prev = at(0);
-    for (int i = 1; i <= n; ++i) {
-        const TDPoint p = at(i);
-        FlatLine(v, prev.x, prev.y, p.x, p.y);
-        prev = p;
-    }
 }
 
 } // namespace brevant

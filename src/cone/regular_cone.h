@@ -37,18 +37,8 @@ void RefreshBoundingBoxLabel(FormModel& form, const ConeState& cone, const Displ
 // The print variant: arcs as short lines, no annotations, a grey bounding box on layer 8.
 void DrawRegularConePatternForPrint(ConeJob& engine);
 
-// Annotation primitives shared by the cone, cylinder and spiral drawings.
-enum class ArrowDirection { Up, Down, Right, Left };
-// The smaller of PatternWidth and PatternHeight of the cone state.
+// The size of the annotation marks (caddraw/pattern_marks.h): the smaller of PatternWidth and
+// PatternHeight of the cone state.
 double AnnotationSize(const ConeJob& engine);
-// Arrowhead with its tip at (x, y); makes layer 7 current and leaves it so.
-void DrawDimensionArrow(ConeJob& engine, ArrowDirection direction, double x, double y);
-void DrawDimensionArrow(ConeJob& engine, ArrowDirection direction, double x, double y,
-                        double annotationSize);
-// The letter 'X', 'Y' or 'A' centred at (x, y) on the current layer.
-void DrawMarkerGlyph(ConeJob& engine, char letter, double x, double y);
-void DrawMarkerGlyph(ConeJob& engine, char letter, double x, double y, double annotationSize);
-// An arc about the origin as lines of about 0.2 in (white, layer 1).
-void DrawArcAsLines(ConeJob& engine, double radius, double startAngle, double endAngle);
 
 } // namespace brevant

@@ -1,9 +1,11 @@
 // Drawing the regular cone piece: the sector, its overlap, the dimension annotations, and the
 // print variant with a bounding box.
+#include "caddraw/pattern_marks.h"
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
-#include "cone/pen.h"
 #include "cone/regular_cone.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 
 #include <algorithm>
@@ -12,13 +14,6 @@
 namespace brevant {
 
 namespace {
-double CosD(double a) {
-    return std::cos(a / kDegreesPerRadian);
-}
-double SinD(double a) {
-    return std::sin(a / kDegreesPerRadian);
-}
-
 // The right-hand ends of the piece's edge that the annotations measure from.
 struct PieceEnds {
     double xo, yo; // outer end
@@ -39,7 +34,7 @@ void DrawOverlap(ConeJob& engine, double a) {
     const TDPoint p1 = c.OverlapEdge.Point1, p2 = c.OverlapEdge.Point2;
     const double R = c.FlatLargeRadius;
     TCadDraw& v = engine.CadDraw1;
-    SetPen(v, kLayerOverlap, kPenRed);
+    SetPen(v, kLayerOverlap, kColorRed);
     FlatLine(v, p1.x, p1.y, p2.x, p2.y);
     FlatLine(v, -p1.x, p1.y, -p2.x, p2.y);
     c.OverlapInnerChord = ToSingle(2 * p2.x);
@@ -71,15 +66,15 @@ bool DrawPieceBody(ConeJob& engine, bool arcsAsLines) {
     const double s = 90 - a / 2, e = 90 + a / 2;
     c.InnerChord = ToSingle(2 * r * CosD(s));
     c.OuterChord = ToSingle(2 * R * CosD(s));
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     if (arcsAsLines) {
-        DrawArcAsLines(engine, R, s, e);
-        DrawArcAsLines(engine, r, s, e);
+        DrawArcAsLines(v, R, s, e);
+        DrawArcAsLines(v, r, s, e);
     } else {
         FlatArc(v, 0, 0, R, s, e);
         FlatArc(v, 0, 0, r, s, e);
     }
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     FlatLine(v, R * CosD(s), R * SinD(s), r * CosD(s), r * SinD(s));
     FlatLine(v, -R * CosD(s), R * SinD(s), -r * CosD(s), r * SinD(s));
     DrawPatternDecorations(engine);
@@ -124,48 +119,39 @@ void DrawHeightDimension(ConeJob& engine, const PieceEnds& p) {
         FlatLine(v, x, R, x, glyphY + R / 8);
     }
     ApplyHalfRadiusViewHeight(engine);
-    DrawDimensionArrow(engine, ArrowDirection::Up, x, top);
-    DrawDimensionArrow(engine, ArrowDirection::Down, x, bottom);
-    DrawMarkerGlyph(engine, 'Y', x, glyphY);
+    const double size = AnnotationSize(engine);
+    DrawDimensionArrow(v, ArrowDirection::Up, x, top, size);
+    DrawDimensionArrow(v, ArrowDirection::Down, x, bottom, size);
+    DrawMarkerGlyph(v, 'Y', x, glyphY, size);
 }
 
 void DrawWidthDimension(ConeJob& engine, const PieceEnds& p) {
     TCadDraw& v = engine.CadDraw1;
     const double R = engine.Cone.FlatLargeRadius;
+    const double size = AnnotationSize(engine);
     if (engine.Cone.FlatAngle <= 180) {
         const double y = p.yi - 0.2 * R;
         FlatLine(v, -p.xo, p.yo, -p.xo, y);
         FlatLine(v, p.xo, p.yo, p.xo, y);
         FlatLine(v, -p.xo, y, -p.xo + p.xo / 3, y);
         FlatLine(v, p.xo, y, p.xo - p.xo / 3, y);
-        DrawDimensionArrow(engine, ArrowDirection::Right, p.xo, y);
-        DrawDimensionArrow(engine, ArrowDirection::Left, -p.xo, y);
-        DrawMarkerGlyph(engine, 'X', 0, y);
+        DrawDimensionArrow(v, ArrowDirection::Right, p.xo, y, size);
+        DrawDimensionArrow(v, ArrowDirection::Left, -p.xo, y, size);
+        DrawMarkerGlyph(v, 'X', 0, y, size);
     } else {
         FlatLine(v, R, 0, R - R / 1.3, 0);
         FlatLine(v, -R, 0, -R + R / 1.3, 0);
-        DrawDimensionArrow(engine, ArrowDirection::Right, R, 0);
-        DrawDimensionArrow(engine, ArrowDirection::Left, -R, 0);
-        DrawMarkerGlyph(engine, 'X', 0, 0);
+        DrawDimensionArrow(v, ArrowDirection::Right, R, 0, size);
+        DrawDimensionArrow(v, ArrowDirection::Left, -R, 0, size);
+        DrawMarkerGlyph(v, 'X', 0, 0, size);
     }
 }
 
 void DrawAngleMarker(ConeJob& engine) {
-    TCadDraw& v = engine.CadDraw1;
     const ConeState& c = engine.Cone;
-    const double a = c.FlatAngle, s = 90 - a / 2, e = 90 + a / 2;
+    const double a = c.FlatAngle;
     const double mid = c.FlatSmallRadius + (c.FlatLargeRadius - c.FlatSmallRadius) / 2;
-    SetPen(v, kLayerDimension, kPenLightGreen);
-    // The arcs leave a gap for the glyph between 85 and 95 degrees; a piece narrower than
-    // that gap gets one arc across it (an arc from s to 85 would otherwise run almost round).
-    if (s < 85) {
-        FlatArc(v, 0, 0, mid, s, 85);
-        FlatArc(v, 0, 0, mid, 95, e);
-    } else {
-        FlatArc(v, 0, 0, mid, s, e);
-    }
-    v.SetDrawColor(kPenCyan);
-    DrawMarkerGlyph(engine, 'A', 0, mid);
+    DrawAngleMarker(engine.CadDraw1, mid, 90 - a / 2, 90 + a / 2, AnnotationSize(engine));
 }
 } // namespace
 
@@ -173,7 +159,7 @@ void DrawRegularConePattern(ConeJob& engine) {
     if (!DrawPieceBody(engine, false)) return;
     const double s = 90 - engine.Cone.FlatAngle / 2;
     const PieceEnds p = Ends(engine, s);
-    SetPen(engine.CadDraw1, kLayerDimension, kPenCyan);
+    SetPen(engine.CadDraw1, kLayerDimension, kColorCyan);
     DrawHeightDimension(engine, p);
     DrawWidthDimension(engine, p);
     DrawAngleMarker(engine);
@@ -185,14 +171,9 @@ void DrawRegularConePatternForPrint(ConeJob& engine) {
     const double s = 90 - engine.Cone.FlatAngle / 2;
     StorePatternHeight(engine, Ends(engine, s));
     ApplyHalfRadiusViewHeight(engine);
-    TCadDraw& v = engine.CadDraw1;
-    v.SetExtents();
-    const TSettings& st = v.CadSettings();
-    const double w = st.max_x - st.min_x, h = st.max_y - st.min_y;
-    SetPen(v, kLayerBoundingBox, kPenGrey);
-    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kPenGrey);
-    engine.Cone.PatternWidth = ToSingle(w);
-    engine.Cone.PatternHeight = ToSingle(h);
+    const BoxSize box = DrawExtentsRectangle(engine.CadDraw1);
+    engine.Cone.PatternWidth = ToSingle(box.Width);
+    engine.Cone.PatternHeight = ToSingle(box.Height);
     engine.ZoomFlat();
 }
 

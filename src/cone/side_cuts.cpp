@@ -1,10 +1,11 @@
 // Side cuts: widths from arc lengths, the cone angles of the cut and the cut lines.
 #include "cone/side_cuts.h"
 
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
 #include "cone/oblique_cone.h"
-#include "cone/pen.h"
+#include "core/angle_units.h"
 #include "core/expression.h"
 #include "core/messages.h"
 #include "core/number_format.h"
@@ -77,7 +78,7 @@ void DrawSideCutLines(ConeJob& engine) {
     TCadDraw& v = engine.CadDraw1;
     const double top = c.SideCutTopAngle, bottom = c.SideCutBottomAngle;
     if (engine.Def.IsCylinder) {
-        SetPen(v, kLayerSideCut, kPenCyan);
+        SetPen(v, kLayerSideCut, kColorCyan);
         for (double a : {top, 360 - top}) {
             const double x = c.PatternWidth * a / 360 - c.PatternWidth / 2.0;
             FlatLine(v, x, c.CylinderBottom, x, c.CylinderTop);
@@ -85,12 +86,12 @@ void DrawSideCutLines(ConeJob& engine) {
         return;
     }
     if (c.IsObliqueCone) {
-        SetPen(v, kLayerSideCut, kPenCyan);
+        SetPen(v, kLayerSideCut, kColorCyan);
         DrawGeneratorLine(engine, kGeneratorSideCut, top);
         DrawGeneratorLine(engine, kGeneratorSideCut, 360 - top);
         return;
     }
-    SetPen(v, kLayerSideCut, kPenCyan);
+    SetPen(v, kLayerSideCut, kColorCyan);
     const double s = 90 - c.FlatAngle / 2;
     const double r = c.FlatSmallRadius, R = c.FlatLargeRadius;
     auto line = [&](double topAngle, double bottomAngle) {

@@ -3,6 +3,7 @@
 
 #include "cone/cone_job.h"
 #include "cone/cone_solver.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 #include "core/number_format.h"
 
@@ -89,8 +90,9 @@ void ShowAreaAndWeight(ConeJob& engine) {
         f.WeightLabel.text = kNoValue;
         return;
     }
-    f.WeightLabel.text = AreaWeightText(area, weight, engine.Units(), MaterialDisplayName(engine.MaterialName),
-                                        engine.DecimalSeparator());
+    f.WeightLabel.text =
+        AreaWeightText(area, weight, engine.Units(), MaterialDisplayName(engine.MaterialName),
+                       engine.DecimalSeparator());
 }
 
 } // namespace brevant

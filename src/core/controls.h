@@ -1,16 +1,12 @@
 // The plain control objects of the form model: what a window control holds, without a window.
 #pragma once
 
-#include <cstdint>
+#include "core/colors.h"
+
 #include <string>
 #include <vector>
 
 namespace brevant {
-
-// Colours are 32-bit alpha-red-green-blue values.
-using TColor = std::uint32_t;
-inline constexpr TColor kColorBlack = 0xFF000000;
-inline constexpr TColor kColorBlue = 0xFF0000FF;
 
 struct Control {
     std::string name;

@@ -1,6 +1,8 @@
 // Operators and functions of the expression evaluator with their arithmetic-error rules.
 #include "core/expression_arithmetic.h"
 
+#include "core/angle_units.h"
+
 #include <cmath>
 
 namespace brevant {
@@ -31,7 +33,7 @@ std::optional<double> Cotangent(double degrees) {
     // The tangent of a multiple of 180 degrees is zero (the rounded radian constant would only
     // make it tiny), so the cotangent does not exist there.
     if (std::fmod(degrees, 180.0) == 0) return std::nullopt;
-    const double tangent = std::tan(degrees / kEvaluatorDegreesPerRadian);
+    const double tangent = std::tan(degrees / kDegreesPerRadian);
     if (tangent == 0) return std::nullopt;
     return Finite(1 / tangent);
 }
@@ -71,12 +73,12 @@ std::optional<double> ExprPower(double a, double b) {
 }
 
 std::optional<double> ExprApply(ExprFunction function, double x) {
-    const double radians = x / kEvaluatorDegreesPerRadian;
+    const double radians = x / kDegreesPerRadian;
     switch (function) {
     case ExprFunction::Abs:
         return std::fabs(x);
     case ExprFunction::Atan:
-        return std::atan(x) * kEvaluatorDegreesPerRadian;
+        return std::atan(x) * kDegreesPerRadian;
     case ExprFunction::Tan:
         return Finite(std::tan(radians));
     case ExprFunction::Cotan:

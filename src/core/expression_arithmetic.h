@@ -8,9 +8,6 @@
 
 namespace brevant {
 
-// Degrees per radian as the evaluator's trigonometric functions use it (a rounded value, kept
-// so that results stay the same as the user has always seen them).
-inline constexpr double kEvaluatorDegreesPerRadian = 57.2957795131;
 // Largest magnitude of a natural exponent that EXP and "^" accept.
 inline constexpr double kEvaluatorExpLimit = 88;
 // Largest magnitude ROUND and TRUNC accept, and the largest SQR accepts.

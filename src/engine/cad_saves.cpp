@@ -86,7 +86,7 @@ OutputOutcome LayoutEngine::SaveObliqueFlatCad() {
     Drv.CircleResolution = 150;
     RedrawObliquePatternForSave();
     Drv.CircleResolution = 40;
-    CadDraw1.SetDrawColor(0xFF00FF00);
+    CadDraw1.SetDrawColor(kColorLime);
     CadDraw1.ClearGroup();
     OutputOutcome outcome = SaveCadViewTo(1, path, false);
     ClearDrawing(CadDraw1);

@@ -1,12 +1,13 @@
 // The fixed numbers of the geometry routines: degree constants, tolerances and limits.
 #pragma once
 
+#include "core/angle_units.h"
+
 namespace brevant {
 
-// Degrees per radian of the calculator routines (the ones the layouts call).
-inline constexpr double kCalcDegreesPerRadian = 57.29577951;
-// Degrees per radian of the drawing copies used by the CAD view, and of GetVertexAngle.
-inline constexpr double kDrawDegreesPerRadian = 57.2957795131;
+// The calculator routines convert with kCalcDegreesPerRadian (core/angle_units.h); the drawing
+// copies used by the CAD view, and GetVertexAngle, with the program's kDegreesPerRadian.
+inline constexpr double kDrawDegreesPerRadian = kDegreesPerRadian;
 // The full turn used for arc lengths.
 inline constexpr double kFullTurn = 6.283185307179586477;
 

@@ -1,33 +1,28 @@
 // End planes, rings and their projections for cones and cylinders.
 #include "geometry/end_planes.h"
 
+#include "core/angle_units.h"
+#include "core/layout_definition.h"
+#include "geometry/vectors.h"
+
 #include <cmath>
-#include <numbers>
 
 namespace brevant {
 
 namespace {
-constexpr double kRadPerDeg = std::numbers::pi / 180.0;
 // Beyond this distance a projected point is no longer usable (a generator almost parallel to
 // its end plane); the point then stays where it was.
 constexpr double kFarLimit = 1e12;
-
-double Dot(const TDPoint& a, const TDPoint& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-TDPoint Sub(const TDPoint& a, const TDPoint& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
 } // namespace
 
 TEndPlane TiltedPlane(double x, double height, double z, double angleDeg) {
-    const double a = angleDeg * kRadPerDeg;
+    const double a = angleDeg * kRadiansPerDegree;
     return {{x, height, z}, {std::sin(a), std::cos(a), 0}};
 }
 
 TDPoint MoveAlongDirectionOntoPlane(const TDPoint& p, const TDPoint& dir, const TEndPlane& plane) {
     const double den = Dot(dir, plane.Normal);
-    const double len = std::sqrt(Dot(dir, dir));
+    const double len = Length(dir);
     if (!(len > 0) || !(std::fabs(den) > 1e-12 * len)) return p;
     const double t = Dot(Sub(plane.Point, p), plane.Normal) / den;
     const TDPoint q{p.x + t * dir.x, p.y + t * dir.y, p.z + t * dir.z};
@@ -47,7 +42,7 @@ TPathArray CircleRing(int n, double cx, double radius, double height) {
     if (n <= 0) return ring;
     ring.reserve(static_cast<size_t>(n));
     for (int k = 0; k < n; ++k) {
-        const double p = 360.0 * k / n * kRadPerDeg;
+        const double p = 360.0 * k / n * kRadiansPerDegree;
         ring.push_back({cx + radius * std::cos(p), height, radius * std::sin(p)});
     }
     return ring;
@@ -71,12 +66,33 @@ TDPoint ConeApexPoint(double T, double B, double H, double S) {
     return {S * f, H * f, 0};
 }
 
-TRingPair ConeRings(const TConeShape& c, int n, bool ellipses) {
-    TRingPair r{CircleRing(n, c.S, c.T / 2, c.H), CircleRing(n, 0, c.B / 2, 0)};
+TConeShape ConeShapeOf(const LayoutDefinition& d) {
+    TConeShape c;
+    c.T = d.TopDiameter;
+    c.B = d.BottomDiameter;
+    c.H = d.ConeHeight;
+    c.S = d.TopShift;
+    c.TopAngle = d.TopAngle;
+    c.BottomAngle = d.BottomAngle;
+    c.TopEllipseWidth = d.TopEllipseWidth;
+    c.BottomEllipseWidth = d.BottomEllipseWidth;
+    return c;
+}
+
+namespace {
+// The two end circles, the top one about x = topX, each fitted to its ellipse when asked.
+TRingPair EndCircles(const TConeShape& c, int n, bool ellipses, double topX) {
+    TRingPair r{CircleRing(n, topX, c.T / 2, c.H), CircleRing(n, 0, c.B / 2, 0)};
     if (ellipses && c.TopEllipseWidth != 0)
-        FitRingToEllipse(r.Top, c.S, c.T / 2, c.TopEllipseWidth / 2);
+        FitRingToEllipse(r.Top, topX, c.T / 2, c.TopEllipseWidth / 2);
     if (ellipses && c.BottomEllipseWidth != 0)
         FitRingToEllipse(r.Bottom, 0, c.B / 2, c.BottomEllipseWidth / 2);
+    return r;
+}
+} // namespace
+
+TRingPair ConeRings(const TConeShape& c, int n, bool ellipses) {
+    TRingPair r = EndCircles(c, n, ellipses, c.S);
     if (c.B == c.T) return r; // no apex: the caller wanted a cylinder
     const TDPoint apex = ConeApexPoint(c.T, c.B, c.H, c.S);
     if (c.TopAngle != 0) {
@@ -93,11 +109,7 @@ TRingPair ConeRings(const TConeShape& c, int n, bool ellipses) {
 }
 
 TRingPair CylinderRings(const TConeShape& c, int n, bool ellipses) {
-    TRingPair r{CircleRing(n, 0, c.T / 2, c.H), CircleRing(n, 0, c.B / 2, 0)};
-    if (ellipses && c.TopEllipseWidth != 0)
-        FitRingToEllipse(r.Top, 0, c.T / 2, c.TopEllipseWidth / 2);
-    if (ellipses && c.BottomEllipseWidth != 0)
-        FitRingToEllipse(r.Bottom, 0, c.B / 2, c.BottomEllipseWidth / 2);
+    TRingPair r = EndCircles(c, n, ellipses, 0);
     const TDPoint up{0, 1, 0};
     if (c.TopAngle != 0) {
         const TEndPlane top = TiltedPlane(0, c.H, 0, c.TopAngle);

@@ -1,8 +1,9 @@
 // Sheet layout: regular cone pieces nested in columns on the sheet, as typed and turned.
 #include "nesting/sheet_layout.h"
 
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_solver.h"
-#include "cone/pen.h"
+#include "core/angle_units.h"
 #include "core/messages.h"
 #include "geometry/intersections.h"
 
@@ -14,13 +15,6 @@
 namespace brevant {
 
 namespace {
-double SinD(double a) {
-    return std::sin(a / kDegreesPerRadian);
-}
-double CosD(double a) {
-    return std::cos(a / kDegreesPerRadian);
-}
-
 bool UsablePiece(const SheetPiece& p, double u) {
     for (double v : {p.PatternWidth, u, p.SmallRadius, p.LargeRadius, p.FlatAngle})
         if (!(v > 0) || !std::isfinite(v)) return false;
@@ -102,8 +96,8 @@ SheetPlan PlanSheet(const SheetPiece& piece, double w, double h, double usableHe
 void DrawSheetOutline(SheetJob& engine, double w, double h, double x0) {
     TCadDraw& v = engine.CadDraw2;
     const double cx = x0 <= 0 ? -w / 2 : w / 2;
-    v.MakeRectangle(cx, h / 2, w, h, kPenGrey, kPenBlue);
-    v.SetDrawColor(kPenBlue);
+    v.MakeRectangle(cx, h / 2, w, h, kColorGrey, kColorBlue);
+    v.SetDrawColor(kColorBlue);
     const double left = cx - w / 2, right = cx + w / 2;
     FlatLine(v, left, 0, right, 0);
     FlatLine(v, left, 0, left, h);
@@ -115,16 +109,16 @@ void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x,
     if (r >= R || theta < 1) return;
     TCadDraw& v = engine.CadDraw2;
     const double phi = 90 - theta / 2, psi = 90 + theta / 2;
-    SetPen(v, kLayerOutline, kPenGreen);
+    SetPen(v, kLayerOutline, kColorLime);
     FlatArc(v, x, y, R, phi, psi);
     FlatArc(v, x, y, r, phi, psi);
-    // The radial edges use 0.01745 radians per degree, as the workshop drawings always have.
-    const double c = std::cos(phi * 0.01745), s = std::sin(phi * 0.01745);
+    const double c = std::cos(phi * kSheetEdgeRadiansPerDegree);
+    const double s = std::sin(phi * kSheetEdgeRadiansPerDegree);
     FlatLine(v, x + r * c, y + r * s, x + R * c, y + R * s);
     FlatLine(v, x - r * c, y + r * s, x - R * c, y + R * s);
     if (engine.Def.Overlap > 0) {
         const TDPoint p1 = engine.Cone.OverlapEdge.Point1, p2 = engine.Cone.OverlapEdge.Point2;
-        v.SetDrawColor(kPenRed);
+        v.SetDrawColor(kColorRed);
         FlatLine(v, x + p1.x, y + p1.y, x + p2.x, y + p2.y);
         FlatLine(v, x - p1.x, y + p1.y, x - p2.x, y + p2.y);
     }

@@ -19,20 +19,6 @@ double DisplayScaleFor(double size) {
     return 1;
 }
 
-TConeShape ShapeOf(const SceneJob& e) {
-    const auto& d = e.Def;
-    TConeShape c;
-    c.T = d.TopDiameter;
-    c.B = d.BottomDiameter;
-    c.H = d.ConeHeight;
-    c.S = d.TopShift;
-    c.TopAngle = d.TopAngle;
-    c.BottomAngle = d.BottomAngle;
-    c.TopEllipseWidth = d.TopEllipseWidth;
-    c.BottomEllipseWidth = d.BottomEllipseWidth;
-    return c;
-}
-
 bool SquarePage(const SceneJob& e) {
     return e.SquarePage;
 }
@@ -72,7 +58,7 @@ void PlaceEndPlanes(SceneJob& e) {
 }
 
 void ProjectRingsOntoEndPlane(SceneJob& e, TPathArray& top, TPathArray& bottom, int plane) {
-    const TConeShape c = ShapeOf(e);
+    const TConeShape c = ConeShapeOf(e.Def);
     const bool isTop = plane == kTopPlane;
     // The rings arrive in the scene frame; the planes are built with the height up.
     TPathArray up = ToSceneFrame(isTop ? top : bottom);
@@ -129,7 +115,7 @@ void BuildRingMesh(SceneJob& e, const TPathArray& topRing, const TPathArray& bot
 void BuildConeModel(SceneJob& e) {
     ClearScene(e.Solid);
     PlaceEndPlanes(e);
-    const TConeShape c = ShapeOf(e);
+    const TConeShape c = ConeShapeOf(e.Def);
     const int n = RingSize(e);
     // Plan of both ends, at height 0 for now; ellipses replace the circle points.
     TPathArray top = CircleRing(n, c.S, c.T / 2, 0);
@@ -151,7 +137,7 @@ void BuildConeModel(SceneJob& e) {
 
 void BuildObliqueCylinderModel(SceneJob& e) {
     PlaceEndPlanes(e);
-    const TConeShape c = ShapeOf(e);
+    const TConeShape c = ConeShapeOf(e.Def);
     TRingPair r = CylinderRings(c, RingSize(e), true);
     TPathArray top = ToSceneFrame(r.Top), bottom = ToSceneFrame(r.Bottom);
     if (e.Def.TopCutWidth > 0 && e.Def.BottomCutWidth > 0) {

@@ -44,11 +44,11 @@ TEST(CadFileEzdxf, WrittenDxfPassesAudit) {
 
     TCadDraw view;
     view.CadSettings().cad_type = 2;
-    test::AddLine(view, {0, 0, 0, 10.5, -0.25, 0}, cad_color::kRed, 2);
-    test::AddLine(view, {10.5, -0.25, 0, 3, 4, 0}, cad_color::kBlack, 1);
-    test::AddPoint(view, 1, 2.5, 0, cad_color::kLime, 1);
+    test::AddLine(view, {0, 0, 0, 10.5, -0.25, 0}, kColorRed, 2);
+    test::AddLine(view, {10.5, -0.25, 0, 3, 4, 0}, kColorBlack, 1);
+    test::AddPoint(view, 1, 2.5, 0, kColorLime, 1);
     test::AddArc(view, {1, 2, 0, 3, 10, 300}, 0xFF123456, 3);
-    view.AddElement(kElementCircle, cad_color::kWhite, {4, 5, 0, 2, 0, 0}, 0, 0, 4, 0, {}, 1);
+    view.AddElement(kElementCircle, kColorWhite, {4, 5, 0, 2, 0, 0}, 0, 0, 4, 0, {}, 1);
     ASSERT_TRUE(view.SaveToFile(dxf)) << view.LastError();
 
     const int status =

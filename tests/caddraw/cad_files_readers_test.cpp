@@ -12,8 +12,6 @@
 namespace brevant {
 namespace {
 
-using namespace cad_color;
-
 void ReadText(TCadDraw& view, int cad_type, const std::string& text) {
     std::istringstream in(text);
     if (cad_type == 1) ReadCdl(in, view);
@@ -40,26 +38,33 @@ TEST(CdlReader, RecordsByKeyword) {
         int linetype;
         int view;
     } cases[] = {
-        {"POINT  1.0,2.5,.0,10,1,0", 1, kElementPoint, {1, 2.5, 0, 0, 0, 0}, kLime, 1, 0, 1},
-        {"VPOINT  1,2,3,5,12,4", 1, kElementPoint, {1, 2, 3, 0, 0, 0}, kRed, 4, 0, 1},
-        {"LINE   1,2,3,4,5,6,9,7,2,1", 1, kElementLine, {1, 2, 3, 4, 5, 6}, kBlue, 7, 2, 1},
-        {"VLINE  1,2,3,4,5,6,3,12,7,2", 1, kElementLine, {1, 2, 3, 4, 5, 6}, kRed, 7, 2, 1},
-        {"LINE   1,2,3,4,5,6,9,300,2,1", 1, kElementLine, {1, 2, 3, 4, 5, 6}, kBlue, 44, 2, 1},
-        {"LINE   1,2,3,4,5,6,9,-3,2,1", 1, kElementLine, {1, 2, 3, 4, 5, 6}, kBlue, 252, 2, 1},
+        {"POINT  1.0,2.5,.0,10,1,0", 1, kElementPoint, {1, 2.5, 0, 0, 0, 0}, kColorLime, 1, 0, 1},
+        {"VPOINT  1,2,3,5,12,4", 1, kElementPoint, {1, 2, 3, 0, 0, 0}, kColorRed, 4, 0, 1},
+        {"LINE   1,2,3,4,5,6,9,7,2,1", 1, kElementLine, {1, 2, 3, 4, 5, 6}, kColorBlue, 7, 2, 1},
+        {"VLINE  1,2,3,4,5,6,3,12,7,2", 1, kElementLine, {1, 2, 3, 4, 5, 6}, kColorRed, 7, 2, 1},
+        {"LINE   1,2,3,4,5,6,9,300,2,1", 1, kElementLine, {1, 2, 3, 4, 5, 6}, kColorBlue, 44, 2, 1},
+        {"LINE   1,2,3,4,5,6,9,-3,2,1", 1, kElementLine, {1, 2, 3, 4, 5, 6}, kColorBlue, 252, 2, 1},
         {"ARC    1,2,0,3,10,0.00005,2,4,3,1,1",
          1,
          kElementArc,
          {1, 2, 0, 3, 10, 0},
-         kYellow,
+         kColorYellow,
          3,
          1,
          2},
-        {"ARC    1,2,0,3,10,20,9,4,3,1,1", 1, kElementArc, {1, 2, 0, 3, 10, 20}, kYellow, 3, 1, 1},
+        {"ARC    1,2,0,3,10,20,9,4,3,1,1",
+         1,
+         kElementArc,
+         {1, 2, 0, 3, 10, 20},
+         kColorYellow,
+         3,
+         1,
+         1},
         {"ARC    1,2,0,0,0,90,1,10,3,0,1", 0, kElementArc, {}, 0, 0, 0, 0},
-        {"CIRCLE 1,2,3,4,1,12,5,1,,1", 1, kElementArc, {1, 2, 3, 4, 0, 360}, kRed, 5, 1, 1},
-        {"CIRCLE 1,2,3,4,2,12,5,1,,1", 1, kElementArc, {1, -3, 2, 4, 0, 360}, kRed, 5, 1, 2},
-        {"CIRCLE 1,2,3,4,3,12,5,1,,1", 1, kElementArc, {-1, 3, 2, 4, 0, 360}, kRed, 5, 1, 2},
-        {"CIRCLE 1,2,3,4,4,12,5,1,,1", 1, kElementArc, {-1, 2, -3, 4, 0, 360}, kRed, 5, 1, 1},
+        {"CIRCLE 1,2,3,4,1,12,5,1,,1", 1, kElementArc, {1, 2, 3, 4, 0, 360}, kColorRed, 5, 1, 1},
+        {"CIRCLE 1,2,3,4,2,12,5,1,,1", 1, kElementArc, {1, -3, 2, 4, 0, 360}, kColorRed, 5, 1, 2},
+        {"CIRCLE 1,2,3,4,3,12,5,1,,1", 1, kElementArc, {-1, 3, 2, 4, 0, 360}, kColorRed, 5, 1, 2},
+        {"CIRCLE 1,2,3,4,4,12,5,1,,1", 1, kElementArc, {-1, 2, -3, 4, 0, 360}, kColorRed, 5, 1, 1},
         {"CIRCLE 1,2,3,-4,1,12,5,1,,1", 0, kElementArc, {}, 0, 0, 0, 0},
         {"SPLINE 1,2,3,4,5,6", 0, kElementArc, {}, 0, 0, 0, 0},
         {"LINETYPE 1,2,3,4,5,6", 0, kElementArc, {}, 0, 0, 0, 0},
@@ -100,10 +105,10 @@ TEST(CdlReader, ViewLinesFillWindowMatrices) {
 
 TEST(CdlReader, BackgroundDecidesBlackAndWhite) {
     TCadDraw view;
-    view.SetBackgroundColor(kBlack);
+    view.SetBackgroundColor(kColorBlack);
     ReadText(view, 1, "POINT  1,2,0,0,1\r\nPOINT  1,2,0,15,1\r\n");
-    EXPECT_EQ(view.Elements()[0].LineColor, kSilver);
-    EXPECT_EQ(view.Elements()[1].LineColor, kWhite);
+    EXPECT_EQ(view.Elements()[0].LineColor, kColorSilver);
+    EXPECT_EQ(view.Elements()[1].LineColor, kColorWhite);
 }
 
 TEST(DxfReader, CircleWithoutAnglesIsFullArc) {
@@ -113,7 +118,7 @@ TEST(DxfReader, CircleWithoutAnglesIsFullArc) {
                       "1", "0", "EOF"}));
     ASSERT_EQ(view.Elements().Count(), 1);
     EXPECT_EQ(view.Elements()[0].Coords, (TCoords{1, 2, 0, 5, 0, 360}));
-    EXPECT_EQ(view.Elements()[0].LineColor, kRed);
+    EXPECT_EQ(view.Elements()[0].LineColor, kColorRed);
     EXPECT_EQ(view.Elements()[0].Layer, 3);
     EXPECT_TRUE(view.CadSettings().abort2);
 }
@@ -181,7 +186,7 @@ TEST(IgesReader, DirectoryMakesElementsParametersFillThem) {
     TCadDraw view;
     std::ostringstream file;
     TCadDraw written;
-    test::AddPoint(written, 1, 2, 3, kRed, 9);
+    test::AddPoint(written, 1, 2, 3, kColorRed, 9);
     written.CadSettings().number_unit = 2;
     WriteIges(file, written.Elements(), written.CadSettings(), "x");
     ReadText(view, 3, file.str());
@@ -205,7 +210,7 @@ TEST(IgesReader, ParameterDataOnTwoLines) {
     ASSERT_EQ(view.Elements().Count(), 1);
     EXPECT_EQ(view.Elements()[0].Coords, (TCoords{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(view.Elements()[0].Layer, 254);
-    EXPECT_EQ(view.Elements()[0].LineColor, kRed);
+    EXPECT_EQ(view.Elements()[0].LineColor, kColorRed);
 }
 
 // Hostile files: each reader must finish, keep only sound elements and never crash.

@@ -13,7 +13,6 @@
 namespace brevant {
 namespace {
 
-using namespace cad_color;
 using test::AddArc;
 using test::AddLine;
 using test::AddPoint;
@@ -30,18 +29,24 @@ struct Format {
     std::vector<TColor> kept_colors; // palette colours that come back unchanged
 };
 
-const std::vector<TColor> kAllPalette = {kBlack, kNavy,    kBlue,   kGreen, kTeal, kLime,
-                                         kAqua,  kMaroon,  kPurple, kOlive, kGray, kSilver,
-                                         kRed,   kFuchsia, kYellow, kWhite};
+const std::vector<TColor> kAllPalette = {kColorBlack,  kColorNavy,    kColorBlue,   kColorGreen,
+                                         kColorTeal,   kColorLime,    kColorCyan,   kColorMaroon,
+                                         kColorPurple, kColorOlive,   kColorGrey,   kColorSilver,
+                                         kColorRed,    kColorMagenta, kColorYellow, kColorWhite};
 
 const Format kFormats[] = {
     {"CDL", 1, true, kAllPalette},
     {"DXF",
      2,
      false,
-     {kNavy, kBlue, kGreen, kTeal, kLime, kAqua, kMaroon, kPurple, kOlive, kGray, kSilver, kRed,
-      kFuchsia, kYellow, kWhite}},
-    {"IGES", 3, false, {kBlack, kBlue, kLime, kAqua, kRed, kFuchsia, kYellow, kWhite}},
+     {kColorNavy, kColorBlue, kColorGreen, kColorTeal, kColorLime, kColorCyan, kColorMaroon,
+      kColorPurple, kColorOlive, kColorGrey, kColorSilver, kColorRed, kColorMagenta, kColorYellow,
+      kColorWhite}},
+    {"IGES",
+     3,
+     false,
+     {kColorBlack, kColorBlue, kColorLime, kColorCyan, kColorRed, kColorMagenta, kColorYellow,
+      kColorWhite}},
 };
 
 void Write(const TCadDraw& view, int cad_type, std::ostream& out) {
@@ -102,9 +107,9 @@ TEST(CadFileRoundTrip, PointsLinesArcsLayersStylesColours) {
 
 TEST(CadFileRoundTrip, LineStylesThroughIgesAreSolidOrDotted) {
     TCadDraw written;
-    AddLine(written, {0, 0, 0, 1, 1, 0}, kRed, 1, 2);
-    AddLine(written, {0, 0, 0, 1, 1, 0}, kRed, 1, 22);
-    AddLine(written, {0, 0, 0, 1, 1, 0}, kRed, 1, 3);
+    AddLine(written, {0, 0, 0, 1, 1, 0}, kColorRed, 1, 2);
+    AddLine(written, {0, 0, 0, 1, 1, 0}, kColorRed, 1, 22);
+    AddLine(written, {0, 0, 0, 1, 1, 0}, kColorRed, 1, 3);
     std::stringstream file;
     Write(written, 3, file);
     TCadDraw read;
@@ -118,7 +123,7 @@ TEST(CadFileRoundTrip, LineStylesThroughIgesAreSolidOrDotted) {
 TEST(CadFileRoundTrip, CirclesComeBackAsFullArcs) {
     for (int cad_type : {1, 2}) {
         TCadDraw written;
-        written.AddElement(kElementCircle, kRed, {4, 5, 0, 2, 0, 0}, 0, 1, 3, 0, {}, 1);
+        written.AddElement(kElementCircle, kColorRed, {4, 5, 0, 2, 0, 0}, 0, 1, 3, 0, {}, 1);
         std::stringstream file;
         Write(written, cad_type, file);
         TCadDraw read;
@@ -180,7 +185,7 @@ TEST_F(CadFileOnDisk, LoadingReplacesTheDrawingAndResetsWindows) {
     std::ofstream(path, std::ios::binary)
         << "VIEW   3,1,0,0,0,1,0,0,0,1\r\nPOINT  1.0,2.0,.0,12,1,0\r\n";
     TCadDraw view;
-    AddLine(view, {0, 0, 0, 1, 1, 0}, kRed, 1);
+    AddLine(view, {0, 0, 0, 1, 1, 0}, kColorRed, 1);
     view.CadSettings().merge_cad = true;
     view.CadSettings().cad_type = 7;
     ASSERT_TRUE(view.LoadFromFile(path));
@@ -198,7 +203,7 @@ TEST_F(CadFileOnDisk, LoadingReplacesTheDrawingAndResetsWindows) {
 
 TEST_F(CadFileOnDisk, MissingFileChangesNothingAndIsReported) {
     TCadDraw view;
-    AddLine(view, {0, 0, 0, 1, 1, 0}, kRed, 1);
+    AddLine(view, {0, 0, 0, 1, 1, 0}, kColorRed, 1);
     const std::string path = Path("absent.dxf");
     EXPECT_FALSE(view.LoadFromFile(path));
     EXPECT_NE(view.LastError().find(path), std::string::npos) << view.LastError();
@@ -238,7 +243,7 @@ TEST_F(CadFileOnDisk, WriteErrorIsReportedAndOldFileSurvives) {
     std::filesystem::create_symlink("/dev/full", path + ".tmp~");
     TCadDraw view;
     for (int i = 0; i < 20000; ++i)
-        AddPoint(view, i, i, 0, kRed, 1);
+        AddPoint(view, i, i, 0, kColorRed, 1);
     EXPECT_FALSE(view.SaveToFile(path));
     EXPECT_NE(view.LastError().find("No space"), std::string::npos) << view.LastError();
     EXPECT_EQ(Contents(path), "old");

@@ -59,10 +59,10 @@ TEST(DxfWriter, EmptyDrawingIsHeaderAndEntitiesFrame) {
 
 TEST(DxfWriter, EntitiesWithTheirGroupCodes) {
     TCadDraw view;
-    AddLine(view, {0, 0, 0, 10.5, -0.25, 0}, cad_color::kRed, 2);
-    AddPoint(view, 1, 2.5, 0, cad_color::kLime, 1);
-    AddArc(view, {1, 2, 0, 3, 0, 90}, cad_color::kBlue, 3);
-    view.AddElement(kElementCircle, cad_color::kWhite, {4, 5, 0, 2, 0, 0}, 0, 0, 4, 0, {}, 1);
+    AddLine(view, {0, 0, 0, 10.5, -0.25, 0}, kColorRed, 2);
+    AddPoint(view, 1, 2.5, 0, kColorLime, 1);
+    AddArc(view, {1, 2, 0, 3, 0, 90}, kColorBlue, 3);
+    view.AddElement(kElementCircle, kColorWhite, {4, 5, 0, 2, 0, 0}, 0, 0, 4, 0, {}, 1);
     const Lines entities = {
         "LINE",   "8",  "2", "10", ".0",  "20", ".0",  "30", ".0", "11", "10.5", "21", "-.25", "31",
         ".0",     "62", "1", "0",                                                     //
@@ -84,15 +84,15 @@ TEST(CdlWriter, OneLinePerElementKind) {
     TCadDraw view;
     for (int w = 2; w <= 4; ++w)
         view.CadSettings().arc_view[w].flag = 0;
-    AddPoint(view, 1, 2.5, 0, cad_color::kLime, 1);
-    AddLine(view, {0, 0, 0, 10.5, -0.25, 0}, cad_color::kRed, 2, 2);
-    AddArc(view, {1, 2, 0, 3, 0, 90}, cad_color::kBlue, 3, 1, 2);
-    view.AddElement(kElementCircle, cad_color::kWhite, {4, 5, 0, 2, 0, 0}, 0, 0, 4, 0, {}, 1);
-    view.AddElement(kElementArrow, cad_color::kAqua, {1, 2, 3, 4, 0, 0}, 0, 0, 5, 0, {}, 1);
-    view.AddElement(kElementLeader, cad_color::kAqua, {1, 2, 3, 4, 0, 0}, 0, 0, 5, 0, {}, 1);
-    view.AddElement(kElementWitness, cad_color::kAqua, {1, 2, 3, 4, 5, 6}, 0, 0, 6, 0, {}, 1);
+    AddPoint(view, 1, 2.5, 0, kColorLime, 1);
+    AddLine(view, {0, 0, 0, 10.5, -0.25, 0}, kColorRed, 2, 2);
+    AddArc(view, {1, 2, 0, 3, 0, 90}, kColorBlue, 3, 1, 2);
+    view.AddElement(kElementCircle, kColorWhite, {4, 5, 0, 2, 0, 0}, 0, 0, 4, 0, {}, 1);
+    view.AddElement(kElementArrow, kColorCyan, {1, 2, 3, 4, 0, 0}, 0, 0, 5, 0, {}, 1);
+    view.AddElement(kElementLeader, kColorCyan, {1, 2, 3, 4, 0, 0}, 0, 0, 5, 0, {}, 1);
+    view.AddElement(kElementWitness, kColorCyan, {1, 2, 3, 4, 5, 6}, 0, 0, 6, 0, {}, 1);
     view.MakeText(1, 1, "lost");
-    view.MakeRectangle(0, 0, 2, 2, 0, cad_color::kRed);
+    view.MakeRectangle(0, 0, 2, 2, 0, kColorRed);
     EXPECT_EQ(
         CrLfLines(Cdl(view)),
         (Lines{"VIEW   1,1,0,0,0,1,0,0,0,1", "POINT  1.0,2.5,.0,10,1,0",
@@ -103,8 +103,8 @@ TEST(CdlWriter, OneLinePerElementKind) {
 
 TEST(IgesWriter, TwoLinesNumberDirectoryAndParameters) {
     TCadDraw view;
-    AddLine(view, {0, 0, 0, 1, 0, 0}, cad_color::kRed, 2, 2);
-    AddLine(view, {1, 0, 0, 1, 1, 0}, cad_color::kBlue, 3, 22);
+    AddLine(view, {0, 0, 0, 1, 0, 0}, kColorRed, 2, 2);
+    AddLine(view, {1, 0, 0, 1, 1, 0}, kColorBlue, 3, 22);
     const Lines lines = CrLfLines(Iges(view));
     ASSERT_EQ(lines.size(), 1u + 2u + 6u + 3u + 1u);
     for (const std::string& line : lines)
@@ -150,7 +150,7 @@ TEST(IgesWriter, UnitsAndStartRecordName) {
 
 TEST(IgesWriter, ArcByCentreStartAndEndPoints) {
     TCadDraw view;
-    AddArc(view, {1, 2, 0.5, 2, 0, 90}, cad_color::kYellow, 7);
+    AddArc(view, {1, 2, 0.5, 2, 0, 90}, kColorYellow, 7);
     const Lines lines = CrLfLines(Iges(view));
     EXPECT_EQ(lines[6], IgesRecordText("     100       0       5       1       7", "D0000004"));
     EXPECT_EQ(lines[8], IgesRecordText("100,.5,1.0,2.0,3.0,2.0,1.0,4.0;", "3P0000002"));
@@ -160,10 +160,10 @@ TEST(Writers, SkipDeletedElementsAndHiddenLayers) {
     TCadDraw view;
     for (int w = 1; w <= 4; ++w)
         view.CadSettings().arc_view[w].flag = 0;
-    AddLine(view, {0, 0, 0, 1, 1, 0}, cad_color::kRed, 1);
-    AddLine(view, {5, 5, 0, 6, 6, 0}, cad_color::kRed, 2);
-    AddPoint(view, 7, 7, 0, cad_color::kRed, 3);
-    AddArc(view, {0, 0, 0, 1, 0, 90}, cad_color::kRed, 4);
+    AddLine(view, {0, 0, 0, 1, 1, 0}, kColorRed, 1);
+    AddLine(view, {5, 5, 0, 6, 6, 0}, kColorRed, 2);
+    AddPoint(view, 7, 7, 0, kColorRed, 3);
+    AddArc(view, {0, 0, 0, 1, 0, 90}, kColorRed, 4);
     view.Elements()[0].Deleted = true;
     view.CadSettings().visible_layer[2] = false;
     EXPECT_EQ(CrLfLines(Cdl(view)),
@@ -182,16 +182,16 @@ TEST(Writers, SkipDeletedElementsAndHiddenLayers) {
 }
 
 TEST(CadColors, WrittenNumbersPerFormat) {
-    using namespace cad_color;
     const struct {
         TColor color;
         int cdl, dxf, iges;
     } cases[] = {
-        {kBlack, 0, 3, 0},   {kNavy, 8, 13, 4},      {kBlue, 9, 5, 4},   {kGreen, 1, 12, 3},
-        {kTeal, 5, 4, 7},    {kLime, 10, 3, 3},      {kAqua, 11, 11, 7}, {kMaroon, 2, 9, 2},
-        {kPurple, 6, 14, 6}, {kOlive, 3, 10, 5},     {kGray, 7, 8, 8},   {kSilver, 14, 15, 8},
-        {kRed, 12, 1, 2},    {kFuchsia, 13, 6, 6},   {kYellow, 4, 2, 5}, {kWhite, 15, 7, 8},
-        {kNone, 10, 0, 3},   {0xFF32CD32, 10, 3, 3},
+        {kColorBlack, 0, 3, 0},  {kColorNavy, 8, 13, 4},    {kColorBlue, 9, 5, 4},
+        {kColorGreen, 1, 12, 3}, {kColorTeal, 5, 4, 7},     {kColorLime, 10, 3, 3},
+        {kColorCyan, 11, 11, 7}, {kColorMaroon, 2, 9, 2},   {kColorPurple, 6, 14, 6},
+        {kColorOlive, 3, 10, 5}, {kColorGrey, 7, 8, 8},     {kColorSilver, 14, 15, 8},
+        {kColorRed, 12, 1, 2},   {kColorMagenta, 13, 6, 6}, {kColorYellow, 4, 2, 5},
+        {kColorWhite, 15, 7, 8}, {kColorNone, 10, 0, 3},    {0xFF32CD32, 10, 3, 3},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CdlColorIndex(c.color), c.cdl) << std::hex << c.color;
@@ -201,23 +201,22 @@ TEST(CadColors, WrittenNumbersPerFormat) {
 }
 
 TEST(CadColors, ReadNumbersPerFormat) {
-    using namespace cad_color;
-    EXPECT_EQ(ColorFromCdlIndex(0, 0), kBlack);
-    EXPECT_EQ(ColorFromCdlIndex(0, kBlack), kSilver);
-    EXPECT_EQ(ColorFromCdlIndex(15, kBlack), kWhite);
-    EXPECT_EQ(ColorFromCdlIndex(15, kWhite), kSilver);
-    EXPECT_EQ(ColorFromCdlIndex(16, 0), kGreen);
-    EXPECT_EQ(ColorFromCdlIndex(17, 0), kGreen);
-    EXPECT_EQ(ColorFromCdlIndex(-1, 0), kSilver);
-    EXPECT_EQ(ColorFromDxfNumber(0, kBlack), kSilver);
-    EXPECT_EQ(ColorFromDxfNumber(4, 0), kTeal);
-    EXPECT_EQ(ColorFromDxfNumber(16, 0), kWhite);
-    EXPECT_EQ(ColorFromDxfNumber(256, 0), kLime);
-    EXPECT_EQ(ColorFromDxfNumber(-3, 0), kLime);
-    EXPECT_EQ(ColorFromIgesNumber(0), kBlack);
-    EXPECT_EQ(ColorFromIgesNumber(7), kAqua);
-    EXPECT_EQ(ColorFromIgesNumber(13), kBlue);
-    EXPECT_EQ(ColorFromIgesNumber(99), kLime);
+    EXPECT_EQ(ColorFromCdlIndex(0, 0), kColorBlack);
+    EXPECT_EQ(ColorFromCdlIndex(0, kColorBlack), kColorSilver);
+    EXPECT_EQ(ColorFromCdlIndex(15, kColorBlack), kColorWhite);
+    EXPECT_EQ(ColorFromCdlIndex(15, kColorWhite), kColorSilver);
+    EXPECT_EQ(ColorFromCdlIndex(16, 0), kColorGreen);
+    EXPECT_EQ(ColorFromCdlIndex(17, 0), kColorGreen);
+    EXPECT_EQ(ColorFromCdlIndex(-1, 0), kColorSilver);
+    EXPECT_EQ(ColorFromDxfNumber(0, kColorBlack), kColorSilver);
+    EXPECT_EQ(ColorFromDxfNumber(4, 0), kColorTeal);
+    EXPECT_EQ(ColorFromDxfNumber(16, 0), kColorWhite);
+    EXPECT_EQ(ColorFromDxfNumber(256, 0), kColorLime);
+    EXPECT_EQ(ColorFromDxfNumber(-3, 0), kColorLime);
+    EXPECT_EQ(ColorFromIgesNumber(0), kColorBlack);
+    EXPECT_EQ(ColorFromIgesNumber(7), kColorCyan);
+    EXPECT_EQ(ColorFromIgesNumber(13), kColorBlue);
+    EXPECT_EQ(ColorFromIgesNumber(99), kColorLime);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // Which result displays a cone Calculate shows, and the print variant of the regular pattern.
+#include "caddraw/pattern_marks.h"
 #include "cone/regular_cone.h"
 #include "engine/cone_driver.h"
 
@@ -75,11 +76,10 @@ TEST_F(ConeDisplays, LayoutChangeWithEmptyInputsIsQuiet) {
 }
 
 TEST_F(ConeDisplays, ArcAsLinesIsBoundedForHugeArcs) {
-    ConeJob job = e.MakeConeJob();
-    DrawArcAsLines(job, 1e7, 0, 90);
+    DrawArcAsLines(e.CadDraw1, 1e7, 0, 90);
     EXPECT_LE(e.CadDraw1.Elements().Count(), 100000);
     e.CadDraw1.DeleteAllElements();
-    DrawArcAsLines(job, 0.01, 0, 90); // shorter than one step: nothing
+    DrawArcAsLines(e.CadDraw1, 0.01, 0, 90); // shorter than one step: nothing
     EXPECT_EQ(e.CadDraw1.Elements().Count(), 0);
 }
 

@@ -1,6 +1,6 @@
 // The drawing of the spiral flight's ring: outline, annotations by ring angle, the print
 // variant and its refusals.
-#include "cone/pen.h"
+#include "caddraw/pattern_pen.h"
 #include "core/notices.h"
 #include "layouts/spiral/spiral_pattern.h"
 #include "spiral_fixture.h"
@@ -66,13 +66,13 @@ TEST(SpiralPattern, NearlyClosedRingCarriesItsXAndYDimensions) {
     ASSERT_EQ(marker.size(), 2u);
     for (const TElement& a : marker) {
         EXPECT_NEAR(a.Coord(4), Ri + (R - Ri) / 2, 1e-5);
-        EXPECT_EQ(a.LineColor, kPenLightGreen);
+        EXPECT_EQ(a.LineColor, kColorLightGreen);
     }
     // Nothing of the annotations on the outline's layers, which the CAD save keeps.
     const TElements& all = v.Elements();
     for (int i = 0; i < all.Count(); ++i)
         if (all[i].Layer < kLayerDimension) {
-            EXPECT_EQ(all[i].LineColor, kPenWhite);
+            EXPECT_EQ(all[i].LineColor, kColorWhite);
         }
 }
 
@@ -131,7 +131,7 @@ TEST(SpiralPrint, LinesOnlyWithABoundingBoxAroundTheRing) {
     ASSERT_EQ(box.size(), 4u);
     double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
     for (const TElement& l : box) {
-        EXPECT_EQ(l.LineColor, kPenGrey);
+        EXPECT_EQ(l.LineColor, kColorGrey);
         minX = std::min({minX, l.Coord(1), l.Coord(4)}),
         maxX = std::max({maxX, l.Coord(1), l.Coord(4)});
         minY = std::min({minY, l.Coord(2), l.Coord(5)}),

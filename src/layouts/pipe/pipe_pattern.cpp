@@ -1,14 +1,14 @@
 // Drawing the branch pipe's flat pattern.
 #include "layouts/pipe/pipe_pattern.h"
 
-#include "cone/pen.h"
+#include "caddraw/pattern_pen.h"
 
 namespace brevant {
 
 void DrawPipePattern(TCadDraw& flat, const PipeInputs& in, bool& pdfInProgress) {
     const bool forPrint = pdfInProgress;
     flat.DeleteAllElements();
-    SetPen(flat, kLayerOutline, kPenWhite);
+    SetPen(flat, kLayerOutline, kColorWhite);
     const auto curve = PipeCutCurve(in, forPrint ? kPipePrintDivisions : kPipeScreenDivisions);
     if (!forPrint) FlatLine(flat, 0, 0, 0, curve.front().y);
     for (std::size_t i = 1; i < curve.size(); ++i)

@@ -1,8 +1,9 @@
 // Building the helices of the spiral flight's 3D model.
 #include "layouts/spiral/spiral_model.h"
 
+#include "core/angle_units.h"
+
 #include <cmath>
-#include <numbers>
 
 namespace brevant {
 
@@ -13,7 +14,7 @@ TPathArray Helix(double radius, double pitch, int n) {
     const float step = static_cast<float>(pitch / n);
     float height = 0;
     for (int i = 0; i <= n; ++i) {
-        const double a = (static_cast<double>(i) / n * 360) * (std::numbers::pi / 180);
+        const double a = (static_cast<double>(i) / n * 360) * kRadiansPerDegree;
         height += step;
         helix.push_back({radius * std::cos(a), -static_cast<double>(height), radius * std::sin(a)});
     }

@@ -1,33 +1,23 @@
 // Drawing the spiral flight's ring, its annotations and its print variant.
 #include "layouts/spiral/spiral_pattern.h"
 
-#include "core/messages.h"
+#include "caddraw/pattern_marks.h"
+#include "caddraw/pattern_pen.h"
 #include "cone/cone_solver.h"
-#include "cone/pen.h"
+#include "core/angle_units.h"
+#include "core/messages.h"
 #include "core/notices.h"
-#include "layouts/spiral/spiral_marks.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace brevant {
 
 namespace {
-using spiral::DrawArrowhead;
-using spiral::DrawGlyph;
-
-double CosD(double a) {
-    return std::cos(a * (std::numbers::pi / 180));
-}
-double SinD(double a) {
-    return std::sin(a * (std::numbers::pi / 180));
-}
-
 void DrawEndLines(TCadDraw& v, double R, double Ri, double s) {
-    SetPen(v, kLayerOutline, kPenWhite);
-    FlatLine(v, R * CosD(s), R * SinD(s), Ri * CosD(s), Ri * SinD(s));
-    FlatLine(v, -R * CosD(s), R * SinD(s), -Ri * CosD(s), Ri * SinD(s));
+    SetPen(v, kLayerOutline, kColorWhite);
+    FlatLine(v, R * ExactCosD(s), R * ExactSinD(s), Ri * ExactCosD(s), Ri * ExactSinD(s));
+    FlatLine(v, -R * ExactCosD(s), R * ExactSinD(s), -Ri * ExactCosD(s), Ri * ExactSinD(s));
 }
 
 void ApplyHalfRadiusViewHeight(TCadDraw& v, double R) {
@@ -38,46 +28,32 @@ void ApplyHalfRadiusViewHeight(TCadDraw& v, double R) {
 // Y: from the outer end of the ring up to the top of the outer arc, right of the ring.
 void DrawHeightDimension(TCadDraw& v, const SpiralRing& g, double size) {
     const double R = g.OuterRadius;
-    const double xo = R * CosD(g.StartAngle), yo = R * SinD(g.StartAngle);
+    const double xo = R * ExactCosD(g.StartAngle), yo = R * ExactSinD(g.StartAngle);
     const double xd = xo + 1.3 * R, m = (R + yo) / 2;
     FlatLine(v, xo, yo, xo + 1.4 * R, yo);
     FlatLine(v, 0, R, xo + 1.4 * R, R);
     FlatLine(v, xd, yo, xd, m - R / 6);
     FlatLine(v, xd, R, xd, m + R / 8);
     ApplyHalfRadiusViewHeight(v, R);
-    DrawArrowhead(v, ArrowDirection::Up, xd, R, size);
-    DrawArrowhead(v, ArrowDirection::Down, xd, yo, size);
-    DrawGlyph(v, 'Y', xd, m, size);
+    DrawDimensionArrow(v, ArrowDirection::Up, xd, R, size);
+    DrawDimensionArrow(v, ArrowDirection::Down, xd, yo, size);
+    DrawMarkerGlyph(v, 'Y', xd, m, size);
 }
 
 // X: across the ring's full width along the x axis.
 void DrawWidthDimension(TCadDraw& v, double R, double size) {
     FlatLine(v, R, 0, R - R / 1.3, 0);
     FlatLine(v, -R, 0, -R + R / 1.3, 0);
-    DrawArrowhead(v, ArrowDirection::Right, R, 0, size);
-    DrawArrowhead(v, ArrowDirection::Left, -R, 0, size);
-    DrawGlyph(v, 'X', 0, 0, size);
-}
-
-void DrawAngleMarker(TCadDraw& v, const SpiralRing& g, double size) {
-    const double mid = g.InnerRadius + (g.OuterRadius - g.InnerRadius) / 2;
-    SetPen(v, kLayerDimension, kPenLightGreen);
-    // The arcs leave a gap for the glyph between 85 and 95 degrees; a ring narrower than that
-    // gap gets one arc across it (an arc from s to 85 would otherwise run almost round).
-    if (g.StartAngle < 85) {
-        FlatArc(v, 0, 0, mid, g.StartAngle, 85);
-        FlatArc(v, 0, 0, mid, 95, g.EndAngle);
-    } else {
-        FlatArc(v, 0, 0, mid, g.StartAngle, g.EndAngle);
-    }
-    DrawGlyph(v, 'A', 0, mid, size);
+    DrawDimensionArrow(v, ArrowDirection::Right, R, 0, size);
+    DrawDimensionArrow(v, ArrowDirection::Left, -R, 0, size);
+    DrawMarkerGlyph(v, 'X', 0, 0, size);
 }
 
 void DrawBoundingBox(TCadDraw& v) {
     v.SetExtents();
     const TSettings& st = v.CadSettings();
     const double x0 = st.min_x, y0 = st.min_y, x1 = st.max_x, y1 = st.max_y;
-    SetPen(v, kLayerBoundingBox, kPenGrey);
+    SetPen(v, kLayerBoundingBox, kColorGrey);
     FlatLine(v, x0, y0, x1, y0);
     FlatLine(v, x1, y0, x1, y1);
     FlatLine(v, x1, y1, x0, y1);
@@ -97,17 +73,18 @@ bool DrawSpiralFlightPattern(TCadDraw& v, double od, double id, double pitch,
     results = ToResults(g);
     if (!(g.PatternWidth <= 2 * kLargestDrawableSpiral)) return false;
     const double R = g.OuterRadius, Ri = g.InnerRadius;
-    SetPen(v, kLayerOutline, kPenWhite);
+    SetPen(v, kLayerOutline, kColorWhite);
     FlatArc(v, 0, 0, R, g.StartAngle, g.EndAngle);
     FlatArc(v, 0, 0, Ri, g.StartAngle, g.EndAngle);
     DrawEndLines(v, R, Ri, g.StartAngle);
     const double size = std::min(g.PatternWidth, g.PatternHeight);
-    SetPen(v, kLayerDimension, kPenCyan);
+    SetPen(v, kLayerDimension, kColorCyan);
     if (g.FlatAngle > 180) {
         DrawHeightDimension(v, g, size);
         DrawWidthDimension(v, R, size);
     }
-    DrawAngleMarker(v, g, size);
+    const double mid = g.InnerRadius + (g.OuterRadius - g.InnerRadius) / 2;
+    DrawAngleMarker(v, mid, g.StartAngle, g.EndAngle, size);
     ZoomToExtents(v);
     return true;
 }
@@ -124,10 +101,10 @@ bool DrawSpiralFlightForPrint(TCadDraw& v, SpiralResults& r, INotices& notices) 
         return false;
     }
     const double s = 90 - a / 2, e = 90 + a / 2;
-    r.SpiralInnerChord = ToSingle(2 * Ri * CosD(s));
-    r.SpiralOuterChord = ToSingle(2 * R * CosD(s));
-    spiral::DrawArcAsLines(v, R, s, e);
-    spiral::DrawArcAsLines(v, Ri, s, e);
+    r.SpiralInnerChord = ToSingle(2 * Ri * ExactCosD(s));
+    r.SpiralOuterChord = ToSingle(2 * R * ExactCosD(s));
+    DrawArcAsLines(v, R, s, e, DegreeConversion::Exact);
+    DrawArcAsLines(v, Ri, s, e, DegreeConversion::Exact);
     DrawEndLines(v, R, Ri, s);
     ApplyHalfRadiusViewHeight(v, R);
     DrawBoundingBox(v);

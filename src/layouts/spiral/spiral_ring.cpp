@@ -2,6 +2,7 @@
 #include "layouts/spiral/spiral_ring.h"
 
 #include "cone/cone_solver.h"
+#include "core/angle_units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,13 +11,7 @@
 namespace brevant {
 
 namespace {
-constexpr double kRingDegreesPerRadian = 57.29577951308232;
-constexpr double kChordDegreesPerRadian = 57.2957795131;
 constexpr double kPi = std::numbers::pi;
-
-double SinD(double degrees, double perRadian) {
-    return std::sin(degrees / perRadian);
-}
 } // namespace
 
 SpiralRing DevelopSpiralFlight(double od, double id, double pitch) {
@@ -31,14 +26,14 @@ SpiralRing DevelopSpiralFlight(double od, double id, double pitch) {
     g.OuterRadius = lo * g.Width / difference;
     g.InnerRadius = g.OuterRadius - g.Width;
     // Below a full turn for any pitch; rounding alone could push a near-zero pitch past it.
-    g.FlatAngle = std::min(lo / g.OuterRadius * kRingDegreesPerRadian, 360.0);
+    g.FlatAngle = std::min(lo / g.OuterRadius * kExactDegreesPerRadian, 360.0);
     g.StartAngle = 90 - g.FlatAngle / 2;
     g.EndAngle = 90 + g.FlatAngle / 2;
     const double gap = 360 - g.FlatAngle;
-    g.OuterChord = 2 * g.OuterRadius * SinD(gap / 2, kChordDegreesPerRadian);
-    g.InnerChord = 2 * g.InnerRadius * SinD(gap / 2, kChordDegreesPerRadian);
+    g.OuterChord = 2 * g.OuterRadius * SinD(gap / 2);
+    g.InnerChord = 2 * g.InnerRadius * SinD(gap / 2);
     g.PatternWidth = 2 * g.OuterRadius;
-    const double sinS = SinD(g.StartAngle, kRingDegreesPerRadian);
+    const double sinS = std::sin(g.StartAngle / kExactDegreesPerRadian);
     g.PatternHeight = g.FlatAngle > 180 ? g.OuterRadius + std::fabs(g.OuterRadius * sinS)
                                         : g.OuterRadius - g.InnerRadius * sinS;
     return g;

@@ -2,16 +2,15 @@
 // ring, the tilted top and the generator table.
 #include "layouts/square/square_model.h"
 
+#include "core/angle_units.h"
 #include "geometry/distances.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace brevant {
 
 namespace {
-constexpr double kRadPerDeg = std::numbers::pi / 180.0;
 // A division this close to a quarter angle is replaced by the twin points.
 constexpr double kQuarterTolerance = 0.001;
 // Half the angle between the two twin points of a quarter.
@@ -55,7 +54,7 @@ TDPoint TiltTopPoint(const TDPoint& p, const SquareShape& s) {
     if (s.TopAngle == 0) return p;
     // On the line A + t (p - A), A = (0, 2H, 0), the height is 2H - tH; the plane's height
     // above x is H - tan(a) (x - xs). Solving gives t = (H - tan a xs) / (H - tan a px).
-    const double tanA = std::tan(s.TopAngle * kRadPerDeg);
+    const double tanA = std::tan(s.TopAngle * kRadiansPerDegree);
     const double den = s.H - tanA * p.x;
     const double t = (s.H - tanA * s.XShift) / den;
     // A parallel line, or a plane met behind the axis point, leaves the point where it is.
@@ -79,7 +78,7 @@ SquareModel BuildSquareModel(const SquareShape& shape) {
     m.BendsPerCorner = n;
     const double r = shape.D / 2;
     for (double theta : SquareTopAngles(n)) {
-        const double a = theta * kRadPerDeg;
+        const double a = theta * kRadiansPerDegree;
         const TDPoint onCircle{shape.XShift + r * std::cos(a), shape.H,
                                shape.ZShift + r * std::sin(a)};
         m.TopRing.push_back(ToScene(TiltTopPoint(onCircle, shape)));

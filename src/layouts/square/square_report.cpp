@@ -2,6 +2,7 @@
 // generator, listed from the first bend after zero degrees round to generator 0.
 #include "core/number_format.h"
 #include "core/units.h"
+#include "geometry/vectors.h"
 #include "layouts/square/square_display.h"
 
 #include <algorithm>
@@ -11,16 +12,6 @@
 namespace brevant {
 
 namespace {
-
-struct Vec {
-    double x, y, z;
-};
-Vec Minus(const TDPoint& a, const TDPoint& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-double Dot(const Vec& a, const Vec& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
 
 // The neighbours a generator's faces reach to; twins look past each other.
 std::pair<int, int> Neighbours(int k, int n) {
@@ -33,17 +24,17 @@ std::pair<int, int> Neighbours(int k, int n) {
 double BendAngle(const TTrueLengthArray& t, int k, int n) {
     const auto [prev, next] = Neighbours(k, n);
     const TDPoint p1 = BottomPointOf(t[size_t(k)]), p2 = TopPointOf(t[size_t(k)]);
-    Vec axis = Minus(p2, p1);
-    const double len = std::sqrt(Dot(axis, axis));
+    TDPoint axis = Sub(p2, p1);
+    const double len = Length(axis);
     if (!(len > 0)) return 0;
     axis = {axis.x / len, axis.y / len, axis.z / len};
     // Each neighbour moved along the generator onto the plane through the top point.
     auto across = [&](int j) {
-        Vec r = Minus(TopPointOf(t[size_t(j)]), p2);
+        TDPoint r = Sub(TopPointOf(t[size_t(j)]), p2);
         const double along = Dot(r, axis);
-        return Vec{r.x - along * axis.x, r.y - along * axis.y, r.z - along * axis.z};
+        return TDPoint{r.x - along * axis.x, r.y - along * axis.y, r.z - along * axis.z};
     };
-    const Vec a = across(prev), b = across(next);
+    const TDPoint a = across(prev), b = across(next);
     const double norms = std::sqrt(Dot(a, a) * Dot(b, b));
     if (!(norms > 0)) return 0;
     const double c = std::clamp(Dot(a, b) / norms, -1.0, 1.0);

@@ -1,18 +1,11 @@
-// Colours of the pattern drawings and small helpers that set the pen and add flat lines.
+// The layers of the flat patterns (cone, cylinder, square to round, spiral flight, branch pipe,
+// sheet layout) and small helpers that set the pen and add flat lines.
 #pragma once
 
 #include "caddraw/cad_draw.h"
+#include "core/colors.h"
 
 namespace brevant {
-
-inline constexpr TColor kPenWhite = 0xFFFFFFFF;
-inline constexpr TColor kPenRed = 0xFFFF0000;
-inline constexpr TColor kPenCyan = 0xFF00FFFF;
-inline constexpr TColor kPenGreen = 0xFF00FF00;
-inline constexpr TColor kPenYellow = 0xFFFFFF00;
-inline constexpr TColor kPenLightGreen = 0xFF90EE90;
-inline constexpr TColor kPenGrey = 0xFF808080;
-inline constexpr TColor kPenBlue = 0xFF0000FF;
 
 // Layers of a flat pattern.
 inline constexpr int kLayerOutline = 1;
