@@ -84,6 +84,7 @@ void RunOutput(LayoutEngine& e, const std::string& command) {
     if (command == "flat-cad") e.MenuSaveFlatCADClick();
     if (command == "sheet-cad") e.SaveCADSheetClick();
     if (command == "report") e.MenuDimensionFileClick();
+    if (command == "pdf") e.MenuPrintToPDFClick();
 }
 
 } // namespace
