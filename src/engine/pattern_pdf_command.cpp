@@ -73,6 +73,9 @@ void RedrawForPrint(LayoutEngine& e) {
         RedrawConeForPrint(e);
         break;
     }
+    // The print shows no annotations: they neither print nor widen the tiling.
+    for (TElement& el : e.CadDraw1.Elements())
+        if (el.Layer == 5 || el.Layer == 7) el.Deleted = true;
     e.CadDraw1.SetExtents();
 }
 
