@@ -4,6 +4,7 @@
 #include "cli/cli_host.h"
 #include "cli/cli_json.h"
 #include "core/number_format.h"
+#include "documents/pdf_printer.h"
 #include "engine/definition_file.h"
 #include "engine/layout_engine.h"
 #include "engine/settings_file.h"
@@ -79,12 +80,20 @@ fs::file_time_type ModifiedTime(const std::string& path) {
     return ec ? fs::file_time_type::min() : t;
 }
 
-void RunOutput(LayoutEngine& e, const std::string& command) {
+// The data sheet printed into a PDF file by the engine's own PDF printer.
+void PrintDataSheetToPdf(LayoutEngine& e, const std::string& file) {
+    PdfPrinter printer(file);
+    e.PrintDataSheet(printer);
+    if (!printer.LastError().empty()) e.SetIOError(printer.LastError());
+}
+
+void RunOutput(LayoutEngine& e, const std::string& command, const std::string& file) {
     if (command == "save-definition") MenuSaveDefinitionClick(e);
     if (command == "flat-cad") e.MenuSaveFlatCADClick();
     if (command == "sheet-cad") e.SaveCADSheetClick();
     if (command == "report") e.MenuDimensionFileClick();
     if (command == "pdf") e.MenuPrintToPDFClick();
+    if (command == "data-sheet") PrintDataSheetToPdf(e, file);
 }
 
 } // namespace
@@ -143,7 +152,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
         const auto before = ModifiedTime(req.file);
         host.nextFile = req.file;
         e.SetIOError("");
-        RunOutput(e, req.command);
+        RunOutput(e, req.command, req.file);
         host.nextFile.clear();
         const bool failed = !e.LastIOError().empty();
         const bool written = !failed && fs::exists(req.file) && ModifiedTime(req.file) != before;
