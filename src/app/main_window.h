@@ -76,6 +76,7 @@ private:
                      const std::function<void()>& operation, const QKeySequence& key = {});
     void BindHandlers();
     void SettingsItemClick();
+    void MenuPrintCoverClick();
     void RunShutDown();
     void FirstActivation();
 

@@ -3,12 +3,14 @@
 
 #include "about_box.h"
 #include "engine/definition_file.h"
+#include "qt_printer.h"
 #include "settings_dialog.h"
 #include "widget_factory.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 
 namespace brevant {
 
@@ -34,9 +36,9 @@ void TMainForm::BuildMenus() {
         file, "MenuLoadDefinition", "Load Definition", [&e] { MenuLoadDefinitionClick(e); },
         QKeySequence(Qt::CTRL | Qt::Key_O));
     Command(file, "MenuSave3DCAD", "Save 3D CAD", nullptr);
-    Command(file, "MenuPrintToPDF", "Save Flat Pattern PDF", nullptr);
+    Command(file, "MenuPrintToPDF", "Save Flat Pattern PDF", [&e] { e.MenuPrintToPDFClick(); });
     Command(file, "MenuSaveFlatCAD", "Save Flat Pattern CAD", [&e] { e.MenuSaveFlatCADClick(); });
-    Command(file, "MenuPrintCover", "Print Data Sheet", nullptr);
+    Command(file, "MenuPrintCover", "Print Data Sheet", [this] { MenuPrintCoverClick(); });
     Command(file, "MenuDimensionFile", "Dimension File", [&e] { e.MenuDimensionFileClick(); });
     Command(file, "SettingsItem", "Settings", [this] { SettingsItemClick(); });
     file->addSeparator();
@@ -73,6 +75,15 @@ void TMainForm::BindHandlers() {
         binder_.OnChange(name, [&e, r] { e.MiddleRadioChange(*r); });
     }
     binder_.AfterChange([this] { Refresh(); });
+}
+
+// The print dialog first (printing to a PDF file included); cancelled, nothing is printed.
+void TMainForm::MenuPrintCoverClick() {
+    engine_.ClearStatus();
+    QPrinter printer(QPrinter::HighResolution);
+    if (!QtPrinter::AskPrinter(printer, this)) return;
+    QtPrinter page(printer);
+    engine_.PrintDataSheet(page);
 }
 
 void TMainForm::SettingsItemClick() {

@@ -9,7 +9,8 @@
 namespace brevant::cli {
 
 struct OutputRequest {
-    std::string command; // "save-definition", "flat-cad", "sheet-cad", "report"
+    // "save-definition", "flat-cad", "sheet-cad", "report", "pdf", "data-sheet"
+    std::string command;
     std::string file;
 };
 

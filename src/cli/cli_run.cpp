@@ -5,6 +5,7 @@
 #include "cli/cli_json.h"
 #include "core/input_fields.h"
 #include "core/number_format.h"
+#include "documents/pdf_printer.h"
 #include "engine/definition_file.h"
 #include "engine/layout_engine.h"
 #include "engine/settings_file.h"
@@ -72,11 +73,31 @@ SetResult ApplySet(LayoutEngine& e, const std::string& key, const std::string& v
     return ApplySettingValue(e, key, value) ? SetResult::Ok : SetResult::UnknownKey;
 }
 
-OutputOutcome RunOutput(LayoutEngine& e, const std::string& command) {
+// The outcome of a command that reports by its return value and the engine's I/O error.
+OutputOutcome OutcomeOf(LayoutEngine& e, bool written) {
+    if (written) return OutputOutcome::Written();
+    if (!e.LastIOError().empty()) return OutputOutcome::Failed(e.LastIOError());
+    return OutputOutcome::Refused(e.Form.StatusLabel.text);
+}
+
+// The data sheet printed into a PDF file by the engine's own PDF printer.
+OutputOutcome PrintDataSheetToPdf(LayoutEngine& e, const std::string& file) {
+    PdfPrinter printer(file);
+    const bool printed = e.PrintDataSheet(printer);
+    if (!printer.LastError().empty()) return OutputOutcome::Failed(printer.LastError());
+    return printed ? OutputOutcome::Written() : OutputOutcome::Refused();
+}
+
+OutputOutcome RunOutput(LayoutEngine& e, const std::string& command, const std::string& file) {
     if (command == "save-definition") return SaveDefinitionCommand(e);
     if (command == "flat-cad") return e.SaveFlatCad();
     if (command == "sheet-cad") return e.SaveCadSheet();
     if (command == "report") return e.WriteDimensionFile();
+    if (command == "pdf") {
+        e.SetIOError("");
+        return OutcomeOf(e, e.MenuPrintToPDFClick());
+    }
+    if (command == "data-sheet") return PrintDataSheetToPdf(e, file);
     return OutputOutcome::Cancelled(); // the options know no other command
 }
 
@@ -134,7 +155,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     int status = 0;
     for (const OutputRequest& req : o.outputs) {
         host.nextFile = req.file;
-        const OutputOutcome outcome = RunOutput(e, req.command);
+        const OutputOutcome outcome = RunOutput(e, req.command, req.file);
         host.nextFile.clear();
         if (outcome.failed()) {
             err << "brevant-cli: " << req.command << ": " << outcome.message << "\n";

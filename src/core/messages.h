@@ -30,6 +30,10 @@ inline constexpr const char* kMsgSideCutTooBig = "Side Cut Width is Too Big";
 inline constexpr const char* kMsgNoSheetSize = "No Sheet Size";
 inline constexpr const char* kMsgNoCones = "No Cones Defined";
 inline constexpr const char* kMsgTooLargeToDraw = "Pattern too large to draw";
+// The full-scale pattern PDF: the refusal, and the page count as number + paper + this.
+inline constexpr const char* kMsgPdfTooManyPages =
+    "Max 60 pages. - Printed Pattern Has Too Many Pages";
+inline constexpr const char* kMsgPdfPagesSuffix = " Pages";
 // Tilted ends that cross each other or reach past the apex leave no pattern.
 inline constexpr const char* kMsgEndPlanesCross =
     "Error: the tilted ends cross each other or reach past the cone's apex";

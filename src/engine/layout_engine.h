@@ -30,6 +30,8 @@
 
 namespace brevant {
 
+class IPrinter;
+
 class LayoutEngine : public INotices {
 public:
     explicit LayoutEngine(IHost& host);
@@ -174,6 +176,12 @@ public:
     // "Dimension File": the text report of the pattern's coordinates.
     OutputOutcome WriteDimensionFile();
     void MenuDimensionFileClick() { WriteDimensionFile(); }
+    // "Save Flat Pattern PDF": redraws the pattern for print, tiles it over pages and writes
+    // the full-scale PDF; true when a file was written.
+    bool MenuPrintToPDFClick();
+    // "Print Data Sheet" on a printer whose print dialog the host has shown and the user
+    // accepted; false when the printer refused the job.
+    bool PrintDataSheet(IPrinter& printer);
 
     // The last I/O error of an output command ("" when none), for hosts that report it.
     const std::string& LastIOError() const { return lastIOError_; }

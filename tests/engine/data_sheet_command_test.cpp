@@ -1,0 +1,134 @@
+// "Print Data Sheet" into the engine's PDF printer: the page's cells for each input page, the
+// sheet line, the prints of the views, and a file that cannot be written.
+#include "documents/pdf_printer.h"
+#include "engine_fixture.h"
+#include "support/pdf_inspect.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <regex>
+
+using namespace brevant;
+using brevant::testing::EngineTest;
+using brevant::testing::PdfView;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class DataSheet : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        dir = fs::temp_directory_path() / ("brevant-datasheet-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void Calculate(int type, std::initializer_list<std::pair<const char*, const char*>> fields) {
+        ChooseType(type);
+        for (auto [name, text] : fields)
+            e.Form.FindEdit(name)->text = text;
+        e.CalculateMenuClick();
+    }
+    // Prints the sheet into a PDF file and reads its one page back.
+    brevant::testing::PdfPageView Print(const std::string& name) {
+        const std::string path = (dir / name).string();
+        PdfPrinter printer(path);
+        EXPECT_TRUE(e.PrintDataSheet(printer));
+        EXPECT_TRUE(printer.Written()) << printer.LastError();
+        EXPECT_TRUE(brevant::testing::QpdfCheckPasses(path));
+        EXPECT_EQ(brevant::testing::RenderedPageCount(path), 1);
+        const PdfView pdf(brevant::testing::ReadBytes(path));
+        EXPECT_EQ(pdf.Pages().size(), 1u);
+        return pdf.Pages().empty() ? brevant::testing::PdfPageView{} : pdf.Pages()[0];
+    }
+    static bool Has(const brevant::testing::PdfPageView& page, const std::string& text) {
+        return std::find(page.texts.begin(), page.texts.end(), text) != page.texts.end();
+    }
+    // The "x y Td" position of a text on the page.
+    static std::string PositionOf(const brevant::testing::PdfPageView& page,
+                                  const std::string& text) {
+        std::smatch m;
+        const std::regex re("(\\d+ [\\d.]+) Td\\r\\n\\(" + text + "\\) Tj");
+        return std::regex_search(page.content, m, re) ? m.str(1) : "";
+    }
+    fs::path dir;
+};
+
+} // namespace
+
+TEST_F(DataSheet, EachInputPagePrintsItsHeadingCellsAndPattern) {
+    struct Case {
+        int type;
+        std::vector<std::pair<const char*, const char*>> fields;
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        {kLayoutCone,
+         {{"ConeTopDiameter", "10"}, {"ConeBottomDiameter", "20"}, {"ConeHeight", "10"}},
+         {"Cone Dimensions:", "Bottom Diameter: 20", "Top Diameter: 10", "Cone Height: 10",
+          "Full Cone", "Flat Pattern:", "File Name: "}},
+        {kLayoutSquare,
+         {{"SquareTopDiameter", "10"}, {"SquareWidth", "16"}, {"SquareHeight", "10"}},
+         {"Square to Round Dimensions:", "Square Width: 16", "Height: 10", "Units: Inches",
+          "Number of Corner Bends: 4"}},
+        {kLayoutSpiral,
+         {{"SpiralODEdit", "12"}, {"SpiralIDEdit", "4"}, {"SpiralPitchEdit", "10"}},
+         {"Spiral Dimensions:", "Outside Diameter: 12", "Pitch: 10", "Results: "}},
+        {kLayoutPipe,
+         {{"BigPipeDiaEdit", "10"}, {"SmallPipeDiaEdit", "6"}, {"PipeOffsetEdit", "1"}},
+         {"Pipe Dimensions:", "Main Pipe Diameter: 10", "Small Pipe Diameter: 6", "Offset: 1"}},
+    };
+    for (const Case& c : cases) {
+        ChooseType(c.type);
+        for (auto [name, text] : c.fields)
+            e.Form.FindEdit(name)->text = text;
+        e.CalculateMenuClick();
+        const auto page = Print("page" + std::to_string(c.type) + ".pdf");
+        ASSERT_FALSE(page.texts.empty());
+        EXPECT_EQ(page.texts[0].rfind("Date: ", 0), 0u) << c.type;
+        for (const std::string& text : c.texts)
+            EXPECT_TRUE(Has(page, text)) << c.type << ": " << text;
+        EXPECT_GT(page.segments.size(), 10u) << c.type; // the pattern's print
+    }
+}
+
+TEST_F(DataSheet, SquareSheetNamesBothOrientations) {
+    Calculate(kLayoutCone, {{"ConeTopDiameter", "10"},
+                            {"ConeBottomDiameter", "20"},
+                            {"ConeHeight", "10"},
+                            {"SheetWidth", "48"},
+                            {"SheetHeight", "48"}});
+    const auto page = Print("sheet.pdf");
+    const std::string line =
+        "Sheet:48 X 48 = " + std::to_string(e.Cone.SheetCount) + " pcs.   48 X 48 = 0 pcs.";
+    EXPECT_TRUE(Has(page, line)) << line;
+}
+
+TEST_F(DataSheet, ThicknessAndSideCutsShareTheFirstCellOfRowNine) {
+    e.Form.ThicknessCheckBox.checked = true;
+    e.Form.SideCutsCheckBox.checked = true;
+    Calculate(kLayoutCone, {{"ConeTopDiameter", "10"},
+                            {"ConeBottomDiameter", "20"},
+                            {"ConeHeight", "10"},
+                            {"ThicknessEdit", "0.25"},
+                            {"TopCutWidthEdit", "4"},
+                            {"BottomCutWidthEdit", "8"}});
+    const auto page = Print("cuts.pdf");
+    const std::string thickness = PositionOf(page, "Thickness: 0.25");
+    EXPECT_FALSE(thickness.empty());
+    EXPECT_EQ(PositionOf(page, "Top Cut Width: 4"), thickness);
+    EXPECT_TRUE(Has(page, "Bottom Cut Width: 8"));
+}
+
+TEST_F(DataSheet, AFileThatCannotBeWrittenIsReported) {
+    Calculate(kLayoutCone,
+              {{"ConeTopDiameter", "10"}, {"ConeBottomDiameter", "20"}, {"ConeHeight", "10"}});
+    const std::string path = (dir / "missing" / "x.pdf").string();
+    PdfPrinter printer(path);
+    e.PrintDataSheet(printer);
+    EXPECT_FALSE(printer.Written());
+    EXPECT_NE(printer.LastError().find(path), std::string::npos);
+    EXPECT_FALSE(fs::exists(path));
+}
