@@ -9,7 +9,9 @@
 namespace brevant::cli {
 
 struct OutputRequest {
-    std::string command; // "save-definition", "flat-cad", "sheet-cad", "report"
+    // "save-definition", "flat-cad", "sheet-cad", "report", "cam-dxf" and "sheet-cam-dxf" (the
+    // flat pattern's and the sheet's DXF for cutting machines), "svg" (the flat pattern)
+    std::string command;
     std::string file;
 };
 

@@ -7,11 +7,13 @@
 #include "engine/definition_file.h"
 #include "engine/layout_engine.h"
 #include "engine/settings_file.h"
+#include "engine/shop_saves.h"
 
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <ostream>
+#include <utility>
 
 namespace brevant::cli {
 
@@ -84,6 +86,16 @@ void RunOutput(LayoutEngine& e, const std::string& command) {
     if (command == "flat-cad") e.MenuSaveFlatCADClick();
     if (command == "sheet-cad") e.SaveCADSheetClick();
     if (command == "report") e.MenuDimensionFileClick();
+    if (command == "svg") MenuSaveFlatSvgClick(e);
+    if (command == "cam-dxf" || command == "sheet-cam-dxf") {
+        // The CAD saves with "DXF for cutting machines" set for this one command.
+        const bool setting = std::exchange(e.Form.CamDxfCheckBox.checked, true);
+        if (command == "cam-dxf")
+            e.MenuSaveFlatCADClick();
+        else
+            e.SaveCADSheetClick();
+        e.Form.CamDxfCheckBox.checked = setting;
+    }
 }
 
 } // namespace

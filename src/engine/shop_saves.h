@@ -1,0 +1,22 @@
+// Files for the shop floor: the cutting-machine DXF of the flat pattern or the sheet, and the
+// flat pattern as SVG. Both are written in the display unit, atomically.
+#pragma once
+
+#include <string>
+
+namespace brevant {
+
+class LayoutEngine;
+
+enum class ShopSaveOutcome { Written, Cancelled, Failed };
+
+// View 1 (the flat pattern) or 2 (the sheet) as the cutting-machine DXF. A failure is left in
+// LastIOError and shown in the message dialog.
+ShopSaveOutcome SaveCamDxfTo(LayoutEngine& engine, int view, const std::string& path);
+
+// "Save Flat Pattern SVG": asks for the file, then writes the flat pattern; an oblique cone or
+// cylinder is developed at the finer resolution of the CAD save first and recalculated after.
+ShopSaveOutcome MenuSaveFlatSvgClick(LayoutEngine& engine);
+ShopSaveOutcome SaveFlatSvgTo(LayoutEngine& engine, const std::string& path);
+
+} // namespace brevant
