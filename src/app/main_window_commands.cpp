@@ -4,6 +4,7 @@
 #include "about_box.h"
 #include "engine/definition_file.h"
 #include "qt_printer.h"
+#include "engine/shop_saves.h"
 #include "settings_dialog.h"
 #include "widget_factory.h"
 
@@ -38,6 +39,7 @@ void TMainForm::BuildMenus() {
     Command(file, "MenuSave3DCAD", "Save 3D CAD", nullptr);
     Command(file, "MenuPrintToPDF", "Save Flat Pattern PDF", [&e] { e.MenuPrintToPDFClick(); });
     Command(file, "MenuSaveFlatCAD", "Save Flat Pattern CAD", [&e] { e.MenuSaveFlatCADClick(); });
+    Command(file, "MenuSaveFlatSVG", "Save Flat Pattern SVG", [&e] { MenuSaveFlatSvgClick(e); });
     Command(file, "MenuPrintCover", "Print Data Sheet", [this] { MenuPrintCoverClick(); });
     Command(file, "MenuDimensionFile", "Dimension File", [&e] { e.MenuDimensionFileClick(); });
     Command(file, "SettingsItem", "Settings", [this] { SettingsItemClick(); });

@@ -64,7 +64,7 @@ void SettingsDialog::Build(FormBinder& b) {
         oh->addWidget(b.Radio(orient, name));
     v->addWidget(orient);
     for (const char* name : {"LoadLastFileCheckBox", "ConeBendLinesCheckBox", "SeamLineCheckBox",
-                             "SideCutsCheckBox", "ThicknessCheckBox"})
+                             "SideCutsCheckBox", "ThicknessCheckBox", "CamDxfCheckBox"})
         v->addWidget(b.CheckBox(this, name));
     auto* ok = Child<QPushButton>(this, "OK");
     ok->setObjectName("Button1");

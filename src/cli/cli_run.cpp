@@ -9,11 +9,13 @@
 #include "engine/definition_file.h"
 #include "engine/layout_engine.h"
 #include "engine/settings_file.h"
+#include "engine/shop_saves.h"
 
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <ostream>
+#include <utility>
 
 namespace brevant::cli {
 
@@ -98,6 +100,14 @@ OutputOutcome RunOutput(LayoutEngine& e, const std::string& command, const std::
         return OutcomeOf(e, e.MenuPrintToPDFClick());
     }
     if (command == "data-sheet") return PrintDataSheetToPdf(e, file);
+    if (command == "svg") return MenuSaveFlatSvgClick(e);
+    if (command == "cam-dxf" || command == "sheet-cam-dxf") {
+        // The CAD saves with "DXF for cutting machines" set for this one command.
+        const bool setting = std::exchange(e.Form.CamDxfCheckBox.checked, true);
+        const OutputOutcome outcome = command == "cam-dxf" ? e.SaveFlatCad() : e.SaveCadSheet();
+        e.Form.CamDxfCheckBox.checked = setting;
+        return outcome;
+    }
     return OutputOutcome::Cancelled(); // the options know no other command
 }
 

@@ -45,14 +45,15 @@ namespace brevant {
 // Spin boxes with their limits.
 #define BREVANT_FORM_SPINBOXES(X) X(SeamSpinBox, 0, 360) X(BendConeSpinBox, 0, 100)
 
-// Check boxes with their captions (the last five are the settings dialog's).
+// Check boxes with their captions (the last six are the settings dialog's).
 #define BREVANT_FORM_CHECKBOXES(X) \
     X(HalfPatternCheckBox, "Half Pattern") \
     X(LoadLastFileCheckBox, "Load Last File on Startup") \
     X(ConeBendLinesCheckBox, "Show Cone Bend Lines") \
     X(SeamLineCheckBox, "Show Cone Seam Line") \
     X(SideCutsCheckBox, "Show Cone Side Cuts") \
-    X(ThicknessCheckBox, "Use Thickness")
+    X(ThicknessCheckBox, "Use Thickness") \
+    X(CamDxfCheckBox, "DXF for cutting machines")
 
 // Radio buttons: name, caption, group, tag, initially checked.
 #define BREVANT_FORM_RADIOS(X) \

@@ -1,6 +1,7 @@
 // Saving a CAD view (the flat pattern or the sheet) as DXF, CDL or IGES in the display unit.
 #include "core/string_util.h"
 #include "engine/layout_engine.h"
+#include "engine/shop_saves.h"
 
 namespace brevant {
 
@@ -48,6 +49,9 @@ void ConvertToDisplayUnit(TCadDraw& view, int which, UnitSystem units) {
 OutputOutcome LayoutEngine::SaveCadViewTo(int which, const std::string& path, bool writeUnit) {
     TCadDraw& view = which == 1 ? CadDraw1 : CadDraw2;
     const int type = CadTypeOfPath(path);
+    // With "DXF for cutting machines" set, a DXF is the shop's closed-outline file.
+    if (type == kCadDxf && Form.CamDxfCheckBox.checked)
+        return SaveCamDxfTo(*this, which, path);
     if (type == kCadIges && writeUnit) view.CadSettings().number_unit = Units();
     ConvertToDisplayUnit(view, which, Units());
     view.SetCadType(type);

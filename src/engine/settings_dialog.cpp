@@ -55,6 +55,7 @@ CheckBox* SettingCheckBox(FormModel& f, const std::string& key) {
     if (key == "ShowSeam") return &f.SeamLineCheckBox;
     if (key == "ShowSideCut") return &f.SideCutsCheckBox;
     if (key == "ShowThickness") return &f.ThicknessCheckBox;
+    if (key == "CamDxf") return &f.CamDxfCheckBox;
     return nullptr;
 }
 
@@ -88,9 +89,10 @@ bool ApplyInteger(LayoutEngine& e, const std::string& key, const std::string& va
 
 std::string CanonicalSettingKey(const std::string& key) {
     static constexpr const char* kKeys[] = {
-        "Units",         "PDFSize",           "LayoutType",       "LayoutFile",     "LoadLastFile",
-        "ShowBends",     "ShowSeam",          "PDFLineThickness", "PDFOrientation", "ShowThickness",
-        "ThicknessSide", "MaterialThickness", "ShowSideCut",      "MaterialMass",   "MaterialName"};
+        "Units",          "PDFSize",       "LayoutType",    "LayoutFile",
+        "LoadLastFile",   "ShowBends",     "ShowSeam",      "PDFLineThickness",
+        "PDFOrientation", "ShowThickness", "ThicknessSide", "MaterialThickness",
+        "ShowSideCut",    "MaterialMass",  "MaterialName",  "CamDxf"};
     for (const char* k : kKeys)
         if (EqualNoCase(k, key)) return k;
     return std::string();

@@ -82,6 +82,7 @@ void ReadSettingControls(LayoutEngine& e, const IniDocument& ini, bool& loadLast
     e.App.MaterialMass = ReadIniNumber(ini, s, "MaterialMass", 0);
     e.App.MaterialName = ReadIniText(ini, s, "MaterialName");
     f.LoadLastFileCheckBox.checked = loadLast;
+    f.CamDxfCheckBox.checked = ReadIniFlag(ini, s, "CamDxf");
 }
 
 // The last definition file at start-up; one that no longer exists is skipped quietly.
@@ -139,6 +140,7 @@ std::string SettingsFileText(LayoutEngine& engine, std::string_view existing) {
         {"ThicknessSide", std::to_string(side == kOutside || side == kInside ? side : 0)},
         {"MaterialThickness", FormatSingle(engine.FromIn(engine.Def.MaterialThickness), sep)},
         {"ShowSideCut", FlagText(f.SideCutsCheckBox.checked)},
+        {"CamDxf", FlagText(f.CamDxfCheckBox.checked)},
     };
     IniDocument ini = IniDocument::Parse(existing);
     for (const auto& [key, value] : values)

@@ -106,7 +106,7 @@ TEST_F(SettingsFile, SaveKeepsUnknownKeysAndSectionsAndWritesInOrder) {
               "MaterialName=Brass\r\nUnits=2\r\nFuture=yes\r\nPDFSize=0\r\nLayoutType=0\r\n"
               "LayoutFile=\r\nLoadLastFile=0\r\nShowBends=0\r\nShowSeam=0\r\n"
               "PDFLineThickness=1\r\nPDFOrientation=1\r\nShowThickness=0\r\nThicknessSide=0\r\n"
-              "MaterialThickness=0\r\nShowSideCut=0\r\n\r\n[Plugins]\r\nA=1\r\n");
+              "MaterialThickness=0\r\nShowSideCut=0\r\nCamDxf=0\r\n\r\n[Plugins]\r\nA=1\r\n");
 }
 
 TEST_F(SettingsFile, LoadLastFileLoadsTheDefinitionFromTheDataFolder) {
