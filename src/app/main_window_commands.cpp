@@ -3,8 +3,8 @@
 
 #include "about_box.h"
 #include "engine/definition_file.h"
-#include "qt_printer.h"
 #include "engine/shop_saves.h"
+#include "qt_printer.h"
 #include "settings_dialog.h"
 #include "widget_factory.h"
 

@@ -15,7 +15,6 @@ namespace brevant {
 
 namespace {
 
-
 // Opens the file, trying once more when the first attempt fails.
 bool OpenForReading(std::ifstream& in, const std::string& path, std::string& reason) {
     for (int attempt = 0; attempt < 2; ++attempt) {

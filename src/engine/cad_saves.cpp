@@ -50,8 +50,7 @@ OutputOutcome LayoutEngine::SaveCadViewTo(int which, const std::string& path, bo
     TCadDraw& view = which == 1 ? CadDraw1 : CadDraw2;
     const int type = CadTypeOfPath(path);
     // With "DXF for cutting machines" set, a DXF is the shop's closed-outline file.
-    if (type == kCadDxf && Form.CamDxfCheckBox.checked)
-        return SaveCamDxfTo(*this, which, path);
+    if (type == kCadDxf && Form.CamDxfCheckBox.checked) return SaveCamDxfTo(*this, which, path);
     if (type == kCadIges && writeUnit) view.CadSettings().number_unit = Units();
     ConvertToDisplayUnit(view, which, Units());
     view.SetCadType(type);

@@ -128,8 +128,7 @@ bool PrintPatternPdf(LayoutEngine& e) {
         e.Form.StatusLabel.text = kMsgPdfTooManyPages;
         return false;
     }
-    e.Form.StatusLabel.text =
-        std::to_string(tiles.Used()) + " " + paper.Name + kMsgPdfPagesSuffix;
+    e.Form.StatusLabel.text = std::to_string(tiles.Used()) + " " + paper.Name + kMsgPdfPagesSuffix;
     return SaveTiles(e, tiles, lines, paper);
 }
 

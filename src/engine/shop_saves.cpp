@@ -14,7 +14,7 @@ namespace brevant {
 namespace {
 
 OutputOutcome WriteShopFile(LayoutEngine& e, const std::string& path,
-                              const std::function<void(std::ostream&)>& write) {
+                            const std::function<void(std::ostream&)>& write) {
     std::string reason;
     if (WriteFileAtomically(path, write, reason)) return OutputOutcome::Written();
     e.SetIOError(WriteErrorText(path, reason));

@@ -10,7 +10,6 @@ namespace brevant {
 
 class LayoutEngine;
 
-
 // View 1 (the flat pattern) or 2 (the sheet) as the cutting-machine DXF. A failure is left in
 // LastIOError and shown in the message dialog.
 OutputOutcome SaveCamDxfTo(LayoutEngine& engine, int view, const std::string& path);
