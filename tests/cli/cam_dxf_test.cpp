@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "cli/external_dxf_fixture.h"
+
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -59,18 +61,6 @@ if len(sys.argv) > 2:
     out["plainArea"] = unary_union(list(polygonize(unary_union(lines)))).area
 print(json.dumps(out))
 )";
-
-std::string Capture(const std::string& cmd) {
-    std::string out;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return out;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        out.append(buf.data(), n);
-    pclose(p);
-    return out;
-}
 
 // Each side of a piece carries half of the typed overlap as a tab along its edge.
 struct CamCase {
@@ -158,17 +148,19 @@ protected:
 
     json Run(const std::string& arguments, const std::string& output, const std::string& cam) {
         const std::string plain = (dir_ / "plain.dxf").string();
-        const json window = json::parse(Capture(std::string("'") + BREVANT_CLI_PATH + "' " +
-                                                arguments + " --flat-cad '" + plain + "' --" +
-                                                output + " '" + cam + "' --json"),
-                                        nullptr, false);
+        const json window =
+            json::parse(brevant::testing::CaptureOutput(std::string("'") + BREVANT_CLI_PATH + "' " +
+                                                        arguments + " --flat-cad '" + plain +
+                                                        "' --" + output + " '" + cam + "' --json"),
+                        nullptr, false);
         EXPECT_FALSE(window.is_discarded());
         return window;
     }
     json Measure(const std::string& cam) {
         const std::string plain = (dir_ / "plain.dxf").string();
-        return json::parse(Capture(std::string(kPython) + " '" + (dir_ / "measure.py").string() +
-                                   "' '" + cam + "' '" + plain + "'"),
+        return json::parse(brevant::testing::CaptureOutput(std::string(kPython) + " '" +
+                                                           (dir_ / "measure.py").string() + "' '" +
+                                                           cam + "' '" + plain + "'"),
                            nullptr, false);
     }
     fs::path dir_;

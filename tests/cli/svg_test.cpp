@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "cli/external_dxf_fixture.h"
+
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -19,18 +21,6 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 
 namespace {
-
-std::string Capture(const std::string& cmd) {
-    std::string out;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return out;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        out.append(buf.data(), n);
-    pclose(p);
-    return out;
-}
 
 std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -84,9 +74,10 @@ protected:
 TEST_P(FlatSvg, IsTheTrueSizeInTheDisplayUnit) {
     const SvgCase& c = GetParam();
     const fs::path svg = dir_ / "flat.svg";
-    const json window = json::parse(Capture(std::string("'") + BREVANT_CLI_PATH + "' " +
-                                            c.arguments + " --svg '" + svg.string() + "' --json"),
-                                    nullptr, false);
+    const json window = json::parse(
+        brevant::testing::CaptureOutput(std::string("'") + BREVANT_CLI_PATH + "' " + c.arguments +
+                                        " --svg '" + svg.string() + "' --json"),
+        nullptr, false);
     ASSERT_FALSE(window.is_discarded());
     ASSERT_TRUE(window["outputs"][0]["written"]) << window.dump();
     const std::string text = ReadAll(svg);
