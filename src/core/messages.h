@@ -41,4 +41,8 @@ inline constexpr const char* kTitleCylinder = "Cylinder Dimensions";
 inline constexpr const char* kTitleModifiedCone = "Modified Cone Dimensions";
 inline constexpr const char* kTitleRegularCone = "Regular Cone Dimensions";
 
+// The pipe intersection.
+inline constexpr const char* kMsgPipeLarger = "Error: Small pipe is larger than Main pipe";
+inline constexpr const char* kMsgPipeOutside = "Error: Small pipe is not within Main pipe";
+
 } // namespace brevant

@@ -1,7 +1,6 @@
 // CalculatePipeIntersection: its own reader, the input checks, the branch rings and the pattern.
 #include "core/messages.h"
 #include "engine/layout_engine.h"
-#include "layouts/pipe/pipe_messages.h"
 #include "layouts/pipe/pipe_model.h"
 #include "layouts/pipe/pipe_pattern.h"
 
