@@ -7,20 +7,10 @@
 #include <cstdint>
 #include <numbers>
 
+#include "support/lcg.h"
+
 namespace brevant::testing {
 namespace {
-
-// A small deterministic generator, so that a failure can be reproduced from its index.
-class Lcg {
-public:
-    double Next(double lo, double hi) {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return lo + (hi - lo) * static_cast<double>(state_ >> 11) / 9007199254740992.0;
-    }
-
-private:
-    std::uint64_t state_ = 20261211;
-};
 
 double Truncated(double v, double step) {
     return std::trunc(v / step) * step;
@@ -67,7 +57,7 @@ TEST_P(PipeDevelopment, PatternIsTheUnrolledBranchCutToTheMainPipe) {
     const UnitSystem units = GetParam();
     e.Form.UnitsComboBox.itemIndex = units;
     const double scale = units == kMillimeters ? 25.4 : 1;
-    Lcg rng;
+    Lcg rng(20261211);
     for (int i = 0; i < 200; ++i) {
         const double db = Truncated(rng.Next(0.5, 120) * scale, 0.001);
         // Every fourth branch is nearly as large as the main pipe.

@@ -8,19 +8,10 @@
 #include <iomanip>
 #include <sstream>
 
+#include "support/lcg.h"
+
 namespace brevant::testing {
 namespace {
-
-class Lcg {
-public:
-    double Next(double lo, double hi) {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return lo + (hi - lo) * static_cast<double>(state_ >> 11) / 9007199254740992.0;
-    }
-
-private:
-    std::uint64_t state_ = 20261211;
-};
 
 std::string Text(double v) {
     std::ostringstream s;
@@ -46,7 +37,7 @@ TEST_P(SquareDevelopment, TrianglesEdgesAndSeamsHaveTheirTrueLengths) {
     const UnitSystem units = GetParam();
     e.Form.UnitsComboBox.itemIndex = units;
     const double scale = units == kMillimeters ? 25.4 : 1;
-    Lcg rng;
+    Lcg rng(20261211);
     for (int i = 0; i < 120; ++i) {
         const double W = rng.Next(2, 80), L = W * rng.Next(0.4, 2.5);
         const double D = std::min(W, L) * rng.Next(0.1, 1.2), H = rng.Next(0.5, 90);
