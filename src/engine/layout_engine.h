@@ -23,6 +23,7 @@
 #include "nesting/sheet_layout.h"
 #include "solid/cone_model.h"
 #include "solid/solid_model.h"
+#include "solid/solid_overlay.h"
 
 #include <initializer_list>
 #include <string>
@@ -145,6 +146,8 @@ public:
     void RefreshBoundingBoxLabel(); // the seam display's bounding box text
     void SizeGridPlanes();          // grid planes of the 3D scene from B and T
     void ResetSolidView();          // 3D view preset 3 ("Reset View")
+    // The overlay lines of the 3D view from the model and the seam and side-cut controls.
+    std::vector<OverlayLine> SolidOverlayLines() const;
 
     // --- handlers ---
     void ConeHeightChange(Edit& edit); // commit of any input edit

@@ -28,4 +28,14 @@ void LayoutEngine::ResetSolidView() {
     Solid.BottomPivotRotationZ = Def.BottomAngle;
 }
 
+std::vector<OverlayLine> LayoutEngine::SolidOverlayLines() const {
+    OverlayOptions o;
+    o.ShowSeam = Form.SeamLineCheckBox.checked;
+    o.SeamAngle = static_cast<int>(Form.SeamSpinBox.value);
+    o.ShowSideCuts = Form.SideCutsCheckBox.checked;
+    o.TopCutAngle = Cone.SideCutTopAngle;
+    o.BottomCutAngle = Cone.SideCutBottomAngle;
+    return OverlayLines(Solid, o);
+}
+
 } // namespace brevant

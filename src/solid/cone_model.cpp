@@ -35,10 +35,13 @@ void ScaleRing(TPathArray& ring, double f) {
 } // namespace
 
 void ClearScene(SolidModel& solid) {
-    solid.MeshVertices.clear();
-    solid.MeshIndices.clear();
+    solid.Mesh1 = SolidMesh{};
+    solid.Mesh2 = SolidMesh{};
+    solid.Mesh1Material = SolidMaterial::Light;
+    solid.Shaft.Visible = false;
     solid.TopPlaneVisible = false;
     solid.BottomPlaneVisible = false;
+    solid.Kind = SolidPartKind::None;
     solid.FirstRing.clear();
     solid.SecondRing.clear();
 }
@@ -86,7 +89,8 @@ void ProjectRingsOntoEndPlane(SceneJob& e, TPathArray& top, TPathArray& bottom, 
 
 void BuildRingMesh(SceneJob& e, const TPathArray& topRing, const TPathArray& bottomRing) {
     auto& s = e.Solid;
-    s.MeshRotationZ = 0;
+    s.Mesh1.RotationZ = 0;
+    s.Mesh1Material = SolidMaterial::Light;
     s.DisplayScale = 1;
     TPathArray top = topRing, bottom = bottomRing;
     const auto& d = e.Def;
@@ -100,13 +104,16 @@ void BuildRingMesh(SceneJob& e, const TPathArray& topRing, const TPathArray& bot
         ScaleRing(bottom, s.DisplayScale);
     }
     const size_t n = std::min(top.size(), bottom.size());
-    s.MeshVertices.clear();
-    s.MeshIndices.clear();
+    auto& vertices = s.Mesh1.Vertices;
+    auto& indices = s.Mesh1.Indices;
+    vertices.clear();
+    indices.clear();
+    s.Mesh1.Normals.clear();
     for (size_t i = 0; n >= 2 && i < n; ++i) {
         const size_t j = (i + 1) % n;
-        const int v = static_cast<int>(s.MeshVertices.size());
-        s.MeshVertices.insert(s.MeshVertices.end(), {bottom[i], top[i], top[j], bottom[j]});
-        s.MeshIndices.insert(s.MeshIndices.end(), {v + 1, v + 2, v + 3, v + 3, v, v + 1});
+        const int v = static_cast<int>(vertices.size());
+        vertices.insert(vertices.end(), {bottom[i], top[i], top[j], bottom[j]});
+        indices.insert(indices.end(), {v + 1, v + 2, v + 3, v + 3, v, v + 1});
     }
     s.FirstRing = std::move(top);
     s.SecondRing = std::move(bottom);
@@ -115,6 +122,7 @@ void BuildRingMesh(SceneJob& e, const TPathArray& topRing, const TPathArray& bot
 void BuildConeModel(SceneJob& e) {
     ClearScene(e.Solid);
     PlaceEndPlanes(e);
+    e.Solid.Kind = SolidPartKind::Cone;
     const TConeShape c = ConeShapeOf(e.Def);
     const int n = RingSize(e);
     // Plan of both ends, at height 0 for now; ellipses replace the circle points.
@@ -137,13 +145,13 @@ void BuildConeModel(SceneJob& e) {
 
 void BuildObliqueCylinderModel(SceneJob& e) {
     PlaceEndPlanes(e);
+    e.Solid.Kind = SolidPartKind::Cone;
     const TConeShape c = ConeShapeOf(e.Def);
     TRingPair r = CylinderRings(c, RingSize(e), true);
     TPathArray top = ToSceneFrame(r.Top), bottom = ToSceneFrame(r.Bottom);
     if (e.Def.TopCutWidth > 0 && e.Def.BottomCutWidth > 0) {
         // Both side cuts: rings only, no surface.
-        e.Solid.MeshVertices.clear();
-        e.Solid.MeshIndices.clear();
+        e.Solid.Mesh1 = SolidMesh{};
         e.Solid.FirstRing = std::move(top);
         e.Solid.SecondRing = std::move(bottom);
         return;

@@ -33,7 +33,7 @@ TEST_F(SquareDriver, CalculateDrawsThePatternAndShowsItsSize) {
     // The 3D model: 4 x 4 points per ring, the ring resolution follows the bends.
     EXPECT_EQ(e.Solid.FirstRing.size(), 16u);
     EXPECT_EQ(e.Solid.SecondRing.size(), 16u);
-    EXPECT_FALSE(e.Solid.MeshIndices.empty());
+    EXPECT_FALSE(e.Solid.Mesh1.Indices.empty());
     EXPECT_EQ(e.Drv.CircleResolution, 16);
     // The seam of side C0-C1 stands halfway along that side.
     bool seamAtHalf = false;

@@ -22,10 +22,10 @@ TEST(ConeModel, RegularConeRingsStandInTheSceneFrame) {
     for (const TDPoint& p : s.SecondRing)
         EXPECT_NEAR(p.y, 0, 1e-9);
     EXPECT_NEAR(s.SecondRing[0].x, 10, 1e-9);
-    EXPECT_EQ(s.MeshVertices.size(), 160u);
-    EXPECT_EQ(s.MeshIndices.size(), 240u);
+    EXPECT_EQ(s.Mesh1.Vertices.size(), 160u);
+    EXPECT_EQ(s.Mesh1.Indices.size(), 240u);
     // The last quad closes the ring.
-    EXPECT_EQ(s.MeshVertices[158], s.FirstRing[0]);
+    EXPECT_EQ(s.Mesh1.Vertices[158], s.FirstRing[0]);
     EXPECT_TRUE(s.TopPlaneVisible && s.BottomPlaneVisible);
 }
 
@@ -72,7 +72,7 @@ TEST(ConeModel, ObliqueCylinderWithBothSideCutsHasRingsButNoSurface) {
     f.e.Form.BottomCutWidthEdit.text = "4";
     f.Calculate("10", "10", "20", "", "10");
     EXPECT_EQ(f.e.Solid.FirstRing.size(), 40u);
-    EXPECT_TRUE(f.e.Solid.MeshVertices.empty());
+    EXPECT_TRUE(f.e.Solid.Mesh1.Vertices.empty());
 }
 
 } // namespace
