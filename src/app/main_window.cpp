@@ -45,6 +45,7 @@ TMainForm::TMainForm(const PlatformFolders& folders, QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         engine_.App.ScreenScale = std::max(1.0, screen->devicePixelRatio());
     engine_.App.UserDataFolder = FindUserDataFolder(folders);
+    engine_.App.DocFolders = folders.docFolders;
     settingsPath_ = SettingsFilePath(engine_);
     host_.SetDefaultFolder(engine_.App.UserDataFolder);
     engine_.CadDraw1.SetBackgroundColor(kColorBlack);

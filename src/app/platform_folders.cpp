@@ -1,6 +1,7 @@
 // The user's folders from QStandardPaths.
 #include "platform_folders.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 namespace brevant {
@@ -10,6 +11,15 @@ PlatformFolders StandardPlatformFolders() {
     f.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
     f.dataHome =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+    // The installed manual lies in <prefix>/share/doc/brevant beside <prefix>/bin; the
+    // build tree tells where it prints the manual relative to the program.
+    const QString program = QCoreApplication::applicationDirPath();
+    if (!program.isEmpty()) {
+        f.docFolders.push_back((program + "/../share/doc/brevant").toStdString());
+#ifdef BREVANT_BUILD_TREE_DOCS
+        f.docFolders.push_back((program + "/" + BREVANT_BUILD_TREE_DOCS).toStdString());
+#endif
+    }
     return f;
 }
 

@@ -5,7 +5,8 @@
 
 namespace brevant {
 
-// The documents folder and the per-user data folder from QStandardPaths.
+// The documents folder and the per-user data folder from QStandardPaths, and the folders of
+// the installed manual relative to the running program.
 PlatformFolders StandardPlatformFolders();
 
 } // namespace brevant

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace brevant {
 
@@ -43,6 +44,8 @@ struct ApplicationState {
     char LocaleDecimalSeparator = '.';
     std::string Version; // the product version of this build
     double ScreenScale = 1;
+    // Folders that may hold the installed manual, searched in order after UserDataFolder.
+    std::vector<std::string> DocFolders;
 };
 
 } // namespace brevant

@@ -68,6 +68,8 @@ public:
     int SetBendsPerCorner(int n);
     void MenuHelpClick();
     std::string DefaultFileName(const std::string& extension) const;
+    // The manual: BrevantHelp.pdf in the user data folder, else the first of App.DocFolders
+    // that holds it; the user data folder's name when none does.
     std::string HelpFilePath() const;
     void MouseUp() { Drv.BusyFlag = false; }
 

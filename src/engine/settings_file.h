@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brevant {
 
@@ -14,6 +15,9 @@ inline constexpr const char* kSettingsSection = "Brevant";
 struct PlatformFolders {
     std::string documents; // the user's documents folder, empty when unknown
     std::string dataHome;  // the per-user data folder (XDG data home), empty when unknown
+    // Folders of the installed documentation (the manual), searched in this order after the
+    // user data folder.
+    std::vector<std::string> docFolders;
 };
 
 // The folders from the environment: $HOME/Documents, and $XDG_DATA_HOME or

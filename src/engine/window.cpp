@@ -72,13 +72,22 @@ int LayoutEngine::SetBendsPerCorner(int n) {
 }
 
 std::string LayoutEngine::HelpFilePath() const {
-    return App.UserDataFolder + kProductName + "Help.pdf";
+    const std::string name = std::string(kProductName) + "Help.pdf";
+    const std::string own = App.UserDataFolder + name;
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(own, ec)) return own;
+    for (const std::string& folder : App.DocFolders) {
+        if (folder.empty()) continue;
+        const std::filesystem::path installed = std::filesystem::path(folder) / name;
+        if (std::filesystem::is_regular_file(installed, ec)) return installed.string();
+    }
+    return own;
 }
 
 void LayoutEngine::MenuHelpClick() {
     const std::string path = HelpFilePath();
     std::error_code ec;
-    if (std::filesystem::exists(path, ec))
+    if (std::filesystem::is_regular_file(path, ec))
         host_.OpenWithSystem(path);
     else
         ShowMessageDialog(kMsgNoHelpFile, path, kMessageOk);
