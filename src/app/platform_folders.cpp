@@ -2,6 +2,7 @@
 #include "platform_folders.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 
 namespace brevant {
@@ -15,9 +16,10 @@ PlatformFolders StandardPlatformFolders() {
     // build tree tells where it prints the manual relative to the program.
     const QString program = QCoreApplication::applicationDirPath();
     if (!program.isEmpty()) {
-        f.docFolders.push_back((program + "/../share/doc/brevant").toStdString());
+        f.docFolders.push_back(QDir::cleanPath(program + "/../share/doc/brevant").toStdString());
 #ifdef BREVANT_BUILD_TREE_DOCS
-        f.docFolders.push_back((program + "/" + BREVANT_BUILD_TREE_DOCS).toStdString());
+        f.docFolders.push_back(
+            QDir::cleanPath(program + "/" + BREVANT_BUILD_TREE_DOCS).toStdString());
 #endif
     }
     return f;
