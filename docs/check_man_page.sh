@@ -4,6 +4,9 @@
 # Usage: check_man_page.sh brevant-cli.1 brevant-cli groff
 set -u
 page=$1 cli=$2 groff=$3
+for tool in "$groff"; do
+  command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/setup-deps installs it)"; exit 1; }
+done
 fail=0
 warnings=$("$groff" -man -Tutf8 -ww -z "$page" 2>&1)
 if [ -n "$warnings" ]; then

@@ -5,6 +5,9 @@
 set -u
 pdf=$1 cli=$2 qpdf=$3 pdftotext=$4
 min_pages=20
+for tool in "$qpdf" "$pdftotext"; do
+  command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/setup-deps installs it)"; exit 1; }
+done
 fail=0
 
 [ -s "$pdf" ] || { echo "missing or empty: $pdf"; exit 1; }
