@@ -1,6 +1,6 @@
 #!/bin/sh
-# Checks the printed user manual: a sound PDF of some length that names every layout type and
-# every option brevant-cli offers (taken from the program's own --help).
+# Checks the printed user manual: a sound PDF of some length with the dimension pictures, that
+# names every layout type and every option brevant-cli offers (taken from its own --help).
 # Usage: check_manual.sh BrevantHelp.pdf brevant-cli qpdf pdftotext
 set -u
 pdf=$1 cli=$2 qpdf=$3 pdftotext=$4
@@ -15,6 +15,14 @@ fail=0
 pages=$("$qpdf" --show-npages "$pdf") || exit 1
 if [ "$pages" -le "$min_pages" ]; then
   echo "the manual has $pages pages, expected more than $min_pages"
+  fail=1
+fi
+
+# The four dimension pictures (pdfimages comes with pdftotext).
+pdfimages=$(dirname "$pdftotext")/pdfimages
+pictures=$("$pdfimages" -list "$pdf" | awk 'NR > 2 && $3 == "image"' | wc -l)
+if [ "$pictures" -lt 4 ]; then
+  echo "the manual holds $pictures pictures, expected the 4 dimension pictures"
   fail=1
 fi
 

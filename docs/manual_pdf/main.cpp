@@ -2,9 +2,10 @@
 // (A4, a title page, a table of contents, page numbers) with the dimension pictures drawn from
 // their SVG files.
 //
-// Usage: brevant-manual-pdf OUTPUT.pdf IMAGE_DIR VERSION CHAPTER.md...
-// A picture is written in Markdown as ![caption](NAME.svg); NAME.svg is read from IMAGE_DIR.
+// Usage: brevant-manual-pdf OUTPUT.pdf VERSION CHAPTER.md...
+// A picture is written in Markdown as ![caption](PATH.svg), PATH relative to its chapter.
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -51,12 +52,30 @@ bool ReadText(const QString& path, QString& text) {
     return true;
 }
 
+// A Markdown picture: ![caption](PATH.svg).
+const QRegularExpression& PicturePattern() {
+    static const QRegularExpression picture(R"((!\[[^\]]*\]\()([^)\s]+\.svg)\))");
+    return picture;
+}
+
+// The chapter's picture paths made absolute, so that chapters from any folder can be joined.
+QString WithAbsolutePictures(const QString& markdown, const QString& chapterPath) {
+    const QDir folder = QFileInfo(chapterPath).absoluteDir();
+    QString out;
+    qsizetype done = 0;
+    for (auto it = PicturePattern().globalMatch(markdown); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += markdown.mid(done, m.capturedStart(0) - done);
+        out += m.captured(1) + QDir::cleanPath(folder.absoluteFilePath(m.captured(2))) + ")";
+        done = m.capturedEnd(0);
+    }
+    return out + markdown.mid(done);
+}
+
 // Renders every SVG picture the Markdown names into an image resource of the document.
-bool RegisterPictures(QTextDocument& doc, const QString& markdown, const QString& imageDir) {
-    static const QRegularExpression picture(R"(!\[[^\]]*\]\(([^)\s]+\.svg)\))");
-    for (auto it = picture.globalMatch(markdown); it.hasNext();) {
-        const QString name = it.next().captured(1);
-        const QString path = imageDir + "/" + name;
+bool RegisterPictures(QTextDocument& doc, const QString& markdown) {
+    for (auto it = PicturePattern().globalMatch(markdown); it.hasNext();) {
+        const QString path = it.next().captured(2);
         QSvgRenderer svg(path);
         if (!svg.isValid()) {
             std::fprintf(stderr, "brevant-manual-pdf: cannot read picture %s\n", qPrintable(path));
@@ -69,7 +88,7 @@ bool RegisterPictures(QTextDocument& doc, const QString& markdown, const QString
         p.setRenderHint(QPainter::Antialiasing);
         svg.render(&p);
         p.end();
-        doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
+        doc.addResource(QTextDocument::ImageResource, QUrl(path), image);
     }
     return true;
 }
@@ -269,17 +288,16 @@ void PaintPages(QPainter& painter, QPdfWriter& writer, QTextDocument& doc, int& 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 5) {
-        std::fprintf(stderr,
-                     "usage: brevant-manual-pdf OUTPUT.pdf IMAGE_DIR VERSION CHAPTER.md...\n");
+    if (args.size() < 4) {
+        std::fprintf(stderr, "usage: brevant-manual-pdf OUTPUT.pdf VERSION CHAPTER.md...\n");
         return 2;
     }
-    const QString output = args[1], imageDir = args[2], version = args[3];
+    const QString output = args[1], version = args[2];
     QString markdown;
-    for (int i = 4; i < args.size(); ++i) {
+    for (int i = 3; i < args.size(); ++i) {
         QString text;
         if (!ReadText(args[i], text)) return 1;
-        markdown += text + "\n\n";
+        markdown += WithAbsolutePictures(text, args[i]) + "\n\n";
     }
 
     // Written to a temporary name and moved into place, so that a failed run leaves no
@@ -307,7 +325,7 @@ int main(int argc, char** argv) {
         SetUpDocument(body, &writer, page);
         // Setting the text clears the resources, so the pictures come after it.
         body.setMarkdown(markdown);
-        if (!RegisterPictures(body, markdown, imageDir)) return 1;
+        if (!RegisterPictures(body, markdown)) return 1;
         StyleDocument(body);
         SizePictures(body, page.width());
         KeepHeadingsWithText(body, page.height());
