@@ -292,15 +292,5 @@ TEST_F(SolidCad, CommandAsksForTheFileAndWritesEachType) {
     EXPECT_NE(text.find("2HMM"), std::string::npos);
 }
 
-TEST_F(SolidCad, WriteFailureNamesTheFile) {
-    Cone("10", "20", "10");
-    const std::string path = (Folder() / "missing" / "part.dxf").string();
-    const OutputOutcome out = e.SaveSolidCadTo(path);
-    EXPECT_TRUE(out.failed());
-    EXPECT_NE(out.message.find(path), std::string::npos) << out.message;
-    EXPECT_EQ(e.LastIOError(), out.message);
-    ASSERT_FALSE(host.messages.empty());
-}
-
 } // namespace
 } // namespace brevant
