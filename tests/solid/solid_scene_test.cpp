@@ -110,8 +110,9 @@ TEST_F(SolidScene, BranchPipeMeetsAnUprightMainPipe) {
         const char* ds;
         double scale;
     };
-    // Db 24: the main pipe (60 long) is too long to show; 4 Db = 96 sets the scale.
-    for (const Case c : {Case{"10", "4", 1}, Case{"24", "8", 50.0 / 96}}) {
+    // Db 24: the main pipe (60 long) is too long to show; 4 Db = 96 sets the scale. Db 15 is
+    // shown at its size (the main pipe is 37.5 long), and the display scale says so.
+    for (const Case c : {Case{"10", "4", 1}, Case{"24", "8", 50.0 / 96}, Case{"15", "6", 1}}) {
         Pipe(c.db, c.ds);
         const SolidModel& s = e.Solid;
         const double db = std::stod(c.db);
