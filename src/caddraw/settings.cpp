@@ -1,7 +1,16 @@
 // Defaults, checked properties and sharing of the CAD view's settings record.
 #include "caddraw/settings.h"
 
+#include "core/string_util.h"
+
 namespace brevant {
+
+int CadTypeOfPath(const std::string& path) {
+    const std::string ext = ToUpperAscii(ExtensionOf(path));
+    if (ext == ".CDL") return kCadTypeCdl;
+    if (ext == ".IGS" || ext == ".IGES") return kCadTypeIges;
+    return kCadTypeDxf;
+}
 
 TSettings::TSettings() {
     visible_layer.fill(true);

@@ -27,6 +27,10 @@ inline constexpr int kCadTypeCdl = 1;
 inline constexpr int kCadTypeDxf = 2;
 inline constexpr int kCadTypeIges = 3;
 
+// The file format a CAD save writes for a file name, by its upper-cased extension: ".CDL"
+// CDL, ".IGS" or ".IGES" IGES, anything else DXF.
+int CadTypeOfPath(const std::string& path);
+
 class TSettings {
 public:
     TSettings();

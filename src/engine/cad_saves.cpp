@@ -1,5 +1,4 @@
 // Saving a CAD view (the flat pattern or the sheet) as DXF, CDL or IGES in the display unit.
-#include "core/string_util.h"
 #include "engine/layout_engine.h"
 #include "engine/shop_saves.h"
 
@@ -8,18 +7,6 @@ namespace brevant {
 namespace {
 
 inline constexpr const char* kCadExtensions = "dxf,cdl,igs";
-inline constexpr int kCadCdl = 1;
-inline constexpr int kCadDxf = 2;
-inline constexpr int kCadIges = 3;
-
-// The file type by the upper-cased extension; anything unknown is DXF.
-int CadTypeOfPath(const std::string& path) {
-    const std::string ext = ToUpperAscii(ExtensionOf(path));
-    if (ext == ".CDL") return kCadCdl;
-    if (ext == ".IGS" || ext == ".IGES") return kCadIges;
-    return kCadDxf;
-}
-
 // Converts the saved layers' geometry from inches to the display unit; texts stay.
 void ConvertToDisplayUnit(TCadDraw& view, int which, UnitSystem units) {
     TElements& list = view.Elements();
@@ -50,8 +37,8 @@ OutputOutcome LayoutEngine::SaveCadViewTo(int which, const std::string& path, bo
     TCadDraw& view = which == 1 ? CadDraw1 : CadDraw2;
     const int type = CadTypeOfPath(path);
     // With "DXF for cutting machines" set, a DXF is the shop's closed-outline file.
-    if (type == kCadDxf && Form.CamDxfCheckBox.checked) return SaveCamDxfTo(*this, which, path);
-    if (type == kCadIges && writeUnit) view.CadSettings().number_unit = Units();
+    if (type == kCadTypeDxf && Form.CamDxfCheckBox.checked) return SaveCamDxfTo(*this, which, path);
+    if (type == kCadTypeIges && writeUnit) view.CadSettings().number_unit = Units();
     ConvertToDisplayUnit(view, which, Units());
     view.SetCadType(type);
     // Construction layers stay out of the file: the annotations, and on the sheet the outline.

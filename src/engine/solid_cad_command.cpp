@@ -71,7 +71,7 @@ OutputOutcome LayoutEngine::SaveSolidCadTo(const std::string& path) {
         ShowMessageDialog(why, "");
         return OutputOutcome::Refused(why);
     }
-    const int type = SolidCadTypeOf(path);
+    const int type = CadTypeOfPath(path);
     // An IGES file declares the unit its coordinates are in.
     if (type == kCadTypeIges) drawing.CadSettings().number_unit = Units();
     drawing.SetCadType(type);

@@ -84,11 +84,12 @@ void BuildRingMesh(SceneJob& e, const TPathArray& topRing, const TPathArray& bot
     const auto& d = e.Def;
     const bool square = SquarePage(e);
     s.Kind = square ? SolidPartKind::SquareToRound : SolidPartKind::Cone;
+    // The model's size is the larger of its base and its height; a wide, low part (base 120,
+    // top and height 10) is scaled like any other, whatever its top size.
     const double height = square ? d.SquareHeight : d.ConeHeight;
-    const double topSize = square ? d.SquareTopDiameter : d.TopDiameter;
-    if (std::max(height, topSize) > 50 || std::min(height, topSize) < 2) {
-        const double base = square ? d.SquareWidth : d.BottomDiameter;
-        s.DisplayScale = DisplayScaleFor(std::max(base, height));
+    const double base = square ? d.SquareWidth : d.BottomDiameter;
+    s.DisplayScale = DisplayScaleFor(std::max(base, height));
+    if (s.DisplayScale != 1) {
         ScalePath(top, s.DisplayScale);
         ScalePath(bottom, s.DisplayScale);
     }

@@ -4,7 +4,6 @@
 #include "core/angle_units.h"
 #include "core/colors.h"
 #include "core/layout_definition.h"
-#include "core/string_util.h"
 #include "geometry/arc_points.h"
 
 #include <algorithm>
@@ -41,13 +40,6 @@ TDPoint Standing(const TDPoint& p) {
 }
 
 } // namespace
-
-int SolidCadTypeOf(const std::string& path) {
-    const std::string ext = ToUpperAscii(ExtensionOf(path));
-    if (ext == ".CDL") return kCadTypeCdl;
-    if (ext == ".IGS" || ext == ".IGES") return kCadTypeIges;
-    return kCadTypeDxf;
-}
 
 void AddRingWireFrame(TCadDrawing& out, const TPathArray& top, const TPathArray& bottom,
                       const TDPoint& topCentre, UnitSystem units) {

@@ -16,10 +16,6 @@ namespace brevant {
 // Ring points of the cone and pipe wire frames.
 inline constexpr int kSolidCadRingPoints = 40;
 
-// The CAD file type of a file name by its extension, any case: .cdl CDL, .igs and .iges IGES,
-// anything else (.dxf, another or none) DXF.
-int SolidCadTypeOf(const std::string& path);
-
 // Two closed rings (scene frame, inches) of a cone or square to round as lines in the drawing's
 // colour: for each point i the edges from point i - 1 to i of the top ring, then of the bottom
 // ring (from i = 1), then the generator top[i] to bottom[i]; the two closing edges; a point at

@@ -234,9 +234,9 @@ TEST_F(SettingsFile, ApplySettingValueAsTheDialogWould) {
 TEST_F(SettingsFile, UserDataFolderPrefersDocumentsAndIsCreated) {
     const std::string docs = folder + "Documents";
     std::filesystem::create_directory(docs);
-    EXPECT_EQ(FindUserDataFolder({docs, folder + "share"}), docs + "/Quorvel/Brevant/");
+    EXPECT_EQ(FindUserDataFolder({docs, folder + "share", {}}), docs + "/Quorvel/Brevant/");
     EXPECT_TRUE(std::filesystem::is_directory(docs + "/Quorvel/Brevant"));
-    EXPECT_EQ(FindUserDataFolder({folder + "NoDocs", folder + "share/"}),
+    EXPECT_EQ(FindUserDataFolder({folder + "NoDocs", folder + "share/", {}}),
               folder + "share/Quorvel/Brevant/");
     EXPECT_TRUE(std::filesystem::is_directory(folder + "share/Quorvel/Brevant"));
     EXPECT_EQ(FindUserDataFolder({}), "");

@@ -41,6 +41,14 @@ TEST(ConeModel, DisplayScaleKeepsTheModelBetweenTwoAndFifty) {
     }
 }
 
+TEST(ConeModel, AWideLowConeIsScaledByItsBaseNotItsTop) {
+    // Top and height inside 2..50 must not keep a base of 120 at full size.
+    ConePatternFixture f;
+    f.Calculate("10", "120", "10");
+    EXPECT_NEAR(f.e.Solid.DisplayScale, 50.0 / 120, 1e-9);
+    EXPECT_NEAR(f.e.Solid.SecondRing[0].x, 25, 1e-4);
+}
+
 TEST(ConeModel, TiltedTopLiesOnItsPlaneAndThePivotsFollow) {
     ConePatternFixture f;
     f.Calculate("10", "20", "10", "2", "20", "-10");

@@ -260,7 +260,7 @@ TEST(SolidCadType, ExtensionChoosesTheFileType) {
         {"part.txt", kCadTypeDxf},  {"part", kCadTypeDxf},       {"dir.cdl/part", kCadTypeDxf},
     };
     for (auto [name, type] : cases)
-        EXPECT_EQ(SolidCadTypeOf(name), type) << name;
+        EXPECT_EQ(CadTypeOfPath(name), type) << name;
 }
 
 TEST_F(SolidCad, CommandAsksForTheFileAndWritesEachType) {
@@ -277,7 +277,7 @@ TEST_F(SolidCad, CommandAsksForTheFileAndWritesEachType) {
         host.files.push_back((dir / name).string());
         EXPECT_TRUE(e.SaveSolidCad().written()) << name;
         TCadDrawing back;
-        back.SetCadType(SolidCadTypeOf(name));
+        back.SetCadType(CadTypeOfPath(name));
         ASSERT_TRUE(back.LoadFromFile((dir / name).string())) << name;
         int lines = 0;
         for (int i = 0; i < back.Elements().Count(); ++i)
