@@ -11,27 +11,57 @@
 #include <QIcon>
 
 #include <cstdio>
+#include <string_view>
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(brevant::kProductName);
-    QApplication::setApplicationVersion(brevant::kProductVersion);
-    QApplication::setOrganizationName("Quorvel Software");
-    QApplication::setDesktopFileName("com.quorvel.Brevant");
-    QApplication::setWindowIcon(QIcon(":/icons/brevant.svg"));
+namespace {
 
-    QCommandLineParser parser;
+void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription("Flat patterns for sheet-metal layouts.");
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument("file", "A layout definition file (.layout) to open.",
                                  "[file...]");
+}
+
+void NameApplication() {
+    QCoreApplication::setApplicationName(brevant::kProductName);
+    QCoreApplication::setApplicationVersion(brevant::kProductVersion);
+    QCoreApplication::setOrganizationName("Quorvel Software");
+}
+
+// --help and --version answer without a display.
+bool AsksForHelpOrVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a(argv[i]);
+        if (a == "-h" || a == "--help" || a == "-?" || a == "-v" || a == "--version") return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (AsksForHelpOrVersion(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        NameApplication();
+        QCommandLineParser parser;
+        Describe(parser);
+        parser.process(core); // prints and ends the program
+        return 0;
+    }
+    QApplication app(argc, argv);
+    NameApplication();
+    QApplication::setDesktopFileName("com.quorvel.Brevant");
+    QApplication::setWindowIcon(QIcon(":/icons/brevant.svg"));
+    QCommandLineParser parser;
+    Describe(parser);
     parser.process(app);
     const QStringList files =
         brevant::SingleInstance::AbsoluteFiles(parser.positionalArguments(), QDir::currentPath());
 
     brevant::SingleInstance instance(brevant::SingleInstance::UserRuntimeFolder());
-    switch (instance.Claim(files)) {
+    constexpr int kWaitMs = 30000; // a running program busy with a long command still answers
+    switch (instance.Claim(files, kWaitMs)) {
     case brevant::SingleInstance::Start::HandedOver:
         return 0;
     case brevant::SingleInstance::Start::Unanswered:
