@@ -9,13 +9,18 @@ brevant=$1
 example=$2
 work=$3
 rm -rf "$work"
-mkdir -p "$work/home" "$work/runtime" "$work/jobs/hopper"
-chmod 700 "$work/runtime"
+mkdir -p "$work/home" "$work/jobs/hopper"
+# A socket path must stay short (about 100 bytes): the runtime folder lives under /tmp.
+runtime=$(mktemp -d /tmp/brevant-runtime.XXXXXX)
+chmod 700 "$runtime"
 cp "$example" "$work/jobs/hopper/hopper.layout"
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/home/.config" \
+export HOME="$work/home" XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$work/home/.config" \
        XDG_DATA_HOME="$work/home/.local/share" QT_QPA_PLATFORM=xcb
 pids=""
-cleanup() { for p in $pids; do kill "$p" 2>/dev/null; done; }
+cleanup() {
+    for p in $pids; do kill "$p" 2>/dev/null; done
+    rm -rf "$runtime"
+}
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*"; xwininfo -root -tree | grep -i brevant; exit 1; }
@@ -36,8 +41,8 @@ start_first() {
     first=$!
     wait_title "Brevant by Quorvel Software" || fail "the first start shows no window"
     i=0
-    while [ ! -S "$work/runtime/brevant.socket" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
-    [ -S "$work/runtime/brevant.socket" ] || fail "the first start does not listen"
+    while [ ! -S "$runtime/brevant.socket" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+    [ -S "$runtime/brevant.socket" ] || fail "the first start does not listen"
 }
 
 second_start() {
@@ -56,7 +61,7 @@ echo "handed over to the first start"
 # A crash leaves the socket file behind; the next start must not be blocked by it.
 kill -9 "$first"
 wait "$first" 2>/dev/null
-[ -S "$work/runtime/brevant.socket" ] || fail "the killed program left no socket to test with"
+[ -S "$runtime/brevant.socket" ] || fail "the killed program left no socket to test with"
 start_first
 second_start
 echo "started over a dead socket and handed over again"
