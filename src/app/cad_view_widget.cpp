@@ -38,6 +38,13 @@ QImage CadViewWidget::Picture() {
 }
 
 void CadViewWidget::paintEvent(QPaintEvent*) {
+    // Moved to a screen of another pixel density: redraw at the new density, not scaled, and
+    // keep the zoom.
+    if (canvas_.DevicePixelRatio() != devicePixelRatioF()) {
+        canvas_.SetDevicePixelRatio(devicePixelRatioF());
+        canvas_.Resize(width(), height());
+        view_.Redraw();
+    }
     QPainter p(this);
     const QImage& image = canvas_.Image();
     if (image.isNull())

@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 namespace brevant {
 
@@ -111,6 +112,7 @@ void TMainForm::FirstActivation() {
     if (activated_) return;
     activated_ = true;
     Run([this] { engine_.FormActivate(); });
+    OpenFiles(std::exchange(pendingFiles_, {}));
 }
 
 void TMainForm::changeEvent(QEvent* event) {

@@ -9,6 +9,7 @@
 #include "qt_host.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <functional>
 #include <string>
@@ -41,6 +42,12 @@ public:
     CadViewWidget& SheetView() { return *sheetView_; }
     QTabWidget& DisplayTabs() { return *displayTabs_; }
     const std::string& SettingsPath() const { return settingsPath_; }
+
+    // Opens definition files named outside the window (absolute paths, in order), as "Load
+    // Definition" does; before the first activation they wait until the form is ready.
+    void OpenFiles(const QStringList& files);
+    // Shows the window in front of the others (a later start of the program handed over).
+    void BringToFront();
 
     // Runs an engine operation, then mirrors the model into the window.
     void Run(const std::function<void()>& operation);
@@ -92,6 +99,7 @@ private:
     AboutBox* about_ = nullptr;
     SettingsDialog* settings_ = nullptr;
     bool activated_ = false;
+    QStringList pendingFiles_; // named before the first activation
     bool shutDown_ = false;
 };
 

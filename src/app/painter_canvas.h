@@ -63,6 +63,7 @@ public:
     // Ends painting so that the image can be shown or copied.
     const QImage& Image();
     void SetDevicePixelRatio(double ratio) { ratio_ = ratio; }
+    double DevicePixelRatio() const { return ratio_; }
 
 protected:
     QPainter* Painter() override;

@@ -190,8 +190,12 @@ void MenuLoadDefinitionClick(LayoutEngine& engine) {
     engine.ClearStatus();
     const std::string path =
         engine.OpenFileDialog("Load Layout File", "layout", "layout", engine.App.UserDataFolder);
-    if (!path.empty() && !LoadDefinition(engine, path))
-        engine.ShowMessageDialog(engine.LastIOError(), "");
+    if (!path.empty()) OpenDefinitionCommand(engine, path);
+}
+
+void OpenDefinitionCommand(LayoutEngine& engine, const std::string& path) {
+    engine.ClearStatus();
+    if (!LoadDefinition(engine, path)) engine.ShowMessageDialog(engine.LastIOError(), "");
 }
 
 } // namespace brevant

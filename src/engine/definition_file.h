@@ -27,6 +27,9 @@ OutputOutcome SaveDefinitionCommand(LayoutEngine& engine);
 // The menu commands: "Save Definition" for the window; ask for a file, load.
 void MenuSaveDefinitionClick(LayoutEngine& engine);
 void MenuLoadDefinitionClick(LayoutEngine& engine);
+// Opening a definition file named outside the dialog (the command line, a later start of the
+// program): loads it as "Load Definition" does; a failure shows the same message.
+void OpenDefinitionCommand(LayoutEngine& engine, const std::string& path);
 
 // In-memory halves of the two, for tests and fuzzing: the text of a definition file written
 // over existing (the old file's text, "" for a new file), and loading from the file's bytes as

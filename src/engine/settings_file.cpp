@@ -117,7 +117,9 @@ void LoadSettings(LayoutEngine& engine, const std::string& path) {
         return;
     }
     if (r == ReadOutcome::Failed) engine.SetIOError(ReadErrorText(path, reason));
-    engine.Drv.BusyFlag = false;
+    // Without a readable file every setting takes its default, the layout type included: the
+    // window starts with the cone, its input page and its picture.
+    LoadSettingsText(engine, "");
 }
 
 std::string SettingsFileText(LayoutEngine& engine, std::string_view existing) {

@@ -31,8 +31,9 @@ std::string FindUserDataFolder(const PlatformFolders& folders);
 // The user data folder + "Brevant.ini".
 std::string SettingsFilePath(const LayoutEngine& engine);
 
-// Reads the settings into the controls and state; a missing file changes nothing.
-// An unreadable file is reported in engine.LastIOError() and changes nothing either.
+// Reads the settings into the controls and state. A missing file gives every setting its
+// default (the cone as the layout type); so does an unreadable one, which is also reported in
+// engine.LastIOError().
 void LoadSettings(LayoutEngine& engine, const std::string& path);
 // Writes the settings, keeping unknown keys and sections; atomic. False on an I/O failure,
 // with the file and the reason in engine.LastIOError() and in the message dialog.

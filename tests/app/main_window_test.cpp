@@ -32,9 +32,11 @@ private slots:
         AppFixture app;
         app.Show();
         QCOMPARE(app.window->windowTitle(), QString("Brevant by Quorvel Software"));
-        // Without a settings file nothing is chosen and the last input page shows.
-        QCOMPARE(app.Find<QComboBox>("LayoutComboBox")->currentIndex(), -1);
-        QCOMPARE(app.Find<QTabWidget>("DimTabControl")->currentIndex(), 3);
+        // Without a settings file the cone is chosen, with its input page and its picture.
+        QCOMPARE(app.Find<QComboBox>("LayoutComboBox")->currentIndex(), 0);
+        QCOMPARE(app.Find<QComboBox>("LayoutComboBox")->currentText(), QString("Cone"));
+        QCOMPARE(app.Find<QTabWidget>("DimTabControl")->currentIndex(), 0);
+        QCOMPARE(app.Find<DimensionPicture>("DimImage")->Picture(), 0);
         QVERIFY(app.Find<QTabWidget>("DimTabControl")->tabBar()->isHidden());
         auto* tabs = app.Find<QTabWidget>("DisplayTabControl");
         QCOMPARE(tabs->count(), 4);

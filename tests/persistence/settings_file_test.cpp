@@ -10,7 +10,7 @@ using namespace brevant::testing;
 
 using SettingsFile = PersistenceTest;
 
-TEST_F(SettingsFile, NoFileLeavesTheInitialControls) {
+TEST_F(SettingsFile, NoFileStartsWithDefaultsAndTheCone) {
     RecordingHost host;
     auto e = NewEngine(host);
     LoadSettings(*e, folder + "Brevant.ini");
@@ -22,12 +22,49 @@ TEST_F(SettingsFile, NoFileLeavesTheInitialControls) {
     for (const CheckBox* c : {&f.LoadLastFileCheckBox, &f.ConeBendLinesCheckBox,
                               &f.SeamLineCheckBox, &f.SideCutsCheckBox, &f.ThicknessCheckBox})
         EXPECT_FALSE(c->checked) << c->name;
-    EXPECT_EQ(f.LayoutComboBox.itemIndex, kLayoutNone);
-    EXPECT_EQ(f.DimTabPage, kPipePage);
+    // Not an empty layout box over the pipe page and the cone picture: the cone throughout.
+    EXPECT_EQ(f.LayoutComboBox.itemIndex, kLayoutCone);
+    EXPECT_EQ(f.DimTabPage, kLayoutCone);
+    EXPECT_EQ(f.DimImage, kLayoutCone);
     EXPECT_EQ(e->App.LastDefinitionPath, "");
     EXPECT_EQ(e->App.MaterialMass, 0);
     EXPECT_FALSE(e->Drv.BusyFlag);
     EXPECT_EQ(e->LastIOError(), "");
+}
+
+// A missing or unreadable settings file leaves the window exactly as a file holding only
+// LayoutType=0 does: every control and panel alike.
+TEST_F(SettingsFile, NoReadableFileMatchesAStoredConeLayout) {
+    RecordingHost storedHost;
+    auto stored = NewEngine(storedHost);
+    Write(folder + "Stored.ini", "[Brevant]\nLayoutType=0\n");
+    LoadSettings(*stored, folder + "Stored.ini");
+    std::filesystem::create_directories(folder + "Folder.ini");
+    for (const char* name : {"Missing.ini", "Folder.ini"}) {
+        RecordingHost host;
+        auto e = NewEngine(host);
+        LoadSettings(*e, folder + name);
+        const FormModel& a = e->Form;
+        const FormModel& b = stored->Form;
+        EXPECT_EQ(a.DimTabPage, b.DimTabPage) << name;
+        EXPECT_EQ(a.DimImage, b.DimImage) << name;
+        EXPECT_EQ(a.DisplayTab, b.DisplayTab) << name;
+        for (const auto& [n, combo] : a.Combos())
+            EXPECT_EQ(combo->itemIndex, b.Combos().at(n)->itemIndex) << name << " " << n;
+        for (const auto& [n, panel] : a.Panels())
+            EXPECT_EQ(panel->visible, b.Panels().at(n)->visible) << name << " " << n;
+        for (const auto& [n, check] : a.CheckBoxes())
+            EXPECT_EQ(check->checked, b.CheckBoxes().at(n)->checked) << name << " " << n;
+        for (const auto& [n, radio] : a.Radios())
+            EXPECT_EQ(radio->checked, b.Radios().at(n)->checked) << name << " " << n;
+        for (const auto& [n, label] : a.Labels())
+            EXPECT_EQ(label->text, b.Labels().at(n)->text) << name << " " << n;
+    }
+    // The unreadable one is also reported, naming the file.
+    RecordingHost host;
+    auto e = NewEngine(host);
+    LoadSettings(*e, folder + "Folder.ini");
+    EXPECT_NE(e->LastIOError().find("Folder.ini"), std::string::npos);
 }
 
 TEST_F(SettingsFile, ReadRulesOfTheStoredValues) {

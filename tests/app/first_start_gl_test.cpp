@@ -1,0 +1,93 @@
+// The very first start of a user: a fresh home and XDG folders, no settings file. The window
+// comes up with the cone chosen, its input page and its dimension picture, as the program
+// itself builds it (the user's folders from the platform). The screenshot goes to the
+// artifact folder.
+#include "dimension_picture.h"
+#include "main_window.h"
+#include "platform_folders.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+#include <memory>
+
+using namespace brevant;
+
+namespace {
+
+QString ArtifactDir() {
+    QString dir = qEnvironmentVariable("BREVANT_ARTIFACT_DIR", BREVANT_ARTIFACT_DIR);
+    dir += "/screenshots";
+    QDir().mkpath(dir);
+    return dir;
+}
+
+// Share of the picture's pixels that are drawn on its black ground.
+double LitShare(const QImage& image) {
+    qint64 lit = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) > 60) ++lit;
+    return double(lit) / double(image.width() * image.height());
+}
+
+} // namespace
+
+class FirstStartTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void freshUserStartsWithTheCone() {
+        const QString home = qEnvironmentVariable("HOME");
+        QVERIFY(!QFileInfo::exists(home + "/Documents/Quorvel/Brevant/Brevant.ini"));
+        TMainForm window(StandardPlatformFolders());
+        window.resize(1000, 700);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(200);
+        QVERIFY(QString::fromStdString(window.SettingsPath()).startsWith(home));
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(window.SettingsPath())));
+
+        auto* combo = window.findChild<QComboBox*>("LayoutComboBox");
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(combo->currentText(), QString("Cone"));
+        QCOMPARE(window.findChild<QTabWidget*>("DimTabControl")->currentIndex(), 0);
+        QVERIFY(window.findChild<QLineEdit*>("ConeTopDiameter")->isVisible());
+        QVERIFY(!window.findChild<QLineEdit*>("BigPipeDiaEdit")->isVisible());
+        auto* picture = window.findChild<DimensionPicture*>("DimImage");
+        QCOMPARE(picture->Picture(), 0);
+        QVERIFY(picture->isVisible());
+        QVERIFY(LitShare(picture->grab().toImage()) > 0.005);
+        QVERIFY(window.grab().save(ArtifactDir() + "/first-start.png"));
+        QVERIFY(window.findChild<QLabel*>("StatusLabel")->text().isEmpty());
+    }
+};
+
+// The folders are fresh before the application reads any of them.
+int main(int argc, char** argv) {
+    QTemporaryDir home;
+    if (!home.isValid()) return 2;
+    const QByteArray root = home.path().toLocal8Bit();
+    QDir().mkpath(home.path() + "/runtime");
+    QFile::setPermissions(home.path() + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    setenv("HOME", root.constData(), 1);
+    setenv("XDG_CONFIG_HOME", (root + "/.config").constData(), 1);
+    setenv("XDG_DATA_HOME", (root + "/.local/share").constData(), 1);
+    setenv("XDG_CACHE_HOME", (root + "/.cache").constData(), 1);
+    setenv("XDG_RUNTIME_DIR", (root + "/runtime").constData(), 1);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Brevant");
+    QApplication::setOrganizationName("Quorvel Software");
+    FirstStartTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "first_start_gl_test.moc"
