@@ -14,9 +14,9 @@ const std::map<std::string, int> kTypes = {{"cone", 0}, {"square", 1}, {"spiral"
 const std::map<std::string, int> kUnits = {{"in", 0}, {"cm", 1}, {"mm", 2}};
 
 // The output commands in the order they run.
-const char* const kOutputCommands[] = {"save-definition", "flat-cad",      "sheet-cad", "report",
-                                       "cam-dxf",         "sheet-cam-dxf", "svg",       "pdf",
-                                       "data-sheet"};
+const char* const kOutputCommands[] = {
+    "save-definition", "flat-cad",      "sheet-cad", "solid-cad", "report",
+    "cam-dxf",         "sheet-cam-dxf", "svg",       "pdf",       "data-sheet"};
 } // namespace
 
 ParseOutcome ParseCommandLine(int argc, char** argv) {

@@ -145,7 +145,10 @@ public:
     static void SetCurrentLayer(TCadDraw& view, int layer);
     void RefreshBoundingBoxLabel(); // the seam display's bounding box text
     void SizeGridPlanes();          // grid planes of the 3D scene from B and T
-    void ResetSolidView();          // 3D view preset 3 ("Reset View")
+    // A 3D view preset (1 top, 2 front, 3 reset) for the layout type on show; false when the
+    // scene has nothing to look at and the camera stayed.
+    bool SetViewPreset(int preset);
+    void ResetSolidView(); // 3D view preset 3 ("Reset View"), as Calculate leaves the view
     // The overlay lines of the 3D view from the model and the seam and side-cut controls.
     std::vector<OverlayLine> SolidOverlayLines() const;
 
@@ -176,6 +179,19 @@ public:
     // Develops the oblique cone or cylinder again into CadDraw1 at the current resolution.
     void RedrawObliquePatternForSave();
     void ResetViewMenuClick();
+    void TopViewMenuClick();   // "Top View"
+    void FrontViewMenuClick(); // "Front View"
+    // "Save 3D CAD": asks for the file, then SaveSolidCadTo.
+    OutputOutcome SaveSolidCad();
+    // Writes the current layout type's part as a 3D wire frame (DXF, CDL or IGES by the
+    // extension, coordinates in the display unit). Leaves the end-plane pivots at the true-size
+    // part; changes nothing else. A failure is kept in LastIOError and shown.
+    OutputOutcome SaveSolidCadTo(const std::string& path);
+    // The wire frame SaveSolidCadTo writes, added to the drawing in green (side cuts cyan) on
+    // layer 1; "" or, when the part has no wire frame (a branch pipe that does not fit on its
+    // main pipe), the message saying why, with nothing added.
+    std::string BuildSolidCad(TCadDrawing& drawing);
+    void MenuSave3DCADClick() { SaveSolidCad(); }
     // "Dimension File": the text report of the pattern's coordinates.
     OutputOutcome WriteDimensionFile();
     void MenuDimensionFileClick() { WriteDimensionFile(); }

@@ -3,6 +3,7 @@
 #include "engine/layout_engine.h"
 #include "layouts/pipe/pipe_model.h"
 #include "layouts/pipe/pipe_pattern.h"
+#include "solid/part_meshes.h"
 
 namespace brevant {
 
@@ -43,6 +44,8 @@ int LayoutEngine::CalculatePipeIntersection(bool quiet) {
     }
     Drv.CircleResolution = 40;
     Pipe.Model = BuildPipeModel(in, Drv.CircleResolution);
+    BuildPipeMesh(Solid, Pipe.Model.AxisRing, Pipe.Model.FarRing, in.MainDiameter,
+                  in.BranchDiameter);
     DrawPipePattern(CadDraw1, in, Drv.PdfInProgress);
     StorePipeResults(Pipe, in);
     // The pipe intersection has no result display: the displays stay hidden.

@@ -1,5 +1,6 @@
-// The 3D scene's grid planes and view presets as the driver sets them.
+// The 3D scene's grid planes, view presets and overlay as the driver and the menus use them.
 #include "engine/layout_engine.h"
+#include "solid/view_preset.h"
 
 #include <cmath>
 
@@ -15,17 +16,37 @@ void LayoutEngine::SizeGridPlanes() {
     Solid.BottomPlaneVisible = true;
 }
 
-// The camera rig belongs to the viewport; here only the pivots follow the scaled model.
-void LayoutEngine::ResetSolidView() {
-    if (Solid.SecondRing.empty()) return;
-    const double scale = Solid.DisplayScale;
-    if (CurrentInputPage() == kSquarePage) {
-        Solid.TopPivotPosition = {Def.SquareTopXShift * scale, -Def.SquareHeight * scale,
-                                  Def.SquareTopYShift * scale};
-        return;
+namespace {
+SolidPartKind PartKindOfLayout(int type) {
+    switch (type) {
+    case kLayoutSquare:
+        return SolidPartKind::SquareToRound;
+    case kLayoutSpiral:
+        return SolidPartKind::SpiralFlight;
+    case kLayoutPipe:
+        return SolidPartKind::PipeIntersection;
+    default:
+        return SolidPartKind::Cone;
     }
-    Solid.TopPivotPosition = {Def.TopShift * scale, -Def.ConeHeight * scale, 0};
-    Solid.BottomPivotRotationZ = Def.BottomAngle;
+}
+} // namespace
+
+bool LayoutEngine::SetViewPreset(int preset) {
+    const ViewPresetJob job{PartKindOfLayout(LayoutType()), Def, CurrentInputPage() == kSquarePage,
+                            Units()};
+    return brevant::SetViewPreset(Solid, job, preset);
+}
+
+void LayoutEngine::ResetSolidView() {
+    SetViewPreset(kResetView);
+}
+
+void LayoutEngine::TopViewMenuClick() {
+    SetViewPreset(kTopView);
+}
+
+void LayoutEngine::FrontViewMenuClick() {
+    SetViewPreset(kFrontView);
 }
 
 std::vector<OverlayLine> LayoutEngine::SolidOverlayLines() const {

@@ -5,6 +5,7 @@
 #include "engine/layout_engine.h"
 #include "layouts/spiral/spiral_display.h"
 #include "layouts/spiral/spiral_pattern.h"
+#include "solid/part_meshes.h"
 
 namespace brevant {
 
@@ -40,6 +41,7 @@ int LayoutEngine::CalculateSpiralFlight(bool quiet) {
     }
     Drv.CircleResolution = 40;
     SpiralHelices = BuildSpiralModel(od, id, pitch, Drv.CircleResolution);
+    BuildSpiralMesh(Solid, SpiralHelices.OuterHelix, SpiralHelices.InnerHelix, od, id, pitch);
     Form.RegularDataDisplay.visible = false;
     const bool drawn = DrawSpiralFlightPattern(CadDraw1, od, id, pitch, Spiral);
     HideResultDisplays();

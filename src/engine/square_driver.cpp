@@ -3,6 +3,7 @@
 #include "cone/cone_solver.h"
 #include "core/atomic_file.h"
 #include "engine/layout_engine.h"
+#include "engine/square_shape.h"
 #include "layouts/square/square_display.h"
 #include "layouts/square/square_pattern.h"
 #include "solid/cone_model.h"
@@ -11,9 +12,7 @@
 
 namespace brevant {
 
-namespace {
-
-SquareShape ShapeOf(const LayoutDefinition& d) {
+SquareShape SquareShapeOf(const LayoutDefinition& d) {
     SquareShape s;
     s.D = d.SquareTopDiameter;
     s.W = d.SquareWidth;
@@ -25,6 +24,8 @@ SquareShape ShapeOf(const LayoutDefinition& d) {
     s.BendsPerCorner = d.BendsPerCorner;
     return s;
 }
+
+namespace {
 
 // A size below 0.01, or a number too large to be a number, cannot be developed.
 bool TooSmallOrUnusable(const LayoutDefinition& d) {
@@ -53,7 +54,7 @@ int LayoutEngine::CalculateSquareToRound(bool quiet) {
         return kDriverNotEnough;
     }
     d.SquareHalfPattern = Form.HalfPatternCheckBox.checked;
-    const SquareShape shape = ShapeOf(d);
+    const SquareShape shape = SquareShapeOf(d);
     Square.Model = BuildSquareModel(shape);
     SceneJob scene = MakeSceneJob();
     PlaceEndPlanes(scene);

@@ -48,6 +48,8 @@ void LayoutEngine::LayoutComboBoxChange() {
     if (type < kLayoutCone || type > kLayoutPipe) return;
     Form.DimTabPage = type;
     Form.DimImage = type;
+    // The other type's part leaves the 3D view even when this type's inputs cannot be read.
+    ClearScene(Solid);
     DispatchCalculation(true);
 }
 

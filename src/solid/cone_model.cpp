@@ -3,6 +3,7 @@
 
 #include "core/layout_definition.h"
 #include "geometry/end_planes.h"
+#include "solid/solid_mesh.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,25 +12,12 @@ namespace brevant {
 
 namespace {
 
-// The factor that brings a model of the given size into the range 2 to 50.
-double DisplayScaleFor(double size) {
-    if (!(size > 0) || !std::isfinite(size)) return 1;
-    if (size > 50) return 50 / size;
-    if (size < 2) return 2 / size;
-    return 1;
-}
-
 bool SquarePage(const SceneJob& e) {
     return e.SquarePage;
 }
 
 int RingSize(const SceneJob& e) {
     return std::clamp(e.CircleResolution, 3, 3600);
-}
-
-void ScaleRing(TPathArray& ring, double f) {
-    for (TDPoint& q : ring)
-        q = {q.x * f, q.y * f, q.z * f};
 }
 
 } // namespace
@@ -95,34 +83,24 @@ void BuildRingMesh(SceneJob& e, const TPathArray& topRing, const TPathArray& bot
     TPathArray top = topRing, bottom = bottomRing;
     const auto& d = e.Def;
     const bool square = SquarePage(e);
+    s.Kind = square ? SolidPartKind::SquareToRound : SolidPartKind::Cone;
     const double height = square ? d.SquareHeight : d.ConeHeight;
     const double topSize = square ? d.SquareTopDiameter : d.TopDiameter;
     if (std::max(height, topSize) > 50 || std::min(height, topSize) < 2) {
         const double base = square ? d.SquareWidth : d.BottomDiameter;
         s.DisplayScale = DisplayScaleFor(std::max(base, height));
-        ScaleRing(top, s.DisplayScale);
-        ScaleRing(bottom, s.DisplayScale);
+        ScalePath(top, s.DisplayScale);
+        ScalePath(bottom, s.DisplayScale);
     }
-    const size_t n = std::min(top.size(), bottom.size());
-    auto& vertices = s.Mesh1.Vertices;
-    auto& indices = s.Mesh1.Indices;
-    vertices.clear();
-    indices.clear();
-    s.Mesh1.Normals.clear();
-    for (size_t i = 0; n >= 2 && i < n; ++i) {
-        const size_t j = (i + 1) % n;
-        const int v = static_cast<int>(vertices.size());
-        vertices.insert(vertices.end(), {bottom[i], top[i], top[j], bottom[j]});
-        indices.insert(indices.end(), {v + 1, v + 2, v + 3, v + 3, v, v + 1});
-    }
+    s.Mesh1.Vertices.clear();
+    s.Mesh1.Indices.clear();
+    AddQuadStrip(s.Mesh1, bottom, top, true);
+    SmoothNormals(s.Mesh1);
     s.FirstRing = std::move(top);
     s.SecondRing = std::move(bottom);
 }
 
-void BuildConeModel(SceneJob& e) {
-    ClearScene(e.Solid);
-    PlaceEndPlanes(e);
-    e.Solid.Kind = SolidPartKind::Cone;
+TRingPair ConeSolidRings(SceneJob& e) {
     const TConeShape c = ConeShapeOf(e.Def);
     const int n = RingSize(e);
     // Plan of both ends, at height 0 for now; ellipses replace the circle points.
@@ -140,7 +118,15 @@ void BuildConeModel(SceneJob& e) {
     }
     if (c.BottomAngle != 0 || c.BottomEllipseWidth != 0)
         ProjectRingsOntoEndPlane(e, top, bottom, kBottomPlane);
-    BuildRingMesh(e, top, bottom);
+    return {std::move(top), std::move(bottom)};
+}
+
+void BuildConeModel(SceneJob& e) {
+    ClearScene(e.Solid);
+    PlaceEndPlanes(e);
+    e.Solid.Kind = SolidPartKind::Cone;
+    const TRingPair rings = ConeSolidRings(e);
+    BuildRingMesh(e, rings.Top, rings.Bottom);
 }
 
 void BuildObliqueCylinderModel(SceneJob& e) {
@@ -151,7 +137,9 @@ void BuildObliqueCylinderModel(SceneJob& e) {
     TPathArray top = ToSceneFrame(r.Top), bottom = ToSceneFrame(r.Bottom);
     if (e.Def.TopCutWidth > 0 && e.Def.BottomCutWidth > 0) {
         // Both side cuts: rings only, no surface.
-        e.Solid.Mesh1 = SolidMesh{};
+        e.Solid.Mesh1.Vertices.clear();
+        e.Solid.Mesh1.Indices.clear();
+        e.Solid.Mesh1.Normals.clear();
         e.Solid.FirstRing = std::move(top);
         e.Solid.SecondRing = std::move(bottom);
         return;
