@@ -241,8 +241,9 @@ SolidFrame BuildSolidFrame(const SolidModel& model, const std::vector<OverlayLin
     f.Overlay = OverlayDraw(model, overlay);
     f.View = CameraView(model.Camera);
     f.Projection = CameraProjection(model.Camera, aspect);
-    // From above, to the left and in front of the model, as seen from the start-up camera.
-    f.LightDirection = QVector3D(0.3f, 0.6f, 0.75f).normalized();
+    // From above, to the left and in front of the model, as seen from the start-up camera:
+    // the left and front faces take the light, the right ones fall into shade.
+    f.LightDirection = QVector3D(0.6f, 0.45f, 0.65f).normalized();
     return f;
 }
 
