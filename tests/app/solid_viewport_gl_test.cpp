@@ -130,6 +130,7 @@ private slots:
 
         const QImage reset = s.Grab();
         s.Save(reset, tag + "-reset");
+        s.Save(s.app.window->grab().toImage(), tag + "-window");
         QVERIFY2(SurfaceShare(reset, Centre(reset)) > 0.15,
                  qPrintable(QString::number(SurfaceShare(reset, Centre(reset)))));
 
