@@ -45,6 +45,7 @@ struct Command {
 const Command kCommands[] = {
     {"flat.dxf", [](LayoutEngine& e) { return e.SaveFlatCad(); }},
     {"sheet.cdl", [](LayoutEngine& e) { return e.SaveCadSheet(); }},
+    {"solid.igs", [](LayoutEngine& e) { return e.SaveSolidCad(); }},
     {"report.txt", [](LayoutEngine& e) { return e.WriteDimensionFile(); }},
     {"cone.layout", [](LayoutEngine& e) { return SaveDefinitionCommand(e); }},
 };

@@ -30,7 +30,7 @@ TEST(ConeModel, RegularConeRingsStandInTheSceneFrame) {
 }
 
 TEST(ConeModel, DisplayScaleKeepsTheModelBetweenTwoAndFifty) {
-    const std::pair<const char*, double> cases[] = {{"120", 50.0 / 120}, {"1", 2.0}};
+    const std::pair<const char*, double> cases[] = {{"20", 1.0}, {"120", 50.0 / 120}, {"1", 2.0}};
     for (auto [B, scale] : cases) {
         ConePatternFixture f;
         const std::string T = std::to_string(std::atof(B) / 2);
