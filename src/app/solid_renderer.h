@@ -2,7 +2,7 @@
 // context: the viewport widget and the benchmark's off-screen framebuffer use it alike.
 #pragma once
 
-#include "solid_scene.h"
+#include "solid_frame.h"
 
 #include <QOpenGLBuffer>
 #include <QOpenGLFunctions>

@@ -1,16 +1,16 @@
 // The frame of the 3D view: surfaces, grids, overlay and camera from the scene model.
-#include "solid_scene.h"
+#include "solid_frame.h"
+
+#include "solid/solid_mesh.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <unordered_map>
 
 namespace brevant {
 
 namespace {
 
-constexpr double kWeldDistance = 0.001; // vertices this close share one smoothed normal
 constexpr int kMaxGridCells = 100;
 
 QVector3D Rgb(std::uint32_t argb) {
@@ -31,14 +31,6 @@ void PushPoint(std::vector<float>& out, const TDPoint& p) {
     PushPoint(out, p.x, p.y, p.z);
 }
 
-TDPoint Minus(const TDPoint& a, const TDPoint& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-
-TDPoint Cross(const TDPoint& a, const TDPoint& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
 bool ValidTriangle(const SolidMesh& mesh, size_t t) {
     const auto n = static_cast<long long>(mesh.Vertices.size());
     for (size_t k = 0; k < 3; ++k) {
@@ -48,29 +40,18 @@ bool ValidTriangle(const SolidMesh& mesh, size_t t) {
     return true;
 }
 
-struct CellKey {
-    long long x, y, z;
-    bool operator==(const CellKey&) const = default;
-};
-
-struct CellHash {
-    size_t operator()(const CellKey& k) const {
-        const auto h = std::hash<long long>{};
-        return h(k.x) ^ (h(k.y) * 31) ^ (h(k.z) * 1009);
-    }
-};
-
-CellKey CellOf(const TDPoint& p) {
-    auto cell = [](double v) { return std::llround(v / kWeldDistance); };
-    return {cell(p.x), cell(p.y), cell(p.z)};
+std::vector<TDPoint> NormalsOf(const SolidMesh& mesh) {
+    if (mesh.Normals.size() == mesh.Vertices.size()) return mesh.Normals;
+    SolidMesh smoothed = mesh;
+    SmoothNormals(smoothed);
+    return smoothed.Normals;
 }
 
 SurfaceDraw MeshSurface(const SolidMesh& mesh, const SurfaceMaterial& material) {
     SurfaceDraw s;
     s.Model = MeshPlacement(mesh);
     s.Material = material;
-    const std::vector<TDPoint> normals =
-        mesh.Normals.size() == mesh.Vertices.size() ? mesh.Normals : SmoothNormals(mesh);
+    const std::vector<TDPoint> normals = NormalsOf(mesh);
     s.Positions.reserve(mesh.Vertices.size() * 3);
     s.Normals.reserve(normals.size() * 3);
     for (const TDPoint& v : mesh.Vertices)
@@ -138,32 +119,6 @@ QMatrix4x4 CameraProjection(const SolidCamera& camera, double aspect) {
     QMatrix4x4 p;
     p.perspective(float(angle), float(aspect > 0 ? aspect : 1), float(nearPlane), float(farPlane));
     return p;
-}
-
-std::vector<TDPoint> SmoothNormals(const SolidMesh& mesh) {
-    const size_t n = mesh.Vertices.size();
-    std::unordered_map<CellKey, size_t, CellHash> cells;
-    std::vector<size_t> cellOf(n);
-    for (size_t i = 0; i < n; ++i)
-        cellOf[i] = cells.try_emplace(CellOf(mesh.Vertices[i]), cells.size()).first->second;
-    std::vector<TDPoint> sums(cells.size());
-    for (size_t t = 0; t + 2 < mesh.Indices.size(); t += 3) {
-        if (!ValidTriangle(mesh, t)) continue;
-        const int a = mesh.Indices[t], b = mesh.Indices[t + 1], c = mesh.Indices[t + 2];
-        const TDPoint& pa = mesh.Vertices[a];
-        const TDPoint face = Cross(Minus(mesh.Vertices[b], pa), Minus(mesh.Vertices[c], pa));
-        for (const int v : {a, b, c}) {
-            TDPoint& s = sums[cellOf[v]];
-            s = {s.x + face.x, s.y + face.y, s.z + face.z};
-        }
-    }
-    std::vector<TDPoint> normals(n);
-    for (size_t i = 0; i < n; ++i) {
-        const TDPoint& s = sums[cellOf[i]];
-        const double len = std::sqrt(s.x * s.x + s.y * s.y + s.z * s.z);
-        normals[i] = len > 1e-12 ? TDPoint{s.x / len, s.y / len, s.z / len} : TDPoint{0, 0, -1};
-    }
-    return normals;
 }
 
 SurfaceDraw CylinderSurface(const SolidCylinder& cylinder) {

@@ -1,6 +1,6 @@
 // The 3D view's frame without OpenGL: where the camera rig puts scene points on the screen,
-// the smoothed normals, the grid lines and what a frame draws for a scene.
-#include "solid_scene.h"
+// the grid lines and what a frame draws for a scene.
+#include "solid_frame.h"
 
 #include <QTest>
 
@@ -59,7 +59,7 @@ float Extent(const std::vector<float>& xyz, int axis) {
 
 } // namespace
 
-class SolidSceneTest : public QObject {
+class SolidFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -97,35 +97,6 @@ private slots:
     void topViewSeesHigherPointsNearer() {
         const SolidCamera top = Rig(-90, 0, 0, -60);
         QVERIFY(Screen(top, {0, -5, 0}).z() < Screen(top, {0, 0, 0}).z());
-    }
-
-    // The duplicated vertices of neighbouring quads share one normal, close to the radius
-    // (closer than half a quad's angle), so the ring shades as one round surface.
-    void smoothNormalsOfARingMeshAreShared() {
-        const int quads = 16;
-        const SolidMesh mesh = RingMesh(quads);
-        const std::vector<TDPoint> normals = SmoothNormals(mesh);
-        QCOMPARE(normals.size(), mesh.Vertices.size());
-        const double halfQuad = std::cos(std::numbers::pi / quads);
-        for (size_t i = 0; i < normals.size(); ++i) {
-            const TDPoint& v = mesh.Vertices[i];
-            const TDPoint& n = normals[i];
-            QVERIFY(std::fabs(n.y) < 1e-9);
-            QVERIFY(std::fabs(std::hypot(n.x, n.z) - 1) < 1e-9);
-            const double along = std::fabs(n.x * v.x + n.z * v.z) / 5; // cos to the radius
-            QVERIFY2(along > halfQuad, qPrintable(QString::number(along)));
-            for (size_t j = 0; j < i; ++j)
-                if (mesh.Vertices[j] == v) QCOMPARE(normals[j], n);
-        }
-    }
-
-    void smoothNormalsSkipBrokenTriangles() {
-        SolidMesh mesh = RingMesh(4);
-        mesh.Vertices.push_back({100, 100, 100}); // of no triangle
-        mesh.Indices.insert(mesh.Indices.end(), {0, 1, 999, -1, 2, 3});
-        const std::vector<TDPoint> normals = SmoothNormals(mesh);
-        QCOMPARE(normals.back(), (TDPoint{0, 0, -1}));
-        QVERIFY(std::fabs(normals[0].y) < 1e-9);
     }
 
     void gridLines_data() {
@@ -178,6 +149,14 @@ private slots:
         QVERIFY(Near(shaft.Model.map(QVector3D(0, 1, 0)), QVector3D(-1, 0, 0)));
         const SurfaceDraw& mesh1 = f.Surfaces[1];
         QCOMPARE(mesh1.Material.Diffuse, PipeMaterial().Diffuse);
+        // A mesh that came without normals is smoothed: one unit normal per vertex, radial on
+        // the ring.
+        QCOMPARE(mesh1.Normals.size(), mesh1.Positions.size());
+        for (size_t i = 0; i < mesh1.Normals.size(); i += 3) {
+            const QVector3D n(mesh1.Normals[i], mesh1.Normals[i + 1], mesh1.Normals[i + 2]);
+            const QVector3D radial(mesh1.Positions[i], 0, mesh1.Positions[i + 2]);
+            QVERIFY(std::fabs(QVector3D::dotProduct(n, radial.normalized())) > 0.95f);
+        }
         QVERIFY(Near(mesh1.Model.map(QVector3D(1, 0, 0)), QVector3D(-12, 1, 0)));
         const SurfaceDraw& mesh2 = f.Surfaces[2];
         QCOMPARE(mesh2.Material.Diffuse, LightMaterial().Diffuse);
@@ -192,5 +171,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(SolidSceneTest)
-#include "solid_scene_test.moc"
+QTEST_APPLESS_MAIN(SolidFrameTest)
+#include "solid_frame_test.moc"

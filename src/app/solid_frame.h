@@ -24,7 +24,8 @@ struct SurfaceMaterial {
 SurfaceMaterial LightMaterial();
 SurfaceMaterial PipeMaterial();
 
-// A triangle mesh in its own frame, placed in the scene by Model.
+// A triangle mesh in its own frame, placed in the scene by Model. A scene mesh without its
+// normals gets them smoothed here.
 struct SurfaceDraw {
     std::vector<float> Positions; // x, y, z per vertex
     std::vector<float> Normals;   // x, y, z per vertex, unit length
@@ -65,11 +66,6 @@ QMatrix4x4 MeshPlacement(const SolidMesh& mesh);
 QMatrix4x4 CameraView(const SolidCamera& camera);
 // The perspective of Camera1: ViewAngle is the vertical angle of view.
 QMatrix4x4 CameraProjection(const SolidCamera& camera, double aspect);
-
-// Per-vertex normals of a mesh: the area-weighted face normals of every vertex within 0.001 of
-// one another summed, so the quads of a ring mesh shade as one smooth surface. A vertex of no
-// triangle, or whose faces cancel, gets the normal (0, 0, -1).
-std::vector<TDPoint> SmoothNormals(const SolidMesh& mesh);
 
 // The shaft or main pipe: a closed cylinder of kShaftSubdivisions sides in its own frame.
 SurfaceDraw CylinderSurface(const SolidCylinder& cylinder);
