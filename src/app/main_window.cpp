@@ -99,6 +99,7 @@ void TMainForm::Refresh() {
     if (dimTabs_->currentIndex() != f.DimTabPage) dimTabs_->setCurrentIndex(f.DimTabPage);
     if (displayTabs_->currentIndex() != f.DisplayTab) displayTabs_->setCurrentIndex(f.DisplayTab);
     dimImage_->SetPicture(f.DimImage);
+    solidView_->update(); // the scene may have changed with any command
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {

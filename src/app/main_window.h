@@ -41,6 +41,8 @@ public:
     CadViewWidget& FlatView() { return *flatView_; }
     CadViewWidget& SheetView() { return *sheetView_; }
     QTabWidget& DisplayTabs() { return *displayTabs_; }
+    // The 3D viewport, or the sentence shown where OpenGL is missing.
+    QWidget& SolidView() { return *solidView_; }
     const std::string& SettingsPath() const { return settingsPath_; }
 
     // Opens definition files named outside the window (absolute paths, in order), as "Load
@@ -51,7 +53,7 @@ public:
 
     // Runs an engine operation, then mirrors the model into the window.
     void Run(const std::function<void()>& operation);
-    // Mirrors the whole model: controls, caption, pages, picture.
+    // Mirrors the whole model: controls, caption, pages, picture, and repaints the 3D view.
     void Refresh();
 
 protected:
@@ -96,6 +98,7 @@ private:
     DimensionPicture* dimImage_ = nullptr;
     CadViewWidget* flatView_ = nullptr;
     CadViewWidget* sheetView_ = nullptr;
+    QWidget* solidView_ = nullptr;
     AboutBox* about_ = nullptr;
     SettingsDialog* settings_ = nullptr;
     bool activated_ = false;

@@ -20,10 +20,7 @@ QAction* TMainForm::Command(QMenu* menu, const char* name, const char* text,
     QAction* action = menu->addAction(text);
     action->setObjectName(name);
     if (!key.isEmpty()) action->setShortcut(key);
-    if (operation)
-        connect(action, &QAction::triggered, this, [this, operation] { Run(operation); });
-    else
-        action->setEnabled(false); // offered later; present so the menu keeps its shape
+    connect(action, &QAction::triggered, this, [this, operation] { Run(operation); });
     return action;
 }
 
@@ -36,7 +33,7 @@ void TMainForm::BuildMenus() {
     Command(
         file, "MenuLoadDefinition", "Load Definition", [&e] { MenuLoadDefinitionClick(e); },
         QKeySequence(Qt::CTRL | Qt::Key_O));
-    Command(file, "MenuSave3DCAD", "Save 3D CAD", nullptr);
+    Command(file, "MenuSave3DCAD", "Save 3D CAD", [&e] { e.MenuSave3DCADClick(); });
     Command(file, "MenuPrintToPDF", "Save Flat Pattern PDF", [&e] { e.MenuPrintToPDFClick(); });
     Command(file, "MenuSaveFlatCAD", "Save Flat Pattern CAD", [&e] { e.MenuSaveFlatCADClick(); });
     Command(file, "MenuSaveFlatSVG", "Save Flat Pattern SVG", [&e] { MenuSaveFlatSvgClick(e); });
@@ -53,8 +50,8 @@ void TMainForm::BuildMenus() {
     Command(
         view, "ResetViewMenu", "Reset View", [&e] { e.ResetViewMenuClick(); },
         QKeySequence(Qt::Key_F3));
-    Command(view, "TopViewMenu", "Top View", nullptr);
-    Command(view, "FrontViewMenu", "Front View", nullptr);
+    Command(view, "TopViewMenu", "Top View", [&e] { e.TopViewMenuClick(); });
+    Command(view, "FrontViewMenu", "Front View", [&e] { e.FrontViewMenuClick(); });
     Command(view, "ClearMenu", "Clear Data", [&e] { e.ClearMenuClick(); });
 
     QMenu* help = menuBar()->addMenu("Help");

@@ -87,7 +87,8 @@ QWidget* TMainForm::BuildDisplays(QWidget* parent) {
     solidPage->setObjectName("ConeTab");
     auto* sv = Owned<QVBoxLayout>(solidPage);
     sv->setContentsMargins(0, 0, 0, 0);
-    sv->addWidget(MakeSolidViewport(solidPage));
+    solidView_ = MakeSolidViewport(solidPage, engine_);
+    sv->addWidget(solidView_);
     displayTabs_->addTab(solidPage, "Solid");
     displayTabs_->addTab(BuildFlatShapeTab(displayTabs_), "Flat Shape");
     displayTabs_->addTab(BuildSheetTab(displayTabs_), "Sheet");

@@ -30,6 +30,8 @@ void LayoutEngine::Startup() {
     Form.DisplayTab = kDimensionsTab;
     ClearAllInputs();
     Def.ConeHeight = 5;
+    Solid.Camera.Z = -30; // the start-up camera, before any view preset
+    Solid.Camera.ViewAngle = 20;
     AssignInputTags(Form);
     Form.Caption = kInitialCaption;
     Drv.BusyFlag = false;

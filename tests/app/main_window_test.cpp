@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(c.window->Engine().App.LocaleDecimalSeparator, '.');
     }
 
-    void menusHaveShortcutsAndDisabledItems() {
+    void menusHaveShortcutsAndEnabledItems() {
         AppFixture app;
         const std::pair<const char*, QKeySequence> keys[] = {
             {"MenuSaveDefinition", QKeySequence(Qt::CTRL | Qt::Key_S)},
@@ -73,12 +73,60 @@ private slots:
             {"ResetViewMenu", QKeySequence(Qt::Key_F3)}};
         for (const auto& [name, key] : keys)
             QCOMPARE(app.Find<QAction>(name)->shortcut(), key);
-        for (const char* name : {"MenuSave3DCAD", "TopViewMenu", "FrontViewMenu"})
-            QVERIFY2(!app.Find<QAction>(name)->isEnabled(), name);
         for (const char* name :
-             {"MenuPrintToPDF", "MenuSaveFlatCAD", "MenuPrintCover", "MenuDimensionFile",
-              "SettingsItem", "MenuExit", "ClearMenu", "MenuHelp", "MenuAbout"})
+             {"MenuSave3DCAD", "MenuPrintToPDF", "MenuSaveFlatCAD", "MenuPrintCover",
+              "MenuDimensionFile", "SettingsItem", "MenuExit", "ResetViewMenu", "TopViewMenu",
+              "FrontViewMenu", "ClearMenu", "MenuHelp", "MenuAbout"})
             QVERIFY2(app.Find<QAction>(name)->isEnabled(), name);
+    }
+
+    void startUpCameraLooksFromThirtyUnits() {
+        AppFixture app;
+        const SolidCamera& camera = app.window->Engine().Solid.Camera;
+        QCOMPARE(camera.Z, -30.0);
+        QCOMPARE(camera.ViewAngle, 20.0);
+    }
+
+    // The three presets place the camera rig as the engine says: down from above, level from
+    // the front, and tilted by 15 degrees.
+    void viewPresetsPlaceTheCamera() {
+        AppFixture app;
+        app.Show();
+        TypeExampleCone(app);
+        app.Trigger("CalculateMenu");
+        const SolidCamera& camera = app.window->Engine().Solid.Camera;
+        const double distance = camera.Z;
+        QVERIFY(distance < -5);
+        const std::pair<const char*, double> tilts[] = {
+            {"TopViewMenu", -90}, {"FrontViewMenu", 0}, {"ResetViewMenu", -15}};
+        for (const auto& [menu, tilt] : tilts) {
+            app.window->Engine().Solid.Camera.RotationY = 33; // an orbit the preset undoes
+            app.Trigger(menu);
+            QCOMPARE(camera.RotationX, tilt);
+            QCOMPARE(camera.RotationY, 0.0);
+            QCOMPARE(camera.Z, distance);
+        }
+        QVERIFY(app.messages.empty());
+    }
+
+    void save3DCadWritesTheChosenFileOrSaysWhyNot() {
+        AppFixture app;
+        app.Show();
+        TypeExampleCone(app);
+        app.Trigger("CalculateMenu");
+        app.fileAnswer = (app.dir.path() + "/cone.dxf").toStdString();
+        app.Trigger("MenuSave3DCAD");
+        QCOMPARE(app.fileRequests.size(), size_t(1));
+        QCOMPARE(app.fileRequests[0].first.title, std::string("Save 3D CAD"));
+        QVERIFY(app.fileRequests[0].second);
+        QVERIFY(QFileInfo(app.dir.path() + "/cone.dxf").size() > 0);
+        QVERIFY(app.messages.empty());
+        // A folder that does not exist: the failure is shown, naming the file.
+        app.fileAnswer = (app.dir.path() + "/missing/cone.dxf").toStdString();
+        app.Trigger("MenuSave3DCAD");
+        QCOMPARE(app.messages.size(), size_t(1));
+        QVERIFY2(app.messages[0].body.contains("cone.dxf"), qPrintable(app.messages[0].body));
+        QVERIFY(!QFile::exists(app.dir.path() + "/missing/cone.dxf"));
     }
 
     void nothingCalculatesBeforeTheWindowIsFirstShown() {
