@@ -13,10 +13,22 @@ namespace {
 const std::map<std::string, int> kTypes = {{"cone", 0}, {"square", 1}, {"spiral", 2}, {"pipe", 3}};
 const std::map<std::string, int> kUnits = {{"in", 0}, {"cm", 1}, {"mm", 2}};
 
-// The output commands in the order they run.
-const char* const kOutputCommands[] = {
-    "save-definition", "flat-cad",      "sheet-cad", "solid-cad", "report",
-    "cam-dxf",         "sheet-cam-dxf", "svg",       "pdf",       "data-sheet"};
+// The output commands in the order they run, with their help texts.
+struct OutputCommand {
+    const char* name;
+    const char* help;
+};
+const OutputCommand kOutputCommands[] = {
+    {"save-definition", "save the inputs as a definition file"},
+    {"flat-cad", "save the flat pattern as DXF, CDL or IGES (by the extension)"},
+    {"sheet-cad", "save the sheet nesting of a cone as DXF, CDL or IGES"},
+    {"solid-cad", "save the part's 3D wire frame as DXF, CDL or IGES"},
+    {"report", "write the dimension file (coordinates or bend angles)"},
+    {"cam-dxf", "save the flat pattern as a DXF for cutting machines"},
+    {"sheet-cam-dxf", "save the sheet nesting as a DXF for cutting machines"},
+    {"svg", "save the flat pattern as SVG at true size"},
+    {"pdf", "save the full-scale pattern PDF, tiled over pages"},
+    {"data-sheet", "print the data sheet into a PDF file"}};
 } // namespace
 
 ParseOutcome ParseCommandLine(int argc, char** argv) {
@@ -38,8 +50,8 @@ ParseOutcome ParseCommandLine(int argc, char** argv) {
         ->allow_extra_args(false);
     app.add_option("--decimal", decimal, "the locale's decimal separator: . or ,")
         ->check(CLI::IsMember({".", ","}));
-    for (const char* c : kOutputCommands)
-        app.add_option(std::string("--") + c, files[c], std::string("run ") + c + " into FILE");
+    for (const OutputCommand& c : kOutputCommands)
+        app.add_option(std::string("--") + c.name, files[c.name], c.help)->option_text("FILE");
     app.add_flag("--json", o.json, "print the window's state as one JSON object");
 
     ParseOutcome out;
@@ -68,8 +80,8 @@ ParseOutcome ParseCommandLine(int argc, char** argv) {
         }
         o.sets.emplace_back(s.substr(0, eq), s.substr(eq + 1));
     }
-    for (const char* c : kOutputCommands)
-        if (!files[c].empty()) o.outputs.push_back({c, files[c]});
+    for (const OutputCommand& c : kOutputCommands)
+        if (!files[c.name].empty()) o.outputs.push_back({c.name, files[c.name]});
     out.options = std::move(o);
     return out;
 }

@@ -170,7 +170,14 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
         host.nextFile.clear();
         if (outcome.failed()) {
             err << "brevant-cli: " << req.command << ": " << outcome.message << "\n";
-            status = 1;
+            status = kExitWriteFailed;
+        } else if (!outcome.written()) {
+            // An output that does not apply to this part wrote nothing: say so, and do not
+            // let a script take the missing file for a success.
+            err << "brevant-cli: " << req.command << ": nothing written to " << req.file;
+            if (!outcome.message.empty()) err << " (" << outcome.message << ")";
+            err << "\n";
+            if (status == 0) status = kExitNotWritten;
         }
         results.push_back({req.command, req.file, outcome.written()});
     }

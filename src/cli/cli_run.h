@@ -8,7 +8,13 @@
 
 namespace brevant::cli {
 
-// Returns the exit status: 0 completed, 1 a file could not be read or written, 2 usage.
+// Exit statuses: 0 every requested output written, 1 a file could not be read or written,
+// 2 usage, 3 an output that does not apply to this part (or a calculation that stopped short of
+// it) wrote nothing.
+inline constexpr int kExitWriteFailed = 1;
+inline constexpr int kExitNotWritten = 3;
+
+// Returns the exit status.
 int Run(const Options& options, std::ostream& out, std::ostream& err);
 
 } // namespace brevant::cli

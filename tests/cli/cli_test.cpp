@@ -166,6 +166,8 @@ TEST(Cli, ExitStatusTellsUsageFromIOErrors) {
           "--flat-cad", dir / "no/such/folder/x.dxf"},
          1},
         {{"--save-definition", dir / "no/such/folder/x.layout"}, 1},
+        // A requested output that does not apply wrote nothing: not a success.
+        {{"--type", "spiral", kExamples + "conveyor-flight.layout", "--report", dir / "r.txt"}, 3},
     };
     for (const auto& c : cases) {
         const RunResult r = RunCli(c.args);
