@@ -41,10 +41,10 @@ RunResult RunCli(const std::vector<std::string>& args) {
     return r;
 }
 
-json RunJson(std::vector<std::string> args) {
+json RunJson(std::vector<std::string> args, int expectedStatus = 0) {
     args.push_back("--json");
     const RunResult r = RunCli(args);
-    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.status, expectedStatus) << r.out;
     return json::parse(r.out, nullptr, false);
 }
 
@@ -221,10 +221,11 @@ TEST(Cli, BendsPerCornerIsKeptToTheStepperRange) {
 
 TEST(Cli, OutputsReportWhatTheCommandDid) {
     TempDir dir;
-    // A straight cylinder has no dimension listing: nothing written, and no error.
+    // A straight cylinder has no dimension listing: nothing written, which the status tells.
     const json j =
         RunJson({"--set", "TopDiameter=10", "--set", "BottomDiameter=10", "--set", "ConeHeight=10",
-                 "--flat-cad", dir / "flat.dxf", "--report", dir / "report.txt"});
+                 "--flat-cad", dir / "flat.dxf", "--report", dir / "report.txt"},
+                3);
     ASSERT_EQ(j["outputs"].size(), 2u);
     EXPECT_EQ(j["outputs"][0]["command"], "flat-cad");
     EXPECT_TRUE(j["outputs"][0]["written"]);
