@@ -38,6 +38,22 @@ double LitShare(const QImage& image) {
     return double(lit) / double(image.width() * image.height());
 }
 
+// Share of the drawn 2x2 device-pixel blocks that are not one flat colour. A picture drawn at
+// the device resolution has detail inside its blocks along every edge; a picture drawn at half
+// the resolution and blown up has none.
+double DetailedBlockShare(const QImage& image) {
+    qint64 drawn = 0, detailed = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb a = image.pixel(x, y), b = image.pixel(x + 1, y);
+            const QRgb c = image.pixel(x, y + 1), d = image.pixel(x + 1, y + 1);
+            if (qGray(a) <= 60 && qGray(b) <= 60 && qGray(c) <= 60 && qGray(d) <= 60) continue;
+            ++drawn;
+            if (a != b || a != c || a != d) ++detailed;
+        }
+    return drawn ? double(detailed) / double(drawn) : 0;
+}
+
 } // namespace
 
 class FirstStartTest : public QObject {
@@ -64,8 +80,19 @@ private slots:
         auto* picture = window.findChild<DimensionPicture*>("DimImage");
         QCOMPARE(picture->Picture(), 0);
         QVERIFY(picture->isVisible());
-        QVERIFY(LitShare(picture->grab().toImage()) > 0.005);
-        QVERIFY(window.grab().save(ArtifactDir() + "/first-start.png"));
+        const QImage pictureImage = picture->grab().toImage();
+        QVERIFY(LitShare(pictureImage) > 0.005);
+        // On a high-density screen (QT_SCALE_FACTOR=2) the window keeps its layout in logical
+        // pixels and draws the picture at the full device resolution, not blown up.
+        const qreal ratio = window.devicePixelRatio();
+        QCOMPARE(pictureImage.devicePixelRatio(), ratio);
+        QCOMPARE(pictureImage.width(), qRound(picture->width() * ratio));
+        QVERIFY(picture->width() > 300 && picture->height() > 300);
+        const QRect inWindow(picture->mapTo(&window, QPoint(0, 0)), picture->size());
+        QVERIFY(window.rect().contains(inWindow));
+        if (ratio >= 2) QVERIFY2(DetailedBlockShare(pictureImage) > 0.2, "picture drawn blurred");
+        const QString name = ratio >= 2 ? "/first-start-scale2.png" : "/first-start.png";
+        QVERIFY(window.grab().save(ArtifactDir() + name));
         QVERIFY(window.findChild<QLabel*>("StatusLabel")->text().isEmpty());
     }
 };
