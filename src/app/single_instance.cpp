@@ -1,13 +1,19 @@
 // The single running program: lock, socket, hand-over.
 #include "single_instance.h"
 
-#include <QDataStream>
+#include "core/hand_over_message.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace brevant {
 
@@ -63,11 +69,11 @@ SingleInstance::Start SingleInstance::Claim(const QStringList& files, int timeou
 }
 
 bool SingleInstance::HandOver(QLocalSocket& socket, const QStringList& files, int timeoutMs) {
-    QByteArray message;
-    QDataStream out(&message, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_6_0);
-    out << files;
-    socket.write(message);
+    std::vector<std::string> names;
+    for (const QString& f : files)
+        names.push_back(QFile::encodeName(f).toStdString());
+    const std::string message = EncodeHandOver(names);
+    socket.write(message.data(), qint64(message.size()));
     if (!socket.waitForBytesWritten(timeoutMs)) return false;
     while (socket.bytesAvailable() < 1)
         if (!socket.waitForReadyRead(timeoutMs)) return false;
@@ -78,15 +84,22 @@ bool SingleInstance::HandOver(QLocalSocket& socket, const QStringList& files, in
 void SingleInstance::Accept() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            QDataStream in(socket);
-            in.setVersion(QDataStream::Qt_6_0);
-            in.startTransaction();
-            QStringList files;
-            in >> files;
-            if (!in.commitTransaction()) return; // the rest is still on its way
+        // The bytes of this connection so far; the message may arrive in pieces.
+        auto received = std::make_shared<std::string>();
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, received] {
+            const QByteArray bytes = socket->readAll();
+            received->append(bytes.constData(), size_t(bytes.size()));
+            const HandOverDecode d = DecodeHandOver(*received);
+            if (d.status == HandOverDecode::Status::Incomplete) return;
+            if (d.status == HandOverDecode::Status::Invalid) {
+                socket->abort(); // not one of ours: nothing is opened
+                return;
+            }
             socket->putChar(kAcknowledge);
             socket->flush();
+            QStringList files;
+            for (const std::string& f : d.files)
+                files << QFile::decodeName(QByteArray::fromStdString(f));
             emit filesReceived(files);
         });
     }

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLocalSocket>
 #include <QSignalSpy>
 
 #include <future>
@@ -74,6 +75,23 @@ private slots:
         QCOMPARE(ClaimElsewhere(runtime.path(), {}), SingleInstance::Start::HandedOver);
         QTRY_COMPARE(received.count(), 2);
         QCOMPARE(received.at(1).at(0).toStringList(), QStringList());
+    }
+
+    void bytesThatAreNoHandOverOpenNothing() {
+        QTemporaryDir runtime;
+        SingleInstance first(runtime.path());
+        QCOMPARE(first.Claim({}), SingleInstance::Start::First);
+        QSignalSpy received(&first, &SingleInstance::filesReceived);
+        QLocalSocket stranger;
+        stranger.connectToServer(first.SocketPath());
+        QVERIFY(stranger.waitForConnected(2000));
+        stranger.write("4294967295:huge\n");
+        QVERIFY(stranger.waitForBytesWritten(2000));
+        QTRY_COMPARE(stranger.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(received.count(), 0);
+        // The program still answers a real second start.
+        QCOMPARE(ClaimElsewhere(runtime.path(), {"/a.layout"}), SingleInstance::Start::HandedOver);
+        QTRY_COMPARE(received.count(), 1);
     }
 
     void separateRuntimeFoldersDoNotMeet() {
