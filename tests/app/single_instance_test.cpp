@@ -134,9 +134,9 @@ private slots:
     void relativeFilesResolveAgainstTheStartingFolder() {
         const QStringList got = SingleInstance::AbsoluteFiles(
             {"hopper.layout", "../jobs/tee.layout", "/abs/x.layout", "./a b.layout"},
-            "/home/sam/work");
-        const QStringList want = {"/home/sam/work/hopper.layout", "/home/sam/jobs/tee.layout",
-                                  "/abs/x.layout", "/home/sam/work/a b.layout"};
+            "/home/sam/shop");
+        const QStringList want = {"/home/sam/shop/hopper.layout", "/home/sam/jobs/tee.layout",
+                                  "/abs/x.layout", "/home/sam/shop/a b.layout"};
         QCOMPARE(got, want);
     }
 
