@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a staging folder (DESTDIR) and checks what landed: both programs,
 # the desktop entry (desktop-file-validate), the icons, the MIME type (update-mime-database
-# must accept it and map *.layout to it) and the AppStream metainfo.
+# must accept it and map *.layout to it), the AppStream metainfo, the manual where Help > Index
+# looks for it (beside the program, ../share/doc/brevant) and the manual page.
 # usage: install_test.sh BUILD_DIR STAGE_DIR "ICON SIZES"
 set -u
 build=$1
@@ -69,6 +70,11 @@ if [ -f "$metainfo" ]; then
 else
     fail "no metainfo"
 fi
+
+manual="$root/share/doc/brevant/BrevantHelp.pdf"
+{ [ -f "$manual" ] && qpdf --check "$manual" >/dev/null 2>&1; } ||
+    fail "no readable manual at share/doc/brevant/BrevantHelp.pdf"
+[ -f "$root/share/man/man1/brevant-cli.1" ] || fail "no manual page share/man/man1/brevant-cli.1"
 
 [ $status -eq 0 ] && echo "installed and checked: $(cd "$stage" && find . -type f | wc -l) files"
 exit $status
