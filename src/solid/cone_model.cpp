@@ -93,10 +93,7 @@ void BuildRingMesh(SceneJob& e, const TPathArray& topRing, const TPathArray& bot
         ScalePath(top, s.DisplayScale);
         ScalePath(bottom, s.DisplayScale);
     }
-    s.Mesh1.Vertices.clear();
-    s.Mesh1.Indices.clear();
-    AddQuadStrip(s.Mesh1, bottom, top, true);
-    SmoothNormals(s.Mesh1);
+    SetStripSurface(s.Mesh1, bottom, top, true);
     s.FirstRing = std::move(top);
     s.SecondRing = std::move(bottom);
 }

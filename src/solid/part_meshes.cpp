@@ -38,10 +38,7 @@ void BuildSpiralMesh(SolidModel& s, const TPathArray& outerHelix, const TPathArr
     }
     s.Shaft.RotationZ = 90; // the shaft's axis lies horizontal
     s.Shaft.Visible = true;
-    s.Mesh1.Vertices.clear();
-    s.Mesh1.Indices.clear();
-    AddQuadStrip(s.Mesh1, outer, inner, false);
-    SmoothNormals(s.Mesh1);
+    SetStripSurface(s.Mesh1, outer, inner, false);
     s.FirstRing = std::move(inner);
     s.SecondRing = std::move(outer);
     s.Mesh1.RotationZ = 90;
@@ -67,10 +64,7 @@ void BuildPipeMesh(SolidModel& s, const TPathArray& axisRing, const TPathArray& 
     }
     s.Shaft.Visible = true;
     s.Mesh1Material = SolidMaterial::Pipe;
-    s.Mesh1.Vertices.clear();
-    s.Mesh1.Indices.clear();
-    AddQuadStrip(s.Mesh1, axis, far, false);
-    SmoothNormals(s.Mesh1);
+    SetStripSurface(s.Mesh1, axis, far, false);
     s.FirstRing = std::move(far);
     s.SecondRing = std::move(axis);
     s.Mesh1.RotationZ = 90; // the branch lies horizontal, meeting the upright main pipe

@@ -21,6 +21,13 @@ void AddQuadStrip(SolidMesh& mesh, const TPathArray& a, const TPathArray& b, boo
     }
 }
 
+void SetStripSurface(SolidMesh& mesh, const TPathArray& a, const TPathArray& b, bool closed) {
+    mesh.Vertices.clear();
+    mesh.Indices.clear();
+    AddQuadStrip(mesh, a, b, closed);
+    SmoothNormals(mesh);
+}
+
 void SmoothNormals(SolidMesh& mesh, double threshold) {
     const auto& v = mesh.Vertices;
     const auto& ix = mesh.Indices;

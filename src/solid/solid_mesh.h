@@ -17,6 +17,9 @@ void AddQuadStrip(SolidMesh& mesh, const TPathArray& a, const TPathArray& b, boo
 // A vertex whose triangles all have no area gets a unit normal along -Y.
 void SmoothNormals(SolidMesh& mesh, double threshold = 0.001);
 
+// Replaces the mesh's surface by the strip between the two rings, with smoothed normals.
+void SetStripSurface(SolidMesh& mesh, const TPathArray& a, const TPathArray& b, bool closed);
+
 // The factor that brings a model of the given size into the range 2 to 50: 1 inside it,
 // 50 / size above, 2 / size below (1 for a size that is not a positive number).
 double DisplayScaleFor(double size);
