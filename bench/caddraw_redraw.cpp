@@ -1,4 +1,5 @@
 // Benchmarks of the CAD view: full redraws onto a software raster, extents and duplicate removal.
+#include "bench_drawings.h"
 #include "caddraw/cad_draw.h"
 
 #include <benchmark/benchmark.h>
@@ -12,6 +13,7 @@
 namespace {
 
 using namespace brevant;
+using brevant::bench::FillDrawing;
 
 // A minimal raster canvas: clipped Bresenham lines and arcs as short chords, 1 pixel wide.
 class RasterCanvas : public ICanvas {
@@ -95,20 +97,6 @@ private:
     TColor color_ = 0;
     std::vector<std::uint32_t> pixels_;
 };
-
-// Half lines, half arcs, scattered over a 1000 x 1000 drawing.
-void FillDrawing(TCadDraw& view, int n, unsigned seed = 7) {
-    std::mt19937 rng(seed);
-    std::uniform_real_distribution<double> pos(0, 1000), len(-20, 20), ang(0, 360);
-    view.Elements().Reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const double x = pos(rng), y = pos(rng);
-        if (i % 2 == 0)
-            view.MakeLine(x, y, 0, x + len(rng), y + len(rng), 0);
-        else
-            view.MakeArc(1, x, y, 0, std::fabs(len(rng)) + 1, ang(rng), ang(rng));
-    }
-}
 
 void BM_Redraw(benchmark::State& state) {
     RasterCanvas canvas(1024, 768);

@@ -35,8 +35,12 @@ void Calculate(benchmark::State& state, const char* shift, const char* topAngle)
     }
 }
 
-void BM_CalculateRegularCone(benchmark::State& s) { Calculate(s, "", ""); }
-void BM_CalculateObliqueCone(benchmark::State& s) { Calculate(s, "2", "10"); }
+void BM_CalculateRegularCone(benchmark::State& s) {
+    Calculate(s, "", "");
+}
+void BM_CalculateObliqueCone(benchmark::State& s) {
+    Calculate(s, "2", "10");
+}
 
 } // namespace
 
