@@ -36,7 +36,7 @@ IntPath FreeVertices(const IntBox& fit, const IntPaths& clip) {
                                      {fit.maxX, fit.minY},
                                      {fit.maxX, fit.maxY},
                                      {fit.minX, fit.maxY}};
-    if (flat && subject[0] == subject[1]) return subject;
+    if (clip.empty() || (flat && subject[0] == subject[1])) return subject;
     c.AddPath(subject, ClipperLib::ptSubject, !flat);
     c.AddPaths(clip, ClipperLib::ptClip, true);
     IntPath vertices;
@@ -57,20 +57,33 @@ IntPath FreeVertices(const IntBox& fit, const IntPaths& clip) {
 }
 } // namespace
 
-const NoFitEntry& Decoder::Nfp(int fixedPart, int fixedRotation, int part, int rotation) {
+NoFitCache::Key Decoder::KeyOf(int fixedPart, int fixedRotation, int part, int rotation) const {
     const auto rotations = static_cast<NoFitCache::Key>(model_.rotations.size());
     const auto parts = static_cast<NoFitCache::Key>(model_.shapes.size());
     const NoFitCache::Key fixed =
         NoFitCache::Key(fixedPart) * rotations + NoFitCache::Key(fixedRotation);
     const NoFitCache::Key moving = NoFitCache::Key(part) * rotations + NoFitCache::Key(rotation);
-    const NoFitCache::Key key = fixed * parts * rotations + moving;
+    return fixed * parts * rotations + moving;
+}
+
+NoFitEntry Decoder::MakeNfp(int fixedPart, int fixedRotation, int part, int rotation) {
+    const auto& fixed = model_.shapes[std::size_t(fixedPart)];
+    const auto& moving = model_.shapes[std::size_t(part)];
+    if (!model_.turnedNfps || fixedRotation == model_.zero)
+        return MakeNoFitEntry(fixed[std::size_t(fixedRotation)]->loops,
+                              moving[std::size_t(rotation)]->loops);
+    // The pair turned back by the fixed part's rotation, and the result turned forward.
+    const int relative = model_.difference[std::size_t(fixedRotation)][std::size_t(rotation)];
+    const NoFitEntry& base = Nfp(fixedPart, model_.zero, part, relative);
+    return Turned(base, model_.rotations[std::size_t(fixedRotation)]);
+}
+
+const NoFitEntry& Decoder::Nfp(int fixedPart, int fixedRotation, int part, int rotation) {
+    const NoFitCache::Key key = KeyOf(fixedPart, fixedRotation, part, rotation);
     const auto it = local_.find(key);
     if (it != local_.end()) return *it->second;
-    const NoFitEntry& e = cache_.Get(key, [&] {
-        return MakeNoFitEntry(
-            model_.shapes[std::size_t(fixedPart)][std::size_t(fixedRotation)]->loops,
-            model_.shapes[std::size_t(part)][std::size_t(rotation)]->loops);
-    });
+    const NoFitEntry& e =
+        cache_.Get(key, [&] { return MakeNfp(fixedPart, fixedRotation, part, rotation); });
     local_.emplace(key, &e);
     return e;
 }
@@ -98,6 +111,10 @@ bool Decoder::Clear(const IntPoint& p, const IntBox& fit) const {
 bool Decoder::Lowest(const Layout& layout, int sheet, int part, int rotation, const IntBox& fit,
                      IntPoint& at) {
     near_.clear();
+    if (onSheet_[std::size_t(sheet)].empty()) {
+        at = {fit.minX, fit.minY}; // an empty sheet's lower left corner
+        return true;
+    }
     IntPaths clip;
     for (int q : onSheet_[std::size_t(sheet)]) {
         const Placed& pq = layout.placed[std::size_t(q)];
@@ -128,7 +145,7 @@ Decoder::Spot Decoder::BestOnSheet(const Layout& layout, int sheet, int part, in
     const auto& shapes = model_.shapes[std::size_t(part)];
     for (int r = 0; r < static_cast<int>(shapes.size()); ++r) {
         if (geneRotation >= 0 && r != geneRotation) continue;
-        if (!shapes[std::size_t(r)]) continue;
+        if (!model_.Placeable(part, r)) continue;
         const PreparedShape& shape = *shapes[std::size_t(r)];
         if (!model_.strip && model_.usableArea - usedArea_[std::size_t(sheet)] < shape.area)
             continue;
@@ -152,7 +169,7 @@ void Decoder::Place(Layout& layout, std::size_t i) {
     const Gene& g = layout.genes[i];
     const int part = model_.copyPart[std::size_t(g.copy)];
     int rotation = g.rotation;
-    if (rotation >= 0 && !model_.shapes[std::size_t(part)][std::size_t(rotation)]) rotation = -1;
+    if (rotation >= 0 && !model_.Placeable(part, rotation)) rotation = -1;
     Spot spot;
     int sheet = 0;
     for (; sheet < layout.sheets; ++sheet) {

@@ -67,6 +67,8 @@ private:
                 IntPoint& at);
     bool Clear(const IntPoint& p, const IntBox& fit) const;
     const NoFitEntry& Nfp(int fixedPart, int fixedRotation, int part, int rotation);
+    NoFitEntry MakeNfp(int fixedPart, int fixedRotation, int part, int rotation);
+    NoFitCache::Key KeyOf(int fixedPart, int fixedRotation, int part, int rotation) const;
     IntBox InnerFit(const PreparedShape& shape) const;
     void Finish(Layout& layout) const;
 

@@ -1,6 +1,8 @@
 // The decoder pool: one decoder per thread, the batch handed out one layout at a time.
 #include "nesting/decoder_pool.h"
 
+#include <utility>
+
 namespace brevant::nest {
 
 DecoderPool::DecoderPool(int threads, const Model& model, NoFitCache& cache) {
@@ -23,8 +25,14 @@ DecoderPool::~DecoderPool() {
 
 void DecoderPool::Work(Decoder& decoder) {
     for (int i = next_.fetch_add(1); i < count_; i = next_.fetch_add(1)) {
-        (*job_)(decoder, i);
+        std::exception_ptr failure;
+        try {
+            (*job_)(decoder, i);
+        } catch (...) {
+            failure = std::current_exception();
+        }
         std::lock_guard<std::mutex> lock(mutex_);
+        if (failure && !failure_) failure_ = failure;
         if (++finished_ == count_) done_.notify_all();
     }
 }
@@ -60,6 +68,7 @@ void DecoderPool::ForEach(int count, const std::function<void(Decoder&, int)>& j
     // No worker may still be inside Work when the next batch resets the counters.
     done_.wait(lock, [&] { return finished_ == count_ && active_ == 0; });
     job_ = nullptr;
+    if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
 }
 
 } // namespace brevant::nest

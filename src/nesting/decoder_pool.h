@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -23,7 +24,7 @@ public:
     DecoderPool& operator=(const DecoderPool&) = delete;
 
     // Calls job(decoder, i) for every i in [0, count), spread over the threads; returns when
-    // every call has returned.
+    // every call has returned. An exception thrown by a call is thrown again here.
     void ForEach(int count, const std::function<void(Decoder&, int)>& job);
     int Threads() const { return static_cast<int>(decoders_.size()); }
 
@@ -43,6 +44,7 @@ private:
     int active_ = 0;
     long long round_ = 0;
     bool quit_ = false;
+    std::exception_ptr failure_;
 };
 
 } // namespace brevant::nest

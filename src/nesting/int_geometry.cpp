@@ -151,13 +151,12 @@ IntPaths Merged(const IntPaths& loops) {
 
 IntPaths Grown(const IntPaths& loops, double delta) {
     if (delta <= 0) return loops;
-    // Round corners are drawn as chords inside the true arc: the arc tolerance is added to
-    // the distance so that the chords still keep delta.
-    const double arcTolerance = std::max(1.0, delta / 200);
-    ClipperLib::ClipperOffset offset(2.0, arcTolerance);
-    offset.AddPaths(loops, ClipperLib::jtRound, ClipperLib::etClosedPolygon);
+    // Mitred corners (squared off beyond twice delta) lie outside the round ones and add no
+    // vertices, which keeps the no-fit polygons small.
+    ClipperLib::ClipperOffset offset(2.0);
+    offset.AddPaths(loops, ClipperLib::jtMiter, ClipperLib::etClosedPolygon);
     IntPaths out;
-    offset.Execute(out, delta + arcTolerance);
+    offset.Execute(out, delta);
     return out;
 }
 

@@ -44,8 +44,8 @@ IntPaths Flattened(const NestShape& shape, double tolerance, double scale);
 // The same loops one by one, not merged.
 IntPaths FlattenedLoops(const NestShape& shape, double tolerance, double scale);
 
-// The loops grown by delta grid units (round corners whose chords stay at least delta away),
-// merged where they overlap; a hole grown shut disappears.
+// The loops grown by delta grid units (corners mitred, so never nearer than delta), merged
+// where they overlap; a hole grown shut disappears.
 IntPaths Grown(const IntPaths& loops, double delta);
 // The loops shrunk by delta grid units (sharp corners kept).
 IntPaths Shrunk(const IntPaths& loops, double delta);

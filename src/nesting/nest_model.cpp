@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace brevant::nest {
 
@@ -106,11 +107,27 @@ bool PrepareSheet(const NestJob& job, Model& m) {
     return u.maxX > u.minX && u.maxY > u.minY;
 }
 
+// An angle brought into 0 <= a < 360.
+double Turn(double degrees) {
+    double a = std::fmod(degrees, 360.0);
+    if (a < 0) a += 360;
+    return a >= 360 - 1e-9 ? 0 : a;
+}
+
+int IndexOf(const std::vector<double>& angles, double degrees) {
+    const double t = Turn(degrees);
+    for (std::size_t i = 0; i < angles.size(); ++i) {
+        const double d = std::fabs(Turn(angles[i]) - t);
+        if (d < 1e-9 || d > 360 - 1e-9) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 // Every angle the job or one of its parts allows, each once, in the order first named.
 std::vector<double> AllRotations(const NestJob& job) {
     std::vector<double> all;
     auto add = [&all](double r) {
-        if (std::find(all.begin(), all.end(), r) == all.end()) all.push_back(r);
+        if (IndexOf(all, r) < 0) all.push_back(r);
     };
     for (double r : job.rotations)
         add(r);
@@ -119,6 +136,43 @@ std::vector<double> AllRotations(const NestJob& job) {
             for (double r : p.rotations)
                 add(r);
     return all;
+}
+
+// Whether every difference of two rotations is one of them; fills the table when it is.
+bool DifferenceTable(Model& m) {
+    m.zero = IndexOf(m.rotations, 0);
+    if (m.zero < 0) return false;
+    const std::size_t n = m.rotations.size();
+    m.difference.assign(n, std::vector<int>(n, -1));
+    for (std::size_t a = 0; a < n; ++a)
+        for (std::size_t b = 0; b < n; ++b) {
+            const int d = IndexOf(m.rotations, m.rotations[b] - m.rotations[a]);
+            if (d < 0) return false;
+            m.difference[a][b] = d;
+        }
+    return true;
+}
+
+bool QuarterTurns(const std::vector<double>& angles) {
+    return std::all_of(angles.begin(), angles.end(),
+                       [](double a) { return std::fabs(a / 90 - std::round(a / 90)) < 1e-12; });
+}
+
+bool HasArcs(const NestShape& s) {
+    auto arcs = [](const NestLoop& l) {
+        return std::any_of(l.begin(), l.end(), [](const NestVertex& v) { return v.bulge != 0; });
+    };
+    return arcs(s.outer) || std::any_of(s.holes.begin(), s.holes.end(), arcs);
+}
+
+// Grid units added to every part beyond half the clearance: none where every coordinate is
+// exact on the grid (polygons turned by quarter turns, no clearance), so that parts may touch;
+// else enough to absorb the rounding of turned and flattened outlines.
+double Margin(const NestJob& job, const Model& m) {
+    bool exact = job.clearance == 0 && QuarterTurns(m.rotations);
+    for (const NestPart& p : job.parts)
+        exact = exact && !(p.quantity > 0 && HasArcs(p.shape));
+    return exact ? 0 : 3;
 }
 
 // An outline that crosses itself (or a hole that crosses the outline) encloses another area
@@ -135,20 +189,42 @@ bool CrossesItself(const NestShape& shape, double tolerance, double scale) {
     return std::fabs(merged - signedSum) > 1e-9 * std::fabs(signedSum) + 4.0 * double(vertices);
 }
 
-// The part in one rotation, or nothing when its grown box exceeds the usable area.
-std::optional<PreparedShape> PrepareShape(const NestShape& centred, double degrees,
-                                          double tolerance, double grow, const Model& m) {
+// The part in one rotation; placeable when allowed and its grown box fits the usable area.
+PreparedShape PrepareShape(const NestShape& centred, double degrees, double tolerance, double grow,
+                           bool allowed, const Model& m) {
     const NestShape turned = Placed(centred, degrees, 0, 0);
     PreparedShape s;
     s.loops = Grown(Flattened(turned, tolerance, m.scale), grow);
-    if (s.loops.empty()) return std::nullopt;
     s.box = BoxOf(s.loops);
-    if (s.box.maxX - s.box.minX > m.usable.maxX - m.usable.minX ||
-        s.box.maxY - s.box.minY > m.usable.maxY - m.usable.minY)
-        return std::nullopt;
     s.area = AreaOf(s.loops);
     s.trueMaxX = BoxOf(turned).maxX * m.scale;
+    s.placeable = allowed && !s.loops.empty() &&
+                  s.box.maxX - s.box.minX <= m.usable.maxX - m.usable.minX &&
+                  s.box.maxY - s.box.minY <= m.usable.maxY - m.usable.minY;
     return s;
+}
+
+// Holes too small to take the smallest part are filled: they add nothing but work to every
+// no-fit polygon. The area a filled hole adds counts as used, which it is.
+void FillSmallHoles(Model& m) {
+    double smallest = std::numeric_limits<double>::infinity();
+    for (const auto& row : m.shapes)
+        for (const auto& s : row)
+            if (s && s->placeable) smallest = std::min(smallest, s->area);
+    for (auto& row : m.shapes)
+        for (auto& s : row) {
+            if (!s) continue;
+            IntPaths kept;
+            for (IntPath& loop : s->loops)
+                if (ClipperLib::Orientation(loop) || -ClipperLib::Area(loop) >= smallest)
+                    kept.push_back(std::move(loop));
+            s->loops = std::move(kept);
+            s->area = AreaOf(s->loops);
+        }
+}
+
+bool Allowed(const std::vector<double>& allowed, double degrees) {
+    return IndexOf(allowed, degrees) >= 0;
 }
 } // namespace
 
@@ -157,6 +233,7 @@ std::string Prepare(const NestJob& job, Model& m) {
     m = Model{};
     m.strip = job.mode == NestMode::kStrip;
     m.rotations = AllRotations(job);
+    m.turnedNfps = DifferenceTable(m);
     m.sheetWidth = job.sheetWidth;
     m.sheetHeight = job.sheetHeight;
     double largest = 0;
@@ -165,8 +242,7 @@ std::string Prepare(const NestJob& job, Model& m) {
         return "The sizes of this nest are beyond what can be placed.";
     m.scale = std::exp2(std::floor(std::log2(kGridLimit / reach)));
     const double tolerance = ArcTolerance(job, largest);
-    // Half the clearance on every part; away from 0 a few grid units more absorb rounding.
-    const double grow = job.clearance / 2 * m.scale + (job.clearance > 0 ? 2 : 0);
+    const double grow = job.clearance / 2 * m.scale + Margin(job, m);
     if (!PrepareSheet(job, m))
         return "The clearance leaves no room on the " + std::string(m.strip ? "strip." : "sheet.");
     for (std::size_t i = 0; i < job.parts.size(); ++i) {
@@ -184,10 +260,10 @@ std::string Prepare(const NestJob& job, Model& m) {
         const std::vector<double>& allowed = p.rotations.empty() ? job.rotations : p.rotations;
         bool fits = false;
         for (std::size_t r = 0; r < m.rotations.size(); ++r) {
-            if (std::find(allowed.begin(), allowed.end(), m.rotations[r]) == allowed.end())
-                continue;
-            row[r] = PrepareShape(centred, m.rotations[r], tolerance, grow, m);
-            fits = fits || row[r].has_value();
+            const bool wanted = Allowed(allowed, m.rotations[r]);
+            if (!wanted && !m.turnedNfps) continue;
+            row[r] = PrepareShape(centred, m.rotations[r], tolerance, grow, wanted, m);
+            fits = fits || row[r]->placeable;
         }
         if (!fits) return TooLarge(job, i);
         for (int k = 0; k < p.quantity; ++k) {
@@ -195,6 +271,7 @@ std::string Prepare(const NestJob& job, Model& m) {
             m.copyNumber.push_back(k);
         }
     }
+    FillSmallHoles(m);
     return {};
 }
 

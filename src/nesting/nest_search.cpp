@@ -26,7 +26,7 @@ std::vector<Gene> Search::Sequence(int order) const {
     std::vector<double> key(model_.shapes.size(), 0);
     for (std::size_t p = 0; p < model_.shapes.size(); ++p)
         for (const auto& s : model_.shapes[p]) {
-            if (!s) continue;
+            if (!s || !s->placeable) continue;
             const double w = double(s->box.maxX - s->box.minX);
             const double h = double(s->box.maxY - s->box.minY);
             const double k = order == 0   ? s->area
@@ -82,7 +82,7 @@ std::size_t Search::Mutate(std::vector<Gene>& genes) {
         // A rotation: one of the part's allowed ones, or the placement's choice.
         std::vector<int> choices{-1};
         for (int r = 0; r < static_cast<int>(shapes.size()); ++r)
-            if (shapes[std::size_t(r)]) choices.push_back(r);
+            if (shapes[std::size_t(r)] && shapes[std::size_t(r)]->placeable) choices.push_back(r);
         genes[i].rotation = choices[pick(choices.size())];
         return i;
     }

@@ -52,5 +52,8 @@ private:
 };
 
 NoFitEntry MakeNoFitEntry(const IntPaths& fixed, const IntPaths& moving);
+// An entry turned by degrees counter-clockwise about the origin: exact for whole quarter
+// turns, else each vertex rounded to the grid.
+NoFitEntry Turned(const NoFitEntry& entry, double degrees);
 
 } // namespace brevant::nest
