@@ -81,20 +81,24 @@ bool ReadDxfOutlines(std::istream& in, std::vector<NestShape>& pieces, std::stri
     const double tolerance = std::max(Extent(segments) * 1e-6, 1e-9);
     const ChainedOutlines chained = ChainOutlines(segments, tolerance);
     pieces = ShapesOf(chained.closed);
+    // An open chain is an outline that does not close, unless it lies on a piece (a bend
+    // line, a mark). The message names a free end off every piece, where there is one.
+    auto offPieces = [&](const NestVertex& v) {
+        return std::none_of(pieces.begin(), pieces.end(),
+                            [&](const NestShape& p) { return Covers(p, v.x, v.y, tolerance); });
+    };
+    const auto open = std::find_if(chained.loose.begin(), chained.loose.end(),
+                                   [&](const OutlineSegment& s) { return offPieces(Midpoint(s)); });
+    if (open != chained.loose.end()) {
+        const auto end = std::find_if(chained.ends.begin(), chained.ends.end(), offPieces);
+        const NestVertex at = end != chained.ends.end() ? *end : NestVertex{open->x0, open->y0, 0};
+        error = "An outline is not closed near " + Near(at.x, at.y) + ".";
+        pieces.clear();
+        return false;
+    }
     if (pieces.empty()) {
         error = "The file holds no closed outline.";
         return false;
-    }
-    for (const OutlineSegment& s : chained.loose) {
-        const NestVertex m = Midpoint(s);
-        const bool inside = std::any_of(pieces.begin(), pieces.end(), [&](const NestShape& p) {
-            return Covers(p, m.x, m.y, tolerance);
-        });
-        if (!inside) {
-            error = "An outline is not closed near " + Near(s.x0, s.y0) + ".";
-            pieces.clear();
-            return false;
-        }
     }
     std::stable_sort(pieces.begin(), pieces.end(), [](const NestShape& a, const NestShape& b) {
         const NestBox ba = BoxOf(a), bb = BoxOf(b);

@@ -241,6 +241,8 @@ std::string Prepare(const NestJob& job, Model& m) {
     if (!(reach > 0) || !std::isfinite(reach) || reach > 1e15)
         return "The sizes of this nest are beyond what can be placed.";
     m.scale = std::exp2(std::floor(std::log2(kGridLimit / reach)));
+    if (!std::isfinite(m.scale) || m.scale > 1e15)
+        return "The sizes of this nest are beyond what can be placed.";
     const double tolerance = ArcTolerance(job, largest);
     const double grow = job.clearance / 2 * m.scale + Margin(job, m);
     if (!PrepareSheet(job, m))

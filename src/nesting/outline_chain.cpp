@@ -137,7 +137,10 @@ void SegmentGraph::Prune(ChainedOutlines& out) {
     }
     std::vector<int> ends;
     for (std::size_t n = 0; n < nodes_.size(); ++n)
-        if (degree[n] == 1) ends.push_back(static_cast<int>(n));
+        if (degree[n] == 1) {
+            ends.push_back(static_cast<int>(n));
+            out.ends.push_back(nodes_[n]);
+        }
     while (!ends.empty()) {
         const int n = ends.back();
         ends.pop_back();

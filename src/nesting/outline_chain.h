@@ -20,6 +20,7 @@ struct ChainedOutlines {
     std::vector<NestLoop> closed; // each counter-clockwise
     // The segments left over: chains that do not close and lines inside a closed group.
     std::vector<OutlineSegment> loose;
+    std::vector<NestVertex> ends; // the free ends of the chains that do not close
 };
 
 ChainedOutlines ChainOutlines(const std::vector<OutlineSegment>& segments, double tolerance);
