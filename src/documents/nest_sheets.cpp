@@ -35,6 +35,13 @@ Contour Rectangle(double x0, double y0, double x1, double y1) {
     return c;
 }
 
+// A percentage with one decimal: "81.0".
+std::string Percent(double fraction) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1f", fraction * 100);
+    return text;
+}
+
 std::string Fixed(double v, int decimals) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, v);
@@ -148,9 +155,9 @@ std::string SheetCaption(const NestResult& result, std::size_t index, UnitSystem
         Fixed(s.width, 2) + " x " + Fixed(s.height, 2) + " " + UnitShortName(units);
     if (result.mode == NestMode::kStrip)
         return "Strip " + Fixed(s.height, 2) + " x " + Fixed(s.width, 2) + " " +
-               UnitShortName(units) + ", density " + Fixed(result.density * 100, 1) + " %";
+               UnitShortName(units) + ", density " + Percent(result.density) + " %";
     return "Sheet " + std::to_string(index + 1) + " of " + std::to_string(result.sheets.size()) +
-           ": " + size + ", utilisation " + Fixed(s.utilisation * 100, 1) + " %";
+           ": " + size + ", utilisation " + Percent(s.utilisation) + " %";
 }
 
 void BuildNestPdf(TPrintPDF& pdf, const NestJob& job, const NestResult& result, UnitSystem units) {

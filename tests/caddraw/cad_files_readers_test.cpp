@@ -156,11 +156,11 @@ TEST(DxfReader, PolylineBulgesAreArcs) {
     // A closed outline: two straight sides and two half circles, one counter-clockwise
     // (bulge 1), one clockwise (bulge -1).
     TCadDraw view;
-    ReadText(view, 2,
-             DxfText({"0", "POLYLINE", "8", "CUT", "66", "1", "70", "1", "0", "VERTEX", "10", "0",
-                      "20", "0", "0", "VERTEX", "10", "10", "20", "0", "42", "1", "0", "VERTEX",
-                      "10", "10", "20", "4", "0", "VERTEX", "10", "0", "20", "4", "42", "-1", "0",
-                      "SEQEND", "0", "EOF"}));
+    ReadText(view, 2, DxfText({"0",  "POLYLINE", "8",  "CUT", "66", "1",      "70", "1",
+                               "0",  "VERTEX",   "10", "0",   "20", "0",      "0",  "VERTEX",
+                               "10", "10",       "20", "0",   "42", "1",      "0",  "VERTEX",
+                               "10", "10",       "20", "4",   "0",  "VERTEX", "10", "0",
+                               "20", "4",        "42", "-1",  "0",  "SEQEND", "0",  "EOF"}));
     ASSERT_EQ(view.Elements().Count(), 4);
     EXPECT_EQ(view.Elements()[0].Etype, kElementLine);
     // From (10, 0) to (10, 4) counter-clockwise about (10, 2): -90 to 90 degrees.
@@ -174,9 +174,9 @@ TEST(DxfReader, PolylineBulgesAreArcs) {
 TEST(DxfReader, LightweightPolylineWithBulges) {
     TCadDraw view;
     ReadText(view, 2,
-             DxfText({"0", "LWPOLYLINE", "8", "7", "90", "3", "70", "1", "10", "0", "20", "0",
-                      "10", "4", "20", "0", "42", "0.41421356237309503", "10", "4", "20", "4", "0",
-                      "EOF"}));
+             DxfText({"0",  "LWPOLYLINE", "8",  "7",  "90", "3",  "70", "1",  "10",
+                      "0",  "20",         "0",  "10", "4",  "20", "0",  "42", "0.41421356237309503",
+                      "10", "4",          "20", "4",  "0",  "EOF"}));
     ASSERT_EQ(view.Elements().Count(), 3);
     EXPECT_EQ(view.Elements()[0].Coords, (TCoords{0, 0, 0, 4, 0, 0}));
     // A quarter circle (bulge tan 22.5 degrees) from (4, 0) to (4, 4) about (2, 2).

@@ -83,7 +83,8 @@ protected:
     // A cutting-machine DXF of an example, written by brevant-cli itself.
     std::string ExampleDxf(const std::string& example, const std::string& type) const {
         const std::string file = PathOf(example + ".dxf");
-        const Ran r = Shell(BREVANT_CLI_PATH, {"--type", type, kExamples + example + ".layout", "--cam-dxf", file});
+        const Ran r = Shell(BREVANT_CLI_PATH,
+                            {"--type", type, kExamples + example + ".layout", "--cam-dxf", file});
         EXPECT_EQ(r.status, 0) << r.err;
         return file;
     }
@@ -117,15 +118,16 @@ void ExpectJsonForm(const json& j, const char* mode) {
 TEST_F(NestCli, ABenchmarkInstanceOnTheStripIsSoundByAnIndependentCheck) {
     SkipWithoutPython("shapely");
     for (const char* name : {"mao", "shirts"}) {
-        const Ran r = Nest({"--instance", kInstances + name + ".json", "--evaluations", "8", "--json",
-                            "--pdf", PathOf("strip.pdf")});
+        const Ran r = Nest({"--instance", kInstances + name + ".json", "--evaluations", "8",
+                            "--json", "--pdf", PathOf("strip.pdf")});
         ASSERT_EQ(r.status, 0) << r.err;
         const json j = json::parse(r.out);
         ExpectJsonForm(j, "strip");
         ASSERT_EQ(j["sheets"].size(), 1u);
         std::ofstream(PathOf("result.json")) << r.out;
-        const Ran check = Shell(kPython, {std::string(BREVANT_SOURCE_DIR) + "/tests/nesting/check_placements.py",
-                                          kInstances + name + ".json", PathOf("result.json")});
+        const Ran check =
+            Shell(kPython, {std::string(BREVANT_SOURCE_DIR) + "/tests/nesting/check_placements.py",
+                            kInstances + name + ".json", PathOf("result.json")});
         EXPECT_EQ(check.status, 0) << name << ": " << check.out << check.err;
         EXPECT_EQ(Slurp(PathOf("strip.pdf")).rfind("%PDF-1.4", 0), 0u);
     }
@@ -135,9 +137,10 @@ TEST_F(NestCli, CuttingMachineDxfPartsOnSheetsAreSoundByAnIndependentCheck) {
     SkipWithoutPython("ezdxf, shapely");
     const std::string cone = ExampleDxf("hopper-cone", "cone");
     const std::string square = ExampleDxf("square-to-round", "square");
-    const Ran r = Nest({"--sheet", "96x48", "--part", cone + ":7", "--part", square + ":2", "--clearance",
-                        "0.5", "--rotations", "90", "--evaluations", "8", "--json", "--cam-dxf",
-                        PathOf("sheet.dxf"), "--svg", PathOf("sheets.svg"), "--pdf", PathOf("sheets.pdf")});
+    const Ran r =
+        Nest({"--sheet", "96x48", "--part", cone + ":7", "--part", square + ":2", "--clearance",
+              "0.5", "--rotations", "90", "--evaluations", "8", "--json", "--cam-dxf",
+              PathOf("sheet.dxf"), "--svg", PathOf("sheets.svg"), "--pdf", PathOf("sheets.pdf")});
     ASSERT_EQ(r.status, 0) << r.err;
     const json j = json::parse(r.out);
     ExpectJsonForm(j, "sheets");
@@ -154,7 +157,8 @@ TEST_F(NestCli, CuttingMachineDxfPartsOnSheetsAreSoundByAnIndependentCheck) {
         }
     }
     EXPECT_EQ(placed, 9);
-    std::vector<std::string> args{std::string(BREVANT_SOURCE_DIR) + "/tests/cli/check_nest_dxf.py", "96", "48", "0.5"};
+    std::vector<std::string> args{std::string(BREVANT_SOURCE_DIR) + "/tests/cli/check_nest_dxf.py",
+                                  "96", "48", "0.5"};
     args.insert(args.end(), files.begin(), files.end());
     const Ran check = Shell(kPython, args);
     ASSERT_EQ(check.status, 0) << check.err;
@@ -172,7 +176,8 @@ TEST_F(NestCli, CuttingMachineDxfPartsOnSheetsAreSoundByAnIndependentCheck) {
 
 TEST_F(NestCli, OneSheetIsWrittenUnderTheNameGiven) {
     const std::string cone = ExampleDxf("hopper-cone", "cone");
-    const Ran r = Nest({"--sheet", "96x48", "--part", cone, "--evaluations", "4", "--cam-dxf", PathOf("one.dxf")});
+    const Ran r = Nest(
+        {"--sheet", "96x48", "--part", cone, "--evaluations", "4", "--cam-dxf", PathOf("one.dxf")});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(fs::exists(PathOf("one.dxf")));
     EXPECT_FALSE(fs::exists(PathOf("one-1.dxf")));
@@ -189,15 +194,21 @@ TEST_F(NestCli, UsageErrorsRefusalsAndUnreadableFiles) {
         {{}, 2, "give either --instance or --sheet with --part"},
         {{"--sheet", "96x48"}, 2, "--sheet needs at least one --part"},
         {{"--part", cone}, 2, "give either --instance or --sheet with --part"},
-        {{"--sheet", "96", "--part", cone}, 2, "--sheet needs WxH with two numbers greater than 0, got: 96"},
+        {{"--sheet", "96", "--part", cone},
+         2,
+         "--sheet needs WxH with two numbers greater than 0, got: 96"},
         {{"--sheet", "96x48", "--part", cone + ":0"}, 2, "--part needs FILE or FILE:COUNT"},
         {{"--sheet", "96x48", "--part", cone, "--rotations", "0.1"}, 2, "--rotations needs a step"},
         {{"--sheet", "96x48", "--part", cone, "--clearance", "-1"}, 2, "--clearance"},
-        {{"--instance", kInstances + "mao.json", "--part", cone}, 2, "--part cannot go with --instance"},
-        {{"--sheet", "20x20", "--part", cone}, 4,
+        {{"--instance", kInstances + "mao.json", "--part", cone},
+         2,
+         "--part cannot go with --instance"},
+        {{"--sheet", "20x20", "--part", cone},
+         4,
          "does not fit on the 20 x 20 sheet in any allowed rotation."},
         {{"--sheet", "96x48", "--part", PathOf("none.dxf")}, 1, "none.dxf\": no such file"},
-        {{"--sheet", "96x48", "--part", kExamples + "hopper-cone.layout"}, 1,
+        {{"--sheet", "96x48", "--part", kExamples + "hopper-cone.layout"},
+         1,
          "a part must be a DXF file of closed outlines (.dxf)."},
         {{"--instance", PathOf("bad.json")}, 1, "\"Items\" must be a list of at least one item."},
     };
@@ -220,8 +231,9 @@ TEST_F(NestCli, AnOutputThatCannotBeWrittenIsNamedWithItsReason) {
 TEST_F(NestCli, HelpNamesEveryOption) {
     const Ran r = Nest({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* option : {"--instance", "--sheet", "--part", "--clearance", "--rotations", "--units", "--time",
-                               "--seed", "--evaluations", "--cam-dxf", "--svg", "--pdf", "--json"})
+    for (const char* option :
+         {"--instance", "--sheet", "--part", "--clearance", "--rotations", "--units", "--time",
+          "--seed", "--evaluations", "--cam-dxf", "--svg", "--pdf", "--json"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 

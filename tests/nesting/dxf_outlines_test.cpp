@@ -73,10 +73,18 @@ TEST(DxfOutlines, LooseLinesArcsAndCirclesJoinIntoPieces) {
     // A rectangle with a rounded corner, drawn as loose entities with a gap far below the
     // tolerance; a circle left of it; an island inside a hole is a piece of its own.
     const std::string text = Dxf(Join({
-        Line(10, 0, 30, 0), Line(30, 0, 30, 8), Arc(28, 8, 2, 0, 90), Line(28, 10, 10, 10.0000001),
-        Line(10, 10, 10, 0), Circle(0, 5, 3),
-        Line(40, 0, 60, 0), Line(60, 0, 60, 20), Line(60, 20, 40, 20), Line(40, 20, 40, 0),
-        Circle(50, 10, 6), Circle(50, 10, 2),
+        Line(10, 0, 30, 0),
+        Line(30, 0, 30, 8),
+        Arc(28, 8, 2, 0, 90),
+        Line(28, 10, 10, 10.0000001),
+        Line(10, 10, 10, 0),
+        Circle(0, 5, 3),
+        Line(40, 0, 60, 0),
+        Line(60, 0, 60, 20),
+        Line(60, 20, 40, 20),
+        Line(40, 20, 40, 0),
+        Circle(50, 10, 6),
+        Circle(50, 10, 2),
     }));
     std::vector<NestShape> pieces;
     std::string error;
@@ -99,13 +107,16 @@ TEST(DxfOutlines, MalformedFilesAreRefusedWithTheirReason) {
         {"empty", "", "The file holds no closed outline."},
         {"not a DXF", "hello\nworld\n", "The file holds no closed outline."},
         {"one open line", Dxf(Line(0, 0, 5, 5)), "An outline is not closed near (0, 0)."},
-        {"a gap", Dxf(Join({Line(0, 0, 10, 0), Line(10, 0, 10, 10), Line(10, 10, 0, 10), Line(0, 10, 0, 0.5)})),
+        {"a gap",
+         Dxf(Join(
+             {Line(0, 0, 10, 0), Line(10, 0, 10, 10), Line(10, 10, 0, 10), Line(0, 10, 0, 0.5)})),
          "An outline is not closed near (0, 0)."},
         {"a line outside the piece",
          Dxf(Join({Line(0, 0, 10, 0), Line(10, 0, 10, 10), Line(10, 10, 0, 10), Line(0, 10, 0, 0),
                    Line(20, 0, 25, 3)})),
          "An outline is not closed near (20, 0)."},
-        {"cut off in the middle of an entity", "0\r\nLINE\r\n10\r\n0\r\n20", "The file holds no closed outline."},
+        {"cut off in the middle of an entity", "0\r\nLINE\r\n10\r\n0\r\n20",
+         "The file holds no closed outline."},
         {"only points and text", Dxf({"0", "POINT", "10", "1", "20", "1", "0", "TEXT", "1", "x"}),
          "The file holds no closed outline."},
     };

@@ -58,7 +58,8 @@ TEST(NestInstance, AClockwisePolygonIsTurnedAndOrientationsDefaultToNone) {
 }
 
 TEST(NestInstance, MalformedSamplesAreRefusedWithTheirReason) {
-    const std::string item = R"({"Demand": 1, "Shape": {"Type": "SimplePolygon", "Data": [[0,0],[1,0],[0,1]]}})";
+    const std::string item =
+        R"({"Demand": 1, "Shape": {"Type": "SimplePolygon", "Data": [[0,0],[1,0],[0,1]]}})";
     const std::string strip = R"("Strip": {"Height": 5})";
     const struct {
         std::string text;
@@ -70,12 +71,17 @@ TEST(NestInstance, MalformedSamplesAreRefusedWithTheirReason) {
         {"{" + strip + "}", "\"Items\" must be a list of at least one item."},
         {R"({"Items": [], )" + strip + "}", "\"Items\" must be a list of at least one item."},
         {R"({"Items": [)" + item + "]}", "\"Strip\" is missing."},
-        {R"({"Items": [)" + item + R"(], "Strip": {"Height": -1}})", "\"Strip\" needs a \"Height\" greater than 0."},
-        {R"({"Items": [)" + item + R"(], "Strip": {"Height": "5"}})", "\"Strip\" needs a \"Height\" greater than 0."},
+        {R"({"Items": [)" + item + R"(], "Strip": {"Height": -1}})",
+         "\"Strip\" needs a \"Height\" greater than 0."},
+        {R"({"Items": [)" + item + R"(], "Strip": {"Height": "5"}})",
+         "\"Strip\" needs a \"Height\" greater than 0."},
         {R"({"Items": [7], )" + strip + "}", "Item 0: it must be an object."},
-        {R"({"Items": [{"Demand": -1}], )" + strip + "}", "Item 0: \"Demand\" must be a whole number from 0 to 10000."},
-        {R"({"Items": [{"Demand": 2.5}], )" + strip + "}", "Item 0: \"Demand\" must be a whole number from 0 to 10000."},
-        {R"({"Items": [{"Demand": 100000}], )" + strip + "}", "Item 0: \"Demand\" must be a whole number from 0 to 10000."},
+        {R"({"Items": [{"Demand": -1}], )" + strip + "}",
+         "Item 0: \"Demand\" must be a whole number from 0 to 10000."},
+        {R"({"Items": [{"Demand": 2.5}], )" + strip + "}",
+         "Item 0: \"Demand\" must be a whole number from 0 to 10000."},
+        {R"({"Items": [{"Demand": 100000}], )" + strip + "}",
+         "Item 0: \"Demand\" must be a whole number from 0 to 10000."},
         {R"({"Items": [{"Demand": 1}], )" + strip + "}", "Item 0: \"Shape\" is missing."},
         {R"({"Items": [{"Demand": 1, "AllowedOrientations": [], "Shape": {}}], )" + strip + "}",
          "Item 0: \"AllowedOrientations\" must be a list of 1 to 360 angles."},
@@ -83,11 +89,14 @@ TEST(NestInstance, MalformedSamplesAreRefusedWithTheirReason) {
          "Item 0: each of \"AllowedOrientations\" must be a number."},
         {R"({"Items": [{"Demand": 1, "Shape": {"Type": "Circle"}}], )" + strip + "}",
          "Item 0: \"Shape\" must be an object whose \"Type\" is \"SimplePolygon\"."},
-        {R"({"Items": [{"Demand": 1, "Shape": {"Type": "SimplePolygon", "Data": [[0,0],[1,1]]}}], )" + strip + "}",
+        {R"({"Items": [{"Demand": 1, "Shape": {"Type": "SimplePolygon", "Data": [[0,0],[1,1]]}}], )" +
+             strip + "}",
          "Item 0: \"Data\" must be a list of at least 3 points [x, y]."},
-        {R"({"Items": [{"Demand": 1, "Shape": {"Type": "SimplePolygon", "Data": [[0,0],[1,1],[2]]}}], )" + strip + "}",
+        {R"({"Items": [{"Demand": 1, "Shape": {"Type": "SimplePolygon", "Data": [[0,0],[1,1],[2]]}}], )" +
+             strip + "}",
          "Item 0: each point of \"Data\" must be [x, y], two numbers of at most 1e9."},
-        {R"({"Items": [{"Demand": 1, "Shape": {"Type": "SimplePolygon", "Data": [[0,0],[1,1],[2,1e300]]}}], )" + strip + "}",
+        {R"({"Items": [{"Demand": 1, "Shape": {"Type": "SimplePolygon", "Data": [[0,0],[1,1],[2,1e300]]}}], )" +
+             strip + "}",
          "Item 0: each point of \"Data\" must be [x, y], two numbers of at most 1e9."},
         {R"({"Items": [)" + item + ", " + R"({"Demand": "1"}], )" + strip + "}",
          "Item 1: \"Demand\" must be a whole number from 0 to 10000."},
