@@ -8,7 +8,7 @@ namespace brevant::nest {
 
 namespace {
 constexpr int kBatch = 4;       // neighbours evaluated per step
-constexpr int kHistory = 40;    // late-acceptance history length
+constexpr int kHistory = 1000;  // late-acceptance history length
 constexpr int kStartOrders = 4; // greedy sequences tried first
 
 std::uint64_t SplitMix(std::uint64_t& state) {
@@ -45,6 +45,11 @@ std::vector<Gene> Search::Sequence(int order) const {
     return genes;
 }
 
+bool Search::Same(const Gene& a, const Gene& b) const {
+    return a.rotation == b.rotation &&
+           model_.copyPart[std::size_t(a.copy)] == model_.copyPart[std::size_t(b.copy)];
+}
+
 bool Search::Evaluate(std::vector<Candidate>& batch, const std::function<bool()>& stop) {
     std::vector<char> complete(batch.size(), 0);
     pool_.ForEach(static_cast<int>(batch.size()), [&](Decoder& d, int i) {
@@ -74,18 +79,22 @@ bool Search::Start(const SearchHooks& hooks) {
 std::size_t Search::Mutate(std::vector<Gene>& genes) {
     const std::size_t n = genes.size();
     auto pick = [&](std::size_t bound) { return std::size_t(SplitMix(state_) % bound); };
-    const std::size_t i = pick(n), j = pick(n);
+    const std::size_t i = pick(n);
     const int move = int(SplitMix(state_) % 3);
     const int part = model_.copyPart[std::size_t(genes[i].copy)];
-    const auto& shapes = model_.shapes[std::size_t(part)];
     if (move == 0 || n < 2) {
         // A rotation: one of the part's allowed ones, or the placement's choice.
         std::vector<int> choices{-1};
-        for (int r = 0; r < static_cast<int>(shapes.size()); ++r)
-            if (shapes[std::size_t(r)] && shapes[std::size_t(r)]->placeable) choices.push_back(r);
+        for (int r = 0; r < static_cast<int>(model_.rotations.size()); ++r)
+            if (model_.Placeable(part, r)) choices.push_back(r);
         genes[i].rotation = choices[pick(choices.size())];
         return i;
     }
+    // Another position; for a swap one holding another part or rotation, where there is one
+    // within a few tries (swapping two copies of a kind changes nothing).
+    std::size_t j = pick(n);
+    for (int tries = 0; move == 1 && tries < 8 && Same(genes[i], genes[j]); ++tries)
+        j = pick(n);
     if (move == 1) {
         std::swap(genes[i], genes[j]);
         return std::min(i, j);

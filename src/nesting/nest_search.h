@@ -37,6 +37,7 @@ private:
     bool Start(const SearchHooks& hooks);
     bool Evaluate(std::vector<Candidate>& batch, const std::function<bool()>& stop);
     std::size_t Mutate(std::vector<Gene>& genes);
+    bool Same(const Gene& a, const Gene& b) const;
     std::vector<Gene> Sequence(int order) const;
     bool Budget(int batch) const {
         return maxEvaluations_ <= 0 || evaluations_ + batch <= maxEvaluations_;
