@@ -1,6 +1,8 @@
 // Parses the command line of brevant-cli nest with CLI11.
 #include "cli/nest_options.h"
 
+#include "engine/nest_job_settings.h"
+
 #include <CLI/CLI.hpp>
 
 #include <charconv>
@@ -84,32 +86,6 @@ bool ParsePartFile(const std::string& text, NestPartFile& part) {
     return !part.file.empty();
 }
 
-bool ParseRotations(const std::string& text, std::vector<double>& angles) {
-    angles.clear();
-    std::size_t start = 0;
-    std::vector<double> listed;
-    for (;;) {
-        const auto comma = text.find(',', start);
-        double v = 0;
-        if (!Number(std::string_view(text).substr(start, comma - start), v)) return false;
-        listed.push_back(v);
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
-    if (listed.size() > 360) return false;
-    if (listed.size() > 1) {
-        angles = listed;
-        return true;
-    }
-    const double step = listed[0];
-    if (step < 0 || step > 360 || (step > 0 && step < 1)) return false;
-    angles.push_back(0);
-    if (step == 0 || step == 360) return true;
-    for (double a = step; a < 360 - 1e-9; a += step)
-        angles.push_back(a);
-    return true;
-}
-
 NestParseOutcome ParseNestCommandLine(int argc, char** argv) {
     CLI::App app{kDescription, "brevant-cli nest"};
     NestOptions o;
@@ -142,7 +118,7 @@ NestParseOutcome ParseNestCommandLine(int argc, char** argv) {
     }
     if (!raw[2].empty()) {
         std::vector<double> angles;
-        if (!ParseRotations(raw[2], angles)) {
+        if (!ParseNestRotations(raw[2], angles)) {
             out.error =
                 "--rotations needs a step from 1 to 360 degrees (or 0) or a list of angles, got: " +
                 raw[2];

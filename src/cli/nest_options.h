@@ -42,8 +42,5 @@ NestParseOutcome ParseNestCommandLine(int argc, char** argv);
 bool ParseSheetSize(const std::string& text, double& width, double& height);
 // "FILE" or "FILE:COUNT" (COUNT a whole number from 1 to 10000).
 bool ParsePartFile(const std::string& text, NestPartFile& part);
-// One number: a step (0, step, 2 step, ... below 360; 0 or 360 for no turning). Several
-// separated by commas: those angles.
-bool ParseRotations(const std::string& text, std::vector<double>& angles);
 
 } // namespace brevant::cli

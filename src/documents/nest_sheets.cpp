@@ -119,7 +119,53 @@ void DrawSheetPage(TPrintPDF& pdf, const NestJob& job, const NestResult& result,
         pdf.TextOut(int(x), int(pdf.PageHeight - y), std::to_string(p.part + 1));
     }
 }
+// Sheet coordinates (y up) to a canvas box (y down).
+struct CanvasFrame {
+    double left = 0, bottom = 0, scale = 1;
+    double X(double x) const { return left + x * scale; }
+    double Y(double y) const { return bottom - y * scale; }
+};
+
+void DrawCanvasLoop(ICanvas& c, const CanvasFrame& f, const NestLoop& loop) {
+    constexpr double kDegrees = 180 / kPi;
+    for (std::size_t i = 0; i < loop.size(); ++i) {
+        const NestVertex& a = loop[i];
+        const NestVertex& b = loop[(i + 1) % loop.size()];
+        if (a.bulge == 0) {
+            c.DrawLine(f.X(a.x), f.Y(a.y), f.X(b.x), f.Y(b.y));
+            continue;
+        }
+        // The screen's y runs down: the arc over angles lo..hi of the sheet covers -hi..-lo
+        // on the screen, drawn clockwise from -hi.
+        const NestArc arc = ArcOf(a, b);
+        const double hi = std::max(arc.start, arc.start + arc.sweep);
+        c.DrawArc(f.X(arc.cx), f.Y(arc.cy), arc.radius * f.scale, -hi * kDegrees,
+                  std::fabs(arc.sweep) * kDegrees);
+    }
+}
 } // namespace
+
+void DrawNestSheet(ICanvas& canvas, const NestJob& job, const NestSheet& sheet, double left,
+                   double top, double width, double height, TColor borderColour,
+                   TColor partColour) {
+    if (!(sheet.width > 0) || !(sheet.height > 0)) return;
+    CanvasFrame f;
+    f.scale = std::min(width / sheet.width, height / sheet.height);
+    f.left = left + (width - sheet.width * f.scale) / 2;
+    f.bottom = top + (height + sheet.height * f.scale) / 2;
+    canvas.SetDash(TDashStyle::Solid);
+    canvas.SetStrokeWidth(1);
+    canvas.SetStrokeColor(borderColour);
+    canvas.DrawRectangle(f.X(0), f.Y(sheet.height), sheet.width * f.scale, sheet.height * f.scale,
+                         false);
+    canvas.SetStrokeColor(partColour);
+    for (const NestPlacement& p : sheet.placements) {
+        const NestShape s = PlacedShape(job, p);
+        DrawCanvasLoop(canvas, f, s.outer);
+        for (const NestLoop& hole : s.holes)
+            DrawCanvasLoop(canvas, f, hole);
+    }
+}
 
 ShopOutlines SheetOutlines(const NestJob& job, const NestSheet& sheet) {
     ShopOutlines o;

@@ -3,6 +3,7 @@
 // a PDF with one sheet a page.
 #pragma once
 
+#include "caddraw/canvas.h"
 #include "documents/pdf_writer.h"
 #include "documents/shop_outline.h"
 #include "nesting/nest_job.h"
@@ -26,5 +27,10 @@ std::string SheetCaption(const NestResult& result, std::size_t sheet, UnitSystem
 // One landscape page per sheet (Letter for inches, A4 otherwise): the caption, the sheet's
 // border and its parts scaled to fit, each part labelled with its number (the first is 1).
 void BuildNestPdf(TPrintPDF& pdf, const NestJob& job, const NestResult& result, UnitSystem units);
+
+// One sheet drawn as large as it fits into a box of the canvas (pixels, y down), centred: the
+// sheet's border in borderColour, the parts' true outlines (arcs as arcs) in partColour.
+void DrawNestSheet(ICanvas& canvas, const NestJob& job, const NestSheet& sheet, double left,
+                   double top, double width, double height, TColor borderColour, TColor partColour);
 
 } // namespace brevant
