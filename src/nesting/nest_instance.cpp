@@ -104,6 +104,9 @@ bool ReadNestInstance(std::string_view text, NestInstance& instance, std::string
     } catch (const json::parse_error& e) {
         error = "The file is not JSON (at byte " + std::to_string(e.byte) + ").";
         return false;
+    } catch (const json::exception&) {
+        error = "The file holds a number too large to read.";
+        return false;
     }
     error = ReadRoot(root, instance);
     return error.empty();

@@ -68,6 +68,7 @@ TEST(NestInstance, MalformedSamplesAreRefusedWithTheirReason) {
         {"", "The file is not JSON (at byte 1)."},
         {"{\"Items\": [", "The file is not JSON (at byte 12)."},
         {"[1, 2]", "The file holds no JSON object."},
+        {"1e999", "The file holds a number too large to read."},
         {"{" + strip + "}", "\"Items\" must be a list of at least one item."},
         {R"({"Items": [], )" + strip + "}", "\"Items\" must be a list of at least one item."},
         {R"({"Items": [)" + item + "]}", "\"Strip\" is missing."},
