@@ -17,15 +17,19 @@ bool Number(std::string_view text, double& value) {
     return !text.empty() && ec == std::errc() && ptr == end && std::isfinite(value);
 }
 
+// The options kept as typed until they are checked.
+struct RawOptions {
+    std::string sheet, rotations, units;
+};
+
 const char* kDescription =
     "brevant-cli nest: places parts on sheets (or a benchmark instance on a strip) without "
     "overlap, in the allowed rotations, on the fewest sheets, and writes the sheets.";
 
-void AddOptions(CLI::App& app, NestOptions& o, std::vector<std::string>& raw,
-                std::vector<std::string>& parts) {
+void AddOptions(CLI::App& app, NestOptions& o, RawOptions& raw, std::vector<std::string>& parts) {
     app.add_option("--instance", o.instance, "strip-packing instance to nest (JSON)")
         ->option_text("FILE.json");
-    app.add_option("--sheet", raw[0], "sheet size, width x height (such as 96x48)")
+    app.add_option("--sheet", raw.sheet, "sheet size, width x height (such as 96x48)")
         ->option_text("WxH");
     app.add_option("--part", parts,
                    "a part: DXF of closed outlines, COUNT copies (default 1); repeat for more")
@@ -34,11 +38,11 @@ void AddOptions(CLI::App& app, NestOptions& o, std::vector<std::string>& raw,
     app.add_option("--clearance", o.clearance,
                    "least distance between parts and from the sheet's edge (default 0)")
         ->check(CLI::NonNegativeNumber);
-    app.add_option("--rotations", raw[2],
+    app.add_option("--rotations", raw.rotations,
                    "a step in degrees (90: 0, 90, 180, 270) or a list (0,180); default 90, or an "
                    "instance's own")
         ->option_text("STEP|LIST");
-    app.add_option("--units", raw[3], "unit of every length: in, cm or mm (default in)")
+    app.add_option("--units", raw.units, "unit of every length: in, cm or mm (default in)")
         ->check(CLI::IsMember({"in", "cm", "mm"}));
     app.add_option("--time", o.seconds, "seconds the search may take (default 10)")
         ->check(CLI::Range(0.0, 86400.0));
@@ -86,10 +90,35 @@ bool ParsePartFile(const std::string& text, NestPartFile& part) {
     return !part.file.empty();
 }
 
+namespace {
+// The option texts CLI11 left as typed, checked and turned into the options.
+std::string Convert(const RawOptions& raw, const std::vector<std::string>& parts, NestOptions& o) {
+    const bool sheetGiven = !raw.sheet.empty();
+    if (sheetGiven && !ParseSheetSize(raw.sheet, o.sheetWidth, o.sheetHeight))
+        return "--sheet needs WxH with two numbers greater than 0, got: " + raw.sheet;
+    for (const std::string& p : parts) {
+        NestPartFile part;
+        if (!ParsePartFile(p, part))
+            return "--part needs FILE or FILE:COUNT with COUNT from 1 to 10000, got: " + p;
+        o.parts.push_back(part);
+    }
+    if (!raw.rotations.empty()) {
+        std::vector<double> angles;
+        if (!ParseNestRotations(raw.rotations, angles))
+            return "--rotations needs a step from 1 to 360 degrees (or 0) or a list of angles, "
+                   "got: " +
+                   raw.rotations;
+        o.rotations = angles;
+    }
+    o.units = raw.units == "cm" ? 1 : raw.units == "mm" ? 2 : 0;
+    return Check(o, sheetGiven);
+}
+} // namespace
+
 NestParseOutcome ParseNestCommandLine(int argc, char** argv) {
     CLI::App app{kDescription, "brevant-cli nest"};
     NestOptions o;
-    std::vector<std::string> raw(4);
+    RawOptions raw;
     std::vector<std::string> parts;
     AddOptions(app, o, raw, parts);
     NestParseOutcome out;
@@ -103,35 +132,8 @@ NestParseOutcome ParseNestCommandLine(int argc, char** argv) {
         out.error = e.what();
         return out;
     }
-    const bool sheetGiven = !raw[0].empty();
-    if (sheetGiven && !ParseSheetSize(raw[0], o.sheetWidth, o.sheetHeight)) {
-        out.error = "--sheet needs WxH with two numbers greater than 0, got: " + raw[0];
-        return out;
-    }
-    for (const std::string& p : parts) {
-        NestPartFile part;
-        if (!ParsePartFile(p, part)) {
-            out.error = "--part needs FILE or FILE:COUNT with COUNT from 1 to 10000, got: " + p;
-            return out;
-        }
-        o.parts.push_back(part);
-    }
-    if (!raw[2].empty()) {
-        std::vector<double> angles;
-        if (!ParseNestRotations(raw[2], angles)) {
-            out.error =
-                "--rotations needs a step from 1 to 360 degrees (or 0) or a list of angles, got: " +
-                raw[2];
-            return out;
-        }
-        o.rotations = angles;
-    }
-    o.units = raw[3] == "cm" ? 1 : raw[3] == "mm" ? 2 : 0;
-    if (std::string why = Check(o, sheetGiven); !why.empty()) {
-        out.error = why;
-        return out;
-    }
-    out.options = std::move(o);
+    out.error = Convert(raw, parts, o);
+    if (out.error.empty()) out.options = std::move(o);
     return out;
 }
 

@@ -228,6 +228,39 @@ bool Allowed(const std::vector<double>& allowed, double degrees) {
 }
 } // namespace
 
+namespace {
+// One part in every rotation it may take (and, for turned no-fit polygons, every other), and
+// its copies; the message why it cannot be nested, or an empty text.
+std::string PreparePart(const NestJob& job, std::size_t i, double tolerance, double grow,
+                        Model& m) {
+    const NestPart& p = job.parts[i];
+    m.partArea.push_back(p.quantity > 0 ? ShapeArea(p.shape) : 0);
+    const NestBox b = BoxOf(p.shape);
+    const double cx = (b.minX + b.maxX) / 2, cy = (b.minY + b.maxY) / 2;
+    m.centres.push_back({cx, cy, 0});
+    auto& row = m.shapes.emplace_back(m.rotations.size());
+    if (p.quantity <= 0) return {};
+    NestShape centred = Placed(p.shape, 0, -cx, -cy);
+    Orient(centred);
+    if (CrossesItself(centred, tolerance, m.scale))
+        return PartName(job, i) + ": its outline crosses itself.";
+    const std::vector<double>& allowed = p.rotations.empty() ? job.rotations : p.rotations;
+    bool fits = false;
+    for (std::size_t r = 0; r < m.rotations.size(); ++r) {
+        const bool wanted = Allowed(allowed, m.rotations[r]);
+        if (!wanted && !m.turnedNfps) continue;
+        row[r] = PrepareShape(centred, m.rotations[r], tolerance, grow, wanted, m);
+        fits = fits || row[r]->placeable;
+    }
+    if (!fits) return TooLarge(job, i);
+    for (int k = 0; k < p.quantity; ++k) {
+        m.copyPart.push_back(static_cast<int>(i));
+        m.copyNumber.push_back(k);
+    }
+    return {};
+}
+} // namespace
+
 std::string Prepare(const NestJob& job, Model& m) {
     if (std::string why = CheckSettings(job); !why.empty()) return why;
     m = Model{};
@@ -247,32 +280,8 @@ std::string Prepare(const NestJob& job, Model& m) {
     const double grow = job.clearance / 2 * m.scale + Margin(job, m);
     if (!PrepareSheet(job, m))
         return "The clearance leaves no room on the " + std::string(m.strip ? "strip." : "sheet.");
-    for (std::size_t i = 0; i < job.parts.size(); ++i) {
-        const NestPart& p = job.parts[i];
-        m.partArea.push_back(p.quantity > 0 ? ShapeArea(p.shape) : 0);
-        const NestBox b = BoxOf(p.shape);
-        const double cx = (b.minX + b.maxX) / 2, cy = (b.minY + b.maxY) / 2;
-        m.centres.push_back({cx, cy, 0});
-        auto& row = m.shapes.emplace_back(m.rotations.size());
-        if (p.quantity <= 0) continue;
-        NestShape centred = Placed(p.shape, 0, -cx, -cy);
-        Orient(centred);
-        if (CrossesItself(centred, tolerance, m.scale))
-            return PartName(job, i) + ": its outline crosses itself.";
-        const std::vector<double>& allowed = p.rotations.empty() ? job.rotations : p.rotations;
-        bool fits = false;
-        for (std::size_t r = 0; r < m.rotations.size(); ++r) {
-            const bool wanted = Allowed(allowed, m.rotations[r]);
-            if (!wanted && !m.turnedNfps) continue;
-            row[r] = PrepareShape(centred, m.rotations[r], tolerance, grow, wanted, m);
-            fits = fits || row[r]->placeable;
-        }
-        if (!fits) return TooLarge(job, i);
-        for (int k = 0; k < p.quantity; ++k) {
-            m.copyPart.push_back(static_cast<int>(i));
-            m.copyNumber.push_back(k);
-        }
-    }
+    for (std::size_t i = 0; i < job.parts.size(); ++i)
+        if (std::string why = PreparePart(job, i, tolerance, grow, m); !why.empty()) return why;
     FillSmallHoles(m);
     return {};
 }

@@ -34,6 +34,20 @@ std::optional<NestResult> NestRun::Best() const {
     return best_;
 }
 
+NestProgress NestRun::Progress(double elapsed, double budget, long long evaluations) const {
+    NestProgress p;
+    p.elapsed = elapsed;
+    p.budget = budget;
+    p.evaluations = evaluations;
+    if (const auto best = Best()) {
+        p.placed = true;
+        p.sheets = static_cast<int>(best->sheets.size());
+        p.length = best->length;
+        p.density = best->density;
+    }
+    return p;
+}
+
 bool NestRun::Run(const std::function<void(const NestProgress&)>& progress) {
     if (!refusal_.empty()) return false;
     const Clock::time_point start = Clock::now();
@@ -44,18 +58,7 @@ bool NestRun::Run(const std::function<void(const NestProgress&)>& progress) {
     nest::Search search(*model_, pool, options_.seed, options_.maxEvaluations);
     auto elapsed = [&] { return std::chrono::duration<double>(Clock::now() - start).count(); };
     auto report = [&](long long evaluations) {
-        if (!progress) return;
-        NestProgress p;
-        p.elapsed = elapsed();
-        p.budget = budget;
-        p.evaluations = evaluations;
-        if (const auto best = Best()) {
-            p.placed = true;
-            p.sheets = static_cast<int>(best->sheets.size());
-            p.length = best->length;
-            p.density = best->density;
-        }
-        progress(p);
+        if (progress) progress(Progress(elapsed(), budget, evaluations));
     };
     nest::SearchHooks hooks;
     hooks.cancelled = [this] { return cancelled_.load(); };

@@ -44,6 +44,8 @@ public:
     const NestJob& Job() const { return job_; }
 
 private:
+    NestProgress Progress(double elapsed, double budget, long long evaluations) const;
+
     NestJob job_;
     NestOptions options_;
     std::string refusal_;

@@ -306,44 +306,59 @@ bool Covers(const NestShape& shape, double x, double y, double tolerance) {
     return Where(Polygon(shape.outer), x, y, tolerance) != 0;
 }
 
-std::vector<NestShape> ShapesOf(const std::vector<NestLoop>& closed) {
-    std::vector<std::size_t> order(closed.size());
+namespace {
+// The loops with what containment needs: largest first, boxes and flattened outlines.
+struct LoopIndex {
+    std::vector<std::size_t> order;
+    std::vector<NestBox> box;
+    std::vector<std::vector<NestVertex>> poly;
+};
+
+LoopIndex IndexLoops(const std::vector<NestLoop>& closed) {
+    LoopIndex x;
     std::vector<double> area(closed.size());
-    std::vector<NestBox> box(closed.size());
-    std::vector<std::vector<NestVertex>> poly(closed.size());
+    x.order.resize(closed.size());
+    x.box.resize(closed.size());
     for (std::size_t i = 0; i < closed.size(); ++i) {
-        order[i] = i;
+        x.order[i] = i;
         area[i] = std::fabs(LoopArea(closed[i]));
-        AddLoop(box[i], closed[i]);
-        poly[i] = Polygon(closed[i]);
+        AddLoop(x.box[i], closed[i]);
+        x.poly.push_back(Polygon(closed[i]));
     }
-    std::stable_sort(order.begin(), order.end(),
+    std::stable_sort(x.order.begin(), x.order.end(),
                      [&](std::size_t a, std::size_t b) { return area[a] > area[b]; });
-    // Each loop's parent: the smallest larger loop around it; the depth decides its role.
+    return x;
+}
+
+// The smallest loop larger than the k-th (in order) that holds it, or -1.
+int Parent(const std::vector<NestLoop>& closed, const LoopIndex& x, std::size_t k) {
+    const std::size_t i = x.order[k];
+    const NestBox& bi = x.box[i];
+    const double tolerance = 1e-9 * std::max(bi.Width(), bi.Height());
+    for (std::size_t m = k; m-- > 0;) {
+        const std::size_t j = x.order[m];
+        const NestBox& b = x.box[j];
+        if (bi.minX < b.minX || bi.maxX > b.maxX || bi.minY < b.minY || bi.maxY > b.maxY) continue;
+        if (Inside(closed[i], x.poly[j], tolerance)) return static_cast<int>(j);
+    }
+    return -1;
+}
+} // namespace
+
+std::vector<NestShape> ShapesOf(const std::vector<NestLoop>& closed) {
+    const LoopIndex x = IndexLoops(closed);
+    // A loop inside an even number of others bounds a piece, inside an odd number a hole.
     std::vector<int> depth(closed.size(), 0), shapeOf(closed.size(), -1);
     std::vector<NestShape> shapes;
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        const std::size_t i = order[k];
-        const double tolerance = 1e-9 * std::max(box[i].Width(), box[i].Height());
-        int parent = -1;
-        for (std::size_t m = k; m-- > 0;) {
-            const std::size_t j = order[m];
-            const NestBox& b = box[j];
-            if (box[i].minX < b.minX || box[i].maxX > b.maxX || box[i].minY < b.minY ||
-                box[i].maxY > b.maxY)
-                continue;
-            if (Inside(closed[i], poly[j], tolerance)) {
-                parent = static_cast<int>(j);
-                break;
-            }
-        }
+    for (std::size_t k = 0; k < x.order.size(); ++k) {
+        const std::size_t i = x.order[k];
+        const int parent = Parent(closed, x, k);
         depth[i] = parent < 0 ? 0 : depth[std::size_t(parent)] + 1;
         if (depth[i] % 2 == 0) {
             shapeOf[i] = static_cast<int>(shapes.size());
             shapes.push_back({closed[i], {}});
         } else {
-            NestShape& s = shapes[std::size_t(shapeOf[std::size_t(parent)])];
-            s.holes.push_back(Reversed(closed[i]));
+            shapes[std::size_t(shapeOf[std::size_t(parent)])].holes.push_back(Reversed(closed[i]));
         }
     }
     for (NestShape& s : shapes)

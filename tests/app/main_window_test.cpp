@@ -39,9 +39,9 @@ private slots:
         QCOMPARE(app.Find<DimensionPicture>("DimImage")->Picture(), 0);
         QVERIFY(app.Find<QTabWidget>("DimTabControl")->tabBar()->isHidden());
         auto* tabs = app.Find<QTabWidget>("DisplayTabControl");
-        QCOMPARE(tabs->count(), 4);
-        const char* texts[] = {"Dimensions", "Solid", "Flat Shape", "Sheet"};
-        for (int i = 0; i < 4; ++i)
+        QCOMPARE(tabs->count(), 5);
+        const char* texts[] = {"Dimensions", "Solid", "Flat Shape", "Sheet", "Nest"};
+        for (int i = 0; i < 5; ++i)
             QCOMPARE(tabs->tabText(i), QString(texts[i]));
         QCOMPARE(app.Find<QLabel>("StatusLabel")->text(), QString(""));
         QCOMPARE(app.Find<QLabel>("NumberOfBendsLabel")->text(), QString("4"));
