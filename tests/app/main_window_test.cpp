@@ -164,6 +164,28 @@ private slots:
             QVERIFY2(!text.isEmpty() && text != "---", value);
         }
         QVERIFY(!app.window->Engine().CadDraw1.Elements().Empty());
+        // The sheet label states the two orientations on two lines.
+        auto* sheet = app.Find<QLabel>("SheetLabel");
+        QCOMPARE(sheet->text().split('\n').size(), 2);
+        QVERIFY(sheet->sizeHint().height() >= 2 * sheet->fontMetrics().lineSpacing());
+    }
+
+    // The pipe hides the result panels, the thickness edit's among them: its page has its own.
+    void pipeThicknessIsTypedOnThePipePage() {
+        AppFixture app;
+        app.Show();
+        ChooseLayout(app, 3);
+        app.Commit("BigPipeDiaEdit", "12");
+        app.Commit("SmallPipeDiaEdit", "6");
+        QLineEdit* thickness = app.EditOf("PipeThicknessEdit");
+        QVERIFY(app.Find<QWidget>("PipeInput")->isAncestorOf(thickness));
+        QVERIFY(thickness->isVisible());
+        QVERIFY(!app.EditOf("ThicknessEdit")->isVisible());
+        QCOMPARE(app.Find<QLabel>("PipeThicknessUnit")->text(), QString("in"));
+        app.Commit("PipeThicknessEdit", "0.25");
+        QVERIFY(app.messages.empty());
+        QCOMPARE(app.window->Engine().Pipe.MaterialThickness, 0.25f);
+        QCOMPARE(app.EditOf("ThicknessEdit")->text(), QString("0.25")); // one control, two places
     }
 
     void badNumberShowsMessageAndHidesResults() {
