@@ -1,17 +1,23 @@
 // Every example definition run through brevant-cli, compared with the golden outputs kept in
 // tests/golden/<example>/: numbers within single-precision noise, all other text exactly.
 // BREVANT_UPDATE_GOLDEN=1 rewrites the golden files instead (scripts/update-golden).
+// One run asks for the JSON, the CAD saves and the report together; every other writer runs
+// on its own, so that each golden is what that output gives alone. PDFs are kept as a digest
+// (page count, path operators, the strings of each page), so that a date or a changed line
+// width does not count as a difference.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -33,6 +39,23 @@ constexpr const char* kUpdateCommand = "scripts/update-golden";
 // The outputs of one run, by the name they have in the golden folder. exit.txt holds the exit
 // status and whatever the CLI wrote to stderr.
 const char* const kOutputs[] = {"window.json", "flat.dxf", "sheet.dxf", "report.txt", "exit.txt"};
+
+// The writers that run on their own: the golden name, the CLI option and whether the output
+// is a PDF kept as its digest.
+struct SingleOutput {
+    const char* golden;
+    const char* option;
+    const char* file;
+    bool pdf;
+};
+const SingleOutput kSingleOutputs[] = {
+    {"cam.dxf", "--cam-dxf", "cam.dxf", false},
+    {"sheet-cam.dxf", "--sheet-cam-dxf", "sheet-cam.dxf", false},
+    {"flat.svg", "--svg", "flat.svg", false},
+    {"solid.dxf", "--solid-cad", "solid.dxf", false},
+    {"pattern-pdf.txt", "--pdf", "pattern.pdf", true},
+    {"data-sheet.txt", "--data-sheet", "data-sheet.pdf", true},
+};
 // Shown with a changed exit status, before the run's status and stderr.
 constexpr const char* kExitHint =
     "\nStatus 86 is a sanitizer stopping the CLI (scripts/test's sanitizer stage; the reports of "
@@ -169,6 +192,61 @@ std::string Quoted(const std::string& s) {
     return q + "'";
 }
 
+// Runs a shell command and returns what it wrote to standard output.
+std::string Captured(const std::string& cmd) {
+    std::string out;
+    if (FILE* pipe = ::popen(cmd.c_str(), "r")) {
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+// Counts the path operators of the PDF's content streams (the writer keeps them uncompressed,
+// one operator a line): "x y l" line segments and "x1 y1 x2 y2 x3 y3 c" curves.
+std::pair<int, int> PathOperators(const std::string& pdf) {
+    static const std::regex line(R"(^-?[\d.]+ -?[\d.]+ l\r?$)");
+    static const std::regex curve(R"(^(-?[\d.]+ ){6}c\r?$)");
+    int lines = 0, curves = 0;
+    std::istringstream in(pdf);
+    for (std::string l; std::getline(in, l);) {
+        if (l.empty() || (l.back() != 'l' && l.back() != 'c' && l.back() != '\r')) continue;
+        if (std::regex_match(l, line))
+            ++lines;
+        else if (std::regex_match(l, curve))
+            ++curves;
+    }
+    return {lines, curves};
+}
+
+// What a PDF output is compared by: its page count, the number of line and curve operators,
+// and the strings on each page (pdftotext), with the printing date and the source folder taken
+// out.
+std::string PdfDigest(const fs::path& pdf, const std::string& bytes) {
+    const std::string q = Quoted(pdf.string());
+    const std::string info = Captured("pdfinfo " + q + " 2>/dev/null");
+    std::smatch m;
+    int pages = 0;
+    if (std::regex_search(info, m, std::regex(R"(Pages:\s+(\d+))"))) pages = std::stoi(m[1]);
+    const auto [lines, curves] = PathOperators(bytes);
+    std::ostringstream d;
+    d << "pages " << pages << "\nline operators " << lines << "\ncurve operators " << curves
+      << "\n";
+    for (int p = 1; p <= pages; ++p) {
+        const std::string n = std::to_string(p);
+        std::string text =
+            Captured("pdftotext -raw -f " + n + " -l " + n + " " + q + " - 2>/dev/null");
+        text = std::regex_replace(text, std::regex(R"(Date: \S+)"), "Date: (date)");
+        for (size_t at; (at = text.find(kSourceDir.string())) != std::string::npos;)
+            text.replace(at, kSourceDir.string().size(), "(source)");
+        text.erase(std::remove(text.begin(), text.end(), '\f'), text.end());
+        d << "--- page " << p << "\n" << text;
+    }
+    return d.str();
+}
+
 class TempDir {
 public:
     TempDir()
@@ -228,6 +306,40 @@ std::map<std::string, std::string> RunExample(const std::string& name, const std
     return produced;
 }
 
+// Runs the example once for each writer of kSingleOutputs, that writer alone; returns the
+// outputs written by their golden names. A run that ends with another status than 0 (written)
+// or 3 (nothing to write for this part) fails.
+std::map<std::string, std::string> RunSingleOutputs(const std::string& name,
+                                                    const std::string& args, const fs::path& out) {
+    std::map<std::string, std::string> produced;
+    for (const SingleOutput& o : kSingleOutputs) {
+        std::string cmd = "cd " + Quoted(out.string()) + " && " + Quoted(BREVANT_CLI_PATH) + " " +
+                          Quoted((kExamplesDir / (name + ".layout")).string());
+        std::istringstream words(args);
+        for (std::string w; words >> w;)
+            cmd += " " + Quoted(w);
+        cmd += std::string(" ") + o.option + " " + o.file + " >/dev/null 2>stderr.txt";
+        const int raw = std::system(cmd.c_str());
+        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        if (status != 0 && status != 3)
+            ADD_FAILURE() << o.option << " alone ended with status " << status << kExitHint
+                          << ReadFile(out / "stderr.txt").value_or("");
+        const auto bytes = ReadFile(out / o.file);
+        if (!bytes) continue;
+        produced[o.golden] = o.pdf ? PdfDigest(out / o.file, *bytes) : *bytes;
+        fs::remove(out / o.file);
+    }
+    return produced;
+}
+
+// Every golden name an example may have.
+std::vector<std::string> GoldenNames() {
+    std::vector<std::string> names(std::begin(kOutputs), std::end(kOutputs));
+    for (const SingleOutput& o : kSingleOutputs)
+        names.emplace_back(o.golden);
+    return names;
+}
+
 // Compares one output with its golden file; a file on only one side is a difference too.
 void Compare(const fs::path& golden, const std::optional<std::string>& actual) {
     const auto expected = ReadFile(golden);
@@ -250,7 +362,7 @@ void Compare(const fs::path& golden, const std::optional<std::string>& actual) {
 
 // Writes the outputs as the new golden files and removes those the CLI no longer writes.
 void Update(const fs::path& folder, const std::map<std::string, std::string>& produced) {
-    for (const char* file : kOutputs) {
+    for (const std::string& file : GoldenNames()) {
         const auto it = produced.find(file);
         if (it != produced.end())
             WriteFile(folder / file, it->second);
@@ -277,9 +389,10 @@ void CheckExample(const std::string& name, bool update) {
         return;
     }
     TempDir out;
-    const auto produced = RunExample(name, *args, out.path());
+    auto produced = RunExample(name, *args, out.path());
+    produced.merge(RunSingleOutputs(name, *args, out.path()));
     if (update) return Update(folder, produced);
-    for (const char* file : kOutputs) {
+    for (const std::string& file : GoldenNames()) {
         const auto it = produced.find(file);
         Compare(folder / file, it == produced.end() ? std::nullopt : std::optional(it->second));
     }
