@@ -126,6 +126,7 @@ std::string StepText(const std::vector<TopoDS_Shape>& solids, const std::string&
     Interface_Static::SetCVal("write.step.unit", StepUnitName(units));
     Interface_Static::SetCVal("write.step.schema", "AP214IS");
     Interface_Static::SetCVal("write.step.product.name", product.c_str());
+    writer.Model(true); // a model made after the settings takes their unit
     TopoDS_Compound all;
     BRep_Builder builder;
     builder.MakeCompound(all);
@@ -186,6 +187,7 @@ StepSolidResult WriteStepSolids(const FormedPart& part, const std::string& path,
     std::string reason;
     if (!WriteFileAtomically(path, text, reason)) {
         result.Message = WriteErrorText(path, reason);
+        result.WriteFailed = true;
         return result;
     }
     for (const TopoDS_Shape& s : solids)

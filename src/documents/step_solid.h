@@ -19,6 +19,7 @@ struct StepSolidSummary {
 
 struct StepSolidResult {
     bool Written = false;
+    bool WriteFailed = false; // the solids were sound but the file could not be written
     // Why nothing was written: the piece that gave no valid solid and why, or the write error
     // naming the file.
     std::string Message;

@@ -1,7 +1,7 @@
 // The STEP writer on parts made by hand: every piece one valid solid, its volume the described
 // area times the thickness, its box where the plate lies, refusals with their message.
 #include "documents/step_solid.h"
-#include "step/step_read.h"
+#include "support/step_read.h"
 
 #include <gtest/gtest.h>
 

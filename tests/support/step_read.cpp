@@ -1,5 +1,5 @@
 // The kernel's STEP reader over a written file.
-#include "step/step_read.h"
+#include "support/step_read.h"
 
 #include <BRepBndLib.hxx>
 #include <BRepCheck_Analyzer.hxx>
@@ -75,9 +75,9 @@ std::string ProductName(const Handle(StepData_StepModel) & model) {
 
 ReadStepFile ReadStep(const std::string& path, const std::string& unit) {
     Message::DefaultMessenger()->RemovePrinters(STANDARD_TYPE(Message_PrinterOStream));
-    Interface_Static::SetCVal("xstep.cascade.unit", unit.c_str());
     ReadStepFile out;
-    STEPControl_Reader reader;
+    STEPControl_Reader reader; // registers the translator's settings, set after it exists
+    Interface_Static::SetCVal("xstep.cascade.unit", unit.c_str());
     if (reader.ReadFile(path.c_str()) != IFSelect_RetDone) return out;
     out.Read = true;
     TColStd_SequenceOfAsciiString lengths, angles, solidAngles;
