@@ -56,6 +56,10 @@ BuiltPiece FacetPlate(const FacetPiece& piece, const PlateJob& job);
 // Removes the half-spaces of the cuts from the solids (in the piece's scaled frame).
 BuiltPiece CutAway(BuiltPiece built, const std::vector<FormedPlane>& cuts, const PlateJob& job);
 
+// The relative accuracy of the volumes measured: the kernel's plain integration misses by
+// percents on faces trimmed by curved intersections, its adaptive one does not.
+inline constexpr double kVolumeAccuracy = 1e-7;
+
 // A valid closed solid with a positive volume: the kernel's check of every solid.
 bool SolidIsValid(const TopoDS_Shape& solid);
 

@@ -193,11 +193,31 @@ TopoDS_Shape SewFacets(const std::vector<TopoDS_Face>& faces, double tolerance) 
     return unify.Shape();
 }
 
+// True when the corners that end on one plane lie on both sides of another end plane: the ends
+// cross each other (a top tilted so far that it reaches below the base).
+bool EndsCross(const FacetPiece& piece) {
+    for (size_t q = 0; q < piece.EndPlanes.size(); ++q) {
+        const FormedPlane& plane = piece.EndPlanes[q];
+        bool above = false, below = false;
+        for (size_t i = 0; i < piece.Vertices.size(); ++i) {
+            if (piece.VertexPlane[i] == static_cast<int>(q)) continue;
+            const TDPoint& v = piece.Vertices[i];
+            const double side = (v.x - plane.Point.x) * plane.Normal.x +
+                                (v.y - plane.Point.y) * plane.Normal.y +
+                                (v.z - plane.Point.z) * plane.Normal.z;
+            (side > 0 ? above : below) = true;
+        }
+        if (above && below) return true;
+    }
+    return false;
+}
+
 } // namespace
 
 BuiltPiece FacetPlate(const FacetPiece& piece, const PlateJob& job) {
     if (piece.Facets.empty() || piece.VertexPlane.size() != piece.Vertices.size())
         return {{}, "it has no facets"};
+    if (EndsCross(piece)) return {{}, "its ends cross each other"};
     try {
         std::vector<gp_Pnt> v;
         for (size_t i = 0; i < piece.Vertices.size(); ++i) {

@@ -163,7 +163,7 @@ bool SolidIsValid(const TopoDS_Shape& solid) {
     if (solid.IsNull() || solid.ShapeType() != TopAbs_SOLID) return false;
     if (!BRepCheck_Analyzer(solid).IsValid()) return false;
     GProp_GProps props;
-    BRepGProp::VolumeProperties(solid, props);
+    BRepGProp::VolumeProperties(solid, props, kVolumeAccuracy, true);
     return props.Mass() > 0;
 }
 

@@ -58,7 +58,7 @@ std::string PlateText(double inches, UnitSystem units) {
 
 StepSolidSummary Summarise(const TopoDS_Shape& solid) {
     GProp_GProps props;
-    BRepGProp::VolumeProperties(solid, props);
+    BRepGProp::VolumeProperties(solid, props, step::kVolumeAccuracy, true);
     Bnd_Box box;
     BRepBndLib::AddOptimal(solid, box, false, false);
     StepSolidSummary s;

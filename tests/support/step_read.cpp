@@ -49,11 +49,14 @@ TDPoint ReadStepFile::BoxMax() const {
 
 namespace {
 
+// Adaptive integration: the plain one misses by percents on faces with curved trims.
+constexpr double kVolumeAccuracy = 1e-7;
+
 ReadSolid Measure(const TopoDS_Shape& solid) {
     ReadSolid r;
     r.Valid = BRepCheck_Analyzer(solid).IsValid();
     GProp_GProps props;
-    BRepGProp::VolumeProperties(solid, props);
+    BRepGProp::VolumeProperties(solid, props, kVolumeAccuracy, true);
     r.Volume = props.Mass();
     Bnd_Box box;
     BRepBndLib::AddOptimal(solid, box, false, false);
