@@ -1,6 +1,8 @@
 // Every example definition run through brevant-cli, compared with the golden outputs kept in
 // tests/golden/<example>/: numbers within single-precision noise, all other text exactly.
 // BREVANT_UPDATE_GOLDEN=1 rewrites the golden files instead (scripts/update-golden).
+#include "support/step_read.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <map>
 #include <optional>
 #include <set>
@@ -32,11 +35,14 @@ constexpr const char* kUpdateCommand = "scripts/update-golden";
 
 // The outputs of one run, by the name they have in the golden folder. exit.txt holds the exit
 // status and whatever the CLI wrote to stderr.
-const char* const kOutputs[] = {"window.json", "flat.dxf", "sheet.dxf", "report.txt", "exit.txt"};
+const char* const kOutputs[] = {"window.json", "flat.dxf", "sheet.dxf",
+                                "report.txt",  "solid.txt", "exit.txt"};
 // Shown with a changed exit status, before the run's status and stderr.
 constexpr const char* kExitHint =
     "\nStatus 86 is a sanitizer stopping the CLI (scripts/test's sanitizer stage; the reports of "
     "address errors and leaks are in build-asan/sanitizer-logs/). The run's status and stderr:\n";
+// The STEP file carries the time it was written: its golden form is what the kernel's reader
+// finds in it (solids, their check, volume and box), in solid.txt.
 // The CLI arguments an example needs besides its outputs (its layout type and units).
 constexpr const char* kArgumentsFile = "arguments.txt";
 
@@ -206,6 +212,27 @@ std::string NormalisedJson(const std::string& text) {
     return j.dump(2) + "\n";
 }
 
+// The unit the example's STEP file is read in: its display unit.
+std::string StepUnitOf(const std::string& args) {
+    if (args.find("--units mm") != std::string::npos) return "MM";
+    if (args.find("--units cm") != std::string::npos) return "CM";
+    return "INCH";
+}
+
+// What the kernel's reader finds in a STEP file, in the file's display unit.
+std::string SolidSummary(const std::string& path, const std::string& unit) {
+    const brevant::test::ReadStepFile f = brevant::test::ReadStep(path, unit);
+    std::ostringstream s;
+    s << std::fixed << std::setprecision(4);
+    s << "read " << f.Read << "\nunit " << f.FileUnit << "\nproduct " << f.Product
+      << "\nshapes outside solids " << f.OtherShapes << "\nsolids " << f.Solids.size() << "\n";
+    for (const brevant::test::ReadSolid& solid : f.Solids)
+        s << "solid valid " << solid.Valid << " volume " << solid.Volume << " box "
+          << solid.BoxMin.x << " " << solid.BoxMin.y << " " << solid.BoxMin.z << " to "
+          << solid.BoxMax.x << " " << solid.BoxMax.y << " " << solid.BoxMax.z << "\n";
+    return s.str();
+}
+
 // Runs the example in the folder `out` with every output requested; returns the outputs the CLI
 // produced by their golden names.
 std::map<std::string, std::string> RunExample(const std::string& name, const std::string& args,
@@ -215,14 +242,16 @@ std::map<std::string, std::string> RunExample(const std::string& name, const std
     std::istringstream words(args); // the arguments file: words separated by white space
     for (std::string w; words >> w;)
         cmd += " " + Quoted(w);
-    cmd += " --json --flat-cad flat.dxf --sheet-cad sheet.dxf --report report.txt"
-           " >window.json 2>stderr.txt";
+    cmd += " --json --flat-cad flat.dxf --sheet-cad sheet.dxf --step solid.step"
+           " --report report.txt >window.json 2>stderr.txt";
     const int raw = std::system(cmd.c_str());
     const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     std::map<std::string, std::string> produced;
     for (const char* file : kOutputs)
         if (auto text = ReadFile(out / file)) produced[file] = *text;
     produced["window.json"] = NormalisedJson(produced["window.json"]);
+    if (fs::exists(out / "solid.step"))
+        produced["solid.txt"] = SolidSummary((out / "solid.step").string(), StepUnitOf(args));
     produced["exit.txt"] =
         "exit status " + std::to_string(status) + "\n" + ReadFile(out / "stderr.txt").value_or("");
     return produced;
