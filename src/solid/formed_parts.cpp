@@ -1,6 +1,7 @@
 // The formed parts of the cone, the square to round, the spiral flight and the branch pipe.
 #include "solid/formed_parts.h"
 
+#include "cone/cone_solver.h"
 #include "cone/side_cuts.h"
 #include "core/angle_units.h"
 #include "geometry/vectors.h"
@@ -27,6 +28,20 @@ FormedPlane ToFile(const TEndPlane& p) {
     return {ToFile(p.Point), ToFile(p.Normal)};
 }
 
+// The long axis of an elliptical end of the given width whose edge is as long as the developed
+// end's circle of diameter d: the pattern's edge wraps the ellipse exactly. (The solver keeps
+// the equivalent diameter in place of a typed long axis; this gives the typed one back.)
+double LongAxis(double d, double width) {
+    if (width == 0) return d;
+    double lo = 0, hi = std::max(d, width) * 4;
+    if (EllipsePerimeter(width, lo) > M_PI * d) return d; // no ellipse of that width is so short
+    for (int i = 0; i < 200; ++i) {
+        const double mid = (lo + hi) / 2;
+        (EllipsePerimeter(width, mid) < M_PI * d ? lo : hi) = mid;
+    }
+    return (lo + hi) / 2;
+}
+
 // The two ends of a cone or cylinder at the ring angles from a0 to a1 (degrees), count samples,
 // as the 3D model places them: circles fitted to their ellipses, then moved onto the tilted
 // end planes through the apex (a cone) or along the axis (a cylinder). Frame of end_planes.h.
@@ -39,8 +54,11 @@ TRingPair ConeEnds(const ConeSolidInputs& in, double a0, double a1, int count, b
         r.Top.push_back({topX + c.T / 2 * std::cos(p), c.H, c.T / 2 * std::sin(p)});
         r.Bottom.push_back({c.B / 2 * std::cos(p), 0, c.B / 2 * std::sin(p)});
     }
-    if (c.TopEllipseWidth != 0) FitRingToEllipse(r.Top, topX, c.T / 2, c.TopEllipseWidth / 2);
-    if (c.BottomEllipseWidth != 0) FitRingToEllipse(r.Bottom, 0, c.B / 2, c.BottomEllipseWidth / 2);
+    if (c.TopEllipseWidth != 0)
+        FitRingToEllipse(r.Top, topX, LongAxis(c.T, c.TopEllipseWidth) / 2, c.TopEllipseWidth / 2);
+    if (c.BottomEllipseWidth != 0)
+        FitRingToEllipse(r.Bottom, 0, LongAxis(c.B, c.BottomEllipseWidth) / 2,
+                         c.BottomEllipseWidth / 2);
     const TEndPlane top = TiltedPlane(topX, c.H, 0, c.TopAngle);
     const TEndPlane bottom = TiltedPlane(0, 0, 0, c.BottomAngle);
     const bool apex = !in.IsCylinder && c.B != c.T;
