@@ -41,39 +41,65 @@ gp_Pln ToPln(const FormedPlane& p, double scale) {
     return gp_Pln(ToPnt(p.Point, scale), gp_Dir(ToVec(p.Normal)));
 }
 
-// Where the line through p along dir meets the plane; false when it runs parallel to it.
-bool MeetPlane(gp_Pnt& p, const gp_Vec& dir, const gp_Pln& plane) {
-    const gp_Vec n(plane.Axis().Direction());
-    const double across = dir.Dot(n);
-    if (std::fabs(across) < 1e-12 * dir.Magnitude()) return false;
-    const double s = gp_Vec(p, plane.Location()).Dot(n) / across;
-    p.Translate(dir * s);
-    return true;
+// The samples across each skin of a ruled piece whose normal turns along its rulings (a cone
+// between an ellipse and a circle); a developable piece keeps straight skins of two samples.
+constexpr int kTwistedAcross = 5;
+
+// One ruling of the described surface, M(s) = F + s (S - F), with the rails' tangents at both
+// ends: the surface's tangent along the rails at M(s) is their blend, and the normal the cross
+// product of that tangent with the ruling.
+struct Ruling {
+    gp_Pnt F;
+    gp_Vec R, TF, TS;
+    gp_Vec Normal(double s) const {
+        const gp_Vec n = (TF * (1 - s) + TS * s).Crossed(R);
+        return n.Magnitude() > 1e-300 ? n.Normalized() : gp_Vec(0, 0, 0);
+    }
+    // The point at s on the plate face that lies d off the surface.
+    gp_Pnt Skin(double s, double d) const { return F.Translated(R * s + Normal(s) * d); }
+};
+
+Ruling RulingAt(const RuledPiece& piece, size_t i, size_t n, double scale) {
+    const gp_Pnt f = ToPnt(piece.First[i], scale), s = ToPnt(piece.Second[i], scale);
+    return {f, gp_Vec(f, s), RailTangent(piece.First, i, n, piece.Closed),
+            RailTangent(piece.Second, i, n, piece.Closed)};
 }
 
-// One ruling of both skins: its ends moved off the described surface along the surface's
-// normal at each end, then along the moved ruling onto the end planes.
-bool SkinRuling(const RuledPiece& piece, size_t i, size_t n, const PlateJob& job, PlateGrid& g) {
-    const gp_Pnt f = ToPnt(piece.First[i], job.Scale), s = ToPnt(piece.Second[i], job.Scale);
-    const gp_Vec ruling(f, s);
-    gp_Vec nf = RailTangent(piece.First, i, n, piece.Closed).Crossed(ruling);
-    gp_Vec ns = RailTangent(piece.Second, i, n, piece.Closed).Crossed(ruling);
-    if (ruling.Magnitude() <= job.Tolerance || nf.Magnitude() < 1e-300 || ns.Magnitude() < 1e-300)
+// Where the face d off the surface meets an end plane along the ruling: the s that puts
+// Skin(s, d) on the plane, by secant steps from s0 (the face is straight, or nearly).
+bool SkinMeetsPlane(const Ruling& r, double d, const gp_Pln& plane, double s0, double& s) {
+    const gp_Vec n(plane.Axis().Direction());
+    auto side = [&](double t) { return gp_Vec(plane.Location(), r.Skin(t, d)).Dot(n); };
+    double a = s0, b = s0 == 0 ? 1 : 0, fa = side(a), fb = side(b);
+    for (int k = 0; k < 30 && std::fabs(fa) > 1e-12 * r.R.Magnitude(); ++k) {
+        if (std::fabs(fb - fa) < 1e-300) return false;
+        const double c = a - fa * (a - b) / (fa - fb);
+        b = a;
+        fb = fa;
+        a = c;
+        fa = side(a);
+    }
+    s = a;
+    return std::isfinite(s) && std::fabs(fa) <= 1e-9 * r.R.Magnitude();
+}
+
+// One ruling of both skins, across samples each: the face d off the surface from the first
+// end plane to the second (or the rails' ends, where a rail has no plane).
+bool SkinRuling(const RuledPiece& piece, const Ruling& r, const PlateJob& job, PlateGrid& g) {
+    if (r.R.Magnitude() <= job.Tolerance || r.Normal(0).Magnitude() == 0 ||
+        r.Normal(1).Magnitude() == 0)
         return false;
-    nf.Normalize();
-    ns.Normalize();
     for (int k = 0; k < 2; ++k) {
-        gp_Pnt a = f.Translated(nf * job.Faces[k]), b = s.Translated(ns * job.Faces[k]);
-        const gp_Vec along(a, b);
-        if (piece.FirstPlane && !MeetPlane(a, along, ToPln(*piece.FirstPlane, job.Scale)))
+        const double d = job.Faces[k];
+        double s0 = 0, s1 = 1;
+        if (piece.FirstPlane && !SkinMeetsPlane(r, d, ToPln(*piece.FirstPlane, job.Scale), 0, s0))
             return false;
-        if (piece.SecondPlane && !MeetPlane(b, along, ToPln(*piece.SecondPlane, job.Scale)))
+        if (piece.SecondPlane && !SkinMeetsPlane(r, d, ToPln(*piece.SecondPlane, job.Scale), 1, s1))
             return false;
-        const gp_Vec moved(a, b);
         // A face whose ruling turned round or shrank to nothing: the ends cross in the plate.
-        if (moved.Dot(ruling) <= 0 || moved.Magnitude() <= job.Tolerance) return false;
-        (k == 0 ? g.Inner : g.Outer).push_back(a);
-        (k == 0 ? g.Inner : g.Outer).push_back(b);
+        if ((s1 - s0) * r.R.Magnitude() <= job.Tolerance) return false;
+        for (int j = 0; j < g.Nv; ++j)
+            (k == 0 ? g.Inner : g.Outer).push_back(r.Skin(s0 + (s1 - s0) * j / (g.Nv - 1), d));
     }
     return true;
 }
@@ -101,12 +127,19 @@ std::vector<TopoDS_Shape> SolidsOf(const TopoDS_Shape& shape) {
 BuiltPiece RuledPlate(const RuledPiece& piece, const PlateJob& job) {
     const size_t n = std::min(piece.First.size(), piece.Second.size());
     if (n < (piece.Closed ? 3u : 2u)) return {{}, "it has too few rulings"};
+    std::vector<Ruling> rulings;
+    bool twisted = false;
+    for (size_t i = 0; i < n; ++i) {
+        rulings.push_back(RulingAt(piece, i, n, job.Scale));
+        const gp_Vec n0 = rulings.back().Normal(0), n1 = rulings.back().Normal(1);
+        twisted = twisted || n0.Crossed(n1).Magnitude() > 1e-6;
+    }
     PlateGrid g;
     g.Nu = static_cast<int>(n);
-    g.Nv = 2;
+    g.Nv = twisted ? kTwistedAcross : 2;
     g.ClosedU = piece.Closed;
-    for (size_t i = 0; i < n; ++i)
-        if (!SkinRuling(piece, i, n, job, g))
+    for (const Ruling& r : rulings)
+        if (!SkinRuling(piece, r, job, g))
             return {{}, "its ends cross each other within the plate"};
     if (piece.FirstPlane) g.FirstEnd = ToPln(*piece.FirstPlane, job.Scale);
     if (piece.SecondPlane) g.LastEnd = ToPln(*piece.SecondPlane, job.Scale);

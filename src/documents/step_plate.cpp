@@ -19,6 +19,8 @@
 #include <Geom_Curve.hxx>
 #include <Geom_Surface.hxx>
 #include <Standard_Failure.hxx>
+#include <TColStd_Array1OfInteger.hxx>
+#include <TColStd_Array1OfReal.hxx>
 #include <TColStd_HArray1OfReal.hxx>
 #include <TColgp_Array2OfPnt.hxx>
 #include <TColgp_HArray1OfPnt.hxx>
@@ -57,6 +59,46 @@ Handle(Geom_Curve) ColumnCurve(const Points& skin, const PlateGrid& g, int j, do
     return Handle(Geom_Curve)(interpolate.Curve());
 }
 
+// The surface through every sample of a skin that closes round (periodic along the rails): the
+// columns' curves share their knots, so interpolating their poles across the plate gives the
+// poles of the surface through the grid.
+Handle(Geom_Surface) ClosedSkin(const Points& skin, const PlateGrid& g, double tolerance) {
+    std::vector<Handle(Geom_BSplineCurve)> columns;
+    for (int j = 0; j < g.Nv; ++j) {
+        auto c = Handle(Geom_BSplineCurve)::DownCast(ColumnCurve(skin, g, j, tolerance));
+        if (c.IsNull()) return nullptr;
+        columns.push_back(c);
+    }
+    const Handle(Geom_BSplineCurve)& first = columns.front();
+    const int nu = first->NbPoles();
+    std::vector<Handle(Geom_BSplineCurve)> rows;
+    for (int k = 1; k <= nu; ++k) {
+        auto poles = MakeHandle<TColgp_HArray1OfPnt>(1, g.Nv);
+        auto params = MakeHandle<TColStd_HArray1OfReal>(1, g.Nv);
+        for (int j = 0; j < g.Nv; ++j) {
+            poles->SetValue(j + 1, columns[j]->Pole(k));
+            params->SetValue(j + 1, j);
+        }
+        GeomAPI_Interpolate row(poles, params, false, tolerance);
+        row.Perform();
+        if (!row.IsDone()) return nullptr;
+        rows.push_back(row.Curve());
+    }
+    const int nv = rows.front()->NbPoles();
+    TColgp_Array2OfPnt poles(1, nu, 1, nv);
+    for (int k = 1; k <= nu; ++k)
+        for (int l = 1; l <= nv; ++l)
+            poles.SetValue(k, l, rows[k - 1]->Pole(l));
+    TColStd_Array1OfReal uKnots(1, first->NbKnots()), vKnots(1, rows.front()->NbKnots());
+    TColStd_Array1OfInteger uMults(1, first->NbKnots()), vMults(1, rows.front()->NbKnots());
+    first->Knots(uKnots);
+    first->Multiplicities(uMults);
+    rows.front()->Knots(vKnots);
+    rows.front()->Multiplicities(vMults);
+    return MakeHandle<Geom_BSplineSurface>(poles, uKnots, vKnots, uMults, vMults, first->Degree(),
+                                           rows.front()->Degree(), true, false);
+}
+
 // A skin: ruled between its two rails when the grid is two samples wide, otherwise a smooth
 // surface through every sample.
 Handle(Geom_Surface) SkinSurface(const Points& skin, const PlateGrid& g, double tolerance) {
@@ -66,6 +108,7 @@ Handle(Geom_Surface) SkinSurface(const Points& skin, const PlateGrid& g, double 
         if (first.IsNull() || last.IsNull()) return nullptr;
         return GeomFill::Surface(first, last);
     }
+    if (g.ClosedU) return ClosedSkin(skin, g, tolerance);
     TColgp_Array2OfPnt grid(1, g.Nu, 1, g.Nv);
     for (int i = 0; i < g.Nu; ++i)
         for (int j = 0; j < g.Nv; ++j)

@@ -20,6 +20,7 @@
 #include <Message_Messenger.hxx>
 #include <Message_PrinterOStream.hxx>
 #include <STEPControl_Writer.hxx>
+#include <Standard_Failure.hxx>
 #include <StepBasic_Product.hxx>
 #include <StepData_Protocol.hxx>
 #include <StepData_StepModel.hxx>
@@ -68,10 +69,14 @@ StepSolidSummary Summarise(const TopoDS_Shape& solid) {
 }
 
 step::BuiltPiece BuildPiece(const FormedPiece& piece, const step::PlateJob& job) {
-    if (const auto* p = std::get_if<RuledPiece>(&piece)) return step::RuledPlate(*p, job);
-    if (const auto* p = std::get_if<HelicoidPiece>(&piece)) return step::HelicoidPlate(*p, job);
-    if (const auto* p = std::get_if<BranchPiece>(&piece)) return step::BranchPlate(*p, job);
-    return step::FacetPlate(std::get<FacetPiece>(piece), job);
+    try {
+        if (const auto* p = std::get_if<RuledPiece>(&piece)) return step::RuledPlate(*p, job);
+        if (const auto* p = std::get_if<HelicoidPiece>(&piece)) return step::HelicoidPlate(*p, job);
+        if (const auto* p = std::get_if<BranchPiece>(&piece)) return step::BranchPlate(*p, job);
+        return step::FacetPlate(std::get<FacetPiece>(piece), job);
+    } catch (const Standard_Failure& failure) {
+        return {{}, std::string("the modelling kernel stopped: ") + failure.GetMessageString()};
+    }
 }
 
 // A plate whose volume is far from its middle surface's area times the thickness has faces that
