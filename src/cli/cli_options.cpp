@@ -54,6 +54,7 @@ ParseOutcome ParseCommandLine(int argc, char** argv) {
     for (const OutputCommand& c : kOutputCommands)
         app.add_option(std::string("--") + c.name, files[c.name], c.help)->option_text("FILE");
     app.add_flag("--json", o.json, "print the window's state as one JSON object");
+    app.footer("Nesting parts on sheets: brevant-cli nest --help");
 
     ParseOutcome out;
     try {

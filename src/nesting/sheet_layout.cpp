@@ -163,7 +163,8 @@ int LayoutSheet(SheetJob& engine) {
     if (d.SheetWidth != d.SheetHeight) {
         c.SheetCountTurned = NestPieces(engine, d.SheetHeight, d.SheetWidth, r, R, th,
                                         c.PatternWidth, u, d.SheetHeight);
-        f.SheetLabel.text += statement(f.SheetHeight, f.SheetWidth, c.SheetCountTurned);
+        // The turned sheet's statement on a line of its own.
+        f.SheetLabel.text += "\n" + statement(f.SheetHeight, f.SheetWidth, c.SheetCountTurned);
     }
     engine.CadDraw2.SetExtents();
     engine.CadDraw2.ZoomAll();
