@@ -194,6 +194,13 @@ public:
     // main pipe), the message saying why, with nothing added.
     std::string BuildSolidCad(TCadDrawing& drawing);
     void MenuSave3DCADClick() { SaveSolidCad(); }
+    // "Save 3D Solid": asks for the STEP file, then SaveSolidStepTo.
+    OutputOutcome SaveSolidStep();
+    // Writes the part of the last Calculate as STEP solids of plate, one per piece, in the
+    // display unit; refuses (with the message shown) when nothing was calculated or a piece
+    // gives no valid solid. Changes nothing else. A failure is kept in LastIOError and shown.
+    OutputOutcome SaveSolidStepTo(const std::string& path);
+    void MenuSave3DSolidClick() { SaveSolidStep(); }
     // "Dimension File": the text report of the pattern's coordinates.
     OutputOutcome WriteDimensionFile();
     void MenuDimensionFileClick() { WriteDimensionFile(); }

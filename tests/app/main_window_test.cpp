@@ -77,9 +77,9 @@ private slots:
         for (const auto& [name, key] : keys)
             QCOMPARE(app.Find<QAction>(name)->shortcut(), key);
         for (const char* name :
-             {"MenuSave3DCAD", "MenuPrintToPDF", "MenuSaveFlatCAD", "MenuPrintCover",
-              "MenuDimensionFile", "SettingsItem", "MenuExit", "ResetViewMenu", "TopViewMenu",
-              "FrontViewMenu", "ClearMenu", "MenuHelp", "MenuAbout"})
+             {"MenuSave3DCAD", "MenuSave3DSolid", "MenuPrintToPDF", "MenuSaveFlatCAD",
+              "MenuPrintCover", "MenuDimensionFile", "SettingsItem", "MenuExit", "ResetViewMenu",
+              "TopViewMenu", "FrontViewMenu", "ClearMenu", "MenuHelp", "MenuAbout"})
             QVERIFY2(app.Find<QAction>(name)->isEnabled(), name);
     }
 
@@ -130,6 +130,29 @@ private slots:
         QCOMPARE(app.messages.size(), size_t(1));
         QVERIFY2(app.messages[0].body.contains("cone.dxf"), qPrintable(app.messages[0].body));
         QVERIFY(!QFile::exists(app.dir.path() + "/missing/cone.dxf"));
+    }
+
+    // Before a Calculate there is no part: the command says so and writes nothing; after it the
+    // STEP file is written where the user chose.
+    void save3DSolidWritesTheCalculatedPartOrSaysWhyNot() {
+        AppFixture app;
+        app.Show();
+        ChooseLayout(app, 0);
+        const QString file = app.dir.path() + "/cone.step";
+        app.fileAnswer = file.toStdString();
+        app.Trigger("MenuSave3DSolid");
+        QCOMPARE(app.fileRequests.size(), size_t(1));
+        QCOMPARE(app.fileRequests[0].first.title, std::string("Save 3D Solid"));
+        QCOMPARE(app.messages.size(), size_t(1));
+        QCOMPARE(app.messages[0].title, QString("Calculate the part before saving its 3D solid"));
+        QVERIFY(!QFile::exists(file));
+        TypeExampleCone(app);
+        app.Trigger("CalculateMenu");
+        app.Trigger("MenuSave3DSolid");
+        QCOMPARE(app.messages.size(), size_t(1));
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readLine().startsWith("ISO-10303-21;"));
     }
 
     void nothingCalculatesBeforeTheWindowIsFirstShown() {
