@@ -10,9 +10,11 @@ namespace {
 constexpr int kLabelX = 25;
 constexpr int kLabelY = 40;
 constexpr int kLabelSize = 20;
-constexpr int kNoteSize = 7;
-constexpr int kNoteAboveBottom = 7; // the note's baseline in the bottom band, in points
-constexpr int kBorderOffset = 21;   // the tile's edge lies 21.6 points in
+// The scale note sits just inside the tile's bottom edge, clear of the 0.3 inch band that most
+// printers cannot reach, in a size that stays legible on a shop print.
+constexpr int kNoteSize = 9;
+constexpr int kNoteAboveBottom = 30; // the note's baseline above the page's bottom edge, points
+constexpr int kBorderOffset = 21;    // the tile's edge lies 21.6 points in
 
 } // namespace
 

@@ -164,6 +164,16 @@ TEST_F(PatternPdf, PagesCarryTheirLabelBorderAndScaleNote) {
         EXPECT_EQ(page.texts[0], labels[k]);
         EXPECT_EQ(page.texts[1], "Border 200.66 x 264.16 mm: measure it to check the print scale");
         EXPECT_NE(page.content.find("/F1 20 Tf\r\nBT\r\n25 752 Td"), std::string::npos);
+        // The note must survive a printer's unprintable band (0.3 in = 21.6 pt from every edge,
+        // its descenders included) and stay legible: 9 pt or more.
+        static const std::regex note(
+            R"(/F\d+ (\d+) Tf\r\nBT\r\n([-\d.]+) ([-\d.]+) Td\r\n\(Border)");
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(page.content, m, note));
+        const double size = std::stod(m.str(1)), x = std::stod(m.str(2)), y = std::stod(m.str(3));
+        EXPECT_GE(size, 9);
+        EXPECT_GE(x, 21.6);
+        EXPECT_GE(y - 0.25 * size, 21.6);
         const auto& s = page.segments;
         EXPECT_EQ((std::vector<double>{s[0].x1, s[0].y1, s[0].x2, s[0].y2}),
                   (std::vector<double>{21, 770, 21, 21}));
