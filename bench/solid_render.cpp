@@ -44,7 +44,7 @@ SolidModel ConeOf(int ringPoints) {
     def.TopShift = 3;
     SceneJob job{solid, def, ringPoints, false};
     BuildConeModel(job);
-    SetViewPreset(solid, {SolidPartKind::Cone, def, false, kInches}, kResetView);
+    SetViewPreset(solid, {SolidPartKind::Cone, def, false}, kResetView);
     return solid;
 }
 
@@ -65,7 +65,7 @@ SolidModel FinestSpiral() {
     def.SpiralPitch = 12;
     const SpiralModel helices = BuildSpiralModel(21, 8, 12, kFinestRing);
     BuildSpiralMesh(solid, helices.OuterHelix, helices.InnerHelix, 21, 8, 12);
-    SetViewPreset(solid, {SolidPartKind::SpiralFlight, def, false, kInches}, kResetView);
+    SetViewPreset(solid, {SolidPartKind::SpiralFlight, def, false}, kResetView);
     return solid;
 }
 

@@ -1,6 +1,7 @@
 // The frame of the 3D view: surfaces, grids, overlay and camera from the scene model.
 #include "solid_frame.h"
 
+#include "core/angle_units.h"
 #include "solid/solid_mesh.h"
 #include "strip_simplify.h"
 
@@ -104,12 +105,14 @@ QMatrix4x4 MeshPlacement(const SolidMesh& mesh) {
 }
 
 QMatrix4x4 CameraView(const SolidCamera& camera) {
-    // The inverse of the rig Rx * Ry * T(0, Y, Z), then Y and Z turned round for OpenGL.
+    // The inverse of the rig T(target) * Ry * Rx * T(0, Y, Z), then Y and Z turned round for
+    // OpenGL; the same as CameraFramePoint.
     QMatrix4x4 v;
     v.scale(1, -1, -1);
     v.translate(0, float(-camera.Y), float(-camera.Z));
-    v.rotate(float(-camera.RotationY), 0, 1, 0);
     v.rotate(float(-camera.RotationX), 1, 0, 0);
+    v.rotate(float(-camera.RotationY), 0, 1, 0);
+    v.translate(float(-camera.Target.x), float(-camera.Target.y), float(-camera.Target.z));
     return v;
 }
 
@@ -117,9 +120,16 @@ QMatrix4x4 CameraProjection(const SolidCamera& camera, double aspect) {
     const double distance = std::hypot(camera.Y, camera.Z);
     const double nearPlane = std::max(0.01, distance / 100);
     const double farPlane = 4 * distance + 200;
-    const double angle = camera.ViewAngle > 1 && camera.ViewAngle < 170 ? camera.ViewAngle : 20;
+    double angle = camera.ViewAngle > 1 && camera.ViewAngle < 170 ? camera.ViewAngle : 20;
+    if (!(aspect > 0)) aspect = 1;
+    // The angle of view holds across the narrower side: a picture higher than wide opens up
+    // vertically, so that a part framed for the angle still fits.
+    if (aspect < 1) {
+        const double half = angle / 2 * kRadiansPerDegree;
+        angle = 2 * std::atan(std::tan(half) / aspect) / kRadiansPerDegree;
+    }
     QMatrix4x4 p;
-    p.perspective(float(angle), float(aspect > 0 ? aspect : 1), float(nearPlane), float(farPlane));
+    p.perspective(float(angle), float(aspect), float(nearPlane), float(farPlane));
     return p;
 }
 
@@ -203,9 +213,9 @@ SolidFrame BuildSolidFrame(const SolidModel& model, const std::vector<OverlayLin
 void AimSolidFrame(SolidFrame& frame, const SolidCamera& camera, double aspect) {
     frame.View = CameraView(camera);
     frame.Projection = CameraProjection(camera, aspect);
-    // From above, to the left and in front of the model, as seen from the start-up camera:
-    // the left and front faces take the light, the right ones fall into shade.
-    frame.LightDirection = QVector3D(0.6f, 0.45f, 0.65f).normalized();
+    // The light comes with the viewer, from above and to the left of the camera: whichever way
+    // the part is turned, the faces towards the user are lit and shaded by their slope.
+    frame.LightDirection = QVector3D(0.35f, -0.45f, -0.82f).normalized();
 }
 
 } // namespace brevant

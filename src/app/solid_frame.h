@@ -48,7 +48,7 @@ struct SolidFrame {
     LineDraw Overlay;            // in Mesh1's frame
     QMatrix4x4 View;             // scene frame -> OpenGL eye space
     QMatrix4x4 Projection;
-    QVector3D LightDirection; // the direction the light travels, scene frame, unit length
+    QVector3D LightDirection; // the direction the light travels, eye space, unit length
 };
 
 inline constexpr std::uint32_t kGridColor = 0x50505050; // ARGB: grey at about 31% opacity
@@ -64,11 +64,11 @@ void AimSolidFrame(SolidFrame& frame, const SolidCamera& camera, double aspect);
 
 // Where a mesh sits: turned about Z by its RotationZ, then shifted along X.
 QMatrix4x4 MeshPlacement(const SolidMesh& mesh);
-// The camera rig: CameraX turns about X, CameraY inside it about Y, Camera1 sits at (0, Y, Z)
-// and looks along +Z with the scene's Y downwards. The result maps the scene frame into
-// OpenGL's eye space (X right, Y up, looking along -Z).
+// The camera rig on its target: CameraY turns about the vertical, CameraX inside it tilts about
+// X, Camera1 sits at (0, Y, Z) and looks along +Z with the scene's Y downwards. The result maps the
+// scene frame into OpenGL's eye space (X right, Y up, looking along -Z).
 QMatrix4x4 CameraView(const SolidCamera& camera);
-// The perspective of Camera1: ViewAngle is the vertical angle of view.
+// The perspective of Camera1: ViewAngle is the angle of view across the narrower side.
 QMatrix4x4 CameraProjection(const SolidCamera& camera, double aspect);
 
 // The shaft or main pipe: a closed cylinder of kShaftSubdivisions sides in its own frame.

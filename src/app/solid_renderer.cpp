@@ -25,7 +25,10 @@ void main() {
 }
 )";
 
-// Two-sided lighting: the normal is turned towards the eye before the light is applied.
+// Two-sided lighting: the normal is turned towards the eye before the light is applied. A key
+// light (lightDirection, eye space) and a weaker fill from the opposite side of the line of
+// sight share less than the material's full diffuse colour, so that the lit faces keep their
+// shading instead of running into white.
 constexpr const char* kSurfaceFragment = R"(
 #ifdef GL_ES
 precision mediump float;
@@ -43,9 +46,11 @@ void main() {
     vec3 v = normalize(-eyePosition);
     if (dot(n, v) < 0.0) n = -n;
     vec3 l = normalize(-lightDirection);
+    vec3 f = normalize(vec3(-l.x, -l.y, l.z));
     float d = max(dot(n, l), 0.0);
+    float fill = max(dot(n, f), 0.0);
     float s = d > 0.0 ? pow(max(dot(n, normalize(l + v)), 0.0), shininess) : 0.0;
-    vec3 c = emissive + ambient + diffuse * d + specular * s;
+    vec3 c = emissive + ambient + diffuse * (0.6 * d + 0.2 * fill) + specular * (0.6 * s);
     gl_FragColor = vec4(min(c, vec3(1.0)), 1.0);
 }
 )";
@@ -215,7 +220,7 @@ void SolidRenderer::DrawSurfaces(const SolidFrame& camera) {
     const SurfaceSlots& u = surfaceSlots_;
     p.bind();
     p.setUniformValue(u.projection, camera.Projection);
-    p.setUniformValue(u.lightDirection, camera.View.mapVector(camera.LightDirection));
+    p.setUniformValue(u.lightDirection, camera.LightDirection);
     p.enableAttributeArray(u.position);
     p.enableAttributeArray(u.normal);
     for (Surface& s : surfaces_) {

@@ -32,8 +32,7 @@ SolidPartKind PartKindOfLayout(int type) {
 } // namespace
 
 bool LayoutEngine::SetViewPreset(int preset) {
-    const ViewPresetJob job{PartKindOfLayout(LayoutType()), Def, CurrentInputPage() == kSquarePage,
-                            Units()};
+    const ViewPresetJob job{PartKindOfLayout(LayoutType()), Def, CurrentInputPage() == kSquarePage};
     return brevant::SetViewPreset(Solid, job, preset);
 }
 

@@ -13,4 +13,8 @@ void OrbitCamera(SolidCamera& camera, double dx, double dy);
 // |delta| x ZoomStep, never past ZoomNear; a positive delta moves it away, never past ZoomFar.
 void WheelCamera(SolidCamera& camera, double delta);
 
+// A scene point in the camera's own frame: X to the right, Y downwards, Z the distance in front
+// of the camera along its line of sight.
+TDPoint CameraFramePoint(const SolidCamera& camera, const TDPoint& p);
+
 } // namespace brevant

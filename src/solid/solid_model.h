@@ -36,9 +36,12 @@ struct SolidCylinder {
     double RotationZ = 0;
 };
 
-// The camera rig: the pivot CameraX tilts (rotation about X), the pivot CameraY inside it turns
-// (rotation about Y), and the camera sits on the rig's Z axis at (0, Y, Z) looking towards +Z.
+// The camera rig, standing on the scene point Target (the middle of the part once a view preset
+// has framed it): the pivot CameraY turns about the scene's vertical axis (rotation about Y),
+// the pivot CameraX inside it tilts (rotation about X), and the camera sits on the rig's Z axis
+// at (0, Y, Z) looking towards +Z. A sideways drag thus turns the part about the vertical.
 struct SolidCamera {
+    TDPoint Target{0, 0, 0};
     double RotationX = -15; // degrees, CameraX
     double RotationY = 0;   // degrees, CameraY
     double Y = 0;           // Camera1's height in the scene frame

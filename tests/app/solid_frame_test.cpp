@@ -2,6 +2,8 @@
 // the grid lines and what a frame draws for a scene.
 #include "solid_frame.h"
 
+#include "solid/solid_camera.h"
+
 #include <QTest>
 
 #include <cmath>
@@ -92,6 +94,18 @@ private slots:
         auto side = [](float v) { return v > 0.05f ? 1 : v < -0.05f ? -1 : 0; };
         QCOMPARE(side(s.x()), xSign);
         QCOMPARE(side(s.y()), ySign);
+    }
+
+    // The view presets frame the part with the engine's rig; the picture must use the same one,
+    // target, turn about the vertical and tilt included.
+    void viewMatchesTheEnginesCameraFrame() {
+        SolidCamera c = Rig(-25, 50, -2, -40);
+        c.Target = {3, -4, 1};
+        for (const TDPoint& p : {TDPoint{0, 0, 0}, TDPoint{10, -5, 2}, TDPoint{-3, 7, -8}}) {
+            const TDPoint q = CameraFramePoint(c, p);
+            const QVector3D eye = CameraView(c).map(QVector3D(float(p.x), float(p.y), float(p.z)));
+            QVERIFY((eye - QVector3D(float(q.x), float(-q.y), float(-q.z))).length() < 1e-3f);
+        }
     }
 
     void topViewSeesHigherPointsNearer() {

@@ -1,5 +1,6 @@
 // The 3D scene as Calculate leaves it for each layout type, the view presets and the menu
 // commands that place the camera.
+#include "core/angle_units.h"
 #include "engine/engine_fixture.h"
 #include "solid/solid_camera.h"
 #include "solid/view_preset.h"
@@ -34,10 +35,11 @@ public:
         e.Form.BigPipeDiaEdit.text = main, e.Form.SmallPipeDiaEdit.text = branch;
         e.CalculateMenuClick();
     }
-    void Cone(const std::string& T, const std::string& B, const std::string& H) {
+    void Cone(const std::string& T, const std::string& B, const std::string& H,
+              const std::string& shift = "") {
         ChooseType(kLayoutCone);
         e.Form.ConeTopDiameter.text = T, e.Form.ConeBottomDiameter.text = B;
-        e.Form.ConeHeight.text = H;
+        e.Form.ConeHeight.text = H, e.Form.ConeTopXShift.text = shift;
         e.CalculateMenuClick();
     }
 };
@@ -143,28 +145,57 @@ TEST_F(SolidScene, ChangingTheLayoutTypeEmptiesTheScene) {
     EXPECT_EQ(e.Solid.Kind, SolidPartKind::None);
 }
 
-TEST_F(SolidScene, ResetViewFramesTheSquareToRoundByItsUnit) {
+// The largest share of the half angle of view that any point of the part takes, across the
+// picture's height (the picture is at least as wide as high), and whether all lie in front.
+struct Framing {
+    double fill = 0;
+    bool inFront = true;
+};
+Framing FramingOf(const SolidModel& s) {
+    const double slope = std::tan(s.Camera.ViewAngle / 2 * kRadiansPerDegree);
+    Framing f;
+    for (const TDPoint& p : SceneExtentPoints(s)) {
+        const TDPoint q = CameraFramePoint(s.Camera, p);
+        f.inFront = f.inFront && q.z > 0;
+        f.fill = std::max(f.fill, std::max(std::fabs(q.x), std::fabs(q.y)) / q.z / slope);
+    }
+    return f;
+}
+
+// Every layout type at every size the display scale meets (shrunk, as is, enlarged), in each of
+// the three presets: the whole part lies inside the angle of view with a margin, and fills a
+// good part of it (not lost in the middle).
+TEST_F(SolidScene, PresetsFitTheWholePartWithAMargin) {
     struct Case {
-        UnitSystem units;
-        const char* W;
-        const char* H;
-        double cameraY;
+        const char* name;
+        std::function<void(SolidScene&)> calculate;
     };
-    // W = 12 in and H = 8 in, typed in each unit.
-    const Case cases[] = {{kInches, "12", "8", -4},
-                          {kCentimeters, "30.48", "20.32", -8},
-                          {kMillimeters, "304.8", "203.2", -4}};
+    const Case cases[] = {
+        {"cone", [](SolidScene& t) { t.Cone("10", "20", "10"); }},
+        {"shifted cone", [](SolidScene& t) { t.Cone("10", "20", "10", "6"); }},
+        {"tall small cone", [](SolidScene& t) { t.Cone("0.2", "0.5", "1.5"); }},
+        {"wide large cone", [](SolidScene& t) { t.Cone("300", "1200", "100"); }},
+        {"cylinder", [](SolidScene& t) { t.Cone("10", "10", "40"); }},
+        {"square", [](SolidScene& t) { t.Square("10", "20", "12"); }},
+        {"large square", [](SolidScene& t) { t.Square("100", "400", "50"); }},
+        {"spiral", [](SolidScene& t) { t.Spiral("21", "8", "12"); }},
+        {"long pitch spiral", [](SolidScene& t) { t.Spiral("6", "2", "40"); }},
+        {"pipe", [](SolidScene& t) { t.Pipe("10", "4"); }},
+        {"large pipe", [](SolidScene& t) { t.Pipe("200", "190"); }},
+    };
     for (const Case& c : cases) {
-        e.Form.UnitsComboBox.itemIndex = c.units;
-        Square(c.units == kInches ? "6" : "15.24", c.W, c.H);
-        const SolidCamera& cam = e.Solid.Camera;
-        EXPECT_NEAR(cam.Z, -36, 1e-4) << c.units;
-        EXPECT_DOUBLE_EQ(cam.RotationX, -15);
-        EXPECT_DOUBLE_EQ(cam.RotationY, 0);
-        EXPECT_NEAR(cam.Y, c.cameraY, 1e-4) << c.units;
-        EXPECT_NEAR(cam.ZoomNear, -24, 1e-4);
-        EXPECT_NEAR(cam.ZoomFar, -96, 1e-4);
-        EXPECT_NEAR(cam.ZoomStep, 0.048, 1e-6);
+        c.calculate(*this);
+        ASSERT_TRUE(host.messages.empty()) << c.name << ": " << host.Titles().front();
+        for (const int preset : {kTopView, kFrontView, kResetView}) {
+            SCOPED_TRACE(std::string(c.name) + " preset " + std::to_string(preset));
+            e.Solid.Camera.RotationY = 40; // the user has turned the view
+            ASSERT_TRUE(e.SetViewPreset(preset));
+            EXPECT_DOUBLE_EQ(e.Solid.Camera.RotationY, 0);
+            const Framing f = FramingOf(e.Solid);
+            EXPECT_TRUE(f.inFront);
+            EXPECT_LE(f.fill, 0.9);
+            EXPECT_GE(f.fill, 0.75);
+        }
     }
 }
 
@@ -173,50 +204,60 @@ TEST_F(SolidScene, ViewMenusPlaceTheCamera) {
     e.Solid.Camera.RotationY = 40; // the user has turned the view
     struct Case {
         void (LayoutEngine::*menu)();
-        double tilt, y;
+        double tilt;
     };
-    const Case cases[] = {{&LayoutEngine::TopViewMenuClick, -90, 0},
-                          {&LayoutEngine::FrontViewMenuClick, 0, -4},
-                          {&LayoutEngine::ResetViewMenuClick, -15, -4}};
+    const Case cases[] = {{&LayoutEngine::TopViewMenuClick, -90},
+                          {&LayoutEngine::FrontViewMenuClick, 0},
+                          {&LayoutEngine::ResetViewMenuClick, -15}};
     for (const Case& c : cases) {
-        e.Solid.Camera.Z = -70;
+        e.Solid.Camera.Z = -500;
         (e.*c.menu)();
         EXPECT_DOUBLE_EQ(e.Solid.Camera.RotationX, c.tilt);
         EXPECT_DOUBLE_EQ(e.Solid.Camera.RotationY, 0);
-        EXPECT_NEAR(e.Solid.Camera.Y, c.y, 1e-9);
-        EXPECT_NEAR(e.Solid.Camera.Z, -36, 1e-9);
+        // Aimed at the middle of the part: half way up, above the middle of the base.
+        EXPECT_NEAR(e.Solid.Camera.Target.y, -4, 1e-9);
+        EXPECT_NEAR(e.Solid.Camera.Target.x, 0, 1e-9);
+        EXPECT_LT(e.Solid.Camera.Z, 0);
+        EXPECT_GT(e.Solid.Camera.Z, -500);
     }
-    // From the reset view a wheel step towards the user, then many: never closer than -24.
+    // From the reset view the wheel comes closer by its step, never past two thirds of the
+    // framing distance, and goes back no farther than eight thirds.
+    const SolidCamera framed = e.Solid.Camera;
+    EXPECT_NEAR(framed.ZoomNear, framed.Z * 2 / 3, 1e-9);
+    EXPECT_NEAR(framed.ZoomFar, framed.Z * 8 / 3, 1e-9);
     WheelCamera(e.Solid.Camera, -120);
-    EXPECT_NEAR(e.Solid.Camera.Z, -30.24, 1e-9);
-    for (int k = 0; k < 5; ++k)
+    EXPECT_NEAR(e.Solid.Camera.Z, framed.Z + 120 * framed.ZoomStep, 1e-9);
+    for (int k = 0; k < 100; ++k)
         WheelCamera(e.Solid.Camera, -120);
-    EXPECT_NEAR(e.Solid.Camera.Z, -24, 1e-9);
+    EXPECT_NEAR(e.Solid.Camera.Z, framed.ZoomNear, 1e-9);
+    for (int k = 0; k < 1000; ++k)
+        WheelCamera(e.Solid.Camera, 120);
+    EXPECT_NEAR(e.Solid.Camera.Z, framed.ZoomFar, 1e-9);
 }
 
-TEST_F(SolidScene, PresetsFrameEachPartAndMoveThePivotsOntoTheScaledModel) {
-    struct Case {
-        const char* name;
-        std::function<void(SolidScene&)> calculate;
-        double z, y; // camera of the reset view
-    };
-    const Case cases[] = {
-        // Cone B 20, H 10: M = 20, camera half way up.
-        {"cone", [](SolidScene& t) { t.Cone("10", "20", "10"); }, -60, -5},
-        // B 120, T 60, H 60 is shown at 50/120: M = 50.
-        {"large cone", [](SolidScene& t) { t.Cone("60", "120", "60"); }, -150, -12.5},
-        // Spiral OD 21 (w = h = 21), level with the shaft.
-        {"spiral", [](SolidScene& t) { t.Spiral("21", "8", "12"); }, -63, 0},
-        // Pipe: the main pipe (25 long) is taller than the branch is wide.
-        {"pipe", [](SolidScene& t) { t.Pipe("10", "4"); }, -75, 0},
-    };
-    for (const Case& c : cases) {
-        c.calculate(*this);
-        EXPECT_NEAR(e.Solid.Camera.Z, c.z, 1e-4) << c.name;
-        EXPECT_NEAR(e.Solid.Camera.Y, c.y, 1e-4) << c.name;
-    }
+TEST_F(SolidScene, PresetsMoveThePivotsOntoTheScaledModel) {
+    // B 120, T 60, H 60 is shown at 50/120: the top pivot at 25.
     Cone("60", "120", "60");
     EXPECT_NEAR(e.Solid.TopPivotPosition.y, -25, 1e-4);
+}
+
+// A sideways drag turns the part about the vertical through its middle, whatever the tilt: a
+// vertical line through the target stays upright in the middle of the picture.
+TEST_F(SolidScene, SidewaysDragTurnsAboutTheVertical) {
+    Square("6", "12", "8");
+    for (const double tilt : {-15.0, -40.0}) {
+        e.Solid.Camera.RotationX = tilt;
+        e.Solid.Camera.RotationY = 0;
+        OrbitCamera(e.Solid.Camera, 150, 0); // 45 degrees
+        const TDPoint t = e.Solid.Camera.Target;
+        for (const double dy : {-6.0, 6.0}) {
+            const TDPoint q = CameraFramePoint(e.Solid.Camera, {t.x, t.y + dy, t.z});
+            EXPECT_NEAR(q.x, 0, 1e-9) << tilt << " " << dy;
+        }
+        // The point that was straight in front of the middle now lies to one side.
+        const TDPoint front = CameraFramePoint(e.Solid.Camera, {t.x, t.y, t.z - 6});
+        EXPECT_GT(std::fabs(front.x), 4);
+    }
 }
 
 TEST_F(SolidScene, PresetsLeaveTheCameraWithoutAPartToShow) {
