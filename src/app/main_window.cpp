@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -36,7 +37,36 @@ char LocaleDecimalSeparator() {
                                                          : '.';
 }
 
+// Room kept for the window manager's frame and title bar around the client area.
+constexpr int kFrameAllowanceX = 16;
+constexpr int kFrameAllowanceY = 48;
+
+// The height the first input page needs to show its whole column without scrolling, beyond what
+// its scroll area asks for by itself.
+int ScrolledAwayHeight(QWidget* pages) {
+    const auto* page = qobject_cast<QTabWidget*>(pages);
+    const auto* scroll =
+        page && page->count() ? page->widget(0)->findChild<QScrollArea*>() : nullptr;
+    if (!scroll || !scroll->widget()) return 0;
+    return std::max(0, scroll->widget()->sizeHint().height() - scroll->sizeHint().height());
+}
+
 } // namespace
+
+// At least 640 x 480 of client area and tall enough for the cone's inputs, but never beyond the
+// screen's available area (less the window frame): on a small or highly scaled screen the
+// inputs scroll instead.
+QSize TMainForm::DefaultSize() const {
+    const int bars = menuBar()->sizeHint().height() + statusBar()->height();
+    const int inputs = centralWidget()->sizeHint().height() + ScrolledAwayHeight(dimTabs_);
+    QSize size(640, std::max(480, inputs) + bars);
+    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QSize room =
+            s->availableGeometry().size() - QSize(kFrameAllowanceX, kFrameAllowanceY);
+        size = size.boundedTo(room).expandedTo(QSize(kSnapTo, kSnapTo));
+    }
+    return size;
+}
 
 TMainForm::TMainForm(const PlatformFolders& folders, QWidget* parent)
     : QMainWindow(parent), host_(kInitialCaption), engine_(host_), binder_(engine_.Form) {
@@ -69,7 +99,7 @@ TMainForm::TMainForm(const PlatformFolders& folders, QWidget* parent)
     statusBar()->addWidget(status, 1);
     BindHandlers();
     setMinimumSize(200, 200);
-    resize(640, 480 + menuBar()->sizeHint().height() + 24);
+    resize(DefaultSize());
 
     about_ = Child<AboutBox>(this, engine_.App.Version);
     settings_ = Child<SettingsDialog>(this, engine_, binder_, settingsPath_);
@@ -100,6 +130,7 @@ void TMainForm::Refresh() {
     if (dimTabs_->currentIndex() != f.DimTabPage) dimTabs_->setCurrentIndex(f.DimTabPage);
     if (displayTabs_->currentIndex() != f.DisplayTab) displayTabs_->setCurrentIndex(f.DisplayTab);
     dimImage_->SetPicture(f.DimImage);
+    sheetNote_->setVisible(!f.SheetDataDisplay.visible);
     // The scene may have changed with any command.
     if (auto* solid = qobject_cast<SolidViewport*>(solidView_))
         solid->SceneChanged();

@@ -19,6 +19,8 @@ class QPrinter;
 class QTabWidget;
 class QWidget;
 class QGridLayout;
+class QLabel;
+class QLineEdit;
 
 namespace brevant {
 
@@ -57,6 +59,10 @@ public:
     // write it is shown naming the file.
     void PrintDataSheetOn(QPrinter& printer);
 
+    // Gives the printer the paper and orientation of the settings (the print dialog starts
+    // with them).
+    void UseSettingsPaper(QPrinter& printer) const;
+
     // Runs an engine operation, then mirrors the model into the window.
     void Run(const std::function<void()>& operation);
     // Mirrors the whole model: controls, caption, pages, picture, and repaints the 3D view.
@@ -90,6 +96,8 @@ private:
     QAction* Command(QMenu* menu, const char* name, const char* text,
                      const std::function<void()>& operation, const QKeySequence& key = {});
     void BindHandlers();
+    QSize DefaultSize() const;
+    void BindEnterToCalculate();
     void SettingsItemClick();
     void MenuPrintCoverClick();
     void RunShutDown();
@@ -104,12 +112,14 @@ private:
     DimensionPicture* dimImage_ = nullptr;
     CadViewWidget* flatView_ = nullptr;
     CadViewWidget* sheetView_ = nullptr;
+    QLabel* sheetNote_ = nullptr; // over the sheet view while it has no layout
     QWidget* solidView_ = nullptr;
     AboutBox* about_ = nullptr;
     SettingsDialog* settings_ = nullptr;
     bool activated_ = false;
     QStringList pendingFiles_; // named before the first activation
     bool shutDown_ = false;
+    QLineEdit* enterIn_ = nullptr; // the field whose Enter waits for its commit
 };
 
 } // namespace brevant

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -30,40 +31,41 @@ QAction* TMainForm::Command(QMenu* menu, const char* name, const char* text,
     return action;
 }
 
+// Every menu and item has its access key (Alt+F, then S, ...); no two share a key within one menu.
 void TMainForm::BuildMenus() {
     LayoutEngine& e = engine_;
-    QMenu* file = menuBar()->addMenu("File");
+    QMenu* file = menuBar()->addMenu("&File");
     Command(
-        file, "MenuSaveDefinition", "Save Definition", [&e] { MenuSaveDefinitionClick(e); },
+        file, "MenuSaveDefinition", "&Save Definition", [&e] { MenuSaveDefinitionClick(e); },
         QKeySequence(Qt::CTRL | Qt::Key_S));
     Command(
-        file, "MenuLoadDefinition", "Load Definition", [&e] { MenuLoadDefinitionClick(e); },
+        file, "MenuLoadDefinition", "&Load Definition", [&e] { MenuLoadDefinitionClick(e); },
         QKeySequence(Qt::CTRL | Qt::Key_O));
-    Command(file, "MenuSave3DCAD", "Save 3D CAD", [&e] { e.MenuSave3DCADClick(); });
-    Command(file, "MenuSave3DSolid", "Save 3D Solid", [&e] { e.MenuSave3DSolidClick(); });
-    Command(file, "MenuPrintToPDF", "Save Flat Pattern PDF", [&e] { e.MenuPrintToPDFClick(); });
-    Command(file, "MenuSaveFlatCAD", "Save Flat Pattern CAD", [&e] { e.MenuSaveFlatCADClick(); });
-    Command(file, "MenuSaveFlatSVG", "Save Flat Pattern SVG", [&e] { MenuSaveFlatSvgClick(e); });
-    Command(file, "MenuPrintCover", "Print Data Sheet", [this] { MenuPrintCoverClick(); });
-    Command(file, "MenuDimensionFile", "Dimension File", [&e] { e.MenuDimensionFileClick(); });
-    Command(file, "SettingsItem", "Settings", [this] { SettingsItemClick(); });
+    Command(file, "MenuSave3DCAD", "Save &3D CAD", [&e] { e.MenuSave3DCADClick(); });
+    Command(file, "MenuSave3DSolid", "Save 3D S&olid", [&e] { e.MenuSave3DSolidClick(); });
+    Command(file, "MenuPrintToPDF", "Save Flat Pattern &PDF", [&e] { e.MenuPrintToPDFClick(); });
+    Command(file, "MenuSaveFlatCAD", "Save Flat Pattern &CAD", [&e] { e.MenuSaveFlatCADClick(); });
+    Command(file, "MenuSaveFlatSVG", "Save Flat Pattern S&VG", [&e] { MenuSaveFlatSvgClick(e); });
+    Command(file, "MenuPrintCover", "P&rint Data Sheet", [this] { MenuPrintCoverClick(); });
+    Command(file, "MenuDimensionFile", "&Dimension File", [&e] { e.MenuDimensionFileClick(); });
+    Command(file, "SettingsItem", "Se&ttings", [this] { SettingsItemClick(); });
     file->addSeparator();
-    Command(file, "MenuExit", "Exit", [this] { close(); });
+    Command(file, "MenuExit", "E&xit", [this] { close(); });
 
-    QMenu* view = menuBar()->addMenu("View");
+    QMenu* view = menuBar()->addMenu("&View");
     Command(
-        view, "CalculateMenu", "Calculate", [&e] { e.CalculateMenuClick(); },
+        view, "CalculateMenu", "&Calculate", [&e] { e.CalculateMenuClick(); },
         QKeySequence(Qt::Key_F2));
     Command(
-        view, "ResetViewMenu", "Reset View", [&e] { e.ResetViewMenuClick(); },
+        view, "ResetViewMenu", "&Reset View", [&e] { e.ResetViewMenuClick(); },
         QKeySequence(Qt::Key_F3));
-    Command(view, "TopViewMenu", "Top View", [&e] { e.TopViewMenuClick(); });
-    Command(view, "FrontViewMenu", "Front View", [&e] { e.FrontViewMenuClick(); });
-    Command(view, "ClearMenu", "Clear Data", [&e] { e.ClearMenuClick(); });
+    Command(view, "TopViewMenu", "&Top View", [&e] { e.TopViewMenuClick(); });
+    Command(view, "FrontViewMenu", "&Front View", [&e] { e.FrontViewMenuClick(); });
+    Command(view, "ClearMenu", "C&lear Data", [&e] { e.ClearMenuClick(); });
 
-    QMenu* help = menuBar()->addMenu("Help");
-    Command(help, "MenuHelp", "Index", [&e] { e.MenuHelpClick(); });
-    Command(help, "MenuAbout", "About", [this] { about_->exec(); });
+    QMenu* help = menuBar()->addMenu("&Help");
+    Command(help, "MenuHelp", "&Index", [&e] { e.MenuHelpClick(); });
+    Command(help, "MenuAbout", "&About", [this] { about_->exec(); });
 }
 
 void TMainForm::BindHandlers() {
@@ -81,14 +83,41 @@ void TMainForm::BindHandlers() {
         binder_.OnChange(name, [&e, r] { e.MiddleRadioChange(*r); });
     }
     binder_.AfterChange([this] { Refresh(); });
+    BindEnterToCalculate();
+}
+
+// Enter (either key) in an input field commits the field and then calculates, as F2 does. The
+// line edit announces the key before it finishes the edit, so a changed field calculates once
+// its commit has gone to the engine.
+void TMainForm::BindEnterToCalculate() {
+    for (QLineEdit* edit : dimTabs_->findChildren<QLineEdit*>()) {
+        connect(edit, &QLineEdit::returnPressed, this, [this, edit] {
+            if (edit->isModified())
+                enterIn_ = edit;
+            else
+                Run([this] { engine_.CalculateMenuClick(); });
+        });
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+            if (enterIn_ != edit) return;
+            enterIn_ = nullptr;
+            Run([this] { engine_.CalculateMenuClick(); });
+        });
+    }
 }
 
 // The print dialog first (printing to a PDF file included); cancelled, nothing is printed.
 void TMainForm::MenuPrintCoverClick() {
     engine_.ClearStatus();
     QPrinter printer(QPrinter::HighResolution);
+    UseSettingsPaper(printer);
     if (!QtPrinter::AskPrinter(printer, this)) return;
     PrintDataSheetOn(printer);
+}
+
+void TMainForm::UseSettingsPaper(QPrinter& printer) const {
+    const FormModel& f = engine_.Form;
+    QtPrinter::SetPaper(printer, PdfPageSize(f.PDFCombo.itemIndex, false),
+                        f.LandscapeRadio.checked);
 }
 
 void TMainForm::PrintDataSheetOn(QPrinter& printer) {

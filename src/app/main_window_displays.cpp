@@ -30,6 +30,11 @@ constexpr const char* kBrownPanel = "QFrame#%1 { background: #6e3418; }"
 constexpr const char* kBluePanel = "QFrame#%1 { background: #1d3f8a; }"
                                    "QFrame#%1 QLabel { color: #ffffff; }";
 
+constexpr const char* kSheetTabNote =
+    "The Sheet tab lays out the pieces of a regular cone on a sheet of the size you enter, "
+    "ready to cut.\n\nCalculate a cone to see its sheet layout here. The other layout types, "
+    "cylinders and cones with a shifted top or tilted ends have no sheet layout.";
+
 // A result panel of the given colour and least height, with a grid for its controls.
 QGridLayout* PanelGrid(QFrame* panel, const char* style, int height) {
     panel->setStyleSheet(QString(style).arg(panel->objectName()));
@@ -129,6 +134,15 @@ QWidget* TMainForm::BuildSheetTab(QWidget* parent) {
     sheetView_ = Child<CadViewWidget>(page, engine_.CadDraw2);
     sheetView_->setObjectName("CadDraw2");
     v->addWidget(sheetView_, 1);
+    // Over the empty view, while there is no sheet layout to show: what the tab is for.
+    auto* over = Owned<QVBoxLayout>(sheetView_);
+    sheetNote_ = Child<QLabel>(sheetView_, kSheetTabNote);
+    sheetNote_->setObjectName("SheetTabNote");
+    sheetNote_->setWordWrap(true);
+    sheetNote_->setMaximumWidth(520);
+    sheetNote_->setAlignment(Qt::AlignCenter);
+    sheetNote_->setStyleSheet("color: #d8d8d8; background: transparent;");
+    over->addWidget(sheetNote_, 0, Qt::AlignCenter);
     return page;
 }
 

@@ -3,10 +3,11 @@
 
 #include "file_filter.h"
 #include "message_form.h"
+#include "system_open.h"
 
-#include <QDesktopServices>
+#include "core/messages.h"
+
 #include <QFileDialog>
-#include <QUrl>
 
 namespace brevant {
 
@@ -16,7 +17,7 @@ QtHost::QtHost(QString applicationTitle) : title_(std::move(applicationTitle)) {
         return RunFileDialog(parent_, r, save);
     };
     openRunner = [](const std::string& path) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+        return OpenWithSystemProgram(QString::fromStdString(path));
     };
 }
 
@@ -44,7 +45,11 @@ std::string QtHost::AskSaveFile(const FileDialogRequest& request) {
 }
 
 void QtHost::OpenWithSystem(const std::string& path) {
-    openRunner(path);
+    if (openRunner(path)) return;
+    MessageRequest r;
+    r.title = kMsgCantOpenFile;
+    r.body = path + "\n" + kMsgNoProgramForFile;
+    ShowMessage(r);
 }
 
 std::string QtHost::RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {

@@ -21,8 +21,9 @@ public:
     using MessageRunner = std::function<int(TMy& form)>;
     // Answers a file dialog; save tells a save dialog from an open dialog (default: Qt dialog).
     using FileRunner = std::function<std::string(const FileDialogRequest& request, bool save)>;
-    // Opens a file with the system's program (default: QDesktopServices).
-    using OpenRunner = std::function<void(const std::string& path)>;
+    // Opens a file with the system's program; false when no program took it (default:
+    // OpenWithSystemProgram).
+    using OpenRunner = std::function<bool(const std::string& path)>;
 
     explicit QtHost(QString applicationTitle);
 
@@ -39,6 +40,7 @@ public:
     int ShowMessage(const MessageRequest& request) override;
     std::string AskOpenFile(const FileDialogRequest& request) override;
     std::string AskSaveFile(const FileDialogRequest& request) override;
+    // When no program takes the file, a message names it.
     void OpenWithSystem(const std::string& path) override;
 
     // The Qt file dialog as the default runner uses it.

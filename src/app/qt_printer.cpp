@@ -1,6 +1,7 @@
 // The printer adapter over QPrinter and QPrintDialog.
 #include "qt_printer.h"
 
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -51,6 +52,14 @@ void QtPrinter::SetFont(const std::string& family, double size) {
     QFont font(QString::fromStdString(family));
     font.setPointSizeF(size);
     canvas_.SetFont(font);
+}
+
+void QtPrinter::SetPaper(QPrinter& printer, const PdfPaper& upright, bool landscape) {
+    // A fuzzy match finds the standard paper of these points (A4, Letter, ...), so that the
+    // print dialog shows it by its own name.
+    const QSize points(qRound(upright.WidthPoints), qRound(upright.HeightPoints));
+    printer.setPageSize(QPageSize(points, QString::fromUtf8(upright.Name)));
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 bool QtPrinter::AskPrinter(QPrinter& printer, QWidget* parent) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "caddraw/printer.h"
+#include "documents/pdf_paper.h"
 #include "painter_canvas.h"
 
 #include <QPainter>
@@ -29,6 +30,8 @@ public:
     ICanvas& Canvas() override { return canvas_; }
     void SetFont(const std::string& family, double size) override;
 
+    // Sets the printer's paper (given upright, in points, with its name) and orientation.
+    static void SetPaper(QPrinter& printer, const PdfPaper& upright, bool landscape);
     // Shows the print dialog for the printer; false when the user cancelled.
     static bool AskPrinter(QPrinter& printer, QWidget* parent);
 

@@ -9,6 +9,10 @@ inline constexpr const char* kMsgConeNotEnough = "Must have at least one dia and
 inline constexpr const char* kMsgNotEnough = "Not Enough Dimensions";
 inline constexpr const char* kMsgOverwrite = "Overwrite existing file?";
 inline constexpr const char* kMsgNoHelpFile = "Can't Find Help File ";
+// A written PDF or the manual that no program of the system could open: title, path, reason.
+inline constexpr const char* kMsgCantOpenFile = "Can't Open File ";
+inline constexpr const char* kMsgNoProgramForFile =
+    "No program on this computer is set up to open this type of file.";
 inline constexpr const char* kMsgNotImplementedSpiral = "Not implemented for Spiral";
 inline constexpr const char* kMsgNotImplementedPipe = "Not implemented for Pipe";
 inline constexpr const char* kNoValue = "---";

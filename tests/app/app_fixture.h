@@ -52,7 +52,10 @@ public:
             fileRequests.push_back({r, save});
             return fileAnswer;
         };
-        window->Host().openRunner = [this](const std::string& p) { opened.push_back(p); };
+        window->Host().openRunner = [this](const std::string& p) {
+            opened.push_back(p);
+            return openAnswer;
+        };
     }
 
     // Shows the window and waits for the first activation (which makes the form ready).
@@ -67,13 +70,14 @@ public:
     template <class W> W* Find(const char* name) const { return window->findChild<W*>(name); }
     QLineEdit* EditOf(const char* name) const { return Find<QLineEdit>(name); }
 
-    // Types a text into an edit as the user would and commits it with Return.
+    // Types a text into an edit as the user would and commits it by leaving the field (Enter
+    // would also calculate).
     void Commit(const char* edit, const QString& text) {
         QLineEdit* e = EditOf(edit);
         e->setFocus();
         e->selectAll();
         QTest::keyClicks(e, text);
-        QTest::keyClick(e, Qt::Key_Return);
+        emit e->editingFinished(); // what the edit sends when the focus leaves it
     }
     // Types without committing.
     void Type(const char* edit, const QString& text) {
@@ -91,6 +95,7 @@ public:
     std::vector<std::pair<FileDialogRequest, bool>> fileRequests;
     std::string fileAnswer;
     std::vector<std::string> opened;
+    bool openAnswer = true; // whether a program of the system took the file
 
 private:
     int Answer(TMy& form) {

@@ -2,18 +2,33 @@
 // the bends stepper, the size rule, the menus and the controls' names and texts.
 #include "app_fixture.h"
 
+#include "cad_view_widget.h"
 #include "dimension_picture.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPageSize>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSpinBox>
 #include <QTabWidget>
 
 using namespace brevant;
 using namespace brevant::apptest;
+
+namespace {
+QString ArtifactDir() {
+    QString dir = qEnvironmentVariable("BREVANT_ARTIFACT_DIR", BREVANT_ARTIFACT_DIR);
+    dir += "/screenshots";
+    QDir().mkpath(dir);
+    return dir;
+}
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -83,6 +98,80 @@ private slots:
             QVERIFY2(app.Find<QAction>(name)->isEnabled(), name);
     }
 
+    // Alt and a letter open each menu, a letter then runs an item: every title and item has its
+    // access key, and no two share one within the menu bar or within a menu.
+    void menusHaveAccessKeysWithoutClashes() {
+        AppFixture app;
+        QSet<QString> titles;
+        for (QAction* top : app.window->menuBar()->actions()) {
+            const QString key = QKeySequence::mnemonic(top->text()).toString();
+            QVERIFY2(!key.isEmpty(), qPrintable(top->text()));
+            QVERIFY2(!titles.contains(key), qPrintable(top->text()));
+            titles.insert(key);
+            QSet<QString> items;
+            for (QAction* item : top->menu()->actions()) {
+                if (item->isSeparator()) continue;
+                const QString itemKey = QKeySequence::mnemonic(item->text()).toString();
+                QVERIFY2(!itemKey.isEmpty(), qPrintable(item->text()));
+                QVERIFY2(!items.contains(itemKey), qPrintable(item->text()));
+                items.insert(itemKey);
+            }
+        }
+        QCOMPARE(titles.size(), 3);
+    }
+
+    // The Sheet tab says what it is for while it has no sheet layout to show: before a cone is
+    // calculated and for the layout types that have none.
+    void sheetTabSaysWhatItIsForWithoutALayout() {
+        AppFixture app;
+        app.Show();
+        app.Find<QTabWidget>("DisplayTabControl")->setCurrentIndex(3);
+        auto* note = app.Find<QLabel>("SheetTabNote");
+        QVERIFY(note && note->isVisible());
+        QVERIFY(note->text().contains("regular cone"));
+        TypeExampleCone(app);
+        app.Trigger("CalculateMenu");
+        QVERIFY(!note->isVisible());
+        QVERIFY(app.Find<QWidget>("CadDraw2")->isVisible());
+        ChooseLayout(app, 1);
+        app.Commit("SquareTopDiameter", "10");
+        app.Commit("SquareWidth", "20");
+        app.Commit("SquareHeight", "12");
+        app.Trigger("CalculateMenu");
+        QVERIFY(app.messages.empty());
+        QVERIFY(note->isVisible());
+        QVERIFY(app.window->SheetView().grab().save(ArtifactDir() + "/sheet-tab-square.png"));
+    }
+
+    // When no program of the system takes a written PDF or the manual, a message names it
+    // (nothing visible happened otherwise).
+    void fileNoProgramOpensIsNamed() {
+        AppFixture app;
+        app.Show();
+        app.openAnswer = false;
+        const std::string help = app.window->Engine().HelpFilePath();
+        QDir().mkpath(QFileInfo(QString::fromStdString(help)).path());
+        QFile manual(QString::fromStdString(help));
+        QVERIFY(manual.open(QIODevice::WriteOnly));
+        manual.close();
+        app.Trigger("MenuHelp");
+        QCOMPARE(app.opened, std::vector<std::string>{help});
+        QCOMPARE(app.messages.size(), size_t(1));
+        QCOMPARE(app.messages[0].title, QString("Can't Open File "));
+        QVERIFY(app.messages[0].body.contains(QString::fromStdString(help)));
+        TypeExampleCone(app);
+        app.Trigger("CalculateMenu");
+        app.fileAnswer = (app.dir.path() + "/pattern.pdf").toStdString();
+        app.Trigger("MenuPrintToPDF");
+        QCOMPARE(app.opened.back(), app.fileAnswer);
+        QCOMPARE(app.messages.size(), size_t(2));
+        QVERIFY(app.messages[1].body.contains(QString::fromStdString(app.fileAnswer)));
+        // A program that takes the file: nothing to say.
+        app.openAnswer = true;
+        app.Trigger("MenuHelp");
+        QCOMPARE(app.messages.size(), size_t(2));
+    }
+
     void startUpCameraLooksFromThirtyUnits() {
         AppFixture app;
         const SolidCamera& camera = app.window->Engine().Solid.Camera;
@@ -98,8 +187,7 @@ private slots:
         TypeExampleCone(app);
         app.Trigger("CalculateMenu");
         const SolidCamera& camera = app.window->Engine().Solid.Camera;
-        const double distance = camera.Z;
-        QVERIFY(distance < -5);
+        QVERIFY(camera.Z < -5);
         const std::pair<const char*, double> tilts[] = {
             {"TopViewMenu", -90}, {"FrontViewMenu", 0}, {"ResetViewMenu", -15}};
         for (const auto& [menu, tilt] : tilts) {
@@ -107,7 +195,7 @@ private slots:
             app.Trigger(menu);
             QCOMPARE(camera.RotationX, tilt);
             QCOMPARE(camera.RotationY, 0.0);
-            QCOMPARE(camera.Z, distance);
+            QVERIFY(camera.Z < -5); // each view stands back as far as it needs to frame the part
         }
         QVERIFY(app.messages.empty());
     }
@@ -223,6 +311,52 @@ private slots:
         QCOMPARE(app.messages.size(), size_t(1));
         QVERIFY(app.messages[0].title.contains(missing));
         QVERIFY(!QFile::exists(missing));
+    }
+
+    // The print dialog starts with the paper and orientation of the settings, and the sheet
+    // comes out on that paper.
+    void dataSheetPrinterStartsWithTheSettingsPaper_data() {
+        QTest::addColumn<int>("paper"); // PDFCombo's index
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<int>("id"); // QPageSize::PageSizeId
+        QTest::addColumn<QSizeF>("points");
+        QTest::newRow("letter-landscape")
+            << 0 << true << int(QPageSize::Letter) << QSizeF(792, 612);
+        QTest::newRow("a4-portrait") << 5 << false << int(QPageSize::A4) << QSizeF(595, 842);
+        QTest::newRow("a3-landscape") << 4 << true << int(QPageSize::A3) << QSizeF(1191, 842);
+        QTest::newRow("11x17-portrait")
+            << 13 << false << int(QPageSize::Tabloid) << QSizeF(792, 1224);
+    }
+    void dataSheetPrinterStartsWithTheSettingsPaper() {
+        QFETCH(int, paper);
+        QFETCH(bool, landscape);
+        QFETCH(int, id);
+        QFETCH(QSizeF, points);
+        AppFixture app;
+        app.Show();
+        TypeExampleCone(app);
+        app.Trigger("CalculateMenu");
+        FormModel& f = app.window->Engine().Form;
+        f.PDFCombo.itemIndex = paper;
+        f.CheckRadio(landscape ? f.LandscapeRadio : f.PortraitRadio);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(paper == 0 ? QPageSize::A5 : QPageSize::Letter));
+        app.window->UseSettingsPaper(printer);
+        const QPageLayout layout = printer.pageLayout();
+        QCOMPARE(int(layout.pageSize().id()), id);
+        QCOMPARE(layout.orientation(), landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        const QString target = app.dir.filePath("sheet.pdf");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        app.window->PrintDataSheetOn(printer);
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        static const QRegularExpression box(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])");
+        const QRegularExpressionMatch m = box.match(QString::fromLatin1(pdf));
+        QVERIFY2(m.hasMatch(), pdf.left(400).constData());
+        QCOMPARE(qRound(m.captured(1).toDouble()), qRound(points.width()));
+        QCOMPARE(qRound(m.captured(2).toDouble()), qRound(points.height()));
     }
 
     // The pipe hides the result panels, the thickness edit's among them: its page has its own.
