@@ -19,12 +19,15 @@ using namespace brevant::apptest;
 
 namespace {
 
+// How long a step may take on a loaded machine before it counts as not happening (ms).
+constexpr int kPatience = 20000;
+
 // Runs xdotool with the arguments while the event loop keeps going, then lets the window take
 // what it sent.
 bool XDo(const QStringList& arguments) {
     QProcess p;
     p.start("xdotool", arguments);
-    if (!p.waitForStarted(5000)) return false;
+    if (!p.waitForStarted(kPatience)) return false;
     while (p.state() != QProcess::NotRunning)
         QTest::qWait(20);
     QTest::qWait(150);
@@ -35,9 +38,9 @@ bool XDo(const QStringList& arguments) {
 // would (the display runs no window manager).
 bool ShowAsOpened(AppFixture& app) {
     app.window->show();
-    if (!QTest::qWaitForWindowExposed(app.window.get())) return false;
+    if (!QTest::qWaitForWindowExposed(app.window.get(), kPatience)) return false;
     if (!XDo({"windowfocus", "--sync", QString::number(app.window->winId())})) return false;
-    if (!QTest::qWaitForWindowActive(app.window.get())) return false;
+    if (!QTest::qWaitForWindowActive(app.window.get(), kPatience)) return false;
     if (!app.window->Engine().Drv.FormReady)
         app.window->Run([&app] { app.window->Engine().FormActivate(); });
     QTest::qWait(100);
@@ -79,7 +82,7 @@ private slots:
         QVERIFY(!ConeCalculated(app));
         QVERIFY(XDo({"key", key}));
         // The last field was committed before the calculation: the height took part.
-        QTRY_VERIFY(ConeCalculated(app));
+        QTRY_VERIFY_WITH_TIMEOUT(ConeCalculated(app), kPatience);
         QVERIFY2(app.messages.empty(),
                  qPrintable(app.messages.empty() ? QString() : app.messages.front().title));
         QCOMPARE(app.window->Engine().Def.ConeHeight, 10.0);
@@ -87,7 +90,7 @@ private slots:
         // Enter again, nothing changed since: calculates again, still no message.
         app.window->Run([&app] { app.window->Engine().HideResultDisplays(); });
         QVERIFY(XDo({"key", key}));
-        QTRY_VERIFY(ConeCalculated(app));
+        QTRY_VERIFY_WITH_TIMEOUT(ConeCalculated(app), kPatience);
         QVERIFY(app.messages.empty());
     }
 
@@ -100,16 +103,16 @@ private slots:
         app.Commit("ConeHeight", "10");
         QVERIFY(TypeInto(app, "ConeHeight", "12"));
         QVERIFY(XDo({"key", "alt+v"}));
-        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget() != nullptr, kPatience);
         QCOMPARE(app.EditOf("ConeHeight")->text(), QString("12"));
         QVERIFY(XDo({"key", "c"}));
-        QTRY_VERIFY(ConeCalculated(app));
+        QTRY_VERIFY_WITH_TIMEOUT(ConeCalculated(app), kPatience);
         QVERIFY(QApplication::activePopupWidget() == nullptr);
         // Alt+H opens the Help menu; Escape closes it again.
         QVERIFY(XDo({"key", "alt+h"}));
-        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget() != nullptr, kPatience);
         QVERIFY(XDo({"key", "Escape"}));
-        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget() == nullptr, kPatience);
     }
 
     // The window as it opens: never larger than the screen's available area; on a screen of
