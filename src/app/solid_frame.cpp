@@ -1,7 +1,7 @@
 // The frame of the 3D view: surfaces, grids, overlay and camera from the scene model.
 #include "solid_frame.h"
 
-#include "solid/solid_mesh.h"
+#include "geometry/mesh.h"
 
 #include <algorithm>
 #include <cmath>

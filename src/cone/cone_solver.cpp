@@ -17,15 +17,6 @@ bool Given(float v) {
 }
 } // namespace
 
-double NormalizeAngle(double angle) {
-    if (!std::isfinite(angle)) return 0;
-    return FixAngle(angle);
-}
-
-double DirectionAngle(double x1, double y1, double x2, double y2) {
-    return static_cast<float>(draw::GetAngle(x1, y1, x2, y2));
-}
-
 double EllipsePerimeter(double w, double d) {
     if (w == 0) return M_PI * d;
     const double a = w / 2;

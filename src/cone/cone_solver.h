@@ -2,28 +2,13 @@
 // cylinder test, and the write-back of solved dimensions; plus the shared angle helpers.
 #pragma once
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
+#include "geometry/angles.h"
+#include "geometry/single_precision.h"
 
 namespace brevant {
 
 struct ConeJob;
 struct LayoutDefinition;
-
-// A result stored in single precision: beyond the float range it saturates (a plain cast
-// would be undefined there), and NaN becomes 0.
-inline float ToSingle(double v) {
-    if (std::isnan(v)) return 0;
-    constexpr double kMax = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(v, -kMax, kMax));
-}
-
-// Direction in degrees (0 to 360, single precision) of the vector from (x1, y1) to (x2, y2);
-// 0 for equal points.
-double DirectionAngle(double x1, double y1, double x2, double y2);
-// The angle brought into 0 (inclusive) to 360 (exclusive); a non-finite angle gives 0.
-double NormalizeAngle(double angle);
 
 // Perimeter of the ellipse with short axis w and long axis d; pi d when w is 0.
 double EllipsePerimeter(double w, double d);

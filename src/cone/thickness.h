@@ -1,17 +1,12 @@
 // Material thickness: diameter compensation, the thickness display, area and weight.
 #pragma once
 
-#include "core/units.h"
-
-#include <string>
+#include "core/material.h"
 
 namespace brevant {
 
 struct ConeJob;
 struct LayoutDefinition;
-
-inline constexpr double kDefaultDensity = 0.2833; // pounds per cubic inch (steel)
-inline constexpr const char* kDefaultMaterialName = "Steel";
 
 // The change of both diameters for thickness t on side (0 middle, 1 outside, 2 inside) with
 // the side angle A in degrees; 0 when nothing applies.
@@ -20,12 +15,6 @@ double ThicknessDiameterChange(double t, int side, double sideAngle);
 void ApplyThicknessCompensation(LayoutDefinition& def);
 // Lateral area of a frustum (square inches).
 double FrustumLateralArea(double T, double B, double H);
-// "Area <a> = <w> lb each Steel": area in square inches, weight in pounds, converted for units.
-std::string AreaWeightText(double areaSqIn, double weightLb, UnitSystem units,
-                           const std::string& materialName, char decimalSeparator);
-// The density and material name of the settings, or the defaults.
-double MaterialDensity(double materialMass);
-std::string MaterialDisplayName(const std::string& materialName);
 
 // Fills WeightLabel and the thickness display's visibility at the end of a cone Calculate.
 void ShowAreaAndWeight(ConeJob& engine);

@@ -2,9 +2,9 @@
 // degrees, single precision; 0 means a dimension is not given.
 #pragma once
 
-namespace brevant {
+#include "core/material.h"
 
-enum ThicknessSide : int { kMiddle = 0, kOutside = 1, kInside = 2 };
+namespace brevant {
 
 struct LayoutDefinition {
     // Cone

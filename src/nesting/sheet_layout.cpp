@@ -2,7 +2,6 @@
 #include "nesting/sheet_layout.h"
 
 #include "caddraw/pattern_pen.h"
-#include "cone/cone_solver.h"
 #include "core/angle_units.h"
 #include "core/messages.h"
 #include "geometry/intersections.h"

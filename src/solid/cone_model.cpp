@@ -3,7 +3,7 @@
 
 #include "core/layout_definition.h"
 #include "geometry/end_planes.h"
-#include "solid/solid_mesh.h"
+#include "geometry/mesh.h"
 
 #include <algorithm>
 #include <cmath>

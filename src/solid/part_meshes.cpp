@@ -1,7 +1,7 @@
 // The spiral flight's and the branch pipe's meshes.
 #include "solid/part_meshes.h"
 
-#include "solid/solid_mesh.h"
+#include "geometry/mesh.h"
 
 #include <algorithm>
 

@@ -2,39 +2,12 @@
 // or main pipe, the grid planes, the two rings) and the camera rig that looks at them.
 #pragma once
 
-#include "geometry/types.h"
+#include "geometry/mesh.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace brevant {
-
-// A triangle mesh in its own frame; the scene places it by a rotation about Z (degrees) and
-// then a shift along X.
-struct SolidMesh {
-    std::vector<TDPoint> Vertices;
-    std::vector<int> Indices;     // three per triangle
-    std::vector<TDPoint> Normals; // one per vertex (unit length) once smoothed; may be empty
-    double RotationZ = 0;         // degrees
-    double PositionX = 0;
-    bool Empty() const { return Indices.empty(); }
-};
-
-enum class SolidMaterial { Light, Pipe };
-
-// What kind of part the scene holds: it decides the overlay (square to round: wire frame, no
-// seam; spiral flight: open rings) and the camera height of the view presets.
-enum class SolidPartKind { None, Cone, SquareToRound, SpiralFlight, PipeIntersection };
-
-// The shaft of a spiral flight or the main pipe of a pipe intersection: a cylinder centred on
-// the origin whose axis is its local Y, turned about Z by RotationZ degrees.
-struct SolidCylinder {
-    bool Visible = false;
-    double Width = 1;  // diameter along local X
-    double Height = 1; // length along the axis
-    double Depth = 1;  // diameter along local Z
-    double RotationZ = 0;
-};
 
 // The camera rig: the pivot CameraX tilts (rotation about X), the pivot CameraY inside it turns
 // (rotation about Y), and the camera sits on the rig's Z axis at (0, Y, Z) looking towards +Z.

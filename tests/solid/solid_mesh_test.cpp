@@ -1,7 +1,7 @@
 // The mesh building blocks, the camera's mouse handlers and the overlay lines, on small
 // hand-made scenes.
+#include "geometry/mesh.h"
 #include "solid/solid_camera.h"
-#include "solid/solid_mesh.h"
 #include "solid/solid_overlay.h"
 
 #include <gtest/gtest.h>

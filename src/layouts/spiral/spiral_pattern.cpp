@@ -3,10 +3,10 @@
 
 #include "caddraw/pattern_marks.h"
 #include "caddraw/pattern_pen.h"
-#include "cone/cone_solver.h"
 #include "core/angle_units.h"
 #include "core/messages.h"
 #include "core/notices.h"
+#include "geometry/single_precision.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The quad strip, smoothed normals and the display scale of the 3D meshes.
-#include "solid/solid_mesh.h"
+#include "geometry/mesh.h"
 
 #include "geometry/vectors.h"
 

@@ -1,0 +1,24 @@
+// The material of a part: which side of the plate the dimensions are given on, the default
+// steel, and the "Area ... = ... lb each ..." text of the result displays.
+#pragma once
+
+#include "core/units.h"
+
+#include <string>
+
+namespace brevant {
+
+// Which surface the typed dimensions measure ("Dimensions From:"), the radio buttons' tags.
+enum ThicknessSide : int { kMiddle = 0, kOutside = 1, kInside = 2 };
+
+inline constexpr double kDefaultDensity = 0.2833; // pounds per cubic inch (steel)
+inline constexpr const char* kDefaultMaterialName = "Steel";
+
+// "Area <a> = <w> lb each Steel": area in square inches, weight in pounds, converted for units.
+std::string AreaWeightText(double areaSqIn, double weightLb, UnitSystem units,
+                           const std::string& materialName, char decimalSeparator);
+// The density and material name of the settings, or the defaults.
+double MaterialDensity(double materialMass);
+std::string MaterialDisplayName(const std::string& materialName);
+
+} // namespace brevant
