@@ -1,10 +1,10 @@
 // What the cone's steps work on during one Calculate, CAD save or report: the definition and
-// its results, the controls they fill, the flat-shape drawing, the notices, how numbers are
-// shown and the driver flags they read or set. The engine builds one from its own state for
+// its results, the controls they fill, the flat pattern being developed, the notices, how numbers
+// are shown and the driver flags they read or set. The engine builds one from its own state for
 // each run; the steps never see the engine.
 #pragma once
 
-#include "caddraw/cad_draw.h"
+#include "caddraw/flat_pattern_builder.h"
 #include "cone/cone_state.h"
 #include "core/display_format.h"
 #include "core/form_model.h"
@@ -32,7 +32,7 @@ struct ConeJob {
     LayoutDefinition& Def;
     ConeState& Cone;
     FormModel& Form;
-    TCadDraw& CadDraw1; // the flat shape
+    FlatPatternBuilder& Flat; // the flat shape as it is developed
     INotices& Notices;
     ConeRunFlags Drv;
     DisplayFormat Format;
@@ -61,10 +61,6 @@ struct ConeJob {
     float EffectiveSegmentAngle() {
         return brevant::EffectiveSegmentAngle(Form.SegmentAngleEdit, Format.DecimalSeparator,
                                               Notices);
-    }
-    void ZoomFlat() {
-        CadDraw1.SetExtents();
-        CadDraw1.ZoomAll();
     }
 };
 

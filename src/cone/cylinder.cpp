@@ -28,20 +28,23 @@ double SegmentWidth(ConeJob& e, double W) {
     return seg > 0 ? W / (360.0 / seg) : W;
 }
 
-void Rectangle(TCadDraw& v, double w, double h) {
-    FlatLine(v, w / 2, h / 2, -w / 2, h / 2);
-    FlatLine(v, w / 2, -h / 2, -w / 2, -h / 2);
-    FlatLine(v, w / 2, h / 2, w / 2, -h / 2);
-    FlatLine(v, -w / 2, h / 2, -w / 2, -h / 2);
+// The rectangle's sides are where an overlap tab is bent, when there is one.
+void Rectangle(FlatPatternBuilder& v, double w, double h, bool tabs) {
+    v.SetPen(kLayerOutline, kColorWhite, FlatRole::Outline);
+    v.Line(w / 2, h / 2, -w / 2, h / 2);
+    v.Line(w / 2, -h / 2, -w / 2, -h / 2);
+    v.SetPen(kLayerOutline, kColorWhite, tabs ? FlatRole::TabJoin : FlatRole::Outline);
+    v.Line(w / 2, h / 2, w / 2, -h / 2);
+    v.Line(-w / 2, h / 2, -w / 2, -h / 2);
 }
 
 void HeightAnnotation(ConeJob& e, double w, double h, double q) {
-    TCadDraw& v = e.CadDraw1;
+    FlatPatternBuilder& v = e.Flat;
     const double x = w / 2 + q;
-    FlatLine(v, w / 2 + h / 10, h / 2, x, h / 2);
-    FlatLine(v, w / 2 + h / 10, -h / 2, x, -h / 2);
-    FlatLine(v, x, h / 2, x, h / 2 - h / 8);
-    FlatLine(v, x, -h / 2, x, -h / 2 + h / 8);
+    v.Line(w / 2 + h / 10, h / 2, x, h / 2);
+    v.Line(w / 2 + h / 10, -h / 2, x, -h / 2);
+    v.Line(x, h / 2, x, h / 2 - h / 8);
+    v.Line(x, -h / 2, x, -h / 2 + h / 8);
     const double size = AnnotationSize(e);
     DrawDimensionArrow(v, ArrowDirection::Up, x, h / 2, size);
     DrawDimensionArrow(v, ArrowDirection::Down, x, -h / 2, size);
@@ -49,23 +52,23 @@ void HeightAnnotation(ConeJob& e, double w, double h, double q) {
 }
 
 void WidthAnnotation(ConeJob& e, double w, double h, double q, double o) {
-    TCadDraw& v = e.CadDraw1;
+    FlatPatternBuilder& v = e.Flat;
     const double y = -h / 2 - q, right = w / 2 + o, left = -w / 2 - o;
-    FlatLine(v, right, -h / 2 - h / 10, right, y);
-    FlatLine(v, left, -h / 2 - h / 10, left, y);
-    FlatLine(v, right, y, right - q, y);
-    FlatLine(v, left, y, left + q, y);
+    v.Line(right, -h / 2 - h / 10, right, y);
+    v.Line(left, -h / 2 - h / 10, left, y);
+    v.Line(right, y, right - q, y);
+    v.Line(left, y, left + q, y);
     const double size = AnnotationSize(e);
     DrawDimensionArrow(v, ArrowDirection::Right, right, y, size);
     DrawDimensionArrow(v, ArrowDirection::Left, left, y, size);
     DrawMarkerGlyph(v, 'X', 0, y, size);
 }
 
-void OverlapLines(TCadDraw& v, double W, double o, double top, double bottom) {
+void OverlapLines(FlatPatternBuilder& v, double W, double o, double top, double bottom) {
     if (!(o > 0)) return;
-    SetPen(v, kLayerOverlap, kColorRed);
-    FlatLine(v, W / 2 + o, top, W / 2 + o, bottom);
-    FlatLine(v, -W / 2 - o, top, -W / 2 - o, bottom);
+    v.SetPen(kLayerOverlap, kColorRed, FlatRole::Overlap);
+    v.Line(W / 2 + o, top, W / 2 + o, bottom);
+    v.Line(-W / 2 - o, top, -W / 2 - o, bottom);
 }
 
 void StoreStrip(ConeJob& e, double w, double top, double bottom) {
@@ -155,23 +158,21 @@ bool CylinderDimensions(ConeJob& e) {
 }
 
 void DrawCylinderPattern(ConeJob& e) {
-    TCadDraw& v = e.CadDraw1;
-    v.DeleteAllElements();
+    FlatPatternBuilder& v = e.Flat;
+    v.Clear();
     const double w = SegmentWidth(e, CylinderPerimeter(e.Def.TopDiameter));
     const double h = e.Def.ConeHeight, o = e.Def.Overlap;
     StoreStrip(e, w, h / 2, -h / 2);
-    SetPen(v, kLayerOutline, kColorWhite);
-    Rectangle(v, w, h);
-    SetPen(v, kLayerDimension, kColorCyan);
+    Rectangle(v, w, h, o > 0);
+    v.SetPen(kLayerDimension, kColorCyan, FlatRole::Dimension);
     HeightAnnotation(e, w, h, w / 8);
     WidthAnnotation(e, w, h, w / 8, o);
     OverlapLines(v, w, o, h / 2, -h / 2);
-    e.ZoomFlat();
 }
 
 void DrawObliqueCylinderPattern(ConeJob& e) {
-    TCadDraw& v = e.CadDraw1;
-    v.DeleteAllElements();
+    FlatPatternBuilder& v = e.Flat;
+    v.Clear();
     const LayoutDefinition& d = e.Def;
     const int n = std::clamp(e.Drv.CircleResolution, 3, kMaxRingPoints);
     const TCylinderCurves u =
@@ -186,33 +187,34 @@ void DrawObliqueCylinderPattern(ConeJob& e) {
             return;
         }
     }
-    SetPen(v, kLayerOutline, kColorWhite);
+    v.SetPen(kLayerOutline, kColorWhite, FlatRole::Outline);
     for (size_t i = 1; i < u.X.size(); ++i) {
-        FlatLine(v, u.X[i - 1] - W / 2, u.TopHeights[i - 1], u.X[i] - W / 2, u.TopHeights[i]);
-        FlatLine(v, u.X[i - 1] - W / 2, u.BottomHeights[i - 1], u.X[i] - W / 2, u.BottomHeights[i]);
+        v.Line(u.X[i - 1] - W / 2, u.TopHeights[i - 1], u.X[i] - W / 2, u.TopHeights[i]);
+        v.Line(u.X[i - 1] - W / 2, u.BottomHeights[i - 1], u.X[i] - W / 2, u.BottomHeights[i]);
     }
     // The strip encloses both cut curves: from the lowest bottom point to the highest top point.
     const double yb = -std::fabs(u.BottomHeights[0]);
     const double yt = *std::max_element(u.TopHeights.begin(), u.TopHeights.end());
-    FlatLine(v, -W / 2, yt, W / 2, yt);
-    FlatLine(v, -W / 2, yb, W / 2, yb);
-    FlatLine(v, W / 2, yt, W / 2, yb);
-    FlatLine(v, -W / 2, yt, -W / 2, yb);
+    // The strip the part is cut from; its sides are cut between the curves' ends.
+    v.SetPen(kLayerOutline, kColorWhite, FlatRole::Guide);
+    v.Line(-W / 2, yt, W / 2, yt);
+    v.Line(-W / 2, yb, W / 2, yb);
+    v.Line(W / 2, yt, W / 2, yb);
+    v.Line(-W / 2, yt, -W / 2, yb);
     if (e.Drv.ReportInProgress) WriteCylinderListing(e, u, -yb, d.TopAngle != 0);
     StoreStrip(e, W, yt, yb);
     OverlapLines(v, W, d.Overlap, yt, yb);
     DrawPatternDecorations(e);
-    e.ZoomFlat();
 }
 
 void DrawCylinderBendLines(ConeJob& e) {
     const int n = e.EffectiveBends();
     if (n < 4) return;
     const ConeState& c = e.Cone;
-    SetPen(e.CadDraw1, kLayerBend, kColorLime);
+    e.Flat.SetPen(kLayerBend, kColorLime, FlatRole::Bend);
     for (int i = 1; i <= n; ++i) {
         const double x = (c.PatternWidth / (n + 1.0)) * i - c.PatternWidth / 2.0;
-        FlatLine(e.CadDraw1, x, c.CylinderBottom, x, c.CylinderTop);
+        e.Flat.Line(x, c.CylinderBottom, x, c.CylinderTop);
     }
 }
 

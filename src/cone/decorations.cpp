@@ -18,8 +18,8 @@ void RadialLine(ConeJob& engine, double angle) {
     const ConeState& c = engine.Cone;
     const double a = angle / kDegreesPerRadian;
     const double ca = std::cos(a), sa = std::sin(a);
-    FlatLine(engine.CadDraw1, c.FlatSmallRadius * ca, c.FlatSmallRadius * sa,
-             c.FlatLargeRadius * ca, c.FlatLargeRadius * sa);
+    engine.Flat.Line(c.FlatSmallRadius * ca, c.FlatSmallRadius * sa, c.FlatLargeRadius * ca,
+                     c.FlatLargeRadius * sa);
 }
 
 void DrawBendLines(ConeJob& engine) {
@@ -35,7 +35,7 @@ void DrawBendLines(ConeJob& engine) {
             DrawGeneratorLine(engine, kGeneratorBend, 360.0 / (n + 1) * i);
         return;
     }
-    SetPen(engine.CadDraw1, kLayerBend, kColorLime);
+    engine.Flat.SetPen(kLayerBend, kColorLime, FlatRole::Bend);
     const double a = engine.Cone.FlatAngle, s = 90 - a / 2;
     for (int i = 1; i <= n; ++i)
         RadialLine(engine, s + (a / (n + 1)) * i);
@@ -49,7 +49,7 @@ void DrawSeamLine(ConeJob& engine) {
         return;
     }
     const ConeState& c = engine.Cone;
-    engine.CadDraw1.SetDrawColor(kColorYellow); // on the layer that is current
+    engine.Flat.SetColor(kColorYellow, FlatRole::Seam); // on the layer that is current
     RadialLine(engine, c.FullFlatAngle * seam / 360.0 + (90 - c.FlatAngle / 2));
 }
 } // namespace

@@ -39,12 +39,11 @@ bool Developable(const LayoutDefinition& d) {
     return T > 0 && H > 0 && B > T && std::isfinite(B) && std::isfinite(H) && std::isfinite(S);
 }
 
-void DrawRingLines(TCadDraw& v, const TUnrolledRing& u) {
-    SetPen(v, kLayerOutline, kColorWhite);
+void DrawRingLines(FlatPatternBuilder& v, const TUnrolledRing& u) {
+    v.SetPen(kLayerOutline, kColorWhite, FlatRole::Outline);
     for (size_t k = 1; k < u.Points.size(); ++k)
-        FlatLine(v, u.Points[k - 1].x, u.Points[k - 1].y, u.Points[k].x, u.Points[k].y);
-    if (!u.Points.empty())
-        FlatLine(v, u.Points.back().x, u.Points.back().y, u.Closing.x, u.Closing.y);
+        v.Line(u.Points[k - 1].x, u.Points[k - 1].y, u.Points[k].x, u.Points[k].y);
+    if (!u.Points.empty()) v.Line(u.Points.back().x, u.Points.back().y, u.Closing.x, u.Closing.y);
 }
 
 // One ring's part of the cone listing: start line, numbered points, closing point, end line.
@@ -78,22 +77,15 @@ void WriteConeListing(ConeJob& e, const TUnrolledRing& top, const TUnrolledRing&
 // Turns the development so that it stands symmetric about a vertical line and moves its
 // lower-left extent to the origin.
 void PlaceOnScreen(ConeJob& e) {
-    TCadDraw& v = e.CadDraw1;
-    v.SetDrawColor(kColorLime);
-    v.ClearGroup();
-    v.AddToGroup(0);
-    v.RotateGroup(90 - e.Cone.FlatAngle / 2.0, 0, 0, 1, false);
-    v.SetExtents();
-    const double dx = -v.CadSettings().min_x, dy = -v.CadSettings().min_y;
-    v.AddToGroup(0);
-    v.ShiftGroup(dx, dy, 0, 1, false);
-    v.ClearGroup();
-    v.CadSettings().dynamic_rotate_flag = false;
-    v.CadSettings().mouse_pan = false;
+    FlatPatternBuilder& v = e.Flat;
+    v.RotateAll(90 - e.Cone.FlatAngle / 2.0);
+    const FlatExtents extents = v.Extents();
+    v.ShiftAll(-extents.MinX, -extents.MinY);
+    v.FixView();
 }
 
 void DrawBoundingBox(ConeJob& e) {
-    const BoxSize box = DrawExtentsRectangle(e.CadDraw1);
+    const BoxSize box = DrawExtentsRectangle(e.Flat);
     e.Cone.PatternWidth = static_cast<float>(box.Width);
     e.Cone.PatternHeight = static_cast<float>(box.Height);
 }
@@ -206,7 +198,7 @@ void DrawObliqueConePattern(ConeJob& e) {
         e.Drv.ReportInProgress = false;
         return;
     }
-    TCadDraw& v = e.CadDraw1;
+    FlatPatternBuilder& v = e.Flat;
     DrawRingLines(v, top);
     DrawRingLines(v, bottom);
     if (e.Drv.ReportInProgress) WriteConeListing(e, top, bottom, e.Cone.FlatAngle);
@@ -214,16 +206,17 @@ void DrawObliqueConePattern(ConeJob& e) {
     e.Cone.BottomEdgePoints = bottom.Points;
     e.Cone.TopClosingPoint = top.Closing;
     e.Cone.BottomClosingPoint = bottom.Closing;
-    SetPen(v, kLayerOutline, kColorWhite);
-    FlatLine(v, top.Points[0].x, top.Points[0].y, bottom.Points[0].x, bottom.Points[0].y);
-    FlatLine(v, top.Closing.x, top.Closing.y, bottom.Closing.x, bottom.Closing.y);
+    // An overlap tab is bent along the start and end edges.
+    v.SetPen(kLayerOutline, kColorWhite,
+             e.Def.Overlap != 0 ? FlatRole::TabJoin : FlatRole::Outline);
+    v.Line(top.Points[0].x, top.Points[0].y, bottom.Points[0].x, bottom.Points[0].y);
+    v.Line(top.Closing.x, top.Closing.y, bottom.Closing.x, bottom.Closing.y);
     e.Cone.FlatAngle = static_cast<float>(
         DirectionAngle(top.Closing.x, top.Closing.y, bottom.Closing.x, bottom.Closing.y));
     DrawObliqueOverlap(e);
     DrawPatternDecorations(e);
     if (!e.Drv.PdfInProgress) PlaceOnScreen(e);
     DrawBoundingBox(e);
-    e.ZoomFlat();
 }
 
 void DrawGeneratorLine(ConeJob& e, int style, double coneAngle) {
@@ -237,18 +230,18 @@ void DrawGeneratorLine(ConeJob& e, int style, double coneAngle) {
     const size_t i = static_cast<size_t>(k) % n;
     switch (style) {
     case kGeneratorBend:
-        SetPen(e.CadDraw1, kLayerBend, kColorLime);
+        e.Flat.SetPen(kLayerBend, kColorLime, FlatRole::Bend);
         break;
     case kGeneratorSeam:
-        SetPen(e.CadDraw1, kLayerSideCut, kColorYellow);
+        e.Flat.SetPen(kLayerSideCut, kColorYellow, FlatRole::Seam);
         break;
     case kGeneratorSideCut:
-        SetPen(e.CadDraw1, kLayerSideCut, kColorCyan);
+        e.Flat.SetPen(kLayerSideCut, kColorCyan, FlatRole::SideCut);
         break;
     default:
         return;
     }
-    FlatLine(e.CadDraw1, top[i].x, top[i].y, bottom[i].x, bottom[i].y);
+    e.Flat.Line(top[i].x, top[i].y, bottom[i].x, bottom[i].y);
 }
 
 void DrawObliqueOverlap(ConeJob& e) {
@@ -264,11 +257,11 @@ void DrawObliqueOverlap(ConeJob& e) {
         const TDPoint q = Polar(dist, angle);
         return TDPoint{p.x + q.x, p.y + q.y, 0};
     };
-    SetPen(e.CadDraw1, kLayerOverlap, kColorRed);
+    e.Flat.SetPen(kLayerOverlap, kColorRed, FlatRole::Overlap);
     const TDPoint a = moved(ts, o, m - 90), b = moved(bs, o, m - 90);
-    FlatLine(e.CadDraw1, a.x, a.y, b.x, b.y);
+    e.Flat.Line(a.x, a.y, b.x, b.y);
     const TDPoint c = moved(tc, o, n + 90), d = moved(bc, o, n + 90);
-    FlatLine(e.CadDraw1, c.x, c.y, d.x, d.y);
+    e.Flat.Line(c.x, c.y, d.x, d.y);
 }
 
 void ShowModifiedConeDimensions(ConeJob& e) {

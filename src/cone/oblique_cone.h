@@ -47,7 +47,7 @@ bool NeedsFineResolution(ConeJob& engine);
 // The ring resolution of the development: 360 when fine, otherwise CircleResolution.
 int ObliqueRingResolution(ConeJob& engine);
 
-// Develops the cone of the definition into CadDraw1 (and writes the cone listing while the
+// Develops the cone of the definition into the flat pattern (and writes the cone listing while the
 // dimension report is produced).
 void DrawObliqueConePattern(ConeJob& engine);
 // A line along the generator at the cone angle (degrees) of the last development.

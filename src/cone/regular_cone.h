@@ -26,7 +26,7 @@ bool DevelopRegularCone(double T, double B, double H, double segmentAngle,
 // The dimension step: side angle and length from T, B, H, S, the flat radii and angles, the
 // overlap edge. Shows its own messages; true when the development could be computed.
 bool ConeDimensions(ConeJob& engine);
-// Draws the regular piece into CadDraw1.
+// Draws the regular piece into the flat pattern.
 void DrawRegularConePattern(ConeJob& engine);
 // Bend lines, seam line and side cuts of any cone or cylinder piece.
 void DrawPatternDecorations(ConeJob& engine);

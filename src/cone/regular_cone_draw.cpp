@@ -33,10 +33,10 @@ void DrawOverlap(ConeJob& engine, double a) {
     ConeState& c = engine.Cone;
     const TDPoint p1 = c.OverlapEdge.Point1, p2 = c.OverlapEdge.Point2;
     const double R = c.FlatLargeRadius;
-    TCadDraw& v = engine.CadDraw1;
-    SetPen(v, kLayerOverlap, kColorRed);
-    FlatLine(v, p1.x, p1.y, p2.x, p2.y);
-    FlatLine(v, -p1.x, p1.y, -p2.x, p2.y);
+    FlatPatternBuilder& v = engine.Flat;
+    v.SetPen(kLayerOverlap, kColorRed, FlatRole::Overlap);
+    v.Line(p1.x, p1.y, p2.x, p2.y);
+    v.Line(-p1.x, p1.y, -p2.x, p2.y);
     c.OverlapInnerChord = ToSingle(2 * p2.x);
     c.OverlapOuterChord = ToSingle(2 * p1.x);
     if (a > 180) {
@@ -51,8 +51,8 @@ void DrawOverlap(ConeJob& engine, double a) {
 // Steps shared with the print variant: checks, chords, arcs, edges, decorations, overlap.
 bool DrawPieceBody(ConeJob& engine, bool arcsAsLines) {
     ConeState& c = engine.Cone;
-    TCadDraw& v = engine.CadDraw1;
-    v.DeleteAllElements();
+    FlatPatternBuilder& v = engine.Flat;
+    v.Clear();
     engine.Form.RegularDataDisplay.visible = false;
     const double R = c.FlatLargeRadius, r = c.FlatSmallRadius, a = c.FlatAngle;
     if (!(r < R)) {
@@ -66,17 +66,19 @@ bool DrawPieceBody(ConeJob& engine, bool arcsAsLines) {
     const double s = 90 - a / 2, e = 90 + a / 2;
     c.InnerChord = ToSingle(2 * r * CosD(s));
     c.OuterChord = ToSingle(2 * R * CosD(s));
-    SetPen(v, kLayerOutline, kColorWhite);
+    v.SetPen(kLayerOutline, kColorWhite, FlatRole::Outline);
     if (arcsAsLines) {
         DrawArcAsLines(v, R, s, e);
         DrawArcAsLines(v, r, s, e);
     } else {
-        FlatArc(v, 0, 0, R, s, e);
-        FlatArc(v, 0, 0, r, s, e);
+        v.Arc(0, 0, R, s, e);
+        v.Arc(0, 0, r, s, e);
     }
-    SetPen(v, kLayerOutline, kColorWhite);
-    FlatLine(v, R * CosD(s), R * SinD(s), r * CosD(s), r * SinD(s));
-    FlatLine(v, -R * CosD(s), R * SinD(s), -r * CosD(s), r * SinD(s));
+    // An overlap tab is bent along the radial edges.
+    v.SetPen(kLayerOutline, kColorWhite,
+             engine.Def.Overlap > 0 ? FlatRole::TabJoin : FlatRole::Outline);
+    v.Line(R * CosD(s), R * SinD(s), r * CosD(s), r * SinD(s));
+    v.Line(-R * CosD(s), R * SinD(s), -r * CosD(s), r * SinD(s));
     DrawPatternDecorations(engine);
     if (engine.Def.Overlap > 0) DrawOverlap(engine, a);
     return true;
@@ -90,12 +92,11 @@ void StorePatternHeight(ConeJob& engine, const PieceEnds& p) {
 }
 
 void ApplyHalfRadiusViewHeight(ConeJob& engine) {
-    engine.CadDraw1.CadSettings().view_height[1] = engine.Cone.FlatLargeRadius / 2;
-    engine.CadDraw1.SetScale(kZoomApply);
+    engine.Flat.SetViewHeight(engine.Cone.FlatLargeRadius / 2.0f);
 }
 
 void DrawHeightDimension(ConeJob& engine, const PieceEnds& p) {
-    TCadDraw& v = engine.CadDraw1;
+    FlatPatternBuilder& v = engine.Flat;
     const double R = engine.Cone.FlatLargeRadius;
     StorePatternHeight(engine, p);
     double x, top, bottom, glyphY;
@@ -104,19 +105,19 @@ void DrawHeightDimension(ConeJob& engine, const PieceEnds& p) {
         top = R;
         bottom = p.yi;
         glyphY = p.yi + (R - p.yi) / 2;
-        FlatLine(v, p.xi, p.yi, 1.65 * p.xo, p.yi);
-        FlatLine(v, 0, R, 1.65 * p.xo, R);
-        FlatLine(v, x, R, x, R - (R - p.yi) / 4);
-        FlatLine(v, x, p.yi, x, p.yi + (R - p.yi) / 4);
+        v.Line(p.xi, p.yi, 1.65 * p.xo, p.yi);
+        v.Line(0, R, 1.65 * p.xo, R);
+        v.Line(x, R, x, R - (R - p.yi) / 4);
+        v.Line(x, p.yi, x, p.yi + (R - p.yi) / 4);
     } else {
         x = 1.3 * std::max(p.xo, R);
         top = R;
         bottom = p.yo;
         glyphY = R - (R - p.yo) / 2;
-        FlatLine(v, p.xo, p.yo, 1.1 * x, p.yo);
-        FlatLine(v, 0, R, 1.1 * x, R);
-        FlatLine(v, x, p.yo, x, glyphY - R / 6);
-        FlatLine(v, x, R, x, glyphY + R / 8);
+        v.Line(p.xo, p.yo, 1.1 * x, p.yo);
+        v.Line(0, R, 1.1 * x, R);
+        v.Line(x, p.yo, x, glyphY - R / 6);
+        v.Line(x, R, x, glyphY + R / 8);
     }
     ApplyHalfRadiusViewHeight(engine);
     const double size = AnnotationSize(engine);
@@ -126,21 +127,21 @@ void DrawHeightDimension(ConeJob& engine, const PieceEnds& p) {
 }
 
 void DrawWidthDimension(ConeJob& engine, const PieceEnds& p) {
-    TCadDraw& v = engine.CadDraw1;
+    FlatPatternBuilder& v = engine.Flat;
     const double R = engine.Cone.FlatLargeRadius;
     const double size = AnnotationSize(engine);
     if (engine.Cone.FlatAngle <= 180) {
         const double y = p.yi - 0.2 * R;
-        FlatLine(v, -p.xo, p.yo, -p.xo, y);
-        FlatLine(v, p.xo, p.yo, p.xo, y);
-        FlatLine(v, -p.xo, y, -p.xo + p.xo / 3, y);
-        FlatLine(v, p.xo, y, p.xo - p.xo / 3, y);
+        v.Line(-p.xo, p.yo, -p.xo, y);
+        v.Line(p.xo, p.yo, p.xo, y);
+        v.Line(-p.xo, y, -p.xo + p.xo / 3, y);
+        v.Line(p.xo, y, p.xo - p.xo / 3, y);
         DrawDimensionArrow(v, ArrowDirection::Right, p.xo, y, size);
         DrawDimensionArrow(v, ArrowDirection::Left, -p.xo, y, size);
         DrawMarkerGlyph(v, 'X', 0, y, size);
     } else {
-        FlatLine(v, R, 0, R - R / 1.3, 0);
-        FlatLine(v, -R, 0, -R + R / 1.3, 0);
+        v.Line(R, 0, R - R / 1.3, 0);
+        v.Line(-R, 0, -R + R / 1.3, 0);
         DrawDimensionArrow(v, ArrowDirection::Right, R, 0, size);
         DrawDimensionArrow(v, ArrowDirection::Left, -R, 0, size);
         DrawMarkerGlyph(v, 'X', 0, 0, size);
@@ -151,7 +152,7 @@ void DrawAngleMarker(ConeJob& engine) {
     const ConeState& c = engine.Cone;
     const double a = c.FlatAngle;
     const double mid = c.FlatSmallRadius + (c.FlatLargeRadius - c.FlatSmallRadius) / 2;
-    DrawAngleMarker(engine.CadDraw1, mid, 90 - a / 2, 90 + a / 2, AnnotationSize(engine));
+    DrawAngleMarker(engine.Flat, mid, 90 - a / 2, 90 + a / 2, AnnotationSize(engine));
 }
 } // namespace
 
@@ -159,11 +160,10 @@ void DrawRegularConePattern(ConeJob& engine) {
     if (!DrawPieceBody(engine, false)) return;
     const double s = 90 - engine.Cone.FlatAngle / 2;
     const PieceEnds p = Ends(engine, s);
-    SetPen(engine.CadDraw1, kLayerDimension, kColorCyan);
+    engine.Flat.SetPen(kLayerDimension, kColorCyan, FlatRole::Dimension);
     DrawHeightDimension(engine, p);
     DrawWidthDimension(engine, p);
     DrawAngleMarker(engine);
-    engine.ZoomFlat();
 }
 
 void DrawRegularConePatternForPrint(ConeJob& engine) {
@@ -171,10 +171,9 @@ void DrawRegularConePatternForPrint(ConeJob& engine) {
     const double s = 90 - engine.Cone.FlatAngle / 2;
     StorePatternHeight(engine, Ends(engine, s));
     ApplyHalfRadiusViewHeight(engine);
-    const BoxSize box = DrawExtentsRectangle(engine.CadDraw1);
+    const BoxSize box = DrawExtentsRectangle(engine.Flat);
     engine.Cone.PatternWidth = ToSingle(box.Width);
     engine.Cone.PatternHeight = ToSingle(box.Height);
-    engine.ZoomFlat();
 }
 
 } // namespace brevant

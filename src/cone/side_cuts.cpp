@@ -75,29 +75,29 @@ void SideCutAngles(ConeJob& engine) {
 
 void DrawSideCutLines(ConeJob& engine) {
     const ConeState& c = engine.Cone;
-    TCadDraw& v = engine.CadDraw1;
+    FlatPatternBuilder& v = engine.Flat;
     const double top = c.SideCutTopAngle, bottom = c.SideCutBottomAngle;
     if (engine.Def.IsCylinder) {
-        SetPen(v, kLayerSideCut, kColorCyan);
+        v.SetPen(kLayerSideCut, kColorCyan, FlatRole::SideCut);
         for (double a : {top, 360 - top}) {
             const double x = c.PatternWidth * a / 360 - c.PatternWidth / 2.0;
-            FlatLine(v, x, c.CylinderBottom, x, c.CylinderTop);
+            v.Line(x, c.CylinderBottom, x, c.CylinderTop);
         }
         return;
     }
     if (c.IsObliqueCone) {
-        SetPen(v, kLayerSideCut, kColorCyan);
+        v.SetPen(kLayerSideCut, kColorCyan, FlatRole::SideCut);
         DrawGeneratorLine(engine, kGeneratorSideCut, top);
         DrawGeneratorLine(engine, kGeneratorSideCut, 360 - top);
         return;
     }
-    SetPen(v, kLayerSideCut, kColorCyan);
+    v.SetPen(kLayerSideCut, kColorCyan, FlatRole::SideCut);
     const double s = 90 - c.FlatAngle / 2;
     const double r = c.FlatSmallRadius, R = c.FlatLargeRadius;
     auto line = [&](double topAngle, double bottomAngle) {
         const double ai = (s + c.FlatAngle * topAngle / 360) / kDegreesPerRadian;
         const double ao = (s + c.FlatAngle * bottomAngle / 360) / kDegreesPerRadian;
-        FlatLine(v, r * std::cos(ai), r * std::sin(ai), R * std::cos(ao), R * std::sin(ao));
+        v.Line(r * std::cos(ai), r * std::sin(ai), R * std::cos(ao), R * std::sin(ao));
     };
     line(top, bottom);
     line(360 - top, 360 - bottom);

@@ -56,7 +56,7 @@ ConeJob LayoutEngine::MakeConeJob() {
     return ConeJob{Def,
                    Cone,
                    Form,
-                   CadDraw1,
+                   Flat,
                    *this,
                    {Drv.BusyFlag, Drv.KeepStatusOnce, Drv.CircleResolution, Drv.PdfInProgress,
                     Drv.ReportInProgress},
@@ -85,12 +85,14 @@ int LayoutEngine::CalculateCone(bool quiet) {
         return kDriverNotEnough;
     }
     Cone.IsObliqueCone = Def.TopShift != 0 || Def.TopAngle != 0 || Def.BottomAngle != 0;
+    Flat.Clear();
     if (SolveCone(job)) {
         if (Def.IsCylinder)
             DevelopCylinder(*this, job, scene);
         else
             DevelopCone(*this, job, scene);
     }
+    ShowFlat();
     ShowConeResults(*this);
     WriteBackConeDimensions(job);
     // Without this the results would show while the view stays empty without a word.

@@ -44,12 +44,13 @@ OutputOutcome WriteConeListing(LayoutEngine& e, const std::string& path) {
     e.Drv.ReportPath = path;
     e.Drv.CircleResolution = kReportResolution;
     e.Drv.ReportInProgress = true;
-    e.ClearDrawing(e.CadDraw1);
+    e.Flat.Clear();
     ConeJob job = e.MakeConeJob();
     if (!e.Def.IsCylinder)
         DrawObliqueConePattern(job);
     else
         DrawObliqueCylinderPattern(job);
+    e.ShowFlat();
     if (job.Drv.ReportInProgress || job.ReportText.empty()) return OutputOutcome::Refused();
     return WriteListing(e, path, job.ReportText);
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "caddraw/cad_draw.h"
+#include "caddraw/flat_pattern_builder.h"
+#include "caddraw/flat_pattern_render.h"
 #include "cone/cone_job.h"
 #include "cone/cone_state.h"
 #include "core/display_format.h"
@@ -45,8 +47,9 @@ public:
     LayoutDefinition Def;
     DriverState Drv;
     ApplicationState App;
-    TCadDraw CadDraw1; // flat shape
-    TCadDraw CadDraw2; // sheet
+    TCadDraw CadDraw1;       // flat shape
+    TCadDraw CadDraw2;       // sheet
+    FlatPatternBuilder Flat; // the flat pattern being developed, shown in CadDraw1
     ConeState Cone;
     PipeState Pipe;
     SpiralResults Spiral;      // the last spiral Calculate
@@ -111,6 +114,8 @@ public:
     void HideResultDisplays();
     void ClearViews();
     void ZoomView(int view);
+    // Shows the developed flat pattern in the flat-shape view.
+    void ShowFlat() { ShowFlatPattern(CadDraw1, Flat.Pattern()); }
     void ShowNotEnoughDimensions();
     void ClearLayoutInputs(int type);
     void ClearAllInputs();

@@ -6,12 +6,13 @@
 namespace brevant {
 
 void LayoutEngine::RedrawObliquePatternForSave() {
-    ClearDrawing(CadDraw1);
+    Flat.Clear();
     ConeJob job = MakeConeJob();
     if (Def.IsCylinder)
         DrawObliqueCylinderPattern(job);
     else
         DrawObliqueConePattern(job);
+    ShowFlat();
 }
 
 } // namespace brevant

@@ -45,11 +45,12 @@ void RedrawConeForPrint(LayoutEngine& e) {
             DrawSideCutLines(job);
         }
     } else if (e.Cone.IsObliqueCone) {
-        e.CadDraw1.DeleteAllElements();
+        e.Flat.Clear();
         DrawObliqueConePattern(job);
     } else {
         DrawRegularConePatternForPrint(job);
     }
+    e.ShowFlat();
 }
 
 // The print drawing of the input page shown, in place of the screen drawing.
@@ -57,14 +58,15 @@ void RedrawForPrint(LayoutEngine& e) {
     switch (e.CurrentInputPage()) {
     case kPipePage: {
         const PipeInputs in = PipeInputsOf(e.Def, e.Pipe.MaterialThickness);
-        e.CadDraw1.DeleteAllElements();
+        e.Flat.Clear();
         e.Drv.PdfInProgress = true;
-        if (CheckPipeInputs(in) == PipeCheck::Ok)
-            DrawPipePattern(e.CadDraw1, in, e.Drv.PdfInProgress);
+        if (CheckPipeInputs(in) == PipeCheck::Ok) DrawPipePattern(e.Flat, in, e.Drv.PdfInProgress);
+        e.ShowFlat();
         break;
     }
     case kSpiralPage:
-        DrawSpiralFlightForPrint(e.CadDraw1, e.Spiral, e);
+        DrawSpiralFlightForPrint(e.Flat, e.Spiral, e);
+        e.ShowFlat();
         break;
     case kSquarePage:
         e.CalculateSquareToRound(true);

@@ -46,7 +46,8 @@ int LayoutEngine::CalculatePipeIntersection(bool quiet) {
     Pipe.Model = BuildPipeModel(in, Drv.CircleResolution);
     BuildPipeMesh(Solid, Pipe.Model.AxisRing, Pipe.Model.FarRing, in.MainDiameter,
                   in.BranchDiameter);
-    DrawPipePattern(CadDraw1, in, Drv.PdfInProgress);
+    DrawPipePattern(Flat, in, Drv.PdfInProgress);
+    ShowFlat();
     StorePipeResults(Pipe, in);
     // The pipe intersection has no result display: the displays stay hidden.
     Form.RegularDataDisplay.visible = false;

@@ -43,7 +43,8 @@ int LayoutEngine::CalculateSpiralFlight(bool quiet) {
     SpiralHelices = BuildSpiralModel(od, id, pitch, Drv.CircleResolution);
     BuildSpiralMesh(Solid, SpiralHelices.OuterHelix, SpiralHelices.InnerHelix, od, id, pitch);
     Form.RegularDataDisplay.visible = false;
-    const bool drawn = DrawSpiralFlightPattern(CadDraw1, od, id, pitch, Spiral);
+    const bool drawn = DrawSpiralFlightPattern(Flat, od, id, pitch, Spiral);
+    ShowFlat();
     HideResultDisplays();
     // A ring beyond the drawing's range says so rather than show an empty view beside sizes
     // that single precision can no longer hold.

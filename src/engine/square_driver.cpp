@@ -63,7 +63,8 @@ int LayoutEngine::CalculateSquareToRound(bool quiet) {
         DevelopSquarePattern(Square.Model, shape, SquareFanCount(shape, d.SquareHalfPattern));
     Form.RegularDataDisplay.visible = false;
     SetCurrentLayer(CadDraw1, 1);
-    const int code = DevelopSquareToRound(CadDraw1, pattern, *this);
+    const int code = DevelopSquareToRound(Flat, pattern, *this);
+    ShowFlat();
     if (code == kDriverDone) {
         Square.BoxWidth = pattern.BoxWidth();
         Square.BoxHeight = pattern.BoxHeight();

@@ -98,10 +98,10 @@ void DrawSheetOutline(SheetJob& engine, double w, double h, double x0) {
     v.MakeRectangle(cx, h / 2, w, h, kColorGrey, kColorBlue);
     v.SetDrawColor(kColorBlue);
     const double left = cx - w / 2, right = cx + w / 2;
-    FlatLine(v, left, 0, right, 0);
-    FlatLine(v, left, 0, left, h);
-    FlatLine(v, right, h, right, 0);
-    FlatLine(v, right, h, left, h);
+    PenLine(v, left, 0, right, 0);
+    PenLine(v, left, 0, left, h);
+    PenLine(v, right, h, right, 0);
+    PenLine(v, right, h, left, h);
 }
 
 void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x, double y) {
@@ -109,17 +109,17 @@ void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x,
     TCadDraw& v = engine.CadDraw2;
     const double phi = 90 - theta / 2, psi = 90 + theta / 2;
     SetPen(v, kLayerOutline, kColorLime);
-    FlatArc(v, x, y, R, phi, psi);
-    FlatArc(v, x, y, r, phi, psi);
+    PenArc(v, x, y, R, phi, psi);
+    PenArc(v, x, y, r, phi, psi);
     const double c = std::cos(phi * kSheetEdgeRadiansPerDegree);
     const double s = std::sin(phi * kSheetEdgeRadiansPerDegree);
-    FlatLine(v, x + r * c, y + r * s, x + R * c, y + R * s);
-    FlatLine(v, x - r * c, y + r * s, x - R * c, y + R * s);
+    PenLine(v, x + r * c, y + r * s, x + R * c, y + R * s);
+    PenLine(v, x - r * c, y + r * s, x - R * c, y + R * s);
     if (engine.Def.Overlap > 0) {
         const TDPoint p1 = engine.Cone.OverlapEdge.Point1, p2 = engine.Cone.OverlapEdge.Point2;
         v.SetDrawColor(kColorRed);
-        FlatLine(v, x + p1.x, y + p1.y, x + p2.x, y + p2.y);
-        FlatLine(v, x - p1.x, y + p1.y, x - p2.x, y + p2.y);
+        PenLine(v, x + p1.x, y + p1.y, x + p2.x, y + p2.y);
+        PenLine(v, x - p1.x, y + p1.y, x - p2.x, y + p2.y);
     }
 }
 

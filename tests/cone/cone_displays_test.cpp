@@ -44,6 +44,7 @@ TEST_F(ConeDisplays, PrintVariantDrawsShortLinesAndABoxButNoAnnotations) {
     Calculate(10, 20, 10);
     ConeJob job = e.MakeConeJob();
     DrawRegularConePatternForPrint(job);
+    e.ShowFlat();
     EXPECT_TRUE(Elements(e.CadDraw1, 0, kElementArc).empty());
     for (int layer : {5, 6, 7})
         EXPECT_TRUE(Elements(e.CadDraw1, layer).empty()) << layer;
@@ -76,11 +77,12 @@ TEST_F(ConeDisplays, LayoutChangeWithEmptyInputsIsQuiet) {
 }
 
 TEST_F(ConeDisplays, ArcAsLinesIsBoundedForHugeArcs) {
-    DrawArcAsLines(e.CadDraw1, 1e7, 0, 90);
-    EXPECT_LE(e.CadDraw1.Elements().Count(), 100000);
-    e.CadDraw1.DeleteAllElements();
-    DrawArcAsLines(e.CadDraw1, 0.01, 0, 90); // shorter than one step: nothing
-    EXPECT_EQ(e.CadDraw1.Elements().Count(), 0);
+    FlatPatternBuilder flat;
+    DrawArcAsLines(flat, 1e7, 0, 90);
+    EXPECT_LE(flat.Pattern().Strokes.size(), 100000u);
+    flat.Clear();
+    DrawArcAsLines(flat, 0.01, 0, 90); // shorter than one step: nothing
+    EXPECT_TRUE(flat.Pattern().Strokes.empty());
 }
 
 } // namespace

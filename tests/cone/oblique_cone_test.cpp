@@ -188,13 +188,14 @@ TEST(ObliqueCone, BendLinesSitOnTheirGenerators) {
 TEST(ObliqueCone, GeneratorLookupWrapsAndIgnoresBadAngles) {
     ConePatternFixture f;
     f.Calculate("10", "20", "10", "2");
-    f.e.CadDraw1.DeleteAllElements();
+    f.e.Flat.Clear();
     const auto& top = f.e.Cone.TopEdgePoints;
     ConeJob job = f.e.MakeConeJob();
     DrawGeneratorLine(job, kGeneratorSeam, 360); // the same generator as 0
     DrawGeneratorLine(job, kGeneratorSeam, -0.4);
     DrawGeneratorLine(job, kGeneratorSeam, std::nan(""));
     DrawGeneratorLine(job, 9, 90); // no such style
+    f.e.ShowFlat();
     const auto lines = test::LinesOnLayer(f.e.CadDraw1, 3);
     ASSERT_EQ(lines.size(), 2u);
     for (const TDLine& l : lines)

@@ -1,6 +1,6 @@
-// Drawing the developed square to round into the flat-shape view: the pattern on layer 1 and
+// Drawing the developed square to round as a flat pattern: the pattern on layer 1 and
 // the grey bounding box on layer 8.
-#include "caddraw/cad_draw.h"
+#include "caddraw/flat_pattern_builder.h"
 #include "caddraw/pattern_pen.h"
 #include "core/io_error_text.h"
 #include "core/notices.h"
@@ -15,31 +15,35 @@ namespace {
 // The half of the first side from the seam to C1.
 constexpr int kCodeDevelopmentFailed = 2;
 
-void DrawBox(TCadDraw& view, const SquarePattern& p) {
-    SetPen(view, kLayerBoundingBox, kColorGrey);
-    FlatLine(view, p.MinX, p.MinY, p.MaxX, p.MinY);
-    FlatLine(view, p.MaxX, p.MinY, p.MaxX, p.MaxY);
-    FlatLine(view, p.MaxX, p.MaxY, p.MinX, p.MaxY);
-    FlatLine(view, p.MinX, p.MaxY, p.MinX, p.MinY);
-    SetPen(view, kLayerOutline, kColorLime);
+void DrawBox(FlatPatternBuilder& view, const SquarePattern& p) {
+    view.SetPen(kLayerBoundingBox, kColorGrey, FlatRole::Frame);
+    view.Line(p.MinX, p.MinY, p.MaxX, p.MinY);
+    view.Line(p.MaxX, p.MinY, p.MaxX, p.MaxY);
+    view.Line(p.MaxX, p.MaxY, p.MinX, p.MaxY);
+    view.Line(p.MinX, p.MaxY, p.MinX, p.MinY);
+}
+
+// The generator lines inside the pattern are its bend lines; the others bound it.
+FlatRole RoleOf(SquareLineKind kind) {
+    return kind == SquareLineKind::Generator ? FlatRole::Bend : FlatRole::Outline;
 }
 } // namespace
 
-int DevelopSquareToRound(TCadDraw& view, const SquarePattern& pattern, INotices& notices) {
-    view.DeleteAllElements();
+int DevelopSquareToRound(FlatPatternBuilder& view, const SquarePattern& pattern,
+                         INotices& notices) {
+    view.Clear();
     for (const SquareFlatLine& l : pattern.Lines) {
-        SetPen(view, kLayerOutline,
-               l.Kind == SquareLineKind::StartBottomEdge ? kColorGreen : kColorLime);
-        FlatLine(view, l.From.x, l.From.y, l.To.x, l.To.y);
+        view.SetPen(kLayerOutline,
+                    l.Kind == SquareLineKind::StartBottomEdge ? kColorGreen : kColorLime,
+                    RoleOf(l.Kind));
+        view.Line(l.From.x, l.From.y, l.To.x, l.To.y);
     }
-    SetPen(view, kLayerOutline, kColorLime);
     if (pattern.Status != kStatusOk || pattern.Lines.empty()) {
         const int status =
             pattern.Status != kStatusOk ? pattern.Status : kStatusRadiusDoesNotIntersect;
         notices.ShowMessageDialog(IOErrorText(status), "", kMessageStopOkCancel);
         return kCodeDevelopmentFailed;
     }
-    view.SetExtents();
     DrawBox(view, pattern);
     return 0;
 }
