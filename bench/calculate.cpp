@@ -1,5 +1,6 @@
 // One Calculate of a regular cone and of an oblique cone, end to end through the engine.
 #include "engine/layout_engine.h"
+#include "engine/layout_registry.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,8 +36,12 @@ void Calculate(benchmark::State& state, const char* shift, const char* topAngle)
     }
 }
 
-void BM_CalculateRegularCone(benchmark::State& s) { Calculate(s, "", ""); }
-void BM_CalculateObliqueCone(benchmark::State& s) { Calculate(s, "2", "10"); }
+void BM_CalculateRegularCone(benchmark::State& s) {
+    Calculate(s, "", "");
+}
+void BM_CalculateObliqueCone(benchmark::State& s) {
+    Calculate(s, "2", "10");
+}
 
 } // namespace
 

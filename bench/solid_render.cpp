@@ -3,10 +3,9 @@
 // OpenGL into an off-screen framebuffer, and of turning the scene into that frame. They need a
 // display with OpenGL (under Xvfb the software renderer): run `xvfb-run -a
 // build/bench/bench_solid_render`; without one the rendering benchmarks say so and are skipped.
-#include "core/layout_definition.h"
-#include "layouts/spiral/spiral_model.h"
-#include "solid/cone_model.h"
-#include "solid/part_meshes.h"
+#include "layouts/cone/cone_kind.h"
+#include "layouts/cone/cone_scene.h"
+#include "layouts/spiral/spiral_kind.h"
 #include "solid/solid_overlay.h"
 #include "solid/view_preset.h"
 #include "solid_renderer.h"
@@ -31,14 +30,14 @@ constexpr int kWidth = 1024, kHeight = 768;
 
 SolidModel ConeOf(int ringPoints) {
     SolidModel solid;
-    LayoutDefinition def;
-    def.TopDiameter = 10;
-    def.BottomDiameter = 20;
-    def.ConeHeight = 10;
-    def.TopShift = 3;
-    SceneJob job{solid, def, ringPoints, false};
+    ConeKind cone;
+    cone.Def.TopDiameter = 10;
+    cone.Def.BottomDiameter = 20;
+    cone.Def.ConeHeight = 10;
+    cone.Def.TopShift = 3;
+    SceneJob job{solid, cone.Def, ringPoints};
     BuildConeModel(job);
-    SetViewPreset(solid, {SolidPartKind::Cone, def, false, kInches}, kResetView);
+    SetViewPreset(solid, *cone.Framing(solid, kInches), kResetView);
     return solid;
 }
 
@@ -53,13 +52,13 @@ SolidModel EverydayCone() {
 
 SolidModel FinestSpiral() {
     SolidModel solid;
-    LayoutDefinition def;
-    def.SpiralOD = 21;
-    def.SpiralID = 8;
-    def.SpiralPitch = 12;
+    SpiralKind spiral;
+    spiral.Def.SpiralOD = 21;
+    spiral.Def.SpiralID = 8;
+    spiral.Def.SpiralPitch = 12;
     const SpiralModel helices = BuildSpiralModel(21, 8, 12, kFinestRing);
     BuildSpiralMesh(solid, helices.OuterHelix, helices.InnerHelix, 21, 8, 12);
-    SetViewPreset(solid, {SolidPartKind::SpiralFlight, def, false, kInches}, kResetView);
+    SetViewPreset(solid, *spiral.Framing(solid, kInches), kResetView);
     return solid;
 }
 

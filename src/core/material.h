@@ -14,6 +14,15 @@ enum ThicknessSide : int { kMiddle = 0, kOutside = 1, kInside = 2 };
 inline constexpr double kDefaultDensity = 0.2833; // pounds per cubic inch (steel)
 inline constexpr const char* kDefaultMaterialName = "Steel";
 
+// The material inputs every layout kind shares: the plate thickness (inches) and the side the
+// dimensions are given on, and the settings' "Use Thickness" and "Show Cone Side Cuts".
+struct MaterialInputs {
+    float Thickness = 0;
+    int Side = kMiddle;
+    bool ShowThickness = false;
+    bool ShowSideCut = false;
+};
+
 // "Area <a> = <w> lb each Steel": area in square inches, weight in pounds, converted for units.
 std::string AreaWeightText(double areaSqIn, double weightLb, UnitSystem units,
                            const std::string& materialName, char decimalSeparator);

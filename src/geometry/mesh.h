@@ -22,10 +22,6 @@ struct SolidMesh {
 
 enum class SolidMaterial { Light, Pipe };
 
-// What kind of part the scene holds: it decides the overlay (square to round: wire frame, no
-// seam; spiral flight: open rings) and the camera height of the view presets.
-enum class SolidPartKind { None, Cone, SquareToRound, SpiralFlight, PipeIntersection };
-
 // The shaft of a spiral flight or the main pipe of a pipe intersection: a cylinder centred on
 // the origin whose axis is its local Y, turned about Z by RotationZ degrees.
 struct SolidCylinder {

@@ -115,8 +115,9 @@ void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x,
     const double s = std::sin(phi * kSheetEdgeRadiansPerDegree);
     PenLine(v, x + r * c, y + r * s, x + R * c, y + R * s);
     PenLine(v, x - r * c, y + r * s, x - R * c, y + R * s);
-    if (engine.Def.Overlap > 0) {
-        const TDPoint p1 = engine.Cone.OverlapEdge.Point1, p2 = engine.Cone.OverlapEdge.Point2;
+    if (engine.Request.Overlap > 0) {
+        const TDPoint p1 = engine.Request.OverlapEdge.Point1;
+        const TDPoint p2 = engine.Request.OverlapEdge.Point2;
         v.SetDrawColor(kColorRed);
         PenLine(v, x + p1.x, y + p1.y, x + p2.x, y + p2.y);
         PenLine(v, x - p1.x, y + p1.y, x - p2.x, y + p2.y);
@@ -125,10 +126,9 @@ void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x,
 
 int NestPieces(SheetJob& engine, double w, double h, double r, double R, double theta, double W,
                double u, double x0) {
-    const ConeState& c = engine.Cone;
-    const SheetPiece piece{r, R, theta, W, c.PatternHeight, engine.Def.Overlap, c.OverlapEdge};
-    const SheetPlan plan =
-        PlanSheet(piece, w, h, u, x0, engine.Def.XClearance, engine.Def.YClearance);
+    const SheetRequest& q = engine.Request;
+    const SheetPiece piece{r, R, theta, W, q.PatternHeight, q.Overlap, q.OverlapEdge};
+    const SheetPlan plan = PlanSheet(piece, w, h, u, x0, q.XClearance, q.YClearance);
     if (!plan.Valid) {
         engine.CadDraw2.MakeText(w / 2, h / 2, kMsgNoCones);
         engine.Notices.ShowMessageDialog(kMsgNoCones, "");
@@ -140,33 +140,32 @@ int NestPieces(SheetJob& engine, double w, double h, double r, double R, double 
     return static_cast<int>(std::min(plan.Count, static_cast<long long>(INT_MAX)));
 }
 
-int LayoutSheet(SheetJob& engine) {
-    ConeState& c = engine.Cone;
-    const LayoutDefinition& d = engine.Def;
+SheetCounts LayoutSheet(SheetJob& engine) {
+    const SheetRequest& q = engine.Request;
     FormModel& f = engine.Form;
-    c.SheetCount = c.SheetCountTurned = 0;
-    f.SheetDataDisplay.visible = engine.Form.DimTabPage != kSpiralPage;
-    if (!(d.SheetWidth > 0) || !(d.SheetHeight > 0)) {
+    SheetCounts counts;
+    f.SheetDataDisplay.visible = q.ShowDisplay;
+    if (!(q.SheetWidth > 0) || !(q.SheetHeight > 0)) {
         f.SheetLabel.text = kMsgNoSheetSize;
-        return 0;
+        return counts;
     }
-    const SheetPiece piece{c.FlatSmallRadius, c.FlatLargeRadius, c.FlatAngle,  c.PatternWidth,
-                           c.PatternHeight,   d.Overlap,         c.OverlapEdge};
+    const SheetPiece piece{q.SmallRadius,   q.LargeRadius, q.FlatAngle,  q.PatternWidth,
+                           q.PatternHeight, q.Overlap,     q.OverlapEdge};
     const double u = UsableHeight(piece);
-    const double r = c.FlatSmallRadius, R = c.FlatLargeRadius, th = c.FlatAngle;
-    c.SheetCount = NestPieces(engine, d.SheetWidth, d.SheetHeight, r, R, th, c.PatternWidth, u, 0);
+    const double r = q.SmallRadius, R = q.LargeRadius, th = q.FlatAngle;
+    counts.Count = NestPieces(engine, q.SheetWidth, q.SheetHeight, r, R, th, q.PatternWidth, u, 0);
     auto statement = [&](const Edit& a, const Edit& b, int count) {
         return "Sheet: " + a.text + " X " + b.text + " = " + std::to_string(count) + " pcs.";
     };
-    f.SheetLabel.text = statement(f.SheetWidth, f.SheetHeight, c.SheetCount);
-    if (d.SheetWidth != d.SheetHeight) {
-        c.SheetCountTurned = NestPieces(engine, d.SheetHeight, d.SheetWidth, r, R, th,
-                                        c.PatternWidth, u, d.SheetHeight);
-        f.SheetLabel.text += statement(f.SheetHeight, f.SheetWidth, c.SheetCountTurned);
+    f.SheetLabel.text = statement(f.SheetWidth, f.SheetHeight, counts.Count);
+    if (q.SheetWidth != q.SheetHeight) {
+        counts.Turned = NestPieces(engine, q.SheetHeight, q.SheetWidth, r, R, th, q.PatternWidth, u,
+                                   q.SheetHeight);
+        f.SheetLabel.text += statement(f.SheetHeight, f.SheetWidth, counts.Turned);
     }
     engine.CadDraw2.SetExtents();
     engine.CadDraw2.ZoomAll();
-    return std::max(c.SheetCount, c.SheetCountTurned);
+    return counts;
 }
 
 } // namespace brevant

@@ -1,8 +1,8 @@
-// The 3D model of the finished part: the scene objects the viewport draws (meshes, the shaft
-// or main pipe, the grid planes, the two rings) and the camera rig that looks at them.
+// The 3D view's scene: the finished part's objects the viewport draws (meshes, the shaft or
+// main pipe, the grid planes, the two rings), the camera rig that looks at them and the overlay.
 #pragma once
 
-#include "geometry/mesh.h"
+#include "geometry/part_scene.h"
 
 #include <cstdint>
 #include <vector>
@@ -22,31 +22,8 @@ struct SolidCamera {
     double ZoomStep = 100;
 };
 
-// The scene state the layouts fill. Points are in the scene frame: X to the right, Y downwards
-// (a height h is Y = -h), Z across.
-struct SolidModel {
-    SolidPartKind Kind = SolidPartKind::None;
-    TPathArray FirstRing;  // cone and square to round: the top ring; spiral: inner; pipe: far
-    TPathArray SecondRing; // cone and square to round: the bottom ring; spiral: outer; pipe: axis
-    double DisplayScale = 1;
-
-    // End-plane pivots: the bottom pivot sits at the origin, the top pivot at the top centre.
-    double BottomPivotRotationZ = 0; // degrees
-    TDPoint TopPivotPosition{0, -5, 0};
-    double TopPivotRotationZ = 0; // degrees
-    bool TopPlaneVisible = false;
-    bool BottomPlaneVisible = false;
-    double GridFrequency = 1; // the grid's line spacing
-    double TopPlaneSize = 10;
-    double BottomPlaneSize = 10;
-
-    // The surface: Mesh1 for every part (four vertices and six indices per quad of the two
-    // rings), Mesh2 the second turn of a spiral flight.
-    SolidMesh Mesh1;
-    SolidMesh Mesh2;
-    SolidMaterial Mesh1Material = SolidMaterial::Light;
-    SolidCylinder Shaft;
-
+// The scene of the 3D view: the part a layout kind filled, and the camera rig that looks at it.
+struct SolidModel : PartScene {
     SolidCamera Camera;
 };
 

@@ -2,29 +2,19 @@
 // end-plane pivots of the scaled model.
 #pragma once
 
-#include "core/units.h"
+#include "geometry/part_scene.h"
 #include "solid/solid_model.h"
 
 namespace brevant {
 
-struct LayoutDefinition;
-
 enum ViewPreset : int { kTopView = 1, kFrontView = 2, kResetView = 3 };
-
-// What a preset needs beyond the scene: the layout type on show (which may differ from the
-// kind of the scene, e.g. an empty scene), its definition, the page and the unit system.
-struct ViewPresetJob {
-    SolidPartKind Layout = SolidPartKind::Cone;
-    const LayoutDefinition& Def;
-    bool SquarePage = false;
-    UnitSystem Units = kInches;
-};
 
 // Places the camera for preset 1 (looking down), 2 (from the front) or 3 (the reset view,
 // tilted down by 15 degrees), sets the wheel's zoom limits and step from the model's size and
-// moves the end-plane pivots onto the scaled model. Returns false, leaving everything as it was,
-// when there is nothing to look at: a cone or square to round without its diameter or height,
-// an empty scene, or an unknown preset.
-bool SetViewPreset(SolidModel& solid, const ViewPresetJob& job, int preset);
+// moves the end-plane pivots onto the scaled model as the part's framing says. Returns false,
+// leaving everything as it was, when there is nothing to look at: a part its kind cannot frame
+// (no framing, or a cone or square to round without its diameter or height), an empty scene,
+// or an unknown preset.
+bool SetViewPreset(SolidModel& solid, const ViewFraming& framing, int preset);
 
 } // namespace brevant
