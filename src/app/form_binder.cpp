@@ -37,18 +37,19 @@ void Require(const void* control, const std::string& name) {
 } // namespace
 
 void FormBinder::Add(const std::string& control, QWidget* widget, std::function<void()> push) {
-    widgets_[control] = widget;
+    widgets_.emplace(control, widget); // a second widget of the control leaves the first
     bindings_.push_back({widget, std::move(push)});
     pushing_ = true;
     bindings_.back().push();
     pushing_ = false;
 }
 
-QLineEdit* FormBinder::Edit(QWidget* parent, const std::string& control) {
+QLineEdit* FormBinder::Edit(QWidget* parent, const std::string& control,
+                            const QString& objectName) {
     brevant::Edit* e = model_.FindEdit(control);
     Require(e, control);
     auto* w = Child<QLineEdit>(parent);
-    w->setObjectName(Q(control));
+    w->setObjectName(objectName.isEmpty() ? Q(control) : objectName);
     QObject::connect(w, &QLineEdit::textEdited, w,
                      [e](const QString& t) { e->text = t.toStdString(); });
     QObject::connect(w, &QLineEdit::editingFinished, w, [this, w, control] {

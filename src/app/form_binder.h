@@ -33,9 +33,10 @@ public:
     FormBinder& operator=(const FormBinder&) = delete;
 
     // Creates the widget of a control of the form model. objectName defaults to the control's
-    // name; it differs only where a dialog reuses a name the main window already has.
-    // An unknown name is a programming error and stops the program.
-    QLineEdit* Edit(QWidget* parent, const std::string& control);
+    // name; it differs only where a dialog reuses a name the main window already has, or where
+    // a second widget shows the same control in another place. An unknown name is a
+    // programming error and stops the program.
+    QLineEdit* Edit(QWidget* parent, const std::string& control, const QString& objectName = {});
     QLabel* Label(QWidget* parent, const std::string& control, const QString& objectName = {});
     QSpinBox* SpinBox(QWidget* parent, const std::string& control);
     QCheckBox* CheckBox(QWidget* parent, const std::string& control);
@@ -52,7 +53,7 @@ public:
     // Mirrors the model into every bound widget without firing any handler.
     void Push();
 
-    // Every widget bound to a control, by control name.
+    // The first widget bound to a control, by control name.
     QWidget* WidgetOf(const std::string& control) const;
 
 private:

@@ -15,6 +15,7 @@
 #include <string>
 
 class QAction;
+class QPrinter;
 class QTabWidget;
 class QWidget;
 class QGridLayout;
@@ -50,6 +51,11 @@ public:
     void OpenFiles(const QStringList& files);
     // Shows the window in front of the others (a later start of the program handed over).
     void BringToFront();
+
+    // Prints the data sheet on a printer the print dialog has set up. A PDF file is printed into
+    // a private folder first and then written over the chosen file atomically; a failure to
+    // write it is shown naming the file.
+    void PrintDataSheetOn(QPrinter& printer);
 
     // Runs an engine operation, then mirrors the model into the window.
     void Run(const std::function<void()>& operation);

@@ -2,6 +2,8 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "core/atomic_file.h"
+#include "core/io_error_text.h"
 #include "engine/definition_file.h"
 #include "engine/shop_saves.h"
 #include "qt_printer.h"
@@ -9,9 +11,13 @@
 #include "widget_factory.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QTemporaryDir>
+
+#include <string_view>
 
 namespace brevant {
 
@@ -81,8 +87,37 @@ void TMainForm::MenuPrintCoverClick() {
     engine_.ClearStatus();
     QPrinter printer(QPrinter::HighResolution);
     if (!QtPrinter::AskPrinter(printer, this)) return;
-    QtPrinter page(printer);
-    engine_.PrintDataSheet(page);
+    PrintDataSheetOn(printer);
+}
+
+void TMainForm::PrintDataSheetOn(QPrinter& printer) {
+    const QString target =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (target.isEmpty()) {
+        QtPrinter page(printer);
+        engine_.PrintDataSheet(page);
+        return;
+    }
+    const std::string path = target.toStdString();
+    auto failed = [&](const std::string& reason) {
+        engine_.SetIOError(WriteErrorText(path, reason));
+        engine_.ShowMessageDialog(engine_.LastIOError(), path);
+    };
+    QTemporaryDir folder; // only this user may enter it
+    if (!folder.isValid()) return failed(folder.errorString().toStdString());
+    const QString printed = folder.filePath("data-sheet.pdf");
+    printer.setOutputFileName(printed);
+    {
+        QtPrinter page(printer);
+        if (!engine_.PrintDataSheet(page)) return failed("the page could not be printed");
+    }
+    printer.setOutputFileName(target);
+    QFile file(printed);
+    if (!file.open(QIODevice::ReadOnly)) return failed(file.errorString().toStdString());
+    const QByteArray bytes = file.readAll();
+    std::string reason;
+    if (!WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), reason))
+        failed(reason);
 }
 
 void TMainForm::SettingsItemClick() {

@@ -29,6 +29,10 @@ struct InputRow {
     const char* edit;
     const char* unitLabel; // form-model label, or nullptr
     const char* unitText;  // fixed unit text when there is no label
+    // Object names of the edit and its unit label where a control already has its widget
+    // elsewhere; nullptr: the control's own name.
+    const char* editObject = nullptr;
+    const char* unitObject = nullptr;
 };
 
 QLabel* Caption(QWidget* parent, const QString& text) {
@@ -49,11 +53,11 @@ QFrame* Rule(QWidget* parent) {
 void AddRow(FormBinder& binder, QWidget* column, QGridLayout* grid, const InputRow& row) {
     const int r = grid->rowCount();
     grid->addWidget(Caption(column, row.caption), r, 0, 1, 2);
-    QLineEdit* edit = binder.Edit(column, row.edit);
+    QLineEdit* edit = binder.Edit(column, row.edit, QString(row.editObject));
     edit->setMinimumWidth(60);
     grid->addWidget(edit, r + 1, 0);
     if (row.unitLabel)
-        grid->addWidget(binder.Label(column, row.unitLabel), r + 1, 1);
+        grid->addWidget(binder.Label(column, row.unitLabel, QString(row.unitObject)), r + 1, 1);
     else if (row.unitText)
         grid->addWidget(Child<QLabel>(column, row.unitText), r + 1, 1);
 }
@@ -235,9 +239,13 @@ void TMainForm::BuildPipePage(QTabWidget* pages) {
     QWidget* page =
         BuildInputPage(pages, "PipeInput", "Requires Both Pipe Diameters. Optional Offset.",
                        "Button4", column, grid);
+    // The pipe's wall thickness is the thickness edit of the sheet tab, whose panels the pipe
+    // hides; here it can be typed on the pipe's own page.
     const InputRow rows[] = {{"Main Pipe Dia:", "BigPipeDiaEdit", "Label79", nullptr},
                              {"Small Pipe Dia:", "SmallPipeDiaEdit", "Label80", nullptr},
-                             {"Offset Dist:", "PipeOffsetEdit", "Label81", nullptr}};
+                             {"Offset Dist:", "PipeOffsetEdit", "Label81", nullptr},
+                             {"Material Thickness:", "ThicknessEdit", "Label54", nullptr,
+                              "PipeThicknessEdit", "PipeThicknessUnit"}};
     for (const auto& r : rows)
         AddRow(binder_, column, grid, r);
     Finish(grid);

@@ -45,7 +45,9 @@ int TCadDraw::PrintCad(IPrinter& printer, TPixelPoint StartPoint, double scale) 
     }
     s.print_on = false;
     printer_ = nullptr;
-    const int result = static_cast<int>(std::trunc(StartPoint.y + height_ * t));
+    // The page y below the area printed: a view not sized yet was zoomed as H() pixels high.
+    const double height = height_ > 0 ? height_ : H();
+    const int result = static_cast<int>(std::trunc(StartPoint.y + height * t));
     s.xscale[w] = xs;
     s.yscale[w] = ys;
     s.x_plot_origin[w] = xo;

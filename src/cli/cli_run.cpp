@@ -25,6 +25,10 @@ namespace {
 
 enum class SetResult { Ok, UnknownKey, BadValue };
 
+// Pixels of the flat-shape and sheet views in the desktop program's first window.
+constexpr double kDesktopViewWidth = 483;
+constexpr double kDesktopViewHeight = 355;
+
 bool ParseNumber(const std::string& text, double& value) {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
@@ -108,6 +112,10 @@ OutputOutcome RunOutput(LayoutEngine& e, const std::string& command, const std::
 int Run(const Options& o, std::ostream& out, std::ostream& err) {
     CliHost host;
     LayoutEngine e(host);
+    // The views have the size the desktop program's views have in its first window, so the data
+    // sheet prints the drawings in the same proportions and at the same fit.
+    e.CadDraw1.Resize(kDesktopViewWidth, kDesktopViewHeight);
+    e.CadDraw2.Resize(kDesktopViewWidth, kDesktopViewHeight);
     e.App.LocaleDecimalSeparator = o.decimalSeparator;
     // Relative names go next to the settings file, or into the working folder.
     e.App.UserDataFolder =

@@ -26,6 +26,10 @@ struct PageRow {
     // A stepper's buttons: the object names of the minus and plus buttons.
     const char* MinusButton = nullptr;
     const char* PlusButton = nullptr;
+    // The object names of an edit and its unit label where the control already has a widget
+    // elsewhere in the window; nullptr: the control's own name.
+    const char* EditObject = nullptr;
+    const char* UnitObject = nullptr;
 };
 
 struct InputPage {
@@ -39,6 +43,12 @@ struct InputPage {
 // Rows by their types.
 constexpr PageRow EditRow(const char* caption, const char* edit, const char* unitLabel) {
     return {PageRowType::Edit, caption, edit, unitLabel, nullptr, nullptr, nullptr};
+}
+// An edit whose control the window also shows elsewhere: its widgets here get their own names.
+constexpr PageRow SharedEditRow(const char* caption, const char* edit, const char* unitLabel,
+                                const char* editObject, const char* unitObject) {
+    return {PageRowType::Edit, caption,  edit,      unitLabel, nullptr,
+            nullptr,           nullptr,  editObject, unitObject};
 }
 constexpr PageRow AngleRow(const char* caption, const char* edit) {
     return {PageRowType::Edit, caption, edit, nullptr, "deg", nullptr, nullptr};

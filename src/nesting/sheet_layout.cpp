@@ -161,7 +161,8 @@ SheetCounts LayoutSheet(SheetJob& engine) {
     if (q.SheetWidth != q.SheetHeight) {
         counts.Turned = NestPieces(engine, q.SheetHeight, q.SheetWidth, r, R, th, q.PatternWidth, u,
                                    q.SheetHeight);
-        f.SheetLabel.text += statement(f.SheetHeight, f.SheetWidth, counts.Turned);
+        // The turned sheet's statement on a line of its own.
+        f.SheetLabel.text += "\n" + statement(f.SheetHeight, f.SheetWidth, counts.Turned);
     }
     engine.CadDraw2.SetExtents();
     engine.CadDraw2.ZoomAll();

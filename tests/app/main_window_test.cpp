@@ -3,9 +3,13 @@
 #include "app_fixture.h"
 
 #include "dimension_picture.h"
+#include "support/kinds.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFrame>
+#include <QPrinter>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -164,6 +168,57 @@ private slots:
             QVERIFY2(!text.isEmpty() && text != "---", value);
         }
         QVERIFY(!app.window->Engine().CadDraw1.Elements().Empty());
+        // The sheet label states the two orientations on two lines.
+        auto* sheet = app.Find<QLabel>("SheetLabel");
+        QCOMPARE(sheet->text().split('\n').size(), 2);
+        QVERIFY(sheet->sizeHint().height() >= 2 * sheet->fontMetrics().lineSpacing());
+    }
+
+    // "Print Data Sheet" to a PDF file replaces the file only with a complete page, and says
+    // so when the file cannot be written.
+    void dataSheetPrintedToAFileIsWrittenWhole() {
+        AppFixture app;
+        app.Show();
+        TypeExampleCone(app);
+        app.Trigger("CalculateMenu");
+        const QString target = app.dir.filePath("sheet.pdf");
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("an older sheet");
+        old.close();
+        const QStringList before = QDir(app.dir.path()).entryList(QDir::Files);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        app.window->PrintDataSheetOn(printer);
+        QVERIFY(app.messages.empty());
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QVERIFY(old.readAll().startsWith("%PDF"));
+        QCOMPARE(QDir(app.dir.path()).entryList(QDir::Files), before);
+        const QString missing = app.dir.filePath("none/sheet.pdf");
+        printer.setOutputFileName(missing);
+        app.window->PrintDataSheetOn(printer);
+        QCOMPARE(app.messages.size(), size_t(1));
+        QVERIFY(app.messages[0].title.contains(missing));
+        QVERIFY(!QFile::exists(missing));
+    }
+
+    // The pipe hides the result panels, the thickness edit's among them: its page has its own.
+    void pipeThicknessIsTypedOnThePipePage() {
+        AppFixture app;
+        app.Show();
+        ChooseLayout(app, 3);
+        app.Commit("BigPipeDiaEdit", "12");
+        app.Commit("SmallPipeDiaEdit", "6");
+        QLineEdit* thickness = app.EditOf("PipeThicknessEdit");
+        QVERIFY(app.Find<QWidget>("PipeInput")->isAncestorOf(thickness));
+        QVERIFY(thickness->isVisible());
+        QVERIFY(!app.EditOf("ThicknessEdit")->isVisible());
+        QCOMPARE(app.Find<QLabel>("PipeThicknessUnit")->text(), QString("in"));
+        app.Commit("PipeThicknessEdit", "0.25");
+        QVERIFY(app.messages.empty());
+        QCOMPARE(PipeOf(app.window->Engine()).State.MaterialThickness, 0.25f);
+        QCOMPARE(app.EditOf("ThicknessEdit")->text(), QString("0.25")); // one control, two places
     }
 
     void badNumberShowsMessageAndHidesResults() {

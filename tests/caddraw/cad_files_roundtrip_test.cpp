@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+
+#include <sys/resource.h>
 
 namespace brevant {
 namespace {
@@ -214,16 +217,15 @@ TEST_F(CadFileOnDisk, MissingFileChangesNothingAndIsReported) {
 }
 
 TEST_F(CadFileOnDisk, FailedSaveKeepsTheOldFileAndNamesTheReason) {
-    const std::string path = Path("keep.dxf");
-    std::ofstream(path, std::ios::binary) << "old contents";
-    // A folder in the way of the temporary file: the write fails before touching the target.
-    std::filesystem::create_directories(path + ".tmp~/inside");
+    // A folder at the target: the write fails before any file is opened.
+    const std::string path = Path("taken.dxf");
+    std::filesystem::create_directories(path + "/inside");
     TCadDraw view;
     view.CadSettings().cad_type = 2;
     EXPECT_FALSE(view.SaveToFile(path));
     EXPECT_NE(view.LastError().find(path), std::string::npos) << view.LastError();
-    EXPECT_NE(view.LastError().find("Is a directory"), std::string::npos) << view.LastError();
-    EXPECT_EQ(Contents(path), "old contents");
+    EXPECT_NE(view.LastError().find("it is a folder"), std::string::npos) << view.LastError();
+    EXPECT_TRUE(std::filesystem::exists(path + "/inside"));
     EXPECT_TRUE(view.CadSettings().cdl_filename.empty()) << "the file was never open";
 }
 
@@ -236,17 +238,26 @@ TEST_F(CadFileOnDisk, SaveIntoMissingFolderFails) {
 }
 
 TEST_F(CadFileOnDisk, WriteErrorIsReportedAndOldFileSurvives) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    // Rename over a device is refused, but writing through a link to /dev/full fails first.
+    // A file size limit refuses the data the way a full disk does.
     const std::string path = Path("full.cdl");
     std::ofstream(path, std::ios::binary) << "old";
-    std::filesystem::create_symlink("/dev/full", path + ".tmp~");
     TCadDraw view;
     for (int i = 0; i < 20000; ++i)
         AddPoint(view, i, i, 0, kColorRed, 1);
-    EXPECT_FALSE(view.SaveToFile(path));
-    EXPECT_NE(view.LastError().find("No space"), std::string::npos) << view.LastError();
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 50000;
+    auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = view.SaveToFile(path);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_NE(view.LastError().find("File too large"), std::string::npos) << view.LastError();
     EXPECT_EQ(Contents(path), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1)
+        << "no temporary file is left behind";
 }
 
 } // namespace

@@ -332,6 +332,26 @@ TEST_F(ViewFixture, PrintCadInACallersJobKeepsItOpen) {
     EXPECT_EQ(printer.page.Of("line").back().stroke, 0xFF000000u); // white prints black
 }
 
+// A view the host never sized is zoomed in a square of the least size (4 pixels): its print
+// fills that square scaled to the page, and the position below it is the square's bottom, not
+// the start position, so what is printed after it does not land on the drawing.
+TEST_F(ViewFixture, PrintCadOfAViewWithoutSizeReportsTheBottomOfItsPrint) {
+    TCadDraw unsized;
+    unsized.MakeLine(0, 0, 0, 100, 50, 0);
+    unsized.SetExtents();
+    unsized.ZoomAll();
+    RecordingPrinter printer; // 4800 device pixels wide: t = 4800 / 4 * 0.5
+    printer.BeginDoc("outer");
+    const int bottom = unsized.PrintCad(printer, {0, 500}, 0.5);
+    EXPECT_EQ(bottom, 500 + 2400);
+    const auto lines = printer.page.Of("line");
+    ASSERT_EQ(lines.size(), 1u);
+    for (int y : {1, 3}) {
+        EXPECT_GE(lines[0].args[y], 500);
+        EXPECT_LE(lines[0].args[y], bottom);
+    }
+}
+
 TEST_F(ViewFixture, PrintBmpPlacesTheBitmapAtTheControlRatio) {
     view.Resize(800, 400);
     RecordingPrinter printer;

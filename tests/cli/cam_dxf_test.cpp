@@ -39,16 +39,17 @@ def bulge_area(pts):
             a += math.copysign(r * r / 2 * (th - math.sin(th)), b)
     return a
 doc = ezdxf.readfile(sys.argv[1])
-out = {"errors": len(doc.audit().errors), "insunits": doc.header.get("$INSUNITS", -1),
+out = {"errors": len(doc.audit().errors), "version": doc.dxfversion,
+       "insunits": doc.header.get("$INSUNITS", -1),
        "measurement": doc.header.get("$MEASUREMENT", -1), "layers": {}, "cut": [], "marks": []}
 for e in doc.modelspace():
     key = e.dxftype() + ":" + e.dxf.layer
     out["layers"][key] = out["layers"].get(key, 0) + 1
-    if e.dxftype() != "POLYLINE":
+    if e.dxftype() != "LWPOLYLINE":
         continue
-    pts = [(v.dxf.location.x, v.dxf.location.y, v.dxf.get("bulge", 0)) for v in e.vertices]
+    pts = [tuple(p) for p in e.get_points("xyb")]
     if e.dxf.layer == "CUT":
-        out["cut"].append({"closed": e.is_closed, "area": bulge_area(pts),
+        out["cut"].append({"closed": e.closed, "area": bulge_area(pts),
                            "repeats": len(pts) > 1 and pts[0][:2] == pts[-1][:2]})
     if e.dxf.layer == "MARK":
         out["marks"].append(math.hypot(pts[1][0] - pts[0][0], pts[1][1] - pts[0][1]))
@@ -174,15 +175,16 @@ TEST_P(CamDxf, OutlinesAreClosedAndEncloseThePiece) {
     const json m = Measure(cam);
     ASSERT_FALSE(m.is_discarded());
     EXPECT_EQ(m["errors"], 0);
+    EXPECT_EQ(m["version"], "AC1015");
     EXPECT_EQ(m["insunits"], c.insUnits);
     EXPECT_EQ(m["measurement"], c.insUnits == 1 ? 0 : 1);
     ASSERT_EQ(m["cut"].size(), static_cast<size_t>(c.pieces)) << m.dump();
     const json& layers = m["layers"];
     if (c.bends >= 0) {
-        EXPECT_EQ(layers.value("POLYLINE:BEND", 0), c.bends) << m.dump();
+        EXPECT_EQ(layers.value("LWPOLYLINE:BEND", 0), c.bends) << m.dump();
     }
     if (c.marks >= 0) {
-        EXPECT_EQ(layers.value("POLYLINE:MARK", 0), c.marks) << m.dump();
+        EXPECT_EQ(layers.value("LWPOLYLINE:MARK", 0), c.marks) << m.dump();
     }
     const double expected = c.area(window, m);
     for (const json& outline : m["cut"]) {
@@ -192,7 +194,7 @@ TEST_P(CamDxf, OutlinesAreClosedAndEncloseThePiece) {
     }
     // Nothing but the three shop layers.
     for (const auto& [key, count] : m["layers"].items())
-        EXPECT_TRUE(key == "POLYLINE:CUT" || key == "POLYLINE:BEND" || key == "POLYLINE:MARK")
+        EXPECT_TRUE(key == "LWPOLYLINE:CUT" || key == "LWPOLYLINE:BEND" || key == "LWPOLYLINE:MARK")
             << key;
 }
 

@@ -44,7 +44,7 @@ TEST_F(SheetLayout, WidePiecesFitOnlyTheTurnedSheet) {
     Calculate(20, 40, 20); // pattern width 88.2: wider than 48, narrower than 96
     EXPECT_EQ(ConeOf(e).State.SheetCount, 0);
     EXPECT_EQ(ConeOf(e).State.SheetCountTurned, 1);
-    EXPECT_EQ(e.Form.SheetLabel.text, "Sheet: 48 X 96 = 0 pcs.Sheet: 96 X 48 = 1 pcs.");
+    EXPECT_EQ(e.Form.SheetLabel.text, "Sheet: 48 X 96 = 0 pcs.\nSheet: 96 X 48 = 1 pcs.");
     const auto centres = SheetCentres();
     ASSERT_EQ(centres.size(), 2u);
     EXPECT_LT(centres[0], 0); // as typed: left of x = 0

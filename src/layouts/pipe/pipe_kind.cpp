@@ -23,9 +23,14 @@ constexpr BoundField<PipeDefinition> kRows[] = {
 // clang-format on
 const FieldTable kTable(kRows);
 
-constexpr PageRow kPageRows[] = {EditRow("Main Pipe Dia:", "BigPipeDiaEdit", "Label79"),
-                                 EditRow("Small Pipe Dia:", "SmallPipeDiaEdit", "Label80"),
-                                 EditRow("Offset Dist:", "PipeOffsetEdit", "Label81")};
+// The pipe's wall thickness is the thickness edit of the sheet tab, whose panels the pipe hides;
+// here it can be typed on the pipe's own page.
+constexpr PageRow kPageRows[] = {
+    EditRow("Main Pipe Dia:", "BigPipeDiaEdit", "Label79"),
+    EditRow("Small Pipe Dia:", "SmallPipeDiaEdit", "Label80"),
+    EditRow("Offset Dist:", "PipeOffsetEdit", "Label81"),
+    SharedEditRow("Material Thickness:", "ThicknessEdit", "Label54", "PipeThicknessEdit",
+                  "PipeThicknessUnit")};
 constexpr InputPage kPage{"PipeInput", "Pipe Intersection",
                           "Requires Both Pipe Diameters. Optional Offset.", "Button4", kPageRows};
 
