@@ -27,12 +27,6 @@ enum class FlatRole {
     Guide,     // a construction line (the strip a cylinder with cut ends is cut from)
 };
 
-// Whether a cutting machine marks a stroke of the role (seam, side cuts, the edges tabs are bent
-// along); bend lines are its own kind of line.
-inline bool IsMarkRole(FlatRole role) {
-    return role == FlatRole::Seam || role == FlatRole::SideCut || role == FlatRole::TabJoin;
-}
-
 // The layer and colour a stroke has in the CAD view's drawing.
 struct FlatPen {
     int Layer = 1;
@@ -84,6 +78,11 @@ struct CutOutline {
     std::string Piece;
     int Quantity = 1;
     std::vector<OutlineEdge> Edges;
+    // The next edge: a line from start, or an arc from start about centre turning sweep degrees.
+    void Line(const TDPoint& start) { Edges.push_back({start, 0, {}}); }
+    void Arc(const TDPoint& start, const TDPoint& centre, double sweep) {
+        Edges.push_back({start, sweep, centre});
+    }
 };
 
 // How the CAD view shows a pattern: the view height it applies before fitting the drawing, and
@@ -96,8 +95,11 @@ struct FlatViewHints {
 struct FlatPattern {
     std::vector<FlatStroke> Strokes; // in drawing order
     std::vector<CutOutline> Outlines;
+    // Edges overlap tabs are bent along that the drawing shows only within a longer line (the
+    // sides of a strip between its cut curves' ends): marked, not drawn.
+    std::vector<FlatLine> HiddenTabJoins;
     FlatViewHints View;
-    bool Empty() const { return Strokes.empty() && Outlines.empty(); }
+    bool Empty() const { return Strokes.empty() && Outlines.empty() && HiddenTabJoins.empty(); }
 };
 
 } // namespace brevant

@@ -113,6 +113,15 @@ void FlatPatternBuilder::RotateAll(double angle) {
     for (const FlatStroke& s : pattern_.Strokes)
         if (auto r = Rotated(s, angle)) turned.push_back(*r);
     pattern_.Strokes = std::move(turned);
+    for (CutOutline& o : pattern_.Outlines)
+        for (OutlineEdge& e : o.Edges) {
+            e.Start = drawgeo::RotateAbout(e.Start, 0, 0, angle);
+            e.Centre = drawgeo::RotateAbout(e.Centre, 0, 0, angle);
+        }
+    for (FlatLine& l : pattern_.HiddenTabJoins) {
+        l.From = drawgeo::RotateAbout(l.From, 0, 0, angle);
+        l.To = drawgeo::RotateAbout(l.To, 0, 0, angle);
+    }
 }
 
 void FlatPatternBuilder::ShiftAll(double dx, double dy) {
@@ -120,15 +129,29 @@ void FlatPatternBuilder::ShiftAll(double dx, double dy) {
     for (const FlatStroke& s : pattern_.Strokes)
         if (auto m = Shifted(s, dx, dy)) moved.push_back(*m);
     pattern_.Strokes = std::move(moved);
+    for (CutOutline& o : pattern_.Outlines)
+        for (OutlineEdge& e : o.Edges) {
+            e.Start = {e.Start.x + dx, e.Start.y + dy, e.Start.z};
+            e.Centre = {e.Centre.x + dx, e.Centre.y + dy, e.Centre.z};
+        }
+    for (FlatLine& l : pattern_.HiddenTabJoins) {
+        l.From = {l.From.x + dx, l.From.y + dy, l.From.z};
+        l.To = {l.To.x + dx, l.To.y + dy, l.To.z};
+    }
 }
 
 void FlatPatternBuilder::Clear() {
     pattern_.Strokes.clear();
     pattern_.Outlines.clear();
+    pattern_.HiddenTabJoins.clear();
 }
 
 void FlatPatternBuilder::AddOutline(CutOutline outline) {
     pattern_.Outlines.push_back(std::move(outline));
+}
+
+void FlatPatternBuilder::AddHiddenTabJoin(const TDPoint& from, const TDPoint& to) {
+    pattern_.HiddenTabJoins.push_back({from, to});
 }
 
 } // namespace brevant

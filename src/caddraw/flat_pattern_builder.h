@@ -38,6 +38,8 @@ public:
     void Clear();
 
     void AddOutline(CutOutline outline);
+    // An edge a tab is bent along that no stroke of its own shows.
+    void AddHiddenTabJoin(const TDPoint& from, const TDPoint& to);
     void SetViewHeight(double height) { pattern_.View.ViewHeight = height; }
     void FixView() { pattern_.View.FixedView = true; }
 

@@ -45,6 +45,7 @@ void LayoutEngine::ClearViews() {
     ClearDrawing(CadDraw1);
     Form.RegularDataDisplay.visible = false;
     ClearDrawing(CadDraw2);
+    SheetPattern = {};
     ZoomView(2);
     Form.SheetDataDisplay.visible = false;
     ZoomView(1);
@@ -52,7 +53,10 @@ void LayoutEngine::ClearViews() {
 
 SheetCounts LayoutEngine::LayoutSheet(const SheetRequest& request) {
     SheetJob job{CadDraw2, request, Form, *this};
-    return brevant::LayoutSheet(job);
+    const SheetCounts counts = brevant::LayoutSheet(job);
+    SheetPattern =
+        request.Piece ? SheetMachinePattern(*request.Piece, counts.Placements) : FlatPattern{};
+    return counts;
 }
 
 void LayoutEngine::ZoomView(int view) {

@@ -50,6 +50,7 @@ public:
     MaterialInputs Material; // the plate thickness and side every kind shares
     TCadDraw CadDraw1;       // flat shape
     TCadDraw CadDraw2;       // sheet
+    FlatPattern SheetPattern; // what a cutting machine cuts from the sheet of the last nesting
     SolidModel Solid;
     TCadCalc CadCalc1; // the geometry calculator of the main window (keeps no state)
 

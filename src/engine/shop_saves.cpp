@@ -22,20 +22,25 @@ OutputOutcome WriteShopFile(LayoutEngine& e, const std::string& path,
     return OutputOutcome::Failed(e.LastIOError());
 }
 
+// The flat pattern for files of the chosen kind, or the sheet's.
+FlatPattern PatternOfView(const LayoutEngine& e, int view) {
+    if (view == 2) return e.SheetPattern;
+    const LayoutKind* kind = e.CurrentKind();
+    return kind ? kind->PatternFor(PatternUse::File) : FlatPattern{};
+}
+
 } // namespace
 
 OutputOutcome SaveCamDxfTo(LayoutEngine& e, int view, const std::string& path) {
-    TCadDrawing drawing;
-    CopyViewForFile(e, view, drawing);
+    const FlatPattern pattern = PatternOfView(e, view);
     const ShopFileOptions options{e.Units()};
-    return WriteShopFile(e, path, [&](std::ostream& out) { WriteCamDxf(out, drawing, options); });
+    return WriteShopFile(e, path, [&](std::ostream& out) { WriteCamDxf(out, pattern, options); });
 }
 
 OutputOutcome SaveFlatSvgTo(LayoutEngine& e, const std::string& path) {
-    TCadDrawing drawing;
-    CopyViewForFile(e, 1, drawing);
+    const FlatPattern pattern = PatternOfView(e, 1);
     const ShopFileOptions options{e.Units()};
-    return WriteShopFile(e, path, [&](std::ostream& out) { WriteSvg(out, drawing, options); });
+    return WriteShopFile(e, path, [&](std::ostream& out) { WriteSvg(out, pattern, options); });
 }
 
 OutputOutcome MenuSaveFlatSvgClick(LayoutEngine& e) {

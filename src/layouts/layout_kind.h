@@ -49,11 +49,16 @@ struct SheetRequest {
     double XClearance = 0;
     double YClearance = 0;
     bool ShowDisplay = true; // the sheet display shows (the cone's page is the one showing)
+    // The piece's flat pattern, whose cut outlines and tab edges a cutting machine takes from
+    // each place on the sheet (apex at the origin); nullptr: none.
+    const FlatPattern* Piece = nullptr;
 };
 
 struct SheetCounts {
     int Count = 0;  // pieces on the sheet as typed
     int Turned = 0; // pieces on the sheet turned by 90 degrees
+    // The apexes of the pieces drawn, on the sheet as typed and then turned.
+    std::vector<TDPoint> Placements;
 };
 
 // What the engine does for a kind while it calculates: the steps every driver shares, and the

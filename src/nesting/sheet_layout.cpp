@@ -104,8 +104,8 @@ void DrawSheetOutline(SheetJob& engine, double w, double h, double x0) {
     PenLine(v, right, h, left, h);
 }
 
-void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x, double y) {
-    if (r >= R || theta < 1) return;
+bool DrawConePiece(SheetJob& engine, double r, double R, double theta, double x, double y) {
+    if (r >= R || theta < 1) return false;
     TCadDraw& v = engine.CadDraw2;
     const double phi = 90 - theta / 2, psi = 90 + theta / 2;
     SetPen(v, kLayerOutline, kColorLime);
@@ -122,10 +122,11 @@ void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x,
         PenLine(v, x + p1.x, y + p1.y, x + p2.x, y + p2.y);
         PenLine(v, x - p1.x, y + p1.y, x - p2.x, y + p2.y);
     }
+    return true;
 }
 
 int NestPieces(SheetJob& engine, double w, double h, double r, double R, double theta, double W,
-               double u, double x0) {
+               double u, double x0, std::vector<TDPoint>& placements) {
     const SheetRequest& q = engine.Request;
     const SheetPiece piece{r, R, theta, W, q.PatternHeight, q.Overlap, q.OverlapEdge};
     const SheetPlan plan = PlanSheet(piece, w, h, u, x0, q.XClearance, q.YClearance);
@@ -136,8 +137,32 @@ int NestPieces(SheetJob& engine, double w, double h, double r, double R, double 
     }
     DrawSheetOutline(engine, w, h, x0);
     for (const TDPoint& apex : plan.Apexes)
-        DrawConePiece(engine, r, R, theta, apex.x, apex.y);
+        if (DrawConePiece(engine, r, R, theta, apex.x, apex.y)) placements.push_back(apex);
     return static_cast<int>(std::min(plan.Count, static_cast<long long>(INT_MAX)));
+}
+
+FlatPattern SheetMachinePattern(const FlatPattern& piece, const std::vector<TDPoint>& placements) {
+    FlatPattern sheet;
+    for (const TDPoint& at : placements)
+        for (CutOutline o : piece.Outlines) {
+            o.Quantity = 1;
+            for (OutlineEdge& e : o.Edges) {
+                e.Start = {e.Start.x + at.x, e.Start.y + at.y, 0};
+                e.Centre = {e.Centre.x + at.x, e.Centre.y + at.y, 0};
+            }
+            sheet.Outlines.push_back(std::move(o));
+        }
+    for (const TDPoint& at : placements)
+        for (const FlatStroke& s : piece.Strokes)
+            if (const auto* l = std::get_if<FlatLine>(&s.Shape); l && s.Role == FlatRole::TabJoin)
+                sheet.Strokes.push_back({s.Role, s.Pen,
+                                         FlatLine{{l->From.x + at.x, l->From.y + at.y, 0},
+                                                  {l->To.x + at.x, l->To.y + at.y, 0}}});
+    for (const TDPoint& at : placements)
+        for (const FlatLine& l : piece.HiddenTabJoins)
+            sheet.HiddenTabJoins.push_back(
+                {{l.From.x + at.x, l.From.y + at.y, 0}, {l.To.x + at.x, l.To.y + at.y, 0}});
+    return sheet;
 }
 
 SheetCounts LayoutSheet(SheetJob& engine) {
@@ -153,14 +178,15 @@ SheetCounts LayoutSheet(SheetJob& engine) {
                            q.PatternHeight, q.Overlap,     q.OverlapEdge};
     const double u = UsableHeight(piece);
     const double r = q.SmallRadius, R = q.LargeRadius, th = q.FlatAngle;
-    counts.Count = NestPieces(engine, q.SheetWidth, q.SheetHeight, r, R, th, q.PatternWidth, u, 0);
+    counts.Count = NestPieces(engine, q.SheetWidth, q.SheetHeight, r, R, th, q.PatternWidth, u, 0,
+                              counts.Placements);
     auto statement = [&](const Edit& a, const Edit& b, int count) {
         return "Sheet: " + a.text + " X " + b.text + " = " + std::to_string(count) + " pcs.";
     };
     f.SheetLabel.text = statement(f.SheetWidth, f.SheetHeight, counts.Count);
     if (q.SheetWidth != q.SheetHeight) {
         counts.Turned = NestPieces(engine, q.SheetHeight, q.SheetWidth, r, R, th, q.PatternWidth, u,
-                                   q.SheetHeight);
+                                   q.SheetHeight, counts.Placements);
         // The turned sheet's statement on a line of its own.
         f.SheetLabel.text += "\n" + statement(f.SheetHeight, f.SheetWidth, counts.Turned);
     }

@@ -51,11 +51,17 @@ double UsableHeight(const SheetPiece& piece);
 SheetPlan PlanSheet(const SheetPiece& piece, double w, double h, double usableHeight, double x0,
                     double xClearance, double yClearance);
 
+// What a cutting machine cuts from the sheet: the piece's cut outlines at every placement (one
+// piece each), then the edges its tabs are bent along at every placement.
+FlatPattern SheetMachinePattern(const FlatPattern& piece, const std::vector<TDPoint>& placements);
+
 // Runs the sheet layout of the piece into CadDraw2; returns the counts of both orientations.
 SheetCounts LayoutSheet(SheetJob& engine);
+// Nests the pieces of one orientation; the apexes of the pieces drawn are added to placements.
 int NestPieces(SheetJob& engine, double w, double h, double r, double R, double theta, double W,
-               double u, double x0);
+               double u, double x0, std::vector<TDPoint>& placements);
 void DrawSheetOutline(SheetJob& engine, double w, double h, double x0);
-void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x, double y);
+// False when the piece has no shape to draw.
+bool DrawConePiece(SheetJob& engine, double r, double R, double theta, double x, double y);
 
 } // namespace brevant

@@ -219,7 +219,8 @@ void ConeKind::Develop(KindRun& run, ConeJob& job) {
     SheetRequest sheet{State.FlatSmallRadius, State.FlatLargeRadius, State.FlatAngle,
                        State.PatternWidth,    State.PatternHeight,   Def.Overlap,
                        State.OverlapEdge,     Def.SheetWidth,        Def.SheetHeight,
-                       Def.XClearance,        Def.YClearance,        run.OwnPageShown};
+                       Def.XClearance,        Def.YClearance,        run.OwnPageShown,
+                       &job.Flat.Pattern()};
     const SheetCounts counts = run.Host.LayoutSheet(sheet);
     State.SheetCount = counts.Count;
     State.SheetCountTurned = counts.Turned;

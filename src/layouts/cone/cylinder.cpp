@@ -105,6 +105,54 @@ void WriteCylinderListing(ConeJob& e, const TCylinderCurves& u, double lift, boo
     FinishReportListing(e, std::move(text));
 }
 
+// The rectangle's cut outline, counter-clockwise from its top right corner, with an overlap tab
+// beside each side; a segment's pieces make the whole perimeter.
+void AddRectangleOutline(ConeJob& e, double w, double h, double o) {
+    CutOutline c{"Cylinder", PieceCount(CylinderPerimeter(e.Def.TopDiameter), w), {}};
+    c.Line({w / 2, h / 2, 0});
+    c.Line({-w / 2, h / 2, 0});
+    if (o > 0) {
+        c.Line({-w / 2 - o, h / 2, 0});
+        c.Line({-w / 2 - o, -h / 2, 0});
+    }
+    c.Line({-w / 2, -h / 2, 0});
+    c.Line({w / 2, -h / 2, 0});
+    if (o > 0) {
+        c.Line({w / 2 + o, -h / 2, 0});
+        c.Line({w / 2 + o, h / 2, 0});
+    }
+    e.Flat.AddOutline(std::move(c));
+}
+
+// The piece between the cut curves, counter-clockwise from the top curve's left end: down the
+// left side, along the bottom curve, up the right side and back along the top curve; an overlap
+// tab runs beside each side between the curves' ends.
+void AddStripOutline(ConeJob& e, const TCylinderCurves& u, double o) {
+    const double W = u.Width;
+    const size_t n = u.X.size() - 1;
+    CutOutline c{"Cylinder", 1, {}};
+    c.Line({-W / 2, u.TopHeights[0], 0});
+    if (o > 0) {
+        c.Line({-W / 2 - o, u.TopHeights[0], 0});
+        c.Line({-W / 2 - o, u.BottomHeights[0], 0});
+    }
+    for (size_t k = 0; k < n; ++k)
+        c.Line({u.X[k] - W / 2, u.BottomHeights[k], 0});
+    c.Line({W / 2, u.BottomHeights[n], 0});
+    if (o > 0) {
+        c.Line({W / 2 + o, u.BottomHeights[n], 0});
+        c.Line({W / 2 + o, u.TopHeights[n], 0});
+    }
+    for (size_t k = n; k > 0; --k)
+        c.Line({u.X[k] - W / 2, u.TopHeights[k], 0});
+    e.Flat.AddOutline(std::move(c));
+    if (o > 0) {
+        // The tabs are bent along the sides between the curves' ends, within the strip's sides.
+        e.Flat.AddHiddenTabJoin({W / 2, u.TopHeights[n], 0}, {W / 2, u.BottomHeights[n], 0});
+        e.Flat.AddHiddenTabJoin({-W / 2, u.TopHeights[0], 0}, {-W / 2, u.BottomHeights[0], 0});
+    }
+}
+
 } // namespace
 
 double CylinderPerimeter(double T) {
@@ -168,6 +216,7 @@ void DrawCylinderPattern(ConeJob& e) {
     HeightAnnotation(e, w, h, w / 8);
     WidthAnnotation(e, w, h, w / 8, o);
     OverlapLines(v, w, o, h / 2, -h / 2);
+    AddRectangleOutline(e, w, h, o);
 }
 
 void DrawObliqueCylinderPattern(ConeJob& e) {
@@ -204,6 +253,7 @@ void DrawObliqueCylinderPattern(ConeJob& e) {
     if (e.Drv.ReportInProgress) WriteCylinderListing(e, u, -yb, d.TopAngle != 0);
     StoreStrip(e, W, yt, yb);
     OverlapLines(v, W, d.Overlap, yt, yb);
+    AddStripOutline(e, u, d.Overlap);
     DrawPatternDecorations(e);
 }
 

@@ -14,6 +14,7 @@
 #include "layouts/cone/regular_cone.h"
 
 #include <algorithm>
+#include <optional>
 #include <cmath>
 #include <string>
 
@@ -192,6 +193,55 @@ bool DevelopCone(ConeJob& e, TUnrolledRing& top, TUnrolledRing& bottom) {
 }
 } // namespace
 
+namespace {
+// The overlap lines beside the start edge (a to b) and the end edge (c to d); none without an
+// overlap or a development.
+struct ObliqueTabs {
+    TDPoint a, b, c, d;
+};
+
+std::optional<ObliqueTabs> TabsOf(const ConeJob& e) {
+    const double o = e.Def.Overlap;
+    const TDPointList& top = e.Cone.TopEdgePoints;
+    const TDPointList& bottom = e.Cone.BottomEdgePoints;
+    if (o == 0 || top.empty() || bottom.empty()) return std::nullopt;
+    const TDPoint ts = top.front(), bs = bottom.front();
+    const TDPoint tc = e.Cone.TopClosingPoint, bc = e.Cone.BottomClosingPoint;
+    const double m = DirectionAngle(ts.x, ts.y, bs.x, bs.y);
+    const double n = DirectionAngle(tc.x, tc.y, bc.x, bc.y);
+    auto moved = [](const TDPoint& p, double dist, double angle) {
+        const TDPoint q = Polar(dist, angle);
+        return TDPoint{p.x + q.x, p.y + q.y, 0};
+    };
+    return ObliqueTabs{moved(ts, o, m - 90), moved(bs, o, m - 90), moved(tc, o, n + 90),
+                       moved(bc, o, n + 90)};
+}
+
+// The development's cut outline, counter-clockwise from the top ring's first point: out along
+// the start edge, round the bottom ring, in along the end edge and back round the top ring;
+// an overlap tab runs out beside each edge.
+void AddDevelopmentOutline(ConeJob& e, const TUnrolledRing& top, const TUnrolledRing& bottom) {
+    const auto tabs = TabsOf(e);
+    CutOutline o{"Cone", 1, {}};
+    o.Line(top.Points.front());
+    if (tabs) {
+        o.Line(tabs->a);
+        o.Line(tabs->b);
+    }
+    for (const TDPoint& p : bottom.Points)
+        o.Line(p);
+    o.Line(bottom.Closing);
+    if (tabs) {
+        o.Line(tabs->d);
+        o.Line(tabs->c);
+    }
+    o.Line(top.Closing);
+    for (size_t k = top.Points.size(); k-- > 1;)
+        o.Line(top.Points[k]);
+    e.Flat.AddOutline(std::move(o));
+}
+} // namespace
+
 void DrawObliqueConePattern(ConeJob& e) {
     TUnrolledRing top, bottom;
     if (!DevelopCone(e, top, bottom)) {
@@ -214,6 +264,7 @@ void DrawObliqueConePattern(ConeJob& e) {
     e.Cone.FlatAngle = static_cast<float>(
         DirectionAngle(top.Closing.x, top.Closing.y, bottom.Closing.x, bottom.Closing.y));
     DrawObliqueOverlap(e);
+    AddDevelopmentOutline(e, top, bottom);
     DrawPatternDecorations(e);
     if (!e.Drv.PdfInProgress) PlaceOnScreen(e);
     DrawBoundingBox(e);
@@ -245,23 +296,11 @@ void DrawGeneratorLine(ConeJob& e, int style, double coneAngle) {
 }
 
 void DrawObliqueOverlap(ConeJob& e) {
-    const double o = e.Def.Overlap;
-    const TDPointList& top = e.Cone.TopEdgePoints;
-    const TDPointList& bottom = e.Cone.BottomEdgePoints;
-    if (o == 0 || top.empty() || bottom.empty()) return;
-    const TDPoint ts = top.front(), bs = bottom.front();
-    const TDPoint tc = e.Cone.TopClosingPoint, bc = e.Cone.BottomClosingPoint;
-    const double m = DirectionAngle(ts.x, ts.y, bs.x, bs.y);
-    const double n = DirectionAngle(tc.x, tc.y, bc.x, bc.y);
-    auto moved = [](const TDPoint& p, double dist, double angle) {
-        const TDPoint q = Polar(dist, angle);
-        return TDPoint{p.x + q.x, p.y + q.y, 0};
-    };
+    const auto tabs = TabsOf(e);
+    if (!tabs) return;
     e.Flat.SetPen(kLayerOverlap, kColorRed, FlatRole::Overlap);
-    const TDPoint a = moved(ts, o, m - 90), b = moved(bs, o, m - 90);
-    e.Flat.Line(a.x, a.y, b.x, b.y);
-    const TDPoint c = moved(tc, o, n + 90), d = moved(bc, o, n + 90);
-    e.Flat.Line(c.x, c.y, d.x, d.y);
+    e.Flat.Line(tabs->a.x, tabs->a.y, tabs->b.x, tabs->b.y);
+    e.Flat.Line(tabs->c.x, tabs->c.y, tabs->d.x, tabs->d.y);
 }
 
 void ShowModifiedConeDimensions(ConeJob& e) {

@@ -136,6 +136,12 @@ void RefreshBoundingBoxLabel(FormModel& f, const ConeState& c, const DisplayForm
                               FormatFixed(format.FromIn(c.PatternHeight), 2, sep);
 }
 
+int PieceCount(double whole, double piece) {
+    if (!(piece > 0) || !(whole > piece)) return 1;
+    const double n = std::ceil(whole / piece - 1e-6);
+    return std::isfinite(n) && n < 1e6 ? static_cast<int>(n) : 1;
+}
+
 double AnnotationSize(const ConeJob& engine) {
     return std::min(engine.Cone.PatternWidth, engine.Cone.PatternHeight);
 }

@@ -37,6 +37,10 @@ void RefreshBoundingBoxLabel(FormModel& form, const ConeState& cone, const Displ
 // The print variant: arcs as short lines, no annotations, a grey bounding box on layer 8.
 void DrawRegularConePatternForPrint(ConeJob& engine);
 
+// How many pieces of a share make the whole (a segment angle's pieces round the cone, at least
+// one; the last may be cut shorter).
+int PieceCount(double whole, double piece);
+
 // The size of the annotation marks (caddraw/pattern_marks.h): the smaller of PatternWidth and
 // PatternHeight of the cone state.
 double AnnotationSize(const ConeJob& engine);

@@ -48,6 +48,31 @@ void DrawOverlap(ConeJob& engine, double a) {
     }
 }
 
+// The piece's cut outline, counter-clockwise from the outer arc's right end; an overlap tab
+// runs out beside each radial edge. The whole cone takes as many pieces as the piece's share.
+void AddPieceOutline(ConeJob& engine) {
+    const ConeState& c = engine.Cone;
+    const double R = c.FlatLargeRadius, r = c.FlatSmallRadius, a = c.FlatAngle;
+    const double s = 90 - a / 2;
+    const TDPoint origin{0, 0, 0};
+    CutOutline o{"Cone", PieceCount(c.FullFlatAngle, c.FlatAngle), {}};
+    o.Arc({R * CosD(s), R * SinD(s), 0}, origin, a);
+    o.Line({-R * CosD(s), R * SinD(s), 0});
+    const bool tabs = engine.Def.Overlap > 0;
+    const TDPoint p1 = c.OverlapEdge.Point1, p2 = c.OverlapEdge.Point2;
+    if (tabs) {
+        o.Line({-p1.x, p1.y, 0});
+        o.Line({-p2.x, p2.y, 0});
+    }
+    o.Arc({-r * CosD(s), r * SinD(s), 0}, origin, -a);
+    o.Line({r * CosD(s), r * SinD(s), 0});
+    if (tabs) {
+        o.Line(p2);
+        o.Line(p1);
+    }
+    engine.Flat.AddOutline(std::move(o));
+}
+
 // Steps shared with the print variant: checks, chords, arcs, edges, decorations, overlap.
 bool DrawPieceBody(ConeJob& engine, bool arcsAsLines) {
     ConeState& c = engine.Cone;
@@ -81,6 +106,7 @@ bool DrawPieceBody(ConeJob& engine, bool arcsAsLines) {
     v.Line(-R * CosD(s), R * SinD(s), -r * CosD(s), r * SinD(s));
     DrawPatternDecorations(engine);
     if (engine.Def.Overlap > 0) DrawOverlap(engine, a);
+    if (!arcsAsLines) AddPieceOutline(engine);
     return true;
 }
 

@@ -17,6 +17,14 @@ void DrawPipePattern(FlatPatternBuilder& flat, const PipeInputs& in, bool& pdfIn
         const TDPoint& last = curve.back();
         flat.Line(0, 0, last.x, 0);
         flat.Line(last.x, 0, last.x, last.y);
+        // The cut outline: along the straight edge, up the right edge, back along the cut curve.
+        CutOutline o{"Branch pipe", 1, {}};
+        o.Line({0, 0, 0});
+        o.Line({last.x, 0, 0});
+        for (std::size_t i = curve.size(); i-- > 1;)
+            o.Line(curve[i]);
+        o.Line({0, curve.front().y, 0});
+        flat.AddOutline(std::move(o));
     }
     pdfInProgress = false;
 }

@@ -20,6 +20,18 @@ void DrawEndLines(FlatPatternBuilder& v, double R, double Ri, double s) {
     v.Line(-R * ExactCosD(s), R * ExactSinD(s), -Ri * ExactCosD(s), Ri * ExactSinD(s));
 }
 
+// The ring's cut outline, counter-clockwise from the outer arc's right end.
+void AddRingOutline(FlatPatternBuilder& v, const SpiralRing& g) {
+    const double R = g.OuterRadius, Ri = g.InnerRadius, s = g.StartAngle, a = g.FlatAngle;
+    const TDPoint origin{0, 0, 0};
+    CutOutline o{"Spiral flight", 1, {}};
+    o.Arc({R * ExactCosD(s), R * ExactSinD(s), 0}, origin, a);
+    o.Line({-R * ExactCosD(s), R * ExactSinD(s), 0});
+    o.Arc({-Ri * ExactCosD(s), Ri * ExactSinD(s), 0}, origin, -a);
+    o.Line({Ri * ExactCosD(s), Ri * ExactSinD(s), 0});
+    v.AddOutline(std::move(o));
+}
+
 void ApplyHalfRadiusViewHeight(FlatPatternBuilder& v, double R) {
     v.SetViewHeight(static_cast<float>(R / 2));
 }
@@ -71,6 +83,7 @@ bool DrawSpiralFlightPattern(FlatPatternBuilder& v, double od, double id, double
     v.Arc(0, 0, R, g.StartAngle, g.EndAngle);
     v.Arc(0, 0, Ri, g.StartAngle, g.EndAngle);
     DrawEndLines(v, R, Ri, g.StartAngle);
+    AddRingOutline(v, g);
     const double size = std::min(g.PatternWidth, g.PatternHeight);
     v.SetPen(kLayerDimension, kColorCyan, FlatRole::Dimension);
     if (g.FlatAngle > 180) {

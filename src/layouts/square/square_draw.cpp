@@ -8,6 +8,7 @@
 #include "layouts/square/square_pattern.h"
 
 #include <string>
+#include <vector>
 
 namespace brevant {
 
@@ -23,13 +24,32 @@ void DrawBox(FlatPatternBuilder& view, const SquarePattern& p) {
     view.Line(p.MinX, p.MaxY, p.MinX, p.MinY);
 }
 
+// The cut outline: along the bottom edges from the start seam's foot to the end seam's, then
+// back along the top edges to the first top point. A half pattern is cut twice.
+void AddOutline(FlatPatternBuilder& view, const SquarePattern& p, int pieces) {
+    CutOutline o{pieces == 2 ? "Square to round half" : "Square to round", pieces, {}};
+    std::vector<TDPoint> top;
+    for (const SquareFlatLine& l : p.Lines) {
+        if (l.Kind == SquareLineKind::StartBottomEdge) o.Line(l.From);
+        if (l.Kind == SquareLineKind::StartBottomEdge || l.Kind == SquareLineKind::BottomEdge)
+            o.Line(l.To);
+        if (l.Kind == SquareLineKind::TopEdge) {
+            if (top.empty()) top.push_back(l.From);
+            top.push_back(l.To);
+        }
+    }
+    for (auto it = top.rbegin(); it != top.rend(); ++it)
+        o.Line(*it);
+    view.AddOutline(std::move(o));
+}
+
 // The generator lines inside the pattern are its bend lines; the others bound it.
 FlatRole RoleOf(SquareLineKind kind) {
     return kind == SquareLineKind::Generator ? FlatRole::Bend : FlatRole::Outline;
 }
 } // namespace
 
-int DevelopSquareToRound(FlatPatternBuilder& view, const SquarePattern& pattern,
+int DevelopSquareToRound(FlatPatternBuilder& view, const SquarePattern& pattern, int pieces,
                          INotices& notices) {
     view.Clear();
     for (const SquareFlatLine& l : pattern.Lines) {
@@ -45,6 +65,7 @@ int DevelopSquareToRound(FlatPatternBuilder& view, const SquarePattern& pattern,
         return kCodeDevelopmentFailed;
     }
     DrawBox(view, pattern);
+    AddOutline(view, pattern, pieces);
     return 0;
 }
 

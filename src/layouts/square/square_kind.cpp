@@ -153,11 +153,11 @@ int SquareKind::Develop(KindRun& run) {
     const SquareShape shape = Def.Shape();
     Square.Model = BuildSquareModel(shape);
     BuildScene(run.Scene, Def, Square.Model);
-    const SquarePattern pattern =
-        DevelopSquarePattern(Square.Model, shape, SquareFanCount(shape, Def.SquareHalfPattern));
+    const int fans = SquareFanCount(shape, Def.SquareHalfPattern);
+    const SquarePattern pattern = DevelopSquarePattern(Square.Model, shape, fans);
     run.Form.RegularDataDisplay.visible = false;
     FlatPatternBuilder flat;
-    const int code = DevelopSquareToRound(flat, pattern, run.Notices);
+    const int code = DevelopSquareToRound(flat, pattern, fans == 2 ? 2 : 1, run.Notices);
     pattern_ = flat.Take();
     if (code == kDriverDone) {
         Square.BoxWidth = pattern.BoxWidth();

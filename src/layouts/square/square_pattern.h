@@ -52,6 +52,8 @@ SquarePattern DevelopSquarePattern(const SquareModel& model, const SquareShape& 
 // Clears the flat pattern and draws the development: lines on layer 1, the bounding box on layer 8.
 // When a crossing fails, the message of its status is shown (kind 4) and what was laid out so far
 // stays drawn, without a box; returns 2 then, else 0.
-int DevelopSquareToRound(FlatPatternBuilder& view, const SquarePattern& pattern, INotices& notices);
+// The cut outline is added with the number of pieces the part needs (2 for a half pattern).
+int DevelopSquareToRound(FlatPatternBuilder& view, const SquarePattern& pattern, int pieces,
+                         INotices& notices);
 
 } // namespace brevant
