@@ -1,6 +1,7 @@
 #!/bin/sh
 # Checks the printed user manual: a sound PDF of some length with the dimension pictures, that
-# names every layout type and every option brevant-cli offers (taken from its own --help).
+# names every layout type and every option brevant-cli offers (taken from its own --help and
+# that of its nest command).
 # Usage: check_manual.sh BrevantHelp.pdf brevant-cli qpdf pdftotext
 set -u
 pdf=$1 cli=$2 qpdf=$3 pdftotext=$4
@@ -34,7 +35,7 @@ for name in "Cone" "Square to Round" "Spiral Flight" "Pipe Intersection" "Cylind
   has "$name" || { echo "the manual does not name the layout type \"$name\""; fail=1; }
 done
 
-help=$("$cli" --help) || { echo "brevant-cli --help failed"; exit 1; }
+help=$("$cli" --help && "$cli" nest --help) || { echo "brevant-cli --help failed"; exit 1; }
 options=$(printf '%s\n' "$help" | grep -o -- '--[a-z][a-z-]*' | sort -u)
 [ -n "$options" ] || { echo "no options found in brevant-cli --help"; exit 1; }
 for option in $options; do

@@ -6,6 +6,7 @@
 #include "cad_view_widget.h"
 #include "dimension_picture.h"
 #include "settings_dialog.h"
+#include "solid_viewport.h"
 #include "widget_factory.h"
 
 #include <QApplication>
@@ -99,7 +100,11 @@ void TMainForm::Refresh() {
     if (dimTabs_->currentIndex() != f.DimTabPage) dimTabs_->setCurrentIndex(f.DimTabPage);
     if (displayTabs_->currentIndex() != f.DisplayTab) displayTabs_->setCurrentIndex(f.DisplayTab);
     dimImage_->SetPicture(f.DimImage);
-    solidView_->update(); // the scene may have changed with any command
+    // The scene may have changed with any command.
+    if (auto* solid = qobject_cast<SolidViewport*>(solidView_))
+        solid->SceneChanged();
+    else
+        solidView_->update();
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {

@@ -40,6 +40,7 @@ void TMainForm::BuildMenus() {
         file, "MenuLoadDefinition", "Load Definition", [&e] { MenuLoadDefinitionClick(e); },
         QKeySequence(Qt::CTRL | Qt::Key_O));
     Command(file, "MenuSave3DCAD", "Save 3D CAD", [&e] { e.MenuSave3DCADClick(); });
+    Command(file, "MenuSave3DSolid", "Save 3D Solid", [&e] { e.MenuSave3DSolidClick(); });
     Command(file, "MenuPrintToPDF", "Save Flat Pattern PDF", [&e] { e.MenuPrintToPDFClick(); });
     Command(file, "MenuSaveFlatCAD", "Save Flat Pattern CAD", [&e] { e.MenuSaveFlatCADClick(); });
     Command(file, "MenuSaveFlatSVG", "Save Flat Pattern SVG", [&e] { MenuSaveFlatSvgClick(e); });

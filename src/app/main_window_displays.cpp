@@ -4,6 +4,7 @@
 
 #include "cad_view_widget.h"
 #include "dimension_picture.h"
+#include "nest_tab.h"
 #include "solid_viewport.h"
 #include "widget_factory.h"
 
@@ -92,6 +93,8 @@ QWidget* TMainForm::BuildDisplays(QWidget* parent) {
     displayTabs_->addTab(solidPage, "Solid");
     displayTabs_->addTab(BuildFlatShapeTab(displayTabs_), "Flat Shape");
     displayTabs_->addTab(BuildSheetTab(displayTabs_), "Sheet");
+    displayTabs_->addTab(Child<NestTab>(displayTabs_, host_, [this] { return engine_.Units(); }),
+                         "Nest");
     connect(displayTabs_, &QTabWidget::currentChanged, this,
             [this](int index) { engine_.Form.DisplayTab = index; });
     return displayTabs_;

@@ -87,6 +87,64 @@ void PainterCanvas::DrawArc(double cx, double cy, double radius, double startAng
     p->drawPath(path);
 }
 
+namespace {
+
+// One stroke of a batch added to a path as its own subpath, as its single drawing call would
+// draw it (a polyline of fewer than two points and an arc without radius draw nothing).
+void AddStroke(QPainterPath& path, const TStrokeBatch& batch, const TStrokeBatch::TStroke& s) {
+    if (s.kind == TStrokeBatch::TKind::Arc) {
+        const TStrokeBatch::TArc& a = batch.ArcOf(s);
+        if (!(a.radius > 0)) return;
+        const QRectF box(a.cx - a.radius, a.cy - a.radius, 2 * a.radius, 2 * a.radius);
+        path.arcMoveTo(box, -a.startAngle);
+        path.arcTo(box, -a.startAngle, -a.sweep);
+        return;
+    }
+    if (s.count < 2) return;
+    const TPixelPoint* p = batch.PointsOf(s);
+    path.moveTo(p[0].x, p[0].y);
+    for (std::uint32_t i = 1; i < s.count; ++i)
+        path.lineTo(p[i].x, p[i].y);
+}
+
+constexpr int kPathElements = 8192; // a path is drawn and started again at this size
+
+} // namespace
+
+// A solid batch is drawn as paths of many subpaths: one call each instead of one per stroke.
+// With a pen of a device pixel each subpath is stroked on its own, as its own call would be;
+// a wider pen outlines the path as a whole, so where strokes of a batch overlap the overlap
+// is painted once instead of twice. A line without length is a
+// dot to QPainter's drawLine and nothing in a path, so those lines are drawn as lines, all in
+// one call (the dots of one colour blend the same in any order). A dashed batch is drawn
+// stroke by stroke, so every stroke starts its dash pattern afresh.
+void PainterCanvas::DrawStrokes(const TStrokeBatch& batch) {
+    if (dash_ != Qt::SolidLine) {
+        ICanvas::DrawStrokes(batch);
+        return;
+    }
+    QPainter* p = Stroking();
+    if (!p) return;
+    QPainterPath path;
+    QList<QLineF> dots;
+    for (const TStrokeBatch::TStroke& s : batch.Strokes()) {
+        if (s.kind == TStrokeBatch::TKind::Line) {
+            const TPixelPoint* ends = batch.PointsOf(s);
+            if (ends[0] == ends[1]) {
+                dots.append(QLineF(ends[0].x, ends[0].y, ends[1].x, ends[1].y));
+                continue;
+            }
+        }
+        AddStroke(path, batch, s);
+        if (path.elementCount() >= kPathElements) {
+            p->drawPath(path);
+            path.clear();
+        }
+    }
+    if (!path.isEmpty()) p->drawPath(path);
+    if (!dots.isEmpty()) p->drawLines(dots.constData(), int(dots.size()));
+}
+
 void PainterCanvas::DrawEllipse(double left, double top, double width, double height, bool filled) {
     QPainter* p = filled ? Filling() : Stroking();
     if (p) p->drawEllipse(QRectF(left, top, width, height));

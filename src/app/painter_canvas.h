@@ -26,6 +26,7 @@ public:
     void DrawEllipse(double left, double top, double width, double height, bool filled) override;
     void DrawRectangle(double left, double top, double width, double height, bool filled) override;
     void DrawPolygon(const std::vector<TPixelPoint>& points, bool filled) override;
+    void DrawStrokes(const TStrokeBatch& batch) override;
     TTextSize MeasureText(const std::string& text) override;
     void FillText(double left, double top, double width, double height, const std::string& text,
                   TColor color) override;
@@ -64,6 +65,7 @@ public:
     const QImage& Image();
     void SetDevicePixelRatio(double ratio) { ratio_ = ratio; }
     double DevicePixelRatio() const { return ratio_; }
+    double PixelDensity() const override { return ratio_; }
 
 protected:
     QPainter* Painter() override;

@@ -2,6 +2,7 @@
 #include "solid_frame.h"
 
 #include "geometry/mesh.h"
+#include "strip_simplify.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,6 +64,7 @@ SurfaceDraw MeshSurface(const SolidMesh& mesh, const SurfaceMaterial& material) 
         if (ValidTriangle(mesh, t))
             for (size_t k = 0; k < 3; ++k)
                 s.Indices.push_back(static_cast<unsigned>(mesh.Indices[t + k]));
+    SimplifyQuadStrip(s, StripTolerance(s));
     return s;
 }
 
@@ -194,12 +196,16 @@ SolidFrame BuildSolidFrame(const SolidModel& model, const std::vector<OverlayLin
         f.Grids.back().Model = PivotPlacement(model.TopPivotPosition, model.TopPivotRotationZ);
     }
     f.Overlay = OverlayDraw(model, overlay);
-    f.View = CameraView(model.Camera);
-    f.Projection = CameraProjection(model.Camera, aspect);
+    AimSolidFrame(f, model.Camera, aspect);
+    return f;
+}
+
+void AimSolidFrame(SolidFrame& frame, const SolidCamera& camera, double aspect) {
+    frame.View = CameraView(camera);
+    frame.Projection = CameraProjection(camera, aspect);
     // From above, to the left and in front of the model, as seen from the start-up camera:
     // the left and front faces take the light, the right ones fall into shade.
-    f.LightDirection = QVector3D(0.6f, 0.45f, 0.65f).normalized();
-    return f;
+    frame.LightDirection = QVector3D(0.6f, 0.45f, 0.65f).normalized();
 }
 
 } // namespace brevant

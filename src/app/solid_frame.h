@@ -58,6 +58,10 @@ inline constexpr int kShaftSubdivisions = 20;
 SolidFrame BuildSolidFrame(const SolidModel& model, const std::vector<OverlayLine>& overlay,
                            double aspect);
 
+// Points the frame's camera and light at the scene from the camera rig, for a viewport of the
+// given aspect (width over height); the geometry stays.
+void AimSolidFrame(SolidFrame& frame, const SolidCamera& camera, double aspect);
+
 // Where a mesh sits: turned about Z by its RotationZ, then shifted along X.
 QMatrix4x4 MeshPlacement(const SolidMesh& mesh);
 // The camera rig: CameraX turns about X, CameraY inside it about Y, Camera1 sits at (0, Y, Z)

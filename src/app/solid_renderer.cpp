@@ -74,10 +74,11 @@ void main() {
 constexpr float kOverlayLineWidth = 1.5f;
 
 // Fills a buffer with data, creating it on first use.
-template <class T> void Upload(QOpenGLBuffer& buffer, const std::vector<T>& data) {
+template <class T> void Fill(QOpenGLBuffer& buffer, const std::vector<T>& data) {
     if (!buffer.isCreated()) buffer.create();
     buffer.bind();
     buffer.allocate(data.data(), int(data.size() * sizeof(T)));
+    buffer.release();
 }
 
 } // namespace
@@ -89,10 +90,25 @@ SolidShaderSources DefaultSolidShaders() {
 SolidRenderer::SolidRenderer() = default;
 
 SolidRenderer::~SolidRenderer() {
-    positions_.destroy();
-    attributes_.destroy();
-    indices_.destroy();
+    Release();
     vertexArray_.destroy();
+}
+
+void SolidRenderer::Release() {
+    for (Surface& s : surfaces_) {
+        s.positions.destroy();
+        s.normals.destroy();
+        s.indices.destroy();
+    }
+    for (Lines& l : grids_) {
+        l.positions.destroy();
+        l.colors.destroy();
+    }
+    overlay_.positions.destroy();
+    overlay_.colors.destroy();
+    surfaces_.clear();
+    grids_.clear();
+    overlay_.count = 0;
 }
 
 bool SolidRenderer::Link(QOpenGLShaderProgram& program, const QString& vertex,
@@ -104,6 +120,19 @@ bool SolidRenderer::Link(QOpenGLShaderProgram& program, const QString& vertex,
     return false;
 }
 
+void SolidRenderer::FindSlots() {
+    QOpenGLShaderProgram& s = *surfaceProgram_;
+    surfaceSlots_ = {s.attributeLocation("position"),   s.attributeLocation("normal"),
+                     s.uniformLocation("modelView"),    s.uniformLocation("projection"),
+                     s.uniformLocation("normalMatrix"), s.uniformLocation("lightDirection"),
+                     s.uniformLocation("diffuse"),      s.uniformLocation("ambient"),
+                     s.uniformLocation("emissive"),     s.uniformLocation("specular"),
+                     s.uniformLocation("shininess")};
+    QOpenGLShaderProgram& l = *lineProgram_;
+    lineSlots_ = {l.attributeLocation("position"), l.attributeLocation("color"),
+                  l.uniformLocation("modelViewProjection")};
+}
+
 bool SolidRenderer::Initialize(const SolidShaderSources& sources) {
     initializeOpenGLFunctions();
     ready_ = false;
@@ -113,12 +142,44 @@ bool SolidRenderer::Initialize(const SolidShaderSources& sources) {
     if (!Link(*surfaceProgram_, sources.SurfaceVertex, sources.SurfaceFragment, "surface") ||
         !Link(*lineProgram_, sources.LineVertex, sources.LineFragment, "line"))
         return false;
+    FindSlots();
     if (!vertexArray_.isCreated()) vertexArray_.create();
     ready_ = true;
     return true;
 }
 
+void SolidRenderer::UploadLines(Lines& target, const LineDraw& source) {
+    Fill(target.positions, source.Positions);
+    Fill(target.colors, source.Colors);
+    target.count = int(source.Positions.size() / 3);
+    target.model = source.Model;
+}
+
+void SolidRenderer::Upload(const SolidFrame& frame) {
+    Release();
+    surfaces_.resize(frame.Surfaces.size());
+    for (size_t i = 0; i < surfaces_.size(); ++i) {
+        const SurfaceDraw& from = frame.Surfaces[i];
+        Surface& to = surfaces_[i];
+        Fill(to.positions, from.Positions);
+        Fill(to.normals, from.Normals);
+        Fill(to.indices, from.Indices);
+        to.count = int(from.Indices.size());
+        to.model = from.Model;
+        to.material = from.Material;
+    }
+    grids_.resize(frame.Grids.size());
+    for (size_t i = 0; i < grids_.size(); ++i)
+        UploadLines(grids_[i], frame.Grids[i]);
+    UploadLines(overlay_, frame.Overlay);
+}
+
 void SolidRenderer::Render(const SolidFrame& frame, int width, int height) {
+    Upload(frame);
+    Draw(frame, width, height);
+}
+
+void SolidRenderer::Draw(const SolidFrame& camera, int width, int height) {
     glViewport(0, 0, width, height);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -131,71 +192,72 @@ void SolidRenderer::Render(const SolidFrame& frame, int width, int height) {
     // The surfaces sit a little behind their own edges, so the rings on them stay visible.
     glEnable(GL_POLYGON_OFFSET_FILL);
     glPolygonOffset(1.0f, 1.0f);
-    for (const SurfaceDraw& s : frame.Surfaces)
-        DrawSurface(s, frame);
+    DrawSurfaces(camera);
     glDisable(GL_POLYGON_OFFSET_FILL);
+    lineProgram_->bind();
     glLineWidth(kOverlayLineWidth);
-    DrawLines(frame.Overlay, frame);
+    DrawLines(overlay_, camera);
     glLineWidth(1.0f);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDepthMask(GL_FALSE);
-    for (const LineDraw& grid : frame.Grids)
-        DrawLines(grid, frame);
+    for (Lines& grid : grids_)
+        DrawLines(grid, camera);
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
+    lineProgram_->release();
 }
 
-void SolidRenderer::DrawSurface(const SurfaceDraw& s, const SolidFrame& frame) {
-    if (s.Indices.empty()) return;
+void SolidRenderer::DrawSurfaces(const SolidFrame& camera) {
+    if (surfaces_.empty()) return;
     QOpenGLShaderProgram& p = *surfaceProgram_;
+    const SurfaceSlots& u = surfaceSlots_;
     p.bind();
-    const QMatrix4x4 modelView = frame.View * s.Model;
-    p.setUniformValue("modelView", modelView);
-    p.setUniformValue("projection", frame.Projection);
-    p.setUniformValue("normalMatrix", modelView.normalMatrix());
-    p.setUniformValue("lightDirection", frame.View.mapVector(frame.LightDirection));
-    p.setUniformValue("diffuse", s.Material.Diffuse);
-    p.setUniformValue("ambient", s.Material.Ambient);
-    p.setUniformValue("emissive", s.Material.Emissive);
-    p.setUniformValue("specular", s.Material.Specular);
-    p.setUniformValue("shininess", s.Material.Shininess);
-    const int position = p.attributeLocation("position");
-    const int normal = p.attributeLocation("normal");
-    Upload(positions_, s.Positions);
-    p.enableAttributeArray(position);
-    p.setAttributeBuffer(position, GL_FLOAT, 0, 3);
-    Upload(attributes_, s.Normals);
-    p.enableAttributeArray(normal);
-    p.setAttributeBuffer(normal, GL_FLOAT, 0, 3);
-    Upload(indices_, s.Indices);
-    glDrawElements(GL_TRIANGLES, GLsizei(s.Indices.size()), GL_UNSIGNED_INT, nullptr);
-    indices_.release();
-    attributes_.release();
-    p.disableAttributeArray(position);
-    p.disableAttributeArray(normal);
+    p.setUniformValue(u.projection, camera.Projection);
+    p.setUniformValue(u.lightDirection, camera.View.mapVector(camera.LightDirection));
+    p.enableAttributeArray(u.position);
+    p.enableAttributeArray(u.normal);
+    for (Surface& s : surfaces_) {
+        if (s.count == 0) continue;
+        const QMatrix4x4 modelView = camera.View * s.model;
+        p.setUniformValue(u.modelView, modelView);
+        p.setUniformValue(u.normalMatrix, modelView.normalMatrix());
+        p.setUniformValue(u.diffuse, s.material.Diffuse);
+        p.setUniformValue(u.ambient, s.material.Ambient);
+        p.setUniformValue(u.emissive, s.material.Emissive);
+        p.setUniformValue(u.specular, s.material.Specular);
+        p.setUniformValue(u.shininess, s.material.Shininess);
+        s.positions.bind();
+        p.setAttributeBuffer(u.position, GL_FLOAT, 0, 3);
+        s.normals.bind();
+        p.setAttributeBuffer(u.normal, GL_FLOAT, 0, 3);
+        s.indices.bind();
+        glDrawElements(GL_TRIANGLES, GLsizei(s.count), GL_UNSIGNED_INT, nullptr);
+        s.indices.release();
+    }
+    QOpenGLBuffer::release(QOpenGLBuffer::VertexBuffer);
+    p.disableAttributeArray(u.position);
+    p.disableAttributeArray(u.normal);
     p.release();
 }
 
-void SolidRenderer::DrawLines(const LineDraw& lines, const SolidFrame& frame) {
-    if (lines.Empty()) return;
+// The line program is bound by the caller.
+void SolidRenderer::DrawLines(Lines& lines, const SolidFrame& camera) {
+    if (lines.count == 0) return;
     QOpenGLShaderProgram& p = *lineProgram_;
-    p.bind();
-    p.setUniformValue("modelViewProjection", frame.Projection * frame.View * lines.Model);
-    const int position = p.attributeLocation("position");
-    const int color = p.attributeLocation("color");
-    Upload(positions_, lines.Positions);
-    p.enableAttributeArray(position);
-    p.setAttributeBuffer(position, GL_FLOAT, 0, 3);
-    Upload(attributes_, lines.Colors);
-    p.enableAttributeArray(color);
-    p.setAttributeBuffer(color, GL_FLOAT, 0, 4);
-    glDrawArrays(GL_LINES, 0, GLsizei(lines.Positions.size() / 3));
-    attributes_.release();
-    p.disableAttributeArray(position);
-    p.disableAttributeArray(color);
-    p.release();
+    const LineSlots& u = lineSlots_;
+    p.setUniformValue(u.modelViewProjection, camera.Projection * camera.View * lines.model);
+    lines.positions.bind();
+    p.enableAttributeArray(u.position);
+    p.setAttributeBuffer(u.position, GL_FLOAT, 0, 3);
+    lines.colors.bind();
+    p.enableAttributeArray(u.color);
+    p.setAttributeBuffer(u.color, GL_FLOAT, 0, 4);
+    glDrawArrays(GL_LINES, 0, GLsizei(lines.count));
+    QOpenGLBuffer::release(QOpenGLBuffer::VertexBuffer);
+    p.disableAttributeArray(u.position);
+    p.disableAttributeArray(u.color);
 }
 
 } // namespace brevant

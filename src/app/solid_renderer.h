@@ -1,5 +1,7 @@
-// Draws a frame of the 3D view with OpenGL into whatever framebuffer is bound in the current
-// context: the viewport widget and the benchmark's off-screen framebuffer use it alike.
+// Draws frames of the 3D view with OpenGL into whatever framebuffer is bound in the current
+// context: the viewport's window and the benchmark's off-screen framebuffer use it alike. The
+// scene's geometry goes into buffers of the context once per scene (Upload); each frame then
+// only sets the camera and draws from them (Draw).
 #pragma once
 
 #include "solid_frame.h"
@@ -10,6 +12,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QOpenGLShaderProgram;
 
@@ -41,21 +44,56 @@ public:
     const QString& Error() const { return error_; }
     bool Ready() const { return ready_; }
 
-    // Clears to black and draws the frame over a viewport of the given size in pixels.
+    // Puts the frame's surfaces, grids and overlay into the context's buffers, replacing the
+    // previous scene. Only the geometry is taken; the camera comes with every Draw.
+    void Upload(const SolidFrame& frame);
+    // Clears to black and draws the uploaded scene with the frame's camera and light over a
+    // viewport of the given size in pixels.
+    void Draw(const SolidFrame& camera, int width, int height);
+    // Upload and Draw in one.
     void Render(const SolidFrame& frame, int width, int height);
 
 private:
-    void DrawSurface(const SurfaceDraw& surface, const SolidFrame& frame);
-    void DrawLines(const LineDraw& lines, const SolidFrame& frame);
+    struct Surface {
+        QOpenGLBuffer positions{QOpenGLBuffer::VertexBuffer};
+        QOpenGLBuffer normals{QOpenGLBuffer::VertexBuffer};
+        QOpenGLBuffer indices{QOpenGLBuffer::IndexBuffer};
+        int count = 0;
+        QMatrix4x4 model;
+        SurfaceMaterial material;
+    };
+    struct Lines {
+        QOpenGLBuffer positions{QOpenGLBuffer::VertexBuffer};
+        QOpenGLBuffer colors{QOpenGLBuffer::VertexBuffer};
+        int count = 0;
+        QMatrix4x4 model;
+    };
+    // Attribute and uniform locations, looked up once when the programs are linked.
+    struct SurfaceSlots {
+        int position = -1, normal = -1;
+        int modelView = -1, projection = -1, normalMatrix = -1, lightDirection = -1;
+        int diffuse = -1, ambient = -1, emissive = -1, specular = -1, shininess = -1;
+    };
+    struct LineSlots {
+        int position = -1, color = -1, modelViewProjection = -1;
+    };
+
+    void DrawSurfaces(const SolidFrame& camera);
+    void DrawLines(Lines& lines, const SolidFrame& camera);
+    void UploadLines(Lines& target, const LineDraw& source);
     bool Link(QOpenGLShaderProgram& program, const QString& vertex, const QString& fragment,
               const char* what);
+    void FindSlots();
+    void Release();
 
     std::unique_ptr<QOpenGLShaderProgram> surfaceProgram_;
     std::unique_ptr<QOpenGLShaderProgram> lineProgram_;
+    SurfaceSlots surfaceSlots_;
+    LineSlots lineSlots_;
     QOpenGLVertexArrayObject vertexArray_; // needed by core profiles, harmless elsewhere
-    QOpenGLBuffer positions_{QOpenGLBuffer::VertexBuffer};
-    QOpenGLBuffer attributes_{QOpenGLBuffer::VertexBuffer}; // normals or colours
-    QOpenGLBuffer indices_{QOpenGLBuffer::IndexBuffer};
+    std::vector<Surface> surfaces_;
+    std::vector<Lines> grids_;
+    Lines overlay_;
     QString error_;
     bool ready_ = false;
 };

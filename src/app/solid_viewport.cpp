@@ -1,25 +1,29 @@
-// The 3D viewport widget, its stand-in where OpenGL is missing, and the availability check.
+// The 3D viewport widget: the OpenGL window started on first show, its stand-in sentence where
+// OpenGL is missing, the mouse handling and the availability check.
 #include "solid_viewport.h"
 
 #include "engine/layout_engine.h"
 #include "solid/solid_camera.h"
+#include "solid_gl_window.h"
 #include "widget_factory.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
-#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 namespace brevant {
 
 namespace {
 
-constexpr int kSamples = 4; // multisampling smooths the silhouette and the overlay lines
+constexpr int kWheelRestMs = 250; // the view counts as resting this long after a wheel step
 
-QWidget* UnavailableLabel(QWidget* parent, const char* text) {
-    auto* label = Child<QLabel>(parent, QString(text));
+QLabel* UnavailableLabel(QWidget* parent, const QString& text) {
+    auto* label = Child<QLabel>(parent, text);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     label->setMargin(12);
@@ -43,7 +47,7 @@ bool OpenGLAvailable() {
 
 QWidget* MakeSolidViewport(QWidget* parent, LayoutEngine& engine,
                            const SolidViewportOptions& options) {
-    QWidget* w = options.UseOpenGL && OpenGLAvailable()
+    QWidget* w = options.UseOpenGL
                      ? static_cast<QWidget*>(Child<SolidViewport>(parent, engine, options.Shaders))
                      : UnavailableLabel(parent, kNoOpenGLText);
     w->setObjectName("Viewport3D1");
@@ -53,58 +57,96 @@ QWidget* MakeSolidViewport(QWidget* parent, LayoutEngine& engine,
 }
 
 SolidViewport::SolidViewport(LayoutEngine& engine, SolidShaderSources shaders, QWidget* parent)
-    : QOpenGLWidget(parent), engine_(engine), shaders_(std::move(shaders)) {
-    QSurfaceFormat f = format();
-    f.setDepthBufferSize(24);
-    f.setSamples(kSamples);
-    setFormat(f);
+    : QWidget(parent), engine_(engine), shaders_(std::move(shaders)) {
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true); // until the OpenGL window covers it
+    auto* layout = Owned<QVBoxLayout>(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    wheelRest_ = Owned<QTimer>(this);
+    wheelRest_->setSingleShot(true);
+    wheelRest_->setInterval(kWheelRestMs);
+    connect(wheelRest_, &QTimer::timeout, this, [this] {
+        if (window_) window_->SetMoving(false);
+    });
 }
 
-SolidViewport::~SolidViewport() {
-    ReleaseGL();
+SolidViewport::~SolidViewport() = default;
+
+void SolidViewport::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!started_) Start();
 }
 
-// The renderer's GL objects go with the context they were made in.
-void SolidViewport::ReleaseGL() {
-    if (!renderer_) return;
-    makeCurrent();
-    renderer_.reset();
-    doneCurrent();
-}
-
-void SolidViewport::initializeGL() {
-    // A widget moved to another window gets a new context: start again in it.
-    renderer_.reset();
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &SolidViewport::ReleaseGL,
-            Qt::UniqueConnection);
-    auto renderer = std::make_unique<SolidRenderer>();
-    if (renderer->Initialize(shaders_)) {
-        renderer_ = std::move(renderer);
-        unavailable_.clear();
+// OpenGL starts here, the first time the viewport is shown: the window and its container.
+void SolidViewport::Start() {
+    started_ = true;
+    if (!OpenGLAvailable()) {
+        ShowSentence(kNoOpenGLText);
         return;
     }
-    qWarning("3D preview: %s", qPrintable(renderer->Error()));
-    unavailable_ = kNoShadersText;
+    auto window = std::make_unique<SolidGLWindow>(engine_, shaders_);
+    window->setCursor(cursor());
+    window->onUnavailable = [this] { ShowSentence(window_->UnavailableText()); };
+    window->onInput = [this](QEvent* e) { Forward(e); };
+    window_ = window.get();
+    container_ = QWidget::createWindowContainer(window.release(), this); // owns the window
+    container_->setMinimumSize(20, 20);
+    layout()->addWidget(container_);
+    container_->show();
 }
 
-void SolidViewport::paintGL() {
-    if (!renderer_) {
-        PaintUnavailable();
+void SolidViewport::ShowSentence(const QString& text) {
+    unavailable_ = text;
+    if (!sentence_) {
+        sentence_ = UnavailableLabel(this, text);
+        layout()->addWidget(sentence_);
+    }
+    sentence_->setText(text);
+    if (container_) container_->hide();
+    sentence_->show();
+}
+
+QImage SolidViewport::grabFramebuffer() {
+    if (!started_) Start();
+    if (window_ && unavailable_.isEmpty()) {
+        const QImage frame = window_->GrabFrame();
+        if (!frame.isNull()) return frame;
+    }
+    return grab().toImage();
+}
+
+void SolidViewport::SceneChanged() {
+    if (window_) window_->SceneChanged();
+}
+
+int SolidViewport::LastFrameSamples() const {
+    return window_ ? window_->LastSamples() : -1;
+}
+
+void SolidViewport::Redraw() {
+    if (window_) window_->requestUpdate();
+}
+
+// The OpenGL window's input, handed to this widget as its own (the window lies over it), so
+// the main window sees mouse releases over the 3D view like any other.
+void SolidViewport::Forward(QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        const auto* w = static_cast<QWheelEvent*>(event);
+        QWheelEvent copy(container_->mapTo(this, w->position()), w->globalPosition(),
+                         w->pixelDelta(), w->angleDelta(), w->buttons(), w->modifiers(), w->phase(),
+                         w->inverted());
+        QCoreApplication::sendEvent(this, &copy);
+        event->setAccepted(copy.isAccepted());
         return;
     }
-    const double ratio = devicePixelRatio();
-    const int w = int(width() * ratio), h = int(height() * ratio);
-    const SolidFrame frame =
-        BuildSolidFrame(engine_.Solid, engine_.SolidOverlayLines(), h > 0 ? double(w) / h : 1);
-    renderer_->Render(frame, w, h);
-}
-
-void SolidViewport::PaintUnavailable() {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setPen(QColor(0xd0, 0xd0, 0xd0));
-    painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
-                     unavailable_);
+    const auto* m = static_cast<QMouseEvent*>(event);
+    const QPointF at = container_->mapTo(this, m->position());
+    QMouseEvent copy(m->type(), at, mapTo(window(), at), m->globalPosition(), m->button(),
+                     m->buttons(), m->modifiers());
+    QCoreApplication::sendEvent(this, &copy);
+    event->setAccepted(copy.isAccepted());
 }
 
 void SolidViewport::mousePressEvent(QMouseEvent* event) {
@@ -117,14 +159,22 @@ void SolidViewport::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     OrbitCamera(engine_.Solid.Camera, p.x() - last_.x(), p.y() - last_.y());
     last_ = p;
-    update();
+    if (window_) window_->SetMoving(true);
+    Redraw();
+}
+
+void SolidViewport::mouseReleaseEvent(QMouseEvent* event) {
+    if (window_ && !wheelRest_->isActive()) window_->SetMoving(false);
+    event->accept();
 }
 
 void SolidViewport::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
     if (delta == 0) return;
     WheelCamera(engine_.Solid.Camera, delta);
-    update();
+    if (window_) window_->SetMoving(true);
+    wheelRest_->start();
+    Redraw();
     event->accept();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "caddraw/pixel_point.h"
+#include "caddraw/stroke_batch.h"
 #include "core/controls.h"
 
 #include <cstdint>
@@ -53,6 +54,14 @@ public:
                                bool filled) = 0;
     // A closed polygon, filled in the fill colour or stroked.
     virtual void DrawPolygon(const std::vector<TPixelPoint>& points, bool filled) = 0;
+    // The batch's strokes in order, in the current stroke colour, width and dash, each as
+    // DrawLine, DrawPolyline or DrawArc paints it; this default makes exactly those calls. A
+    // canvas may paint the batch in fewer calls where that gives the same picture.
+    virtual void DrawStrokes(const TStrokeBatch& batch);
+
+    // Device pixels per pixel of the view (2 on a high-density screen); the view flattens the
+    // curves it hands over as chords finely enough for them.
+    virtual double PixelDensity() const { return 1; }
 
     // The size the canvas's font gives the text.
     virtual TTextSize MeasureText(const std::string& text) = 0;

@@ -7,11 +7,17 @@
 #include "caddraw/dxf_records.h"
 
 #include <array>
+#include <cmath>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace brevant {
 
 namespace {
+
+// A lightweight polyline keeps at most this many vertices; the rest are skipped.
+constexpr std::size_t kMaxPolylinePoints = 1000000;
 
 // The group values of one entity.
 struct TDxfEntity {
@@ -25,13 +31,21 @@ struct TDxfEntity {
     int layer = 0;                         // 8
     int color = 0;                         // 62
     int flags = 0;                         // 70
+    double bulge = 0;                      // 42: of the segment from this vertex on
     std::array<int, 3> extrusion{0, 0, 1}; // 210, 220, 230
+    // LWPOLYLINE: every 10 starts a vertex, whose 20 and 42 follow it.
+    std::vector<std::array<double, 3>> points; // x, y, bulge
 
     void Apply(int code, std::string_view value);
 };
 
 void TDxfEntity::Apply(int code, std::string_view value) {
     const double number = ParseCadNumber(value);
+    if (name == "LWPOLYLINE" && (code == 10 || code == 20 || code == 42)) {
+        if (code == 10 && points.size() < kMaxPolylinePoints) points.push_back({number, 0, 0});
+        if (code != 10 && !points.empty()) points.back()[code == 20 ? 1 : 2] = number;
+        return;
+    }
     switch (code) {
     case 6:
         linetype = RoundToInt(number);
@@ -58,6 +72,9 @@ void TDxfEntity::Apply(int code, std::string_view value) {
     case 51:
         end_angle = number;
         break;
+    case 42:
+        bulge = number;
+        break;
     case 62:
         color = RoundToInt(number);
         break;
@@ -75,8 +92,8 @@ void TDxfEntity::Apply(int code, std::string_view value) {
 }
 
 bool IsEntityKeyword(std::string_view line) {
-    static constexpr std::array<std::string_view, 8> kKeywords = {
-        "LINE", "ARC", "CIRCLE", "POINT", "POLYLINE", "VERTEX", "SEQEND", "EOF"};
+    static constexpr std::array<std::string_view, 9> kKeywords = {
+        "LINE", "ARC", "CIRCLE", "POINT", "POLYLINE", "VERTEX", "SEQEND", "LWPOLYLINE", "EOF"};
     for (std::string_view keyword : kKeywords) {
         if (line == keyword) return true;
     }
@@ -94,6 +111,9 @@ private:
     void AddLine(const TDxfEntity& attributes, const std::array<double, 3>& from,
                  const std::array<double, 3>& to);
     void AddArc(const TDxfEntity& e);
+    void AddSegment(const TDxfEntity& attributes, const std::array<double, 3>& from,
+                    const std::array<double, 3>& to, double bulge);
+    void LightPolyline(const TDxfEntity& e);
     int ViewOfExtrusion(const std::array<int, 3>& direction);
     void Vertex(const TDxfEntity& e);
     TColor Color(int number) const {
@@ -110,6 +130,7 @@ private:
     long long vertices_ = 0;
     std::array<double, 3> first_vertex_{};
     std::array<double, 3> last_vertex_{};
+    double last_bulge_ = 0;
 };
 
 void TDxfReader::Read() {
@@ -157,9 +178,11 @@ void TDxfReader::Create(const TDxfEntity& e) {
         Vertex(e);
     } else if (e.name == "SEQEND") {
         if (in_polyline_ && (polyline_.flags & 1) != 0 && vertices_ >= 2) {
-            AddLine(polyline_, last_vertex_, first_vertex_);
+            AddSegment(polyline_, last_vertex_, first_vertex_, last_bulge_);
         }
         in_polyline_ = false;
+    } else if (e.name == "LWPOLYLINE") {
+        LightPolyline(e);
     }
 }
 
@@ -168,10 +191,50 @@ void TDxfReader::Vertex(const TDxfEntity& e) {
     if (vertices_ == 0) {
         first_vertex_ = e.first;
     } else {
-        AddLine(e, last_vertex_, e.first);
+        AddSegment(e, last_vertex_, e.first, last_bulge_);
     }
     last_vertex_ = e.first;
+    last_bulge_ = e.bulge;
     ++vertices_;
+}
+
+// A lightweight polyline: its vertices in the plane, closed when bit 1 of code 70 is set.
+void TDxfReader::LightPolyline(const TDxfEntity& e) {
+    const auto& p = e.points;
+    const std::size_t n = p.size();
+    const std::size_t segments = (e.flags & 1) != 0 && n >= 2 ? n : n - (n > 0 ? 1 : 0);
+    for (std::size_t i = 0; i < segments; ++i) {
+        const auto& a = p[i];
+        const auto& b = p[(i + 1) % n];
+        AddSegment(e, {a[0], a[1], 0}, {b[0], b[1], 0}, a[2]);
+    }
+}
+
+// A polyline segment: a line, or for a bulge (tan of a quarter of the sweep, positive
+// counter-clockwise) the arc through both ends. A sweep too small to tell from a line is one.
+void TDxfReader::AddSegment(const TDxfEntity& attributes, const std::array<double, 3>& from,
+                            const std::array<double, 3>& to, double bulge) {
+    const double dx = to[0] - from[0], dy = to[1] - from[1];
+    const double chord = std::hypot(dx, dy);
+    const double sweep = 4 * std::atan(bulge) * 180 / 3.14159265358979323846;
+    if (!std::isfinite(bulge) || std::fabs(sweep) < 0.001 || !(chord > 0) ||
+        !std::isfinite(chord)) {
+        AddLine(attributes, from, to);
+        return;
+    }
+    // The centre on the chord's perpendicular bisector, left of the chord for a
+    // counter-clockwise arc of less than a half turn.
+    const double offset = (1 - bulge * bulge) / (4 * bulge);
+    const double cx = (from[0] + to[0]) / 2 - offset * dy;
+    const double cy = (from[1] + to[1]) / 2 + offset * dx;
+    const double radius = chord * (1 + bulge * bulge) / (4 * std::fabs(bulge));
+    const double degrees = 180 / 3.14159265358979323846;
+    double start = std::atan2(from[1] - cy, from[0] - cx) * degrees;
+    double end = std::atan2(to[1] - cy, to[0] - cx) * degrees;
+    if (bulge < 0) std::swap(start, end); // drawn counter-clockwise from the other end
+    const TCoords coords = {cx, cy, from[2], radius, AngleIn360(start), AngleIn360(end)};
+    drawing_.AddElement(kElementArc, Color(attributes.color), coords, 0,
+                        OneForZero(attributes.linetype), OneForZero(attributes.layer), 0, {}, 1);
 }
 
 void TDxfReader::AddLine(const TDxfEntity& attributes, const std::array<double, 3>& from,

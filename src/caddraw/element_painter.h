@@ -1,12 +1,17 @@
 // Paints primitives and single elements of a CAD view on its current target (bitmap or
-// printer page); shared by the redraw, the immediate drawing and printing.
+// printer page); shared by the redraw, the immediate drawing and printing. A redraw of the
+// screen bitmap paints in batches: the strokes of neighbouring elements in one pen go to the
+// canvas together, elements wholly outside the view are skipped and small arcs are drawn as
+// the few chords that show them.
 #pragma once
 
 #include "caddraw/cad_draw.h"
 #include "caddraw/draw_geometry.h"
+#include "caddraw/stroke_batch.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace brevant {
@@ -84,220 +89,95 @@ inline int Win(const TSettings& s) {
 // Paints primitives and elements on the view's current target (bitmap or printer page).
 class TElementPainter {
 public:
-    explicit TElementPainter(TCadDraw& view)
-        : v_(view), s_(view.CadSettings()), canvas_(view.Target()) {}
+    // batched: a redraw of the screen bitmap (see the top of this file); strokes wait in the
+    // batch until the pen changes, another kind of element comes, Flush() or destruction.
+    // Printing always paints element by element.
+    explicit TElementPainter(TCadDraw& view, bool batched = false);
+    ~TElementPainter() { Flush(); }
+    TElementPainter(const TElementPainter&) = delete;
+    TElementPainter& operator=(const TElementPainter&) = delete;
 
     bool Ready() const { return canvas_ != nullptr; }
 
     // The colour an element is drawn in, by its highlight (points, lines, arcs, circles).
-    TColor HighlightColor(const TElement& e) const {
-        if (s_.print_on && e.Highlight != kHighlightPicked && e.Highlight != kHighlightGroup &&
-            e.Highlight != kHighlightErase && e.Highlight != kHighlightCopy)
-            return e.LineColor;
-        switch (e.Highlight) {
-        case kHighlightPicked:
-        case kHighlightChain:
-            return kColorYellow;
-        case kHighlightGroup:
-            return kColorRed;
-        case kHighlightErase:
-            return v_.BackgroundColor();
-        case kHighlightCopy:
-            return kColorMagenta;
-        case kHighlightHidden:
-            return kColorHidden;
-        default:
-            return e.LineColor;
-        }
-    }
+    TColor HighlightColor(const TElement& e) const;
+    // Sets the canvas's stroke for a drawing call (the batch, if any, is painted first).
+    void Stroke(TColor color, int linetype);
+    // Paints the strokes waiting in the batch.
+    void Flush();
 
-    void Stroke(TColor color, int linetype) {
-        if (s_.print_on) {
-            if (s_.print_monochrome || color == kColorWhite) color = kColorBlack;
-            canvas_->SetStrokeColor(color);
-            canvas_->SetStrokeWidth(s_.print_stroke_width);
-        } else {
-            canvas_->SetStrokeColor(color);
-            canvas_->SetStrokeWidth(s_.PenWidth());
-        }
-        TDashStyle dash = TDashStyle::Solid;
-        if (painter_detail::DashOf(linetype, dash)) canvas_->SetDash(dash);
-    }
-
-    void Line(const TDPoint& a, const TDPoint& b, TColor color, int linetype) {
-        const TPixelPoint p = v_.CoordToPixel(a.x, a.y, a.z), q = v_.CoordToPixel(b.x, b.y, b.z);
-        Stroke(color, linetype);
-        ClippedLine(p.x + 0.5, p.y + 0.5, q.x + 0.5, q.y + 0.5);
-    }
-
-    void ClippedLine(double x1, double y1, double x2, double y2) {
-        if (painter_detail::ClipSegment(x1, y1, x2, y2)) canvas_->DrawLine(x1, y1, x2, y2);
-    }
-
-    void ClippedPolyline(const std::vector<TPixelPoint>& points) {
-        const bool inside = std::all_of(points.begin(), points.end(), [](const TPixelPoint& p) {
-            return painter_detail::InClipBox(p.x, p.y);
-        });
-        if (inside) {
-            canvas_->DrawPolyline(points);
-            return;
-        }
-        for (std::size_t i = 1; i < points.size(); ++i)
-            ClippedLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
-    }
-
-    void Point(const TDPoint& a, TColor color) {
-        const TPixelPoint p = v_.CoordToPixel(a.x, a.y, a.z);
-        if (std::fabs(p.x) > painter_detail::kFarPixel ||
-            std::fabs(p.y) > painter_detail::kFarPixel)
-            return;
-        Stroke(color, 0);
-        const double x = p.x + 0.5, y = p.y + 0.5;
-        canvas_->DrawLine(x + 5, y, x - 5, y);
-        canvas_->DrawLine(x, y + 5, x, y - 5);
-    }
-
-    void Arc(const TDArc& a, int view, TColor color, int linetype) {
-        const double start = drawgeo::FixAngle(a.sa), end = drawgeo::FixAngle(a.ea);
-        const double sweep = drawgeo::GetArcAngle(start, end);
-        Stroke(color, linetype);
-        if (painter_detail::Win(s_) == 1 && !s_.linearcs && view == 1 && !s_.print_on) {
-            const TPixelPoint c = v_.CoordToPixel(a.Center.x, a.Center.y, a.Center.z);
-            const double r = std::nearbyint(a.r * s_.xscale[1]);
-            canvas_->DrawArc(c.x + 0.5, c.y + 0.5, r, end == 0 ? 0 : 360 - end, sweep);
-            return;
-        }
-        ClippedPolyline(ArcPolyline(a, view, start, sweep));
-    }
-
-    std::vector<TPixelPoint> ArcPolyline(const TDArc& a, int view, double start, double sweep) {
-        const int w = painter_detail::Win(s_);
-        const double len = std::fabs(kFullTurn * a.r) * sweep / 360 * s_.xscale[w];
-        const double rounded = std::nearbyint(len);
-        int n = rounded < 3600 ? static_cast<int>(rounded) / 10 : 360; // also catches NaN/inf
-        n = std::clamp(n, 10, 360);
-        static const TArcView kIdentity = {{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}, 1};
-        const TArcView& av = (view >= 1 && view <= 4) ? s_.arc_view[view] : kIdentity;
-        const auto& m = av.m;
-        std::vector<TPixelPoint> points;
-        points.reserve(static_cast<std::size_t>(n) + 1);
-        const double cz = a.Center.z;
-        for (int i = 0; i <= n; ++i) {
-            const double t = (start + i * sweep / n) / kDrawDegreesPerRadian;
-            const double u = a.Center.x + a.r * std::cos(t), v = a.Center.y + a.r * std::sin(t);
-            const TPixelPoint p = v_.CoordToPixel(u * m[0][0] + v * m[1][0] + cz * m[2][0],
-                                                  u * m[0][1] + v * m[1][1] + cz * m[2][1],
-                                                  u * m[0][2] + v * m[1][2] + cz * m[2][2]);
-            points.push_back({p.x + 0.5, p.y + 0.5});
-        }
-        return points;
-    }
-
-    void Circle(const TDPoint& c, double radius, TColor color, int linetype, bool filled) {
-        const TPixelPoint p = v_.CoordToPixel(c.x, c.y, c.z);
-        const double r = std::nearbyint(radius * s_.xscale[painter_detail::Win(s_)]);
-        const double left = p.x - r, top = p.y - r, right = p.x + r, bottom = p.y + r;
-        for (double k : {left, top, right, bottom})
-            if (!(std::fabs(k) <= painter_detail::kFarPixel)) return;
-        if (std::fabs(right - left) < 2 && std::fabs(bottom - top) < 2) return;
-        Stroke(color, linetype);
-        canvas_->SetFillColor(color);
-        canvas_->DrawEllipse(left, top, right - left, bottom - top, filled);
-    }
-
-    void Text(double x, double y, const std::string& text, TColor color) {
-        const TPixelPoint p = v_.CoordToPixel(x, y, 0);
-        const TTextSize size = canvas_->MeasureText(text);
-        canvas_->FillText(p.x, p.y, size.width, size.height, text, color);
-    }
-
-    void Rectangle(const TElement& e) {
-        const TPixelPoint p = v_.CoordToPixel(e.Coords[0], e.Coords[1], e.Coords[2]);
-        const int w = painter_detail::Win(s_);
-        const double pw = std::nearbyint(e.Coords[3] * s_.xscale[w]);
-        const double ph = std::fabs(std::nearbyint(e.Coords[4] * s_.yscale[w]));
-        const double left = p.x - std::trunc(pw / 2), top = p.y - std::trunc(ph / 2);
-        if (e.FillColor != 0) {
-            canvas_->SetFillColor(e.FillColor);
-            canvas_->DrawRectangle(left, top, pw, ph, true);
-            return;
-        }
-        Stroke(e.LineColor, e.linetype);
-        canvas_->DrawRectangle(left, top, pw, ph, false);
-    }
-
-    void Ellipse(double x, double y, double width, double height, TColor color, int linetype) {
-        const TPixelPoint p = v_.CoordToPixel(x, y, 0);
-        const int w = painter_detail::Win(s_);
-        const double pw = std::fabs(width * s_.xscale[w]), ph = std::fabs(height * s_.yscale[w]);
-        Stroke(color, linetype);
-        canvas_->DrawEllipse(p.x - pw / 2, p.y - ph / 2, pw, ph, false);
-    }
-
+    void Line(const TDPoint& a, const TDPoint& b, TColor color, int linetype);
+    void ClippedLine(double x1, double y1, double x2, double y2);
+    void ClippedPolyline(const std::vector<TPixelPoint>& points);
+    void Point(const TDPoint& a, TColor color);
+    void Arc(const TDArc& a, int view, TColor color, int linetype);
+    std::vector<TPixelPoint> ArcPolyline(const TDArc& a, int view, double start, double sweep);
+    void Circle(const TDPoint& c, double radius, TColor color, int linetype, bool filled);
+    void Text(double x, double y, const std::string& text, TColor color);
+    void Rectangle(const TElement& e);
+    void Ellipse(double x, double y, double width, double height, TColor color, int linetype);
     // A candle: a box of the candle width (pixels) from top to bottom, with its wick line.
-    void Candle(const TElement& e) {
-        const TPixelPoint top = v_.CoordToPixel(e.Coords[0], e.Coords[1], 0);
-        const TPixelPoint bottom = v_.CoordToPixel(e.Coords[0], e.Coords[2], 0);
-        const TPixelPoint wickTop = v_.CoordToPixel(e.Coords[0], e.Coords[3], 0);
-        const TPixelPoint wickBottom = v_.CoordToPixel(e.Coords[0], e.Coords[4], 0);
-        const double half = e.Highlight / 2.0;
-        Stroke(e.LineColor, 0);
-        ClippedLine(wickTop.x + 0.5, wickTop.y + 0.5, wickBottom.x + 0.5, wickBottom.y + 0.5);
-        canvas_->SetFillColor(e.FillColor != 0 ? e.FillColor : e.LineColor);
-        canvas_->DrawRectangle(top.x - half, std::min(top.y, bottom.y), e.Highlight,
-                               std::fabs(bottom.y - top.y), true);
-    }
-
+    void Candle(const TElement& e);
     // Paints one element; ellipseShifted centres an ellipse as the single-element paint does.
-    void Element(const TElement& e, bool ellipseShifted) {
-        const TCoords& c = e.Coords;
-        switch (e.Etype) {
-        case kElementPoint:
-            Point({c[0], c[1], c[2]}, HighlightColor(e));
-            break;
-        case kElementLine:
-            Line({c[0], c[1], c[2]}, {c[3], c[4], c[5]}, HighlightColor(e), e.linetype);
-            break;
-        case kElementArc:
-            Arc(drawgeo::ArcOf(e), e.view, HighlightColor(e), e.linetype);
-            break;
-        default:
-            OtherElement(e, ellipseShifted);
-            break;
-        }
-    }
-
-    void OtherElement(const TElement& e, bool ellipseShifted) {
-        if (s_.print_on) return; // the printer takes points, lines and arcs only
-        const TCoords& c = e.Coords;
-        switch (e.Etype) {
-        case kElementCircle:
-            Circle({c[0], c[1], c[2]}, c[3], HighlightColor(e), e.linetype, false);
-            break;
-        case kElementText:
-            Text(c[0], c[1], e.text, e.LineColor);
-            break;
-        case kElementRectangle:
-            Rectangle(e);
-            break;
-        case kElementEllipse:
-            Ellipse(ellipseShifted ? c[0] - c[3] / 2 : c[0], c[1], c[4], c[5], e.LineColor,
-                    e.linetype);
-            break;
-        case kElementCandle:
-            Candle(e);
-            break;
-        default:
-            break; // images are kept by the host, not painted here
-        }
-    }
+    void Element(const TElement& e, bool ellipseShifted);
+    void OtherElement(const TElement& e, bool ellipseShifted);
 
     ICanvas& Canvas() { return *canvas_; }
 
 private:
+    // The current window's transform, taken once: world point to pixel exactly as
+    // TCadDraw::CoordToPixel maps it.
+    struct TPixelMap {
+        bool rotated = false;
+        double ax = 1, bx = 0, cx = 0, ay = 0, by = 1, cy = 0;
+        double xs = 1, ys = -1, xo = 0, yo = 0;
+        TPixelPoint operator()(double x, double y, double z) const {
+            double u = x, v = y;
+            if (rotated) {
+                u = ax * x + bx * y + cx * z;
+                v = ay * x + by * y + cy * z;
+            }
+            return {std::nearbyint(u * xs + xo), std::nearbyint(v * ys + yo)};
+        }
+    };
+    static TPixelMap MapOf(const TSettings& s);
+
+    // The pen a batch is painted in; no dash keeps the canvas's dash.
+    struct TPen {
+        TColor color = 0;
+        double width = 1;
+        std::optional<TDashStyle> dash;
+        bool operator==(const TPen&) const = default;
+    };
+
+    // Sets the pen of the strokes that follow: the canvas's, or the batch's when batched.
+    void Pen(TColor color, int linetype);
+    void ApplyPen(const TPen& pen);
+    void FlushWhenFull();
+    // True when the pixel box lies wholly outside the view (never for a box that is not a
+    // number); only a batched painter skips anything.
+    bool Outside(double left, double top, double right, double bottom) const;
+    void CanvasArc(double cx, double cy, double radius, double startAngle, double sweep);
+    void ChordArc(double cx, double cy, double radius, double startAngle, double sweep);
+    // The half extents, in pixels, of the full circle of an arc drawn as a polyline.
+    TPixelPoint ArcReach(const TDArc& a, int view) const;
+    TPixelPoint ArcPoint(const TDArc& a, int view, double angle) const;
+    TPixelPoint PlanePoint(const TArcView& av, const TDArc& a, double radians) const;
+    const TArcView& ArcViewOf(int view) const;
+
     TCadDraw& v_;
     TSettings& s_;
     ICanvas* canvas_;
+    TPixelMap map_;
+    bool batched_ = false;
+    double sagitta_ = 0; // how far chords may leave an arc, in pixels of the view
+    double viewWidth_ = 0;
+    double viewHeight_ = 0;
+    TStrokeBatch batch_;
+    TPen batchPen_;
+    TColor lastColor_ = 0; // the colour and style the batch's pen was last asked for
+    int lastLinetype_ = 0;
+    std::optional<TDashStyle> canvasDash_; // the dash this painter last gave the canvas
 };
 
 } // namespace brevant

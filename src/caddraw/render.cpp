@@ -31,7 +31,7 @@ bool Selected(const TElement& e, int mode, bool visible) {
 } // namespace
 
 void TCadDraw::PaintElements(int mode) {
-    TElementPainter painter(*this);
+    TElementPainter painter(*this, true);
     if (!painter.Ready()) return;
     int painted = 0;
     for (const TElement& e : Elements()) {
@@ -44,7 +44,7 @@ void TCadDraw::PaintElements(int mode) {
 }
 
 void TCadDraw::PaintAxes() {
-    TElementPainter painter(*this);
+    TElementPainter painter(*this, true);
     if (!painter.Ready()) return;
     const int w = Win(CadSettings());
     const double l = std::max(std::fabs(CadSettings().screen_center_x[w]),

@@ -23,6 +23,7 @@ const OutputCommand kOutputCommands[] = {
     {"flat-cad", "save the flat pattern as DXF, CDL or IGES (by the extension)"},
     {"sheet-cad", "save the sheet nesting of a cone as DXF, CDL or IGES"},
     {"solid-cad", "save the part's 3D wire frame as DXF, CDL or IGES"},
+    {"step", "save the formed part as STEP solids with its plate thickness"},
     {"report", "write the dimension file (coordinates or bend angles)"},
     {"cam-dxf", "save the flat pattern as a DXF for cutting machines"},
     {"sheet-cam-dxf", "save the sheet nesting as a DXF for cutting machines"},
@@ -61,6 +62,7 @@ ParseOutcome ParseCommandLine(int argc, char** argv) {
     for (const OutputCommand& c : kOutputCommands)
         app.add_option(std::string("--") + c.name, files[c.name], c.help)->option_text("FILE");
     app.add_flag("--json", o.json, "print the window's state as one JSON object");
+    app.footer("Nesting parts on sheets: brevant-cli nest --help");
 
     ParseOutcome out;
     try {

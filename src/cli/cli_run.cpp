@@ -93,6 +93,7 @@ OutputOutcome RunOutput(LayoutEngine& e, const std::string& command, const std::
     if (command == "flat-cad") return e.SaveFlatCad();
     if (command == "sheet-cad") return e.SaveCadSheet();
     if (command == "solid-cad") return e.SaveSolidCad();
+    if (command == "step") return e.SaveSolidStep();
     if (command == "report") return e.WriteDimensionFile();
     if (command == "pdf") return e.SavePatternPdf();
     if (command == "data-sheet") return PrintDataSheetToPdf(e, file);

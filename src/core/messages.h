@@ -41,6 +41,9 @@ inline constexpr const char* kTitleCylinder = "Cylinder Dimensions";
 inline constexpr const char* kTitleModifiedCone = "Modified Cone Dimensions";
 inline constexpr const char* kTitleRegularCone = "Regular Cone Dimensions";
 
+// The 3D solid: nothing calculated that it could be made of.
+inline constexpr const char* kMsgNoSolidPart = "Calculate the part before saving its 3D solid";
+
 // The pipe intersection.
 inline constexpr const char* kMsgPipeLarger = "Error: Small pipe is larger than Main pipe";
 inline constexpr const char* kMsgPipeOutside = "Error: Small pipe is not within Main pipe";

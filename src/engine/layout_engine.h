@@ -47,9 +47,9 @@ public:
     FormModel Form;
     DriverState Drv;
     ApplicationState App;
-    MaterialInputs Material; // the plate thickness and side every kind shares
-    TCadDraw CadDraw1;       // flat shape
-    TCadDraw CadDraw2;       // sheet
+    MaterialInputs Material;  // the plate thickness and side every kind shares
+    TCadDraw CadDraw1;        // flat shape
+    TCadDraw CadDraw2;        // sheet
     FlatPattern SheetPattern; // what a cutting machine cuts from the sheet of the last nesting
     SolidModel Solid;
     TCadCalc CadCalc1; // the geometry calculator of the main window (keeps no state)
@@ -176,6 +176,13 @@ public:
     // wire frame, the message saying why, with nothing added.
     std::string BuildSolidCad(TCadDrawing& drawing);
     void MenuSave3DCADClick() { SaveSolidCad(); }
+    // "Save 3D Solid": asks for the STEP file, then SaveSolidStepTo.
+    OutputOutcome SaveSolidStep();
+    // Writes the part of the last Calculate as STEP solids of plate, one per piece, in the
+    // display unit; refuses (with the message shown) when nothing was calculated or a piece
+    // gives no valid solid. Changes nothing else. A failure is kept in LastIOError and shown.
+    OutputOutcome SaveSolidStepTo(const std::string& path);
+    void MenuSave3DSolidClick() { SaveSolidStep(); }
     // "Dimension File": the text report of the pattern's coordinates or bend angles.
     OutputOutcome WriteDimensionFile();
     void MenuDimensionFileClick() { WriteDimensionFile(); }

@@ -14,6 +14,7 @@
 #include "core/material.h"
 #include "core/notices.h"
 #include "core/result_value.h"
+#include "geometry/formed_part.h"
 #include "geometry/part_scene.h"
 #include "geometry/wire_frame.h"
 #include "layouts/data_sheet_section.h"
@@ -183,6 +184,10 @@ public:
                                        const DocumentContext& context) const = 0;
     // The kind's definition and results by their names, for the command line's JSON.
     virtual ResultGroup Results() const = 0;
+    // The formed part of the last calculation as pieces of plate for the solid output, with
+    // the plate's thickness (the shared material's, material, where the kind has none of its
+    // own); no pieces when the last calculation made no part.
+    virtual FormedPart FormedSolid(const MaterialInputs& material) const = 0;
 };
 
 } // namespace brevant

@@ -1,6 +1,7 @@
 // Whole-file reading with a size limit.
 #include "persistence/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -42,10 +43,15 @@ ReadOutcome ReadTextFile(const std::string& path, std::size_t maxBytes, std::str
         error = Reason(errno);
         return ReadOutcome::Failed;
     }
-    // Read at most one byte more than allowed, whatever size the file claims to have.
-    content.resize(maxBytes + 1);
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    content.resize(static_cast<std::size_t>(in.gcount()));
+    // Read at most one byte more than allowed, whatever size the file claims to have, in
+    // pieces, so that a large limit costs nothing for a small file.
+    constexpr std::size_t kPiece = 1 << 16;
+    while (in && content.size() <= maxBytes) {
+        const std::size_t at = content.size();
+        content.resize(at + std::min(kPiece, maxBytes + 1 - at));
+        in.read(content.data() + at, static_cast<std::streamsize>(content.size() - at));
+        content.resize(at + static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         error = Reason(errno);
         return ReadOutcome::Failed;

@@ -4,11 +4,13 @@
 
 #include "main_window.h"
 #include "message_form.h"
+#include "solid_viewport.h"
 #include "widget_factory.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -26,6 +28,18 @@ struct ShownMessage {
     QString caption;
     int kind = 0;
 };
+
+// The window as the screen shows it: a widget grab, with the 3D view's frame (drawn by a native
+// OpenGL window that a widget grab leaves out) painted in its place.
+inline QImage WindowPicture(QWidget& window) {
+    QImage image = window.grab().toImage();
+    QPainter painter(&image);
+    for (SolidViewport* view : window.findChildren<SolidViewport*>())
+        if (view->isVisible() && view->UnavailableText().isEmpty())
+            painter.drawImage(QRectF(QPointF(view->mapTo(&window, QPoint(0, 0))), view->size()),
+                              view->grabFramebuffer());
+    return image;
+}
 
 class AppFixture {
 public:

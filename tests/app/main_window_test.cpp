@@ -43,9 +43,9 @@ private slots:
         QCOMPARE(app.Find<DimensionPicture>("DimImage")->Picture(), 0);
         QVERIFY(app.Find<QTabWidget>("DimTabControl")->tabBar()->isHidden());
         auto* tabs = app.Find<QTabWidget>("DisplayTabControl");
-        QCOMPARE(tabs->count(), 4);
-        const char* texts[] = {"Dimensions", "Solid", "Flat Shape", "Sheet"};
-        for (int i = 0; i < 4; ++i)
+        QCOMPARE(tabs->count(), 5);
+        const char* texts[] = {"Dimensions", "Solid", "Flat Shape", "Sheet", "Nest"};
+        for (int i = 0; i < 5; ++i)
             QCOMPARE(tabs->tabText(i), QString(texts[i]));
         QCOMPARE(app.Find<QLabel>("StatusLabel")->text(), QString(""));
         QCOMPARE(app.Find<QLabel>("NumberOfBendsLabel")->text(), QString("4"));
@@ -78,9 +78,9 @@ private slots:
         for (const auto& [name, key] : keys)
             QCOMPARE(app.Find<QAction>(name)->shortcut(), key);
         for (const char* name :
-             {"MenuSave3DCAD", "MenuPrintToPDF", "MenuSaveFlatCAD", "MenuPrintCover",
-              "MenuDimensionFile", "SettingsItem", "MenuExit", "ResetViewMenu", "TopViewMenu",
-              "FrontViewMenu", "ClearMenu", "MenuHelp", "MenuAbout"})
+             {"MenuSave3DCAD", "MenuSave3DSolid", "MenuPrintToPDF", "MenuSaveFlatCAD",
+              "MenuPrintCover", "MenuDimensionFile", "SettingsItem", "MenuExit", "ResetViewMenu",
+              "TopViewMenu", "FrontViewMenu", "ClearMenu", "MenuHelp", "MenuAbout"})
             QVERIFY2(app.Find<QAction>(name)->isEnabled(), name);
     }
 
@@ -131,6 +131,29 @@ private slots:
         QCOMPARE(app.messages.size(), size_t(1));
         QVERIFY2(app.messages[0].body.contains("cone.dxf"), qPrintable(app.messages[0].body));
         QVERIFY(!QFile::exists(app.dir.path() + "/missing/cone.dxf"));
+    }
+
+    // Before a Calculate there is no part: the command says so and writes nothing; after it the
+    // STEP file is written where the user chose.
+    void save3DSolidWritesTheCalculatedPartOrSaysWhyNot() {
+        AppFixture app;
+        app.Show();
+        ChooseLayout(app, 0);
+        const QString file = app.dir.path() + "/cone.step";
+        app.fileAnswer = file.toStdString();
+        app.Trigger("MenuSave3DSolid");
+        QCOMPARE(app.fileRequests.size(), size_t(1));
+        QCOMPARE(app.fileRequests[0].first.title, std::string("Save 3D Solid"));
+        QCOMPARE(app.messages.size(), size_t(1));
+        QCOMPARE(app.messages[0].title, QString("Calculate the part before saving its 3D solid"));
+        QVERIFY(!QFile::exists(file));
+        TypeExampleCone(app);
+        app.Trigger("CalculateMenu");
+        app.Trigger("MenuSave3DSolid");
+        QCOMPARE(app.messages.size(), size_t(1));
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readLine().startsWith("ISO-10303-21;"));
     }
 
     void nothingCalculatesBeforeTheWindowIsFirstShown() {

@@ -26,7 +26,7 @@ QString ArtifactDir() {
 
 bool Save(QWidget& w, const QString& name) {
     QApplication::processEvents();
-    return w.grab().save(ArtifactDir() + "/" + name + ".png");
+    return WindowPicture(w).save(ArtifactDir() + "/" + name + ".png");
 }
 
 // Share of pixels brighter than the background: a drawn view is not blank.

@@ -4,10 +4,14 @@
 // are saved for people to look at.
 #include "app_fixture.h"
 
+#include "solid_gl_window.h"
 #include "solid_viewport.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QScreen>
 #include <QTabWidget>
 #include <QWheelEvent>
@@ -64,6 +68,26 @@ void Wheel(QWidget* w, int delta) {
     QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
                   Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &e);
+}
+
+// The OpenGL windows of the application (the 3D view's).
+int OpenGLWindows() {
+    int n = 0;
+    for (const QWindow* w : QGuiApplication::allWindows())
+        if (qobject_cast<const SolidGLWindow*>(w)) ++n;
+    return n;
+}
+
+// Whether this display's OpenGL rasterises on the processor.
+bool SoftwareRenderer() {
+    QOffscreenSurface surface;
+    surface.create();
+    QOpenGLContext context;
+    if (!context.create() || !context.makeCurrent(&surface)) return false;
+    const auto* name = reinterpret_cast<const char*>(context.functions()->glGetString(GL_RENDERER));
+    const bool software = IsSoftwareRenderer(QString::fromLatin1(name));
+    context.doneCurrent();
+    return software;
 }
 
 struct SolidApp {
@@ -130,7 +154,7 @@ private slots:
 
         const QImage reset = s.Grab();
         s.Save(reset, tag + "-reset");
-        s.Save(s.app.window->grab().toImage(), tag + "-window");
+        s.Save(WindowPicture(*s.app.window), tag + "-window");
         QVERIFY2(SurfaceShare(reset, Centre(reset)) > 0.15,
                  qPrintable(QString::number(SurfaceShare(reset, Centre(reset)))));
 
@@ -193,6 +217,44 @@ private slots:
         const QImage emptied = s.OnScreen();
         s.Save(emptied, "layout-changed-empty");
         QVERIFY(SurfaceShare(emptied, Centre(emptied)) < 0.02);
+    }
+
+    // The window starts and paints without OpenGL: no OpenGL window until the "Solid" tab is
+    // first shown, and the main window itself never composes its widgets through OpenGL.
+    void openGLStartsWithTheSolidTab() {
+        AppFixture app;
+        app.Show(1000, 700);
+        QApplication::processEvents();
+        QCOMPARE(OpenGLWindows(), 0);
+        QCOMPARE(app.window->windowHandle()->surfaceType(), QSurface::RasterSurface);
+        app.Find<QTabWidget>("DisplayTabControl")->setCurrentIndex(brevant::kSolidTab);
+        QApplication::processEvents();
+        QCOMPARE(OpenGLWindows(), 1);
+        QCOMPARE(app.window->windowHandle()->surfaceType(), QSurface::RasterSurface);
+    }
+
+    // On a software renderer the view is drawn without multisampling while it is dragged and
+    // with it again once the button is released. What the screen shows is saved for both.
+    void plainFramesWhileDraggingOnASoftwareRenderer() {
+        SolidApp s;
+        QVERIFY(s.Calculate(
+            0, {"ConeTopDiameter", "10", "ConeBottomDiameter", "20", "ConeHeight", "10"}));
+        QTRY_COMPARE(s.view->LastFrameSamples(), kRestSamples);
+        s.Save(s.OnScreen(), "screen-at-rest");
+        const bool software = SoftwareRenderer();
+        QTest::mousePress(s.view, Qt::LeftButton, {}, QPoint(100, 100));
+        for (int x = 104; x <= 140; x += 4) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(x, 110),
+                             s.view->mapToGlobal(QPointF(x, 110)), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(s.view, &move);
+            QTest::qWait(20);
+        }
+        QTRY_COMPARE(s.view->LastFrameSamples(), software ? 0 : kRestSamples);
+        s.Save(s.OnScreen(), "screen-while-dragged");
+        QTest::mouseRelease(s.view, Qt::LeftButton, {}, QPoint(140, 110));
+        QTRY_COMPARE(s.view->LastFrameSamples(), kRestSamples);
+        s.Save(s.OnScreen(), "screen-after-drag");
     }
 
     void sentenceWhereOpenGLIsMissing() {

@@ -146,6 +146,46 @@ TEST(DxfReader, OpenPolylineAndStrayVertices) {
     EXPECT_EQ(view.Elements()[0].Coords, (TCoords{1, 0, 0, 2, 0, 0}));
 }
 
+void ExpectArc(const TElement& e, const TCoords& expected) {
+    ASSERT_EQ(e.Etype, kElementArc);
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_NEAR(e.Coords[i], expected[i], 1e-9) << "coordinate " << i + 1;
+}
+
+TEST(DxfReader, PolylineBulgesAreArcs) {
+    // A closed outline: two straight sides and two half circles, one counter-clockwise
+    // (bulge 1), one clockwise (bulge -1).
+    TCadDraw view;
+    ReadText(view, 2, DxfText({"0",  "POLYLINE", "8",  "CUT", "66", "1",      "70", "1",
+                               "0",  "VERTEX",   "10", "0",   "20", "0",      "0",  "VERTEX",
+                               "10", "10",       "20", "0",   "42", "1",      "0",  "VERTEX",
+                               "10", "10",       "20", "4",   "0",  "VERTEX", "10", "0",
+                               "20", "4",        "42", "-1",  "0",  "SEQEND", "0",  "EOF"}));
+    ASSERT_EQ(view.Elements().Count(), 4);
+    EXPECT_EQ(view.Elements()[0].Etype, kElementLine);
+    // From (10, 0) to (10, 4) counter-clockwise about (10, 2): -90 to 90 degrees.
+    ExpectArc(view.Elements()[1], {10, 2, 0, 2, 270, 90});
+    EXPECT_EQ(view.Elements()[2].Etype, kElementLine);
+    // From (0, 4) clockwise to (0, 0) about (0, 2), through (2, 2): stored counter-clockwise
+    // from (0, 0) to (0, 4).
+    ExpectArc(view.Elements()[3], {0, 2, 0, 2, 270, 90});
+}
+
+TEST(DxfReader, LightweightPolylineWithBulges) {
+    TCadDraw view;
+    ReadText(view, 2,
+             DxfText({"0",  "LWPOLYLINE", "8",  "7",  "90", "3",  "70", "1",  "10",
+                      "0",  "20",         "0",  "10", "4",  "20", "0",  "42", "0.41421356237309503",
+                      "10", "4",          "20", "4",  "0",  "EOF"}));
+    ASSERT_EQ(view.Elements().Count(), 3);
+    EXPECT_EQ(view.Elements()[0].Coords, (TCoords{0, 0, 0, 4, 0, 0}));
+    // A quarter circle (bulge tan 22.5 degrees) from (4, 0) to (4, 4) about (2, 2).
+    ExpectArc(view.Elements()[1], {2, 2, 0, std::sqrt(8.0), 315, 45});
+    EXPECT_EQ(view.Elements()[2].Coords, (TCoords{4, 4, 0, 0, 0, 0}));
+    for (const TElement& e : view.Elements())
+        EXPECT_EQ(e.Layer, 7);
+}
+
 TEST(DxfReader, ExtrusionSelectsPlane) {
     const struct {
         const char* x;

@@ -4,7 +4,10 @@
 // One run asks for the JSON, the CAD saves and the report together; every other writer runs
 // on its own, so that each golden is what that output gives alone. PDFs are kept as a digest
 // (page count, path operators, the strings of each page), so that a date or a changed line
-// width does not count as a difference.
+// width does not count as a difference. A STEP file, which carries the time it was written, is
+// kept as what the B-rep kernel's reader finds in it (solids, their check, volume and box).
+#include "support/step_read.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -15,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <map>
 #include <optional>
 #include <regex>
@@ -40,21 +44,24 @@ constexpr const char* kUpdateCommand = "scripts/update-golden";
 // status and whatever the CLI wrote to stderr.
 const char* const kOutputs[] = {"window.json", "flat.dxf", "sheet.dxf", "report.txt", "exit.txt"};
 
-// The writers that run on their own: the golden name, the CLI option and whether the output
-// is a PDF kept as its digest.
+// How a written file is kept: as it is, as a PDF's digest or as what the STEP reader finds.
+enum class Kept { Bytes, PdfDigest, StepSummary };
+
+// The writers that run on their own: the golden name, the CLI option and how it is kept.
 struct SingleOutput {
     const char* golden;
     const char* option;
     const char* file;
-    bool pdf;
+    Kept kept;
 };
 const SingleOutput kSingleOutputs[] = {
-    {"cam.dxf", "--cam-dxf", "cam.dxf", false},
-    {"sheet-cam.dxf", "--sheet-cam-dxf", "sheet-cam.dxf", false},
-    {"flat.svg", "--svg", "flat.svg", false},
-    {"solid.dxf", "--solid-cad", "solid.dxf", false},
-    {"pattern-pdf.txt", "--pdf", "pattern.pdf", true},
-    {"data-sheet.txt", "--data-sheet", "data-sheet.pdf", true},
+    {"cam.dxf", "--cam-dxf", "cam.dxf", Kept::Bytes},
+    {"sheet-cam.dxf", "--sheet-cam-dxf", "sheet-cam.dxf", Kept::Bytes},
+    {"flat.svg", "--svg", "flat.svg", Kept::Bytes},
+    {"solid.dxf", "--solid-cad", "solid.dxf", Kept::Bytes},
+    {"solid.txt", "--step", "solid.step", Kept::StepSummary},
+    {"pattern-pdf.txt", "--pdf", "pattern.pdf", Kept::PdfDigest},
+    {"data-sheet.txt", "--data-sheet", "data-sheet.pdf", Kept::PdfDigest},
 };
 // Shown with a changed exit status, before the run's status and stderr.
 constexpr const char* kExitHint =
@@ -284,6 +291,27 @@ std::string NormalisedJson(const std::string& text) {
     return j.dump(2) + "\n";
 }
 
+// The unit the example's STEP file is read in: its display unit.
+std::string StepUnitOf(const std::string& args) {
+    if (args.find("--units mm") != std::string::npos) return "MM";
+    if (args.find("--units cm") != std::string::npos) return "CM";
+    return "INCH";
+}
+
+// What the kernel's reader finds in a STEP file, in the file's display unit.
+std::string SolidSummary(const std::string& path, const std::string& unit) {
+    const brevant::test::ReadStepFile f = brevant::test::ReadStep(path, unit);
+    std::ostringstream s;
+    s << std::fixed << std::setprecision(4);
+    s << "read " << f.Read << "\nunit " << f.FileUnit << "\nproduct " << f.Product
+      << "\nshapes outside solids " << f.OtherShapes << "\nsolids " << f.Solids.size() << "\n";
+    for (const brevant::test::ReadSolid& solid : f.Solids)
+        s << "solid valid " << solid.Valid << " volume " << solid.Volume << " box "
+          << solid.BoxMin.x << " " << solid.BoxMin.y << " " << solid.BoxMin.z << " to "
+          << solid.BoxMax.x << " " << solid.BoxMax.y << " " << solid.BoxMax.z << "\n";
+    return s.str();
+}
+
 // Runs the example in the folder `out` with every output requested; returns the outputs the CLI
 // produced by their golden names.
 std::map<std::string, std::string> RunExample(const std::string& name, const std::string& args,
@@ -326,7 +354,17 @@ std::map<std::string, std::string> RunSingleOutputs(const std::string& name,
                           << ReadFile(out / "stderr.txt").value_or("");
         const auto bytes = ReadFile(out / o.file);
         if (!bytes) continue;
-        produced[o.golden] = o.pdf ? PdfDigest(out / o.file, *bytes) : *bytes;
+        switch (o.kept) {
+        case Kept::Bytes:
+            produced[o.golden] = *bytes;
+            break;
+        case Kept::PdfDigest:
+            produced[o.golden] = PdfDigest(out / o.file, *bytes);
+            break;
+        case Kept::StepSummary:
+            produced[o.golden] = SolidSummary((out / o.file).string(), StepUnitOf(args));
+            break;
+        }
         fs::remove(out / o.file);
     }
     return produced;

@@ -5,6 +5,7 @@
 #include "core/messages.h"
 #include "core/number_entry.h"
 #include "layouts/cone/cone_checks.h"
+#include "layouts/cone/cone_formed.h"
 #include "layouts/cone/cone_scene.h"
 #include "layouts/cone/cone_solver.h"
 #include "layouts/cone/cylinder.h"
@@ -326,6 +327,42 @@ ConeScratch::ConeScratch(const ConeKind& kind, int circleResolution)
                                       {},
                                       true} {
     kind.formValues_.Apply(form_);
+}
+
+namespace {
+// The angle of the cone one piece covers, as the development cut it: the flat angle's share of
+// the full cone, or the strip's share of the perimeter; 0 for the whole ring.
+double PieceAngle(const ConeDefinition& d, const ConeState& c) {
+    if (c.IsObliqueCone) return 0;
+    double share = 1;
+    if (!d.IsCylinder && c.FullFlatAngle > 0) share = c.FlatAngle / c.FullFlatAngle;
+    if (d.IsCylinder) {
+        const double perimeter = EllipsePerimeter(d.TopEllipseWidth, d.TopDiameter);
+        if (perimeter > 0) share = c.PatternWidth / perimeter;
+    }
+    return share > 0 && share < 1 - 1e-6 ? 360 * share : 0;
+}
+} // namespace
+
+// The cone as the last calculation left it, with the side cut when it was shown: an arc length
+// typed for an end stands for its chord.
+FormedPart ConeKind::FormedSolid(const MaterialInputs&) const {
+    if (!developed_) return {};
+    const ConeDefinition& d = calculated_;
+    ConeSolidInputs in;
+    in.Shape = d.Shape();
+    in.IsCylinder = d.IsCylinder;
+    if (formValues_.ShowSideCuts) {
+        in.TopCutWidth =
+            d.TopArcLength > 0 ? ArcLengthToChord(d.TopArcLength, d.TopDiameter) : d.TopCutWidth;
+        in.BottomCutWidth = d.BottomArcLength > 0
+                                ? ArcLengthToChord(d.BottomArcLength, d.BottomDiameter)
+                                : d.BottomCutWidth;
+    }
+    in.SegmentAngle = PieceAngle(d, calculatedState_);
+    FormedPart part = ConeFormedPart(in);
+    part.Thickness = material_.Thickness;
+    return part;
 }
 
 } // namespace brevant

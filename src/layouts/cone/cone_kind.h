@@ -50,6 +50,7 @@ public:
     DataSheetSection DataSheet(const FormModel& form,
                                const DocumentContext& context) const override;
     ResultGroup Results() const override;
+    FormedPart FormedSolid(const MaterialInputs& material) const override;
 
     ConeDefinition Def;
     ConeState State;

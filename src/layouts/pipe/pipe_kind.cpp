@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "layouts/field_table.h"
 #include "layouts/kind_steps.h"
+#include "layouts/pipe/pipe_formed.h"
 #include "layouts/pipe/pipe_model.h"
 #include "layouts/pipe/pipe_pattern.h"
 
@@ -25,12 +26,11 @@ const FieldTable kTable(kRows);
 
 // The pipe's wall thickness is the thickness edit of the sheet tab, whose panels the pipe hides;
 // here it can be typed on the pipe's own page.
-constexpr PageRow kPageRows[] = {
-    EditRow("Main Pipe Dia:", "BigPipeDiaEdit", "Label79"),
-    EditRow("Small Pipe Dia:", "SmallPipeDiaEdit", "Label80"),
-    EditRow("Offset Dist:", "PipeOffsetEdit", "Label81"),
-    SharedEditRow("Material Thickness:", "ThicknessEdit", "Label54", "PipeThicknessEdit",
-                  "PipeThicknessUnit")};
+constexpr PageRow kPageRows[] = {EditRow("Main Pipe Dia:", "BigPipeDiaEdit", "Label79"),
+                                 EditRow("Small Pipe Dia:", "SmallPipeDiaEdit", "Label80"),
+                                 EditRow("Offset Dist:", "PipeOffsetEdit", "Label81"),
+                                 SharedEditRow("Material Thickness:", "ThicknessEdit", "Label54",
+                                               "PipeThicknessEdit", "PipeThicknessUnit")};
 constexpr InputPage kPage{"PipeInput", "Pipe Intersection",
                           "Requires Both Pipe Diameters. Optional Offset.", "Button4", kPageRows};
 
@@ -175,6 +175,13 @@ ResultGroup PipeKind::Results() const {
     r.emplace_back("PipeCutHeights", ResultNumbers(State.CutHeights));
     r.emplace_back("PipeRingPoints", State.Model.FarRing.size());
     return r;
+}
+
+FormedPart PipeKind::FormedSolid(const MaterialInputs&) const {
+    if (!State.Developed) return {};
+    FormedPart part = PipeFormedPart(Inputs());
+    part.Thickness = State.MaterialThickness;
+    return part;
 }
 
 } // namespace brevant

@@ -5,6 +5,7 @@
 #include "layouts/field_table.h"
 #include "layouts/kind_steps.h"
 #include "layouts/spiral/spiral_display.h"
+#include "layouts/spiral/spiral_formed.h"
 #include "layouts/spiral/spiral_pattern.h"
 
 namespace brevant {
@@ -159,6 +160,13 @@ ResultGroup SpiralKind::Results() const {
     r.emplace_back("SpiralPatternWidth", Flight.SpiralPatternWidth);
     r.emplace_back("SpiralPatternHeight", Flight.SpiralPatternHeight);
     return r;
+}
+
+FormedPart SpiralKind::FormedSolid(const MaterialInputs&) const {
+    if (Helices.OuterHelix.empty()) return {};
+    FormedPart part = SpiralFormedPart(Def.SpiralOD, Def.SpiralID, Def.SpiralPitch);
+    part.Thickness = Def.SpiralThickness;
+    return part;
 }
 
 } // namespace brevant

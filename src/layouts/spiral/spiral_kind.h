@@ -37,6 +37,7 @@ public:
     DataSheetSection DataSheet(const FormModel& form,
                                const DocumentContext& context) const override;
     ResultGroup Results() const override;
+    FormedPart FormedSolid(const MaterialInputs& material) const override;
 
     SpiralDefinition Def;
     SpiralResults Flight; // the ring of the last Calculate

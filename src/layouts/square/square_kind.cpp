@@ -7,6 +7,7 @@
 #include "layouts/field_table.h"
 #include "layouts/kind_steps.h"
 #include "layouts/square/square_display.h"
+#include "layouts/square/square_formed.h"
 #include "layouts/square/square_pattern.h"
 
 #include <algorithm>
@@ -245,6 +246,15 @@ ResultGroup SquareKind::Results() const {
                     {"BoxWidth", Square.BoxWidth},
                     {"BoxHeight", Square.BoxHeight}});
     return r;
+}
+
+FormedPart SquareKind::FormedSolid(const MaterialInputs& material) const {
+    if (Square.Model.TopRing.empty()) return {};
+    SquareShape shape = Def.Shape();
+    if (shape.L == 0) shape.L = shape.W;
+    FormedPart part = SquareFormedPart(Square.Model, shape);
+    part.Thickness = material.Thickness;
+    return part;
 }
 
 } // namespace brevant
