@@ -1,5 +1,6 @@
 // One Calculate of a regular cone and of an oblique cone, end to end through the engine.
 #include "engine/layout_engine.h"
+#include "engine/layout_registry.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,8 @@
 // Benchmarks of a regular cone Calculate (solve, develop, draw, nest) and of the sheet plan.
 #include "core/host.h"
 #include "engine/layout_engine.h"
+#include "engine/layout_registry.h"
+#include "layouts/cone/cone_kind.h"
 #include "nesting/sheet_layout.h"
 
 #include <benchmark/benchmark.h>
@@ -31,7 +33,8 @@ void CalculateRegularCone(benchmark::State& state, const char* sheet) {
     e.Form.BendConeSpinBox.SetValue(8);
     for (auto _ : state) {
         e.CalculateMenuClick();
-        benchmark::DoNotOptimize(e.Cone.SheetCount);
+        benchmark::DoNotOptimize(
+            static_cast<brevant::ConeKind&>(e.Kind(brevant::kLayoutCone)).State.SheetCount);
     }
 }
 

@@ -1,9 +1,11 @@
 // Benchmarks of the oblique cone development (rings, generator steps, unrolling) at the screen,
 // CAD-save and fine resolutions, and of a whole oblique Calculate with bend lines.
-#include "cone/oblique_cone.h"
+#include "layouts/cone/oblique_cone.h"
 #include "core/host.h"
 #include "engine/layout_engine.h"
+#include "engine/layout_registry.h"
 #include "geometry/end_planes.h"
+#include "layouts/cone/cone_kind.h"
 
 #include <benchmark/benchmark.h>
 
@@ -54,7 +56,7 @@ void BM_ObliqueCalculateWithBends(benchmark::State& state) {
     e.Form.BendConeSpinBox.SetValue(8);
     for (auto _ : state) {
         e.CalculateMenuClick();
-        benchmark::DoNotOptimize(e.Cone.FlatAngle);
+        benchmark::DoNotOptimize(static_cast<ConeKind&>(e.Kind(kLayoutCone)).State.FlatAngle);
     }
 }
 BENCHMARK(BM_ObliqueCalculateWithBends);

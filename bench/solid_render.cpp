@@ -6,10 +6,9 @@
 // The default size is the viewport's in the window's default size. They need a display with
 // OpenGL (under Xvfb the software renderer): run `LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a
 // build/bench/bench_solid_render`; without one the rendering benchmarks say so and are skipped.
-#include "core/layout_definition.h"
-#include "layouts/spiral/spiral_model.h"
-#include "solid/cone_model.h"
-#include "solid/part_meshes.h"
+#include "layouts/cone/cone_kind.h"
+#include "layouts/cone/cone_scene.h"
+#include "layouts/spiral/spiral_kind.h"
 #include "solid/solid_camera.h"
 #include "solid/solid_overlay.h"
 #include "solid/view_preset.h"
@@ -37,14 +36,14 @@ constexpr QSize kLargeSize(1024, 768);
 
 SolidModel ConeOf(int ringPoints) {
     SolidModel solid;
-    LayoutDefinition def;
-    def.TopDiameter = 10;
-    def.BottomDiameter = 20;
-    def.ConeHeight = 10;
-    def.TopShift = 3;
-    SceneJob job{solid, def, ringPoints, false};
+    ConeKind cone;
+    cone.Def.TopDiameter = 10;
+    cone.Def.BottomDiameter = 20;
+    cone.Def.ConeHeight = 10;
+    cone.Def.TopShift = 3;
+    SceneJob job{solid, cone.Def, ringPoints};
     BuildConeModel(job);
-    SetViewPreset(solid, {SolidPartKind::Cone, def, false}, kResetView);
+    SetViewPreset(solid, *cone.Framing(solid, kInches), kResetView);
     return solid;
 }
 
@@ -59,13 +58,13 @@ SolidModel EverydayCone() {
 
 SolidModel FinestSpiral() {
     SolidModel solid;
-    LayoutDefinition def;
-    def.SpiralOD = 21;
-    def.SpiralID = 8;
-    def.SpiralPitch = 12;
+    SpiralKind spiral;
+    spiral.Def.SpiralOD = 21;
+    spiral.Def.SpiralID = 8;
+    spiral.Def.SpiralPitch = 12;
     const SpiralModel helices = BuildSpiralModel(21, 8, 12, kFinestRing);
     BuildSpiralMesh(solid, helices.OuterHelix, helices.InnerHelix, 21, 8, 12);
-    SetViewPreset(solid, {SolidPartKind::SpiralFlight, def, false}, kResetView);
+    SetViewPreset(solid, *spiral.Framing(solid, kInches), kResetView);
     return solid;
 }
 

@@ -202,9 +202,9 @@ void TMainForm::BuildSquarePage(QTabWidget* pages) {
     for (QPushButton* b : {minus, plus})
         b->setFixedWidth(28);
     connect(minus, &QPushButton::clicked, this,
-            [this] { Run([this] { engine_.StepBendsPerCorner(0); }); });
+            [this] { Run([this] { engine_.StepperClicked("NumberOfBendsLabel", -1); }); });
     connect(plus, &QPushButton::clicked, this,
-            [this] { Run([this] { engine_.StepBendsPerCorner(1); }); });
+            [this] { Run([this] { engine_.StepperClicked("NumberOfBendsLabel", 1); }); });
     h->addWidget(minus);
     h->addWidget(number, 1);
     h->addWidget(plus);

@@ -2,7 +2,7 @@
 #include "solid_frame.h"
 
 #include "core/angle_units.h"
-#include "solid/solid_mesh.h"
+#include "geometry/mesh.h"
 #include "strip_simplify.h"
 
 #include <algorithm>

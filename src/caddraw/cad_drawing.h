@@ -13,6 +13,10 @@
 
 namespace brevant {
 
+// The coordinate checks of a new element of a type: NaN anywhere, or a position or radius
+// beyond 1e9, rejects it; an unusable z becomes 0. False when the element would be rejected.
+bool CheckElementCoords(int type, TCoords& coords);
+
 class TCadDrawing {
 public:
     TCadDrawing() = default;

@@ -15,8 +15,9 @@ bool InRange(double v) {
     return v >= -kCoordLimit && v <= kCoordLimit;
 } // false for NaN
 
-// Applies the coordinate checks; false rejects the element.
-bool CheckCoords(int type, TCoords& c) {
+} // namespace
+
+bool CheckElementCoords(int type, TCoords& c) {
     if (type < kElementPoint || type > kElementCircle) return true;
     for (double v : c)
         if (std::isnan(v)) return false; // NaN geometry is never drawable or comparable
@@ -26,13 +27,11 @@ bool CheckCoords(int type, TCoords& c) {
     return true;
 }
 
-} // namespace
-
 int TCadDrawing::AddElement(int Etype, TColor LineColor, const TCoords& coords, TColor FillColor,
                             int linetype, int Layer, int Highlight, const std::string& text,
                             int view) {
     TCoords c = coords;
-    if (Etype != kElementCandle && !CheckCoords(Etype, c)) return 0;
+    if (Etype != kElementCandle && !CheckElementCoords(Etype, c)) return 0;
     if (Etype == kElementArc && std::fabs(c[4] - c[5]) < 0.0001) {
         c[4] = 0;
         c[5] = 360;

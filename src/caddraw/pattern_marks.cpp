@@ -9,9 +9,9 @@
 
 namespace brevant {
 
-void DrawDimensionArrow(TCadDraw& v, ArrowDirection direction, double x, double y,
+void DrawDimensionArrow(FlatPatternBuilder& v, ArrowDirection direction, double x, double y,
                         double annotationSize) {
-    SetPen(v, kLayerArrow, kColorCyan);
+    v.SetPen(kLayerArrow, kColorCyan, FlatRole::Dimension);
     const double h = annotationSize / 15;
     double dx1 = 0, dy1 = 0, dx2 = 0, dy2 = 0; // the two tails relative to the tip
     switch (direction) {
@@ -28,56 +28,57 @@ void DrawDimensionArrow(TCadDraw& v, ArrowDirection direction, double x, double 
         dx1 = h, dy1 = -h, dx2 = h, dy2 = h;
         break;
     }
-    FlatLine(v, x + dx1, y + dy1, x, y);
-    FlatLine(v, x + dx2, y + dy2, x, y);
+    v.Line(x + dx1, y + dy1, x, y);
+    v.Line(x + dx2, y + dy2, x, y);
 }
 
-void DrawMarkerGlyph(TCadDraw& v, char letter, double x, double y, double annotationSize) {
-    v.SetDrawColor(kColorCyan);
+void DrawMarkerGlyph(FlatPatternBuilder& v, char letter, double x, double y,
+                     double annotationSize) {
+    v.SetColor(kColorCyan, FlatRole::Dimension);
     const double g = annotationSize / 18;
     switch (letter) {
     case 'X':
-        FlatLine(v, x + g, y + g, x - g, y - g);
-        FlatLine(v, x - g, y + g, x + g, y - g);
+        v.Line(x + g, y + g, x - g, y - g);
+        v.Line(x - g, y + g, x + g, y - g);
         break;
     case 'Y':
-        FlatLine(v, x + g, y + g, x, y);
-        FlatLine(v, x - g, y + g, x, y);
-        FlatLine(v, x, y, x, y - g);
+        v.Line(x + g, y + g, x, y);
+        v.Line(x - g, y + g, x, y);
+        v.Line(x, y, x, y - g);
         break;
     case 'A':
-        FlatLine(v, x + g, y - g, x, y + g);
-        FlatLine(v, x - g, y - g, x, y + g);
-        FlatLine(v, x + g / 2, y, x - g / 2, y);
+        v.Line(x + g, y - g, x, y + g);
+        v.Line(x - g, y - g, x, y + g);
+        v.Line(x + g / 2, y, x - g / 2, y);
         break;
     default:
         break;
     }
 }
 
-void DrawAngleMarker(TCadDraw& v, double mid, double start, double end, double annotationSize) {
-    SetPen(v, kLayerDimension, kColorLightGreen);
+void DrawAngleMarker(FlatPatternBuilder& v, double mid, double start, double end,
+                     double annotationSize) {
+    v.SetPen(kLayerDimension, kColorLightGreen, FlatRole::Dimension);
     // A piece narrower than the gap gets one arc across it (an arc from start to 85 would
     // otherwise run almost round).
     if (start < 85) {
-        FlatArc(v, 0, 0, mid, start, 85);
-        FlatArc(v, 0, 0, mid, 95, end);
+        v.Arc(0, 0, mid, start, 85);
+        v.Arc(0, 0, mid, 95, end);
     } else {
-        FlatArc(v, 0, 0, mid, start, end);
+        v.Arc(0, 0, mid, start, end);
     }
     DrawMarkerGlyph(v, 'A', 0, mid, annotationSize);
 }
 
-BoxSize DrawExtentsRectangle(TCadDraw& v) {
-    v.SetExtents();
-    const TSettings& st = v.CadSettings();
-    const double w = st.max_x - st.min_x, h = st.max_y - st.min_y;
-    SetPen(v, kLayerBoundingBox, kColorGrey);
-    v.MakeRectangle((st.min_x + st.max_x) / 2, (st.min_y + st.max_y) / 2, w, h, 0, kColorGrey);
+BoxSize DrawExtentsRectangle(FlatPatternBuilder& v) {
+    const FlatExtents e = v.Extents();
+    const double w = e.MaxX - e.MinX, h = e.MaxY - e.MinY;
+    v.SetPen(kLayerBoundingBox, kColorGrey, FlatRole::Frame);
+    v.Box((e.MinX + e.MaxX) / 2, (e.MinY + e.MaxY) / 2, w, h);
     return {w, h};
 }
 
-void DrawArcAsLines(TCadDraw& v, double radius, double startAngle, double endAngle,
+void DrawArcAsLines(FlatPatternBuilder& v, double radius, double startAngle, double endAngle,
                     DegreeConversion conversion) {
     constexpr double kChord = 0.2;
     constexpr double kMaxLines = 100000;
@@ -85,7 +86,7 @@ void DrawArcAsLines(TCadDraw& v, double radius, double startAngle, double endAng
         std::min(std::round(GetArcLength(radius, startAngle, endAngle) / kChord), kMaxLines);
     if (!(count >= 1)) return;
     const int n = static_cast<int>(count);
-    SetPen(v, kLayerOutline, kColorWhite);
+    v.SetPen(kLayerOutline, kColorWhite, FlatRole::Outline);
     const double step = (endAngle - startAngle) / n;
     auto at = [&](int i) {
         const double a = ToRadians(startAngle + step * i, conversion);
@@ -94,7 +95,7 @@ void DrawArcAsLines(TCadDraw& v, double radius, double startAngle, double endAng
     TDPoint previous = at(0);
     for (int i = 1; i <= n; ++i) {
         const TDPoint p = at(i);
-        FlatLine(v, previous.x, previous.y, p.x, p.y);
+        v.Line(previous.x, previous.y, p.x, p.y);
         previous = p;
     }
 }

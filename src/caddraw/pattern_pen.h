@@ -20,10 +20,10 @@ inline void SetPen(TCadDraw& view, int layer, TColor color) {
     view.CadSettings().current_layer = layer;
     view.SetDrawColor(color);
 }
-inline void FlatLine(TCadDraw& view, double x1, double y1, double x2, double y2) {
+inline void PenLine(TCadDraw& view, double x1, double y1, double x2, double y2) {
     view.MakeLine(x1, y1, 0, x2, y2, 0);
 }
-inline void FlatArc(TCadDraw& view, double x, double y, double radius, double start, double end) {
+inline void PenArc(TCadDraw& view, double x, double y, double radius, double start, double end) {
     view.MakeArc(1, x, y, 0, radius, start, end);
 }
 

@@ -13,8 +13,6 @@ using nlohmann::json;
 
 namespace {
 
-const char* const kTypeNames[] = {"cone", "square", "spiral", "pipe"};
-
 json Inputs(LayoutEngine& e) {
     json j = json::object();
     for (const auto& [name, edit] : e.Form.Edits())
@@ -77,9 +75,9 @@ json Outputs(const std::vector<OutputResult>& outputs) {
 
 json DescribeWindow(LayoutEngine& e, const CliHost& host,
                     const std::vector<OutputResult>& outputs) {
-    const int type = e.LayoutType();
+    const LayoutKind* kind = e.CurrentKind();
     json j;
-    j["type"] = type >= 0 && type <= 3 ? json(kTypeNames[type]) : json(nullptr);
+    j["type"] = kind ? json(std::string(kind->Key())) : json(nullptr);
     j["units"] = UnitShortName(e.Units());
     j["code"] = e.Drv.LastDriverCode;
     j["status"] = e.Form.StatusLabel.text;

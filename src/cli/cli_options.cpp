@@ -2,6 +2,7 @@
 #include "cli/cli_options.h"
 
 #include "core/version.h"
+#include "engine/layout_registry.h"
 
 #include <CLI/CLI.hpp>
 
@@ -10,7 +11,6 @@
 namespace brevant::cli {
 
 namespace {
-const std::map<std::string, int> kTypes = {{"cone", 0}, {"square", 1}, {"spiral", 2}, {"pipe", 3}};
 const std::map<std::string, int> kUnits = {{"in", 0}, {"cm", 1}, {"mm", 2}};
 
 // The output commands in the order they run, with their help texts.
@@ -30,6 +30,13 @@ const OutputCommand kOutputCommands[] = {
     {"svg", "save the flat pattern as SVG at true size"},
     {"pdf", "save the full-scale pattern PDF, tiled over pages"},
     {"data-sheet", "print the data sheet into a PDF file"}};
+// "cone, square, spiral or pipe".
+std::string KindList(const std::vector<std::string>& keys) {
+    std::string list;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == keys.size() ? " or " : ", ") + keys[i];
+    return list;
+}
 } // namespace
 
 ParseOutcome ParseCommandLine(int argc, char** argv) {
@@ -38,13 +45,14 @@ ParseOutcome ParseCommandLine(int argc, char** argv) {
                  "brevant-cli"};
     app.set_version_flag("--version", std::string("brevant-cli ") + kProductVersion);
     Options o;
-    std::string type = "cone", units = "in", decimal = ".";
+    const std::vector<std::string> types = LayoutKeys();
+    std::string type = types.front(), units = "in", decimal = ".";
     std::vector<std::string> sets;
     std::map<std::string, std::string> files;
     app.add_option("DEFINITION", o.definitionFile, "definition file (.layout) to load");
     app.add_option("--settings", o.settingsFile, "settings file to load (default: built-in)");
-    app.add_option("--type", type, "layout type: cone, square, spiral or pipe")
-        ->check(CLI::IsMember({"cone", "square", "spiral", "pipe"}));
+    CLI::Option* typeOption = app.add_option("--type", type, "layout type: " + KindList(types))
+                                  ->check(CLI::IsMember(types));
     app.add_option("--units", units, "unit system: in, cm or mm")
         ->check(CLI::IsMember({"in", "cm", "mm"}));
     app.add_option("--set", sets, "KEY=VALUE: put VALUE into the input or setting KEY")
@@ -71,7 +79,8 @@ ParseOutcome ParseCommandLine(int argc, char** argv) {
         out.error = e.what();
         return out;
     }
-    o.layoutType = kTypes.at(type);
+    o.layoutType = type;
+    o.layoutTypeGiven = typeOption->count() > 0;
     o.units = kUnits.at(units);
     o.decimalSeparator = decimal[0];
     for (const std::string& s : sets) {

@@ -19,7 +19,8 @@ struct OutputRequest {
 
 struct Options {
     std::string settingsFile;
-    int layoutType = 0;
+    std::string layoutType = "cone"; // a layout kind's key
+    bool layoutTypeGiven = false;    // --type was on the command line
     int units = 0;
     std::string definitionFile;
     std::vector<std::pair<std::string, std::string>> sets; // KEY=VALUE in order

@@ -3,57 +3,46 @@
 
 #include "core/input_fields.h"
 #include "engine/layout_engine.h"
+#include "engine/layout_registry.h"
+#include "layouts/layout_kind.h"
 
 #include <map>
 #include <string>
+#include <type_traits>
+#include <variant>
 
 namespace brevant::cli {
 
 using nlohmann::json;
 
-namespace {
-
-// The definition's fields by their file keys, and the solver's record of what was given. The
-// bends spin box's count and the settings' flags are not part of it: the inputs show them.
-json Definition(const LayoutDefinition& d) {
-    json j = json::object();
-    for (const InputField& f : InputFields())
-        if (f.page != kSettingsDialog && !Holds(f, &LayoutDefinition::Bends))
-            std::visit([&](auto member) { j[f.key] = d.*member; }, f.member);
-    j["IsCylinder"] = d.IsCylinder;
-    j["TopDiameterGiven"] = d.TopDiameterGiven;
-    j["BottomDiameterGiven"] = d.BottomDiameterGiven;
-    j["ConeHeightGiven"] = d.ConeHeightGiven;
-    j["SideAngleGiven"] = d.SideAngleGiven;
-    j["SideLengthGiven"] = d.SideLengthGiven;
-    return j;
+json ToJson(const ResultValue& value) {
+    return std::visit(
+        [](const auto& v) -> json {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, std::monostate>) {
+                return nullptr;
+            } else if constexpr (std::is_same_v<T, ResultList>) {
+                json list = json::array();
+                for (const ResultValue& item : v)
+                    list.push_back(ToJson(item));
+                return list;
+            } else if constexpr (std::is_same_v<T, ResultGroup>) {
+                json group = json::object();
+                for (const auto& [name, item] : v)
+                    group[name] = ToJson(item);
+                return group;
+            } else {
+                return v;
+            }
+        },
+        value.Value);
 }
 
-} // namespace
-
 json Results(const LayoutEngine& e) {
-    json j = Definition(e.Def);
-    const ConeState& c = e.Cone;
-    j["IsObliqueCone"] = c.IsObliqueCone;
-    j["FlatLargeRadius"] = c.FlatLargeRadius;
-    j["FlatSmallRadius"] = c.FlatSmallRadius;
-    j["FullFlatAngle"] = c.FullFlatAngle;
-    j["FlatAngle"] = c.FlatAngle;
-    j["PatternWidth"] = c.PatternWidth;
-    j["PatternHeight"] = c.PatternHeight;
-    j["InnerChord"] = c.InnerChord;
-    j["OuterChord"] = c.OuterChord;
-    j["OverlapPatternWidth"] = c.OverlapPatternWidth;
-    j["OverlapPatternHeight"] = c.OverlapPatternHeight;
-    j["OverlapInnerChord"] = c.OverlapInnerChord;
-    j["OverlapOuterChord"] = c.OverlapOuterChord;
-    j["SideCutTopAngle"] = c.SideCutTopAngle;
-    j["SideCutBottomAngle"] = c.SideCutBottomAngle;
-    j["SheetCount"] = c.SheetCount;
-    j["SheetCountTurned"] = c.SheetCountTurned;
-    AddPipeResults(j, e.Pipe);
-    j.update(SpiralResultsJson(e));
-    j["SquareToRound"] = SquareToRoundResults(e);
+    json j = json::object();
+    for (int i = 0; i < e.KindCount(); ++i)
+        j.update(ToJson(e.Kind(i).Results()));
+    j.update(ToJson(MaterialResults(e.Material)));
     return j;
 }
 

@@ -36,11 +36,12 @@ bool ParseNumber(const std::string& text, double& value) {
 }
 
 // Puts value into the control that holds a definition field, as a user would type and commit.
-SetResult SetDefinitionControl(LayoutEngine& e, const InputField& field, const std::string& key,
-                               const std::string& value) {
+SetResult SetDefinitionControl(LayoutEngine& e, const EngineField& engineField,
+                               const std::string& key, const std::string& value) {
     FormModel& f = e.Form;
+    const InputField& field = *engineField.Field;
     // The settings' flags and the thickness side go the settings' way.
-    if (field.page == kSettingsDialog || field.kind == FieldKind::Side)
+    if (field.place == FieldPlace::SettingsDialog || field.kind == FieldKind::Side)
         return ApplySettingValue(e, key, value) ? SetResult::Ok : SetResult::BadValue;
     switch (field.kind) {
     case FieldKind::Length:
@@ -61,7 +62,7 @@ SetResult SetDefinitionControl(LayoutEngine& e, const InputField& field, const s
     case FieldKind::Count: {
         const int n = ParseInteger(value, -1);
         if (n < 0) return SetResult::BadValue;
-        e.SetBendsPerCorner(n);
+        e.PutCount(field, n);
         return SetResult::Ok;
     }
     case FieldKind::Flag:
@@ -74,16 +75,9 @@ SetResult SetDefinitionControl(LayoutEngine& e, const InputField& field, const s
 }
 
 SetResult ApplySet(LayoutEngine& e, const std::string& key, const std::string& value) {
-    if (const InputField* field = FindInputField(key))
+    if (const EngineField* field = e.FindField(key))
         return SetDefinitionControl(e, *field, key, value);
     return ApplySettingValue(e, key, value) ? SetResult::Ok : SetResult::UnknownKey;
-}
-
-// The outcome of a command that reports by its return value and the engine's I/O error.
-OutputOutcome OutcomeOf(LayoutEngine& e, bool written) {
-    if (written) return OutputOutcome::Written();
-    if (!e.LastIOError().empty()) return OutputOutcome::Failed(e.LastIOError());
-    return OutputOutcome::Refused(e.Form.StatusLabel.text);
 }
 
 // The data sheet printed into a PDF file by the engine's own PDF printer.
@@ -101,10 +95,7 @@ OutputOutcome RunOutput(LayoutEngine& e, const std::string& command, const std::
     if (command == "solid-cad") return e.SaveSolidCad();
     if (command == "step") return e.SaveSolidStep();
     if (command == "report") return e.WriteDimensionFile();
-    if (command == "pdf") {
-        e.SetIOError("");
-        return OutcomeOf(e, e.MenuPrintToPDFClick());
-    }
+    if (command == "pdf") return e.SavePatternPdf();
     if (command == "data-sheet") return PrintDataSheetToPdf(e, file);
     if (command == "svg") return MenuSaveFlatSvgClick(e);
     if (command == "cam-dxf" || command == "sheet-cam-dxf") {
@@ -144,7 +135,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
         e.UpdateUnitLabels();
     }
     e.FormActivate();
-    e.Form.LayoutComboBox.itemIndex = o.layoutType;
+    e.Form.LayoutComboBox.itemIndex = e.KindIndexOf(o.layoutType);
     e.LayoutComboBoxChange();
     ChangeUnits(e, o.units);
     if (!o.definitionFile.empty()) {

@@ -49,7 +49,6 @@ FormModel::FormModel() {
     BREVANT_FORM_PANELS(BREVANT_INIT_PANEL)
     BREVANT_FORM_COMBOS(BREVANT_INIT_COMBO)
 
-    LayoutComboBox.items = {"Cone", "Square to Round", "Spiral Flight", "Pipe Intersection"};
     UnitsComboBox.items = {"Inches", "Centimeters", "Millimeters"};
     UnitsComboBox.itemIndex = 0;
     PDFCombo.items = {"Letter", "A0", "A1", "A2", "A3", "A4",    "A5",
@@ -89,6 +88,42 @@ Control* FormModel::Find(const std::string& name) {
     if (Control* c = FindRadio(name)) return c;
     if (Control* c = FindPanel(name)) return c;
     return FindCombo(name);
+}
+
+Edit& FormModel::AddEdit(const std::string& name) {
+    if (Edit* e = FindEdit(name)) return *e;
+    Edit& e = addedEdits_.emplace_back();
+    e.name = name;
+    edits_[name] = &e;
+    return e;
+}
+
+Label& FormModel::AddLabel(const std::string& name, const std::string& text) {
+    if (Label* l = FindLabel(name)) return *l;
+    Label& l = addedLabels_.emplace_back();
+    l.name = name;
+    l.text = text;
+    labels_[name] = &l;
+    return l;
+}
+
+CheckBox& FormModel::AddCheckBox(const std::string& name, const std::string& caption) {
+    if (CheckBox* c = FindCheckBox(name)) return *c;
+    CheckBox& c = addedCheckBoxes_.emplace_back();
+    c.name = name;
+    c.caption = caption;
+    checks_[name] = &c;
+    return c;
+}
+
+SpinBox& FormModel::AddSpinBox(const std::string& name, double min, double max) {
+    if (SpinBox* s = FindSpinBox(name)) return *s;
+    SpinBox& s = addedSpinBoxes_.emplace_back();
+    s.name = name;
+    s.min = min;
+    s.max = max;
+    spins_[name] = &s;
+    return s;
 }
 
 void FormModel::CheckRadio(RadioButton& button) {

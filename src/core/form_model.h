@@ -4,6 +4,7 @@
 
 #include "core/controls.h"
 
+#include <deque>
 #include <map>
 #include <string>
 
@@ -74,9 +75,6 @@ namespace brevant {
 #define BREVANT_FORM_COMBOS(X) X(LayoutComboBox) X(UnitsComboBox) X(PDFCombo)
 // clang-format on
 
-// Pages of DimTabControl (also the layout types).
-enum InputPage : int { kConePage = 0, kSquarePage = 1, kSpiralPage = 2, kPipePage = 3 };
-
 // Tabs of DisplayTabControl.
 enum DisplayTab : int { kDimensionsTab = 0, kSolidTab = 1, kFlatShapeTab = 2, kSheetTab = 3 };
 
@@ -112,7 +110,7 @@ public:
 
     // Window-level state.
     std::string Caption = kInitialCaption;
-    int DimTabPage = kPipePage; // the last input page shows until a type is chosen
+    int DimTabPage = -1; // the input page shown (a layout kind's index); the engine sets it
     int DisplayTab = kDimensionsTab;
     int DimImage = 0; // picture of the layout type shown ("PngImage_1".."_4")
 
@@ -148,6 +146,13 @@ public:
         return combos_;
     }
 
+    // Controls a layout kind declares beyond the window's own, made once and kept for the
+    // model's life; a control of that name and kind that exists already is returned as it is.
+    Edit& AddEdit(const std::string& name);
+    Label& AddLabel(const std::string& name, const std::string& text);
+    CheckBox& AddCheckBox(const std::string& name, const std::string& caption);
+    SpinBox& AddSpinBox(const std::string& name, double min, double max);
+
     // Checks one radio button and unchecks the others of its group.
     void CheckRadio(RadioButton& button);
     // The tag of the checked button of a group, or fallback when none is checked.
@@ -161,6 +166,10 @@ private:
     std::map<std::string, RadioButton*> radios_;
     std::map<std::string, Panel*> panels_;
     std::map<std::string, ComboBox*> combos_;
+    std::deque<Edit> addedEdits_;
+    std::deque<Label> addedLabels_;
+    std::deque<CheckBox> addedCheckBoxes_;
+    std::deque<SpinBox> addedSpinBoxes_;
 };
 
 } // namespace brevant

@@ -3,7 +3,6 @@
 #include "documents/cam_dxf_writer.h"
 
 #include "documents/dxf_r2000.h"
-#include "documents/outline_contours.h"
 
 namespace brevant {
 
@@ -65,8 +64,8 @@ void WriteCamDxf(std::ostream& out, const ShopOutlines& o, const ShopFileOptions
     dxf.End();
 }
 
-void WriteCamDxf(std::ostream& out, const TCadDrawing& drawing, const ShopFileOptions& options) {
-    WriteCamDxf(out, Scaled(BuildShopOutlines(drawing), 1 / UnitFactor(options.units)), options);
+void WriteCamDxf(std::ostream& out, const FlatPattern& pattern, const ShopFileOptions& options) {
+    WriteCamDxf(out, Scaled(ShopOutlinesOf(pattern), 1 / UnitFactor(options.units)), options);
 }
 
 } // namespace brevant

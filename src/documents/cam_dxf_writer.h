@@ -9,10 +9,8 @@
 
 namespace brevant {
 
-class TCadDrawing;
-
-// The drawing (in inches) written in options.units.
-void WriteCamDxf(std::ostream& out, const TCadDrawing& drawing, const ShopFileOptions& options);
+// The pattern (in inches) written in options.units.
+void WriteCamDxf(std::ostream& out, const FlatPattern& pattern, const ShopFileOptions& options);
 // Outlines already in options.units.
 void WriteCamDxf(std::ostream& out, const ShopOutlines& outlines, const ShopFileOptions& options);
 

@@ -33,9 +33,6 @@ public:
         return {x, y + g_};
     }
     void Down(int c, int r, const std::string& text) { cur_ = Cell(c, r, text); }
-    void Edit(int c, int r, const std::string& label, const brevant::Edit& edit) {
-        Cell(c, r, label + edit.text);
-    }
     void Rule() {
         ICanvas& canvas = printer_.Canvas();
         canvas.SetStrokeWidth(1);
@@ -61,154 +58,36 @@ private:
     TPixelPoint cur_;
 };
 
-void PrintSquare(SheetPrinter& s, const DataSheetJob& j) {
-    const FormModel& f = j.Form;
-    s.Cell(2, 1, "Square to Round Dimensions:");
-    s.Edit(1, 2, "Square Width: ", f.SquareWidth);
-    s.Edit(2, 2, "Top Diameter: ", f.SquareTopDiameter);
-    s.Edit(3, 2, "Height: ", f.SquareHeight);
-    s.Down(1, 3, "Square Length: " + f.SquareLength.text);
-    s.Cell(3, 3, "Units: " + j.UnitsLongName);
-}
-
-void PrintCone(SheetPrinter& s, const DataSheetJob& j) {
-    const FormModel& f = j.Form;
-    s.Cell(2, 1, "Cone Dimensions:");
-    s.Edit(1, 2, "Bottom Diameter: ", f.ConeBottomDiameter);
-    s.Edit(2, 2, "Top Diameter: ", f.ConeTopDiameter);
-    s.Edit(3, 2, "Cone Height: ", f.ConeHeight);
-    s.Down(1, 3, "Side Angle: " + f.SideAngle.text);
-    s.Edit(2, 3, "Side Length: ", f.SideLength);
-}
-
-void PrintSpiral(SheetPrinter& s, const DataSheetJob& j) {
-    const FormModel& f = j.Form;
-    s.Cell(2, 1, "Spiral Dimensions:");
-    s.Edit(1, 2, "Outside Diameter: ", f.SpiralODEdit);
-    s.Edit(2, 2, "Inside Diameter: ", f.SpiralIDEdit);
-    s.Edit(3, 2, "Pitch: ", f.SpiralPitchEdit);
-    s.Down(1, 4, "Results: ");
-    s.Rule();
-    s.Cell(1, 5, "Large Radius: " + f.LargeRadius.text);
-    s.Cell(2, 5, "Small Radius: " + f.SmallRadius.text);
-    s.Cell(3, 5, "Width X: " + f.WidthX.text);
-    s.Cell(1, 6, "Height Y: " + f.HeightY.text);
-    s.Cell(2, 6, "Angle A: " + f.AngleA.text);
-    s.Cell(3, 6, "Inner Cord: " + f.InnerCord.text);
-    s.Down(1, 7, "Outer Cord: " + f.OuterCord.text);
-}
-
-void PrintPipe(SheetPrinter& s, const DataSheetJob& j) {
-    const FormModel& f = j.Form;
-    s.Cell(2, 1, "Pipe Dimensions:");
-    s.Edit(1, 2, "Main Pipe Diameter: ", f.BigPipeDiaEdit);
-    s.Edit(2, 2, "Small Pipe Diameter: ", f.SmallPipeDiaEdit);
-    s.Down(3, 2, "Offset: " + f.PipeOffsetEdit.text);
-}
-
-void PrintSquareDetails(SheetPrinter& s, const DataSheetJob& j) {
-    const FormModel& f = j.Form;
-    s.Cell(1, 5, "File Name: " + j.DefinitionFile);
-    s.Edit(1, 6, "Top X Shift: ", f.SquareTopXShift);
-    s.Edit(2, 7, "Top Angle: ", f.SquareTopAngle);
-    s.Edit(1, 7, "Top Y Shift: ", f.SquareTopYShift);
-    s.Down(1, 8, "Number of Corner Bends: " + std::to_string(j.BendsPerCorner));
-}
-
-void PrintObliqueDetails(SheetPrinter& s, const DataSheetJob& j) {
-    const FormModel& f = j.Form;
-    s.Cell(1, 5, "File Name: " + j.DefinitionFile);
-    s.Edit(1, 6, "Top Shift: ", f.ConeTopXShift);
-    s.Edit(2, 7, "Top Angle: ", f.ConeTopAngle);
-    s.Edit(3, 7, "Bottom Angle: ", f.BottomAngle);
-    s.Edit(1, 7, "Top Ellipse Short Axis: ", f.TopEllipseWidth);
-    s.Down(1, 8, "Bottom Ellipse Short Axis: " + f.BottomEllipseWidth.text);
-    s.Cell(2, 8, "Seam Angle: " + j.SeamAngle);
-}
-
-void PrintRegularDetails(SheetPrinter& s, const DataSheetJob& j) {
-    const FormModel& f = j.Form;
-    s.Cell(2, 5, "Flat Pattern:");
-    s.Cell(1, 6, "File Name: " + j.DefinitionFile);
-    s.Cell(2, 7, "Large Radius: " + f.LargeRadius.text);
-    s.Cell(3, 7, "Small Radius: " + f.SmallRadius.text);
-    s.Cell(1, 7, "Angle A: " + f.AngleA.text);
-    s.Cell(2, 8, "Width X: " + f.WidthX.text);
-    s.Cell(3, 8, "Height Y: " + f.HeightY.text);
-    s.Down(1, 8, "Inner Cord: " + f.InnerCord.text);
-    if (f.ThicknessCheckBox.checked) {
-        s.Down(1, 9, "Thickness: " + f.ThicknessEdit.text);
-        s.Cell(2, 9, f.WeightLabel.text);
-    }
-}
-
-void PrintConeExtras(SheetPrinter& s, const DataSheetJob& j) {
-    const FormModel& f = j.Form;
-    if (f.SideCutsCheckBox.checked && j.SideCutsApply) {
-        s.Down(1, 9, "Top Cut Width: " + f.TopCutWidthEdit.text);
-        s.Edit(2, 9, "Bottom Cut Width: ", f.BottomCutWidthEdit);
-        if (!f.TopArcLengthEdit.text.empty() && !f.BottomArcLengthEdit.text.empty()) {
-            s.Down(1, 10, "Top Arc Length: " + f.TopArcLengthEdit.text);
-            s.Edit(2, 10, "Bottom Arc Length: ", f.BottomArcLengthEdit);
+void PrintSection(SheetPrinter& s, const DataSheetSection& section) {
+    for (const SheetCell& c : section.Cells) {
+        switch (c.Kind) {
+        case SheetCell::Op::Cell:
+            s.Cell(c.Column, c.Row, c.Text);
+            break;
+        case SheetCell::Op::Down:
+            s.Down(c.Column, c.Row, c.Text);
+            break;
+        case SheetCell::Op::Rule:
+            s.Rule();
+            break;
         }
     }
-    if (!f.Overlap.text.empty()) s.Edit(3, 9, "Edge Overlap: ", f.Overlap);
 }
 
 // The sheet's row lies 14 rows below the current position, and below the flat pattern's print
 // when that reaches further, so the two never overlap.
 void PrintSheetNesting(SheetPrinter& s, const DataSheetJob& j, int flatBottom) {
-    const FormModel& f = j.Form;
     const int row = std::max(static_cast<int>(std::trunc(s.Current().y / s.RowHeight())) + 14,
                              static_cast<int>(std::ceil(flatBottom / s.RowHeight())));
-    const std::string& w = f.SheetWidth.text;
-    const std::string& h = f.SheetHeight.text;
-    s.Down(1, row,
-           "Sheet:" + w + " X " + h + " = " + std::to_string(j.SheetCount) + " pcs.   " + h +
-               " X " + w + " = " + std::to_string(j.SheetCountTurned) + " pcs.");
-    if (!f.XClearenceEdit.text.empty() || !f.YClearenceEdit.text.empty())
-        s.Cell(3, row, "X,Y Clearence: " + f.XClearenceEdit.text + ", " + f.YClearenceEdit.text);
+    s.Down(1, row, j.Section.SheetStatement);
+    if (!j.Section.Clearances.empty()) s.Cell(3, row, j.Section.Clearances);
     s.PrintView(j.Sheet, s.Current());
-}
-
-void PrintPageCells(SheetPrinter& s, const DataSheetJob& j) {
-    switch (j.Page) {
-    case kSquarePage:
-        PrintSquare(s, j);
-        break;
-    case kSpiralPage:
-        PrintSpiral(s, j);
-        break;
-    case kPipePage:
-        PrintPipe(s, j);
-        break;
-    default:
-        PrintCone(s, j);
-        break;
-    }
-    if (j.ObliqueCone)
-        s.Cell(3, 3, "Units: " + j.UnitsLongName);
-    else if (j.Page == kConePage)
-        s.Cell(3, 3, j.SegmentAngle.empty() ? "Full Cone" : "Segment Angle = " + j.SegmentAngle);
-    if (j.ObliqueCone) s.Rule();
-    if (j.Page == kSquarePage) PrintSquareDetails(s, j);
-    if (j.Page == kConePage) {
-        if (j.ObliqueCone)
-            PrintObliqueDetails(s, j);
-        else
-            PrintRegularDetails(s, j);
-        PrintConeExtras(s, j);
-    }
 }
 
 } // namespace
 
 std::string DataSheetTitle(const DataSheetJob& job) {
-    const char* prefix = job.Page == kSquarePage   ? "Square-"
-                         : job.Page == kSpiralPage ? "Spiral Flight-"
-                         : job.Page == kPipePage   ? "Pipe Intersection-"
-                                                   : "Cone-";
-    return prefix + job.DefinitionFile;
+    return job.Section.TitlePrefix + job.DefinitionFile;
 }
 
 bool PrintDataSheet(IPrinter& printer, const DataSheetJob& job) {
@@ -217,9 +96,9 @@ bool PrintDataSheet(IPrinter& printer, const DataSheetJob& job) {
     s.Start();
     s.Down(1, 1, "Date: " + job.Date);
     s.Rule();
-    PrintPageCells(s, job);
+    PrintSection(s, job.Section);
     const int flatBottom = s.PrintView(job.Flat, {0, s.Current().y});
-    if (job.SheetMade) PrintSheetNesting(s, job, flatBottom);
+    if (job.Section.PrintsSheet) PrintSheetNesting(s, job, flatBottom);
     printer.EndDoc();
     return true;
 }

@@ -1,9 +1,13 @@
 // Areas, extents and scaling of shop polylines.
 #include "documents/shop_outline.h"
 
+#include "geometry/angles.h"
+#include "geometry/constants.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace brevant {
 
@@ -81,6 +85,90 @@ ContourExtents ExtentsOf(const ShopOutlines& o) {
         for (const Contour& c : *list)
             AddExtents(e, c);
     return e;
+}
+
+namespace {
+
+bool Finite(const TDPoint& p) {
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+double BulgeOf(double sweepDegrees) {
+    return std::tan(sweepDegrees / kDrawDegreesPerRadian / 4);
+}
+
+// A closed outline as a contour; an outline with a point that is not a number has none.
+std::optional<Contour> ContourOf(const CutOutline& o) {
+    Contour c;
+    c.closed = true;
+    for (const OutlineEdge& e : o.Edges) {
+        if (!Finite(e.Start) || (e.IsArc() && !(Finite(e.Centre) && std::isfinite(e.Sweep))))
+            return std::nullopt;
+        c.vertices.push_back({e.Start.x, e.Start.y, e.IsArc() ? BulgeOf(e.Sweep) : 0});
+    }
+    if (c.vertices.size() < 2) return std::nullopt;
+    return c;
+}
+
+// A stroke's line or arc as a two-point contour; boxes have none.
+std::optional<Contour> ContourOf(const FlatStroke& s) {
+    Contour c;
+    if (const auto* l = std::get_if<FlatLine>(&s.Shape)) {
+        c.vertices = {{l->From.x, l->From.y, 0}, {l->To.x, l->To.y, 0}};
+        return c;
+    }
+    const auto* a = std::get_if<FlatArc>(&s.Shape);
+    if (!a || !(a->Radius > 0)) return std::nullopt;
+    const double from = a->StartAngle / kDrawDegreesPerRadian;
+    const double to = a->EndAngle / kDrawDegreesPerRadian;
+    const TDPoint c0 = a->Centre;
+    c.vertices = {{c0.x + a->Radius * std::cos(from), c0.y + a->Radius * std::sin(from),
+                   BulgeOf(GetArcAngle(a->StartAngle, a->EndAngle))},
+                  {c0.x + a->Radius * std::cos(to), c0.y + a->Radius * std::sin(to), 0}};
+    return c;
+}
+
+void AddStrokes(std::vector<Contour>& out, const FlatPattern& p, bool (*wanted)(FlatRole)) {
+    for (const FlatStroke& s : p.Strokes)
+        if (wanted(s.Role))
+            if (auto c = ContourOf(s)) out.push_back(std::move(*c));
+}
+
+bool SamePoint(const ContourVertex& a, const ContourVertex& b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+// The bend lines, each fan (a run of lines from one corner, drawn counter-clockwise about it)
+// listed clockwise about its corner, as a brake operator works round it.
+std::vector<Contour> BendLines(const FlatPattern& p) {
+    std::vector<Contour> bends;
+    AddStrokes(bends, p, [](FlatRole r) { return r == FlatRole::Bend; });
+    for (auto run = bends.begin(); run != bends.end();) {
+        auto end = std::find_if(run, bends.end(), [&](const Contour& c) {
+            return !SamePoint(c.vertices.front(), run->vertices.front());
+        });
+        std::reverse(run, end);
+        run = end;
+    }
+    return bends;
+}
+
+} // namespace
+
+ShopOutlines ShopOutlinesOf(const FlatPattern& p) {
+    ShopOutlines out;
+    for (const CutOutline& o : p.Outlines)
+        if (auto c = ContourOf(o)) out.cut.push_back(std::move(*c));
+    out.bend = BendLines(p);
+    AddStrokes(out.mark, p,
+               [](FlatRole r) { return r == FlatRole::Seam || r == FlatRole::SideCut; });
+    AddStrokes(out.mark, p, [](FlatRole r) { return r == FlatRole::TabJoin; });
+    for (const FlatLine& l : p.HiddenTabJoins) {
+        Contour c;
+        c.vertices = {{l.From.x, l.From.y, 0}, {l.To.x, l.To.y, 0}};
+        out.mark.push_back(std::move(c));
+    }
+    return out;
 }
 
 ShopOutlines Scaled(ShopOutlines o, double factor) {

@@ -2,6 +2,7 @@
 // and marks, each a polyline whose arcs are kept as bulges.
 #pragma once
 
+#include "caddraw/flat_pattern.h"
 #include "core/units.h"
 
 #include <vector>
@@ -41,6 +42,11 @@ struct ContourExtents {
 struct ShopFileOptions {
     UnitSystem units = kInches;
 };
+
+// A flat pattern as a cutting machine takes it: its cut outlines as closed contours (arcs as
+// bulges), its bend lines, and its marks (seam and side-cut lines, then the edges overlap tabs
+// are bent along), each in the pattern's order and its unit (inches).
+ShopOutlines ShopOutlinesOf(const FlatPattern& pattern);
 
 // The area a closed contour encloses: positive when it runs counter-clockwise.
 double SignedArea(const Contour& contour);

@@ -2,7 +2,6 @@
 // written negated and a counter-clockwise arc becomes one with the sweep flag 0.
 #include "documents/svg_writer.h"
 
-#include "documents/outline_contours.h"
 #include "documents/shop_numbers.h"
 
 #include <cmath>
@@ -73,8 +72,8 @@ void WriteSvg(std::ostream& out, const ShopOutlines& o, const ShopFileOptions& o
     out << "</svg>\n";
 }
 
-void WriteSvg(std::ostream& out, const TCadDrawing& drawing, const ShopFileOptions& options) {
-    WriteSvg(out, Scaled(BuildShopOutlines(drawing), 1 / UnitFactor(options.units)), options);
+void WriteSvg(std::ostream& out, const FlatPattern& pattern, const ShopFileOptions& options) {
+    WriteSvg(out, Scaled(ShopOutlinesOf(pattern), 1 / UnitFactor(options.units)), options);
 }
 
 } // namespace brevant

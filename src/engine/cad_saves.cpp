@@ -1,4 +1,7 @@
-// Saving a CAD view (the flat pattern or the sheet) as DXF, CDL or IGES in the display unit.
+// Saving a CAD view (the flat pattern or the sheet) as DXF, CDL or IGES in the display unit. The
+// file is written from a copy: the flat pattern of the chosen kind for files, or the sheet's
+// drawing; the views themselves are left as they are.
+#include "caddraw/flat_pattern_render.h"
 #include "engine/layout_engine.h"
 #include "engine/shop_saves.h"
 
@@ -7,9 +10,10 @@ namespace brevant {
 namespace {
 
 inline constexpr const char* kCadExtensions = "dxf,cdl,igs";
+
 // Converts the saved layers' geometry from inches to the display unit; texts stay.
-void ConvertToDisplayUnit(TCadDraw& view, int which, UnitSystem units) {
-    TElements& list = view.Elements();
+void ConvertToDisplayUnit(TCadDrawing& drawing, int which, UnitSystem units) {
+    TElements& list = drawing.Elements();
     for (int i = 0; i < list.Count(); ++i) {
         TElement& el = list[i];
         const bool layerSaved = which == 1 ? ((el.Layer >= 1 && el.Layer <= 4) || el.Layer == 8)
@@ -33,65 +37,51 @@ void ConvertToDisplayUnit(TCadDraw& view, int which, UnitSystem units) {
 
 } // namespace
 
+void CopyViewForFile(LayoutEngine& e, int which, TCadDrawing& out) {
+    if (which == 2) {
+        out.SetElements(e.CadDraw2.Elements());
+        return;
+    }
+    if (const LayoutKind* kind = e.CurrentKind())
+        RenderFlatPattern(out, kind->PatternFor(PatternUse::File));
+}
+
 OutputOutcome LayoutEngine::SaveCadViewTo(int which, const std::string& path, bool writeUnit) {
-    TCadDraw& view = which == 1 ? CadDraw1 : CadDraw2;
     const int type = CadTypeOfPath(path);
     // With "DXF for cutting machines" set, a DXF is the shop's closed-outline file.
     if (type == kCadTypeDxf && Form.CamDxfCheckBox.checked) return SaveCamDxfTo(*this, which, path);
-    if (type == kCadTypeIges && writeUnit) view.CadSettings().number_unit = Units();
-    ConvertToDisplayUnit(view, which, Units());
-    view.SetCadType(type);
+    TCadDrawing drawing;
+    CopyViewForFile(*this, which, drawing);
+    if (type == kCadTypeIges && writeUnit) drawing.CadSettings().number_unit = Units();
+    ConvertToDisplayUnit(drawing, which, Units());
+    drawing.SetCadType(type);
     // Construction layers stay out of the file: the annotations, and on the sheet the outline.
     const int lastHidden = which == 1 ? 7 : 8;
     for (int layer = 5; layer <= lastHidden; ++layer)
-        view.SetLayerVisible(layer, false);
-    const bool ok = view.SaveToFile(path);
-    for (int layer = 5; layer <= 8; ++layer)
-        view.SetLayerVisible(layer, true);
-    if (ok) return OutputOutcome::Written();
-    SetIOError(view.LastError());
-    ShowMessageDialog(view.LastError(), path);
-    return OutputOutcome::Failed(view.LastError());
-}
-
-OutputOutcome LayoutEngine::SaveCadView(int which) {
-    ClearStatus();
-    const std::string path =
-        SaveFileDialog("Save 2D CAD", "CAD", kCadExtensions, false, DefaultFileName(""));
-    if (path.empty()) return OutputOutcome::Cancelled();
-    return SaveCadViewTo(which, path, true);
-}
-
-OutputOutcome LayoutEngine::SaveCadSheet() {
-    const OutputOutcome outcome = SaveCadView(2);
-    DispatchCalculation(false);
-    return outcome;
-}
-
-// The oblique pattern is written from a finer development (150 divisions).
-OutputOutcome LayoutEngine::SaveObliqueFlatCad() {
-    const std::string path =
-        SaveFileDialog("Save Flat CAD", "2D Cad", kCadExtensions, false, DefaultFileName(""));
-    if (path.empty()) return OutputOutcome::Cancelled();
-    Drv.CircleResolution = 150;
-    RedrawObliquePatternForSave();
-    Drv.CircleResolution = 40;
-    CadDraw1.SetDrawColor(kColorLime);
-    CadDraw1.ClearGroup();
-    OutputOutcome outcome = SaveCadViewTo(1, path, false);
-    ClearDrawing(CadDraw1);
-    Form.RegularDataDisplay.visible = false;
-    CalculateMenuClick();
-    return outcome;
+        drawing.SetLayerVisible(layer, false);
+    if (drawing.SaveToFile(path)) return OutputOutcome::Written();
+    SetIOError(drawing.LastError());
+    ShowMessageDialog(drawing.LastError(), path);
+    return OutputOutcome::Failed(drawing.LastError());
 }
 
 OutputOutcome LayoutEngine::SaveFlatCad() {
-    ClearStatus();
-    const bool oblique = Def.TopShift != 0 || Def.TopAngle != 0 || Def.BottomAngle != 0;
-    const OutputOutcome outcome =
-        LayoutType() == kLayoutCone && oblique ? SaveObliqueFlatCad() : SaveCadView(1);
-    DispatchCalculation(false);
-    return outcome;
+    // A pattern developed again for files (an oblique cone, finer) has its own dialog title.
+    const LayoutKind* kind = CurrentKind();
+    const bool finer = kind && kind->DevelopsAgainForFiles();
+    const std::string path =
+        finer
+            ? SaveFileDialog("Save Flat CAD", "2D Cad", kCadExtensions, false, DefaultFileName(""))
+            : SaveFileDialog("Save 2D CAD", "CAD", kCadExtensions, false, DefaultFileName(""));
+    if (path.empty()) return OutputOutcome::Cancelled();
+    return SaveCadViewTo(1, path, true);
+}
+
+OutputOutcome LayoutEngine::SaveCadSheet() {
+    const std::string path =
+        SaveFileDialog("Save 2D CAD", "CAD", kCadExtensions, false, DefaultFileName(""));
+    if (path.empty()) return OutputOutcome::Cancelled();
+    return SaveCadViewTo(2, path, true);
 }
 
 } // namespace brevant

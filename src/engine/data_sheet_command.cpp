@@ -1,7 +1,8 @@
-// "Print Data Sheet": the page for the workshop, on the printer the host has chosen.
+// "Print Data Sheet": the page for the workshop, on the printer the host has chosen. The flat
+// pattern and the sheet are printed from copies fitted as the views are; the views and their
+// colours stay as they are.
+#include "caddraw/flat_pattern_render.h"
 #include "caddraw/printer.h"
-#include "cone/side_cuts.h"
-#include "core/number_format.h"
 #include "documents/data_sheet.h"
 #include "engine/layout_engine.h"
 
@@ -20,36 +21,29 @@ std::string TodayShortDate() {
     return std::strftime(text, sizeof text, "%x", &t) > 0 ? text : "";
 }
 
-bool CheckSideCuts(LayoutEngine& e) {
-    if (e.CurrentInputPage() != kConePage || !e.Form.SideCutsCheckBox.checked) return false;
-    ConeJob job = e.MakeConeJob();
-    return SideCutsApply(job);
+// A copy with the view's size, scale and view state, fitted to the drawing it holds as the
+// view fits its own.
+void FitLike(TCadDraw& copy, const TCadDraw& view) {
+    copy.ScreenScale = view.ScreenScale;
+    copy.SetBackgroundColor(view.BackgroundColor());
+    copy.Resize(view.Width(), view.Height());
+    copy.CadSettings().Assign(view.CadSettings());
+    copy.SetExtents();
+    copy.ZoomAll();
 }
 
 } // namespace
 
 bool LayoutEngine::PrintDataSheet(IPrinter& printer) {
-    ClearStatus();
-    ZoomView(1);
-    ZoomView(2);
-    const bool oblique = Cone.IsObliqueCone;
-    DataSheetJob job{Form, CadDraw1, CadDraw2};
-    job.Page = CurrentInputPage();
-    job.Date = TodayShortDate();
-    job.DefinitionFile = App.LastDefinitionPath;
-    job.UnitsLongName = UnitLongName(Units());
-    job.ObliqueCone = oblique;
-    if (job.Page == kConePage && !oblique) {
-        const float segment = EffectiveSegmentAngle();
-        if (segment > 0) job.SegmentAngle = FormatGeneral(segment, App.LocaleDecimalSeparator);
-    }
-    job.SeamAngle = FormatGeneral(Def.SeamAngle, App.LocaleDecimalSeparator);
-    job.BendsPerCorner = Def.BendsPerCorner;
-    job.SideCutsApply = CheckSideCuts(*this);
-    job.SheetMade = job.Page == kConePage && Def.SheetWidth > 0 && Def.SheetHeight > 0 &&
-                    !oblique && !Def.IsCylinder;
-    job.SheetCount = Cone.SheetCount;
-    job.SheetCountTurned = Cone.SheetCountTurned;
+    const int page = CurrentInputPage();
+    const LayoutKind* kind = page >= 0 && page < KindCount() ? &Kind(page) : nullptr;
+    const DataSheetSection section = kind ? kind->DataSheet(Form, Documents()) : DataSheetSection{};
+    TCadDraw flat, sheet;
+    if (kind) RenderFlatPattern(flat, kind->Pattern());
+    sheet.SetElements(CadDraw2.Elements());
+    FitLike(flat, CadDraw1);
+    FitLike(sheet, CadDraw2);
+    DataSheetJob job{section, flat, sheet, TodayShortDate(), App.LastDefinitionPath};
     return brevant::PrintDataSheet(printer, job);
 }
 

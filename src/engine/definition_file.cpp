@@ -18,79 +18,80 @@ namespace brevant {
 
 namespace {
 
-// Spiral and pipe texts are put into their edits as stored; all other texts get the locale's
-// decimal separator.
-bool KeepsSeparator(const InputField& f) {
-    return f.page == kSpiralPage || f.page == kPipePage;
-}
-
-void SetThicknessSide(LayoutEngine& e, int side) {
+// A radio group's side and its material field.
+void SetThicknessSide(LayoutEngine& e, const EngineField& k, int side) {
     FormModel& f = e.Form;
     e.Form.CheckRadio(side == kOutside  ? f.OutsideRadio
                       : side == kInside ? f.InsideRadio
                                         : f.MiddleRadio);
-    e.Def.ThicknessSide = f.CheckedRadioTag("DimensionsFrom", kMiddle);
+    *std::get<int*>(e.TargetOf(k)) = f.CheckedRadioTag("DimensionsFrom", kMiddle);
 }
 
 // A check box and its definition flag; the two settings flags also show or hide their panel.
-void PutFlag(LayoutEngine& e, const InputField& k, bool on) {
+void PutFlag(LayoutEngine& e, const EngineField& k, bool on) {
     FormModel& f = e.Form;
-    CheckBox& box = *f.FindCheckBox(k.control);
-    box.checked = e.Def.*std::get<bool LayoutDefinition::*>(k.member) = on;
+    CheckBox& box = *f.FindCheckBox(k.Field->control);
+    box.checked = *std::get<bool*>(e.TargetOf(k)) = on;
     if (&box == &f.SideCutsCheckBox) f.SideCutDisplay.visible = on;
     if (&box == &f.ThicknessCheckBox) ShowThicknessDisplay(e, on);
 }
 
 // Puts one stored value (nullopt: the key is missing) into its control.
-void PutValue(LayoutEngine& e, const InputField& k, const std::optional<std::string>& v) {
+void PutValue(LayoutEngine& e, const EngineField& field, const std::optional<std::string>& v) {
     FormModel& f = e.Form;
+    const InputField& k = *field.Field;
     auto integer = [&](int fallback) { return v ? ParseInteger(*v, fallback) : fallback; };
     switch (k.kind) {
     case FieldKind::Whole:
         f.FindSpinBox(k.control)->SetValue(integer(0));
         break;
     case FieldKind::Flag:
-        PutFlag(e, k, integer(0) != 0);
+        PutFlag(e, field, integer(0) != 0);
         break;
     case FieldKind::Count:
-        e.Def.*std::get<int LayoutDefinition::*>(k.member) = e.SetBendsPerCorner(integer(4));
+        *std::get<int*>(e.TargetOf(field)) = e.PutCount(k, integer(k.min));
         break;
     case FieldKind::Side:
-        SetThicknessSide(e, integer(kMiddle));
+        SetThicknessSide(e, field, integer(kMiddle));
         break;
     case FieldKind::Length:
     case FieldKind::Angle: {
         const std::string text = v.value_or(std::string());
+        // Some kinds' texts go into their edits as stored; the others get the locale's
+        // decimal separator.
         f.FindEdit(k.control)->text =
-            KeepsSeparator(k) ? text
-                              : NormalizeDecimalSeparator(text, e.App.LocaleDecimalSeparator);
+            (k.flags & kFieldKeepsText)
+                ? text
+                : NormalizeDecimalSeparator(text, e.App.LocaleDecimalSeparator);
         break;
     }
     }
 }
 
 // The text written for one key.
-std::string ValueText(LayoutEngine& e, const InputField& k) {
+std::string ValueText(LayoutEngine& e, const EngineField& field) {
     FormModel& f = e.Form;
+    const InputField& k = *field.Field;
     const char sep = e.App.LocaleDecimalSeparator;
     switch (k.kind) {
     case FieldKind::Whole:
         // The bends are written as the count the pattern uses.
-        if (Holds(k, &LayoutDefinition::Bends)) return FormatGeneral(e.EffectiveBends(), sep);
+        if (&f.BendConeSpinBox == f.FindSpinBox(k.control))
+            return FormatGeneral(e.EffectiveBends(), sep);
         return FormatGeneral(f.FindSpinBox(k.control)->value, sep);
     case FieldKind::Flag:
         return FlagText(f.FindCheckBox(k.control)->checked);
     case FieldKind::Count:
-        return std::to_string(ParseInteger(f.FindLabel(k.control)->text, 4));
+        return std::to_string(ParseInteger(f.FindLabel(k.control)->text, k.min));
     case FieldKind::Side:
         return std::to_string(f.CheckedRadioTag(k.control, kMiddle));
     case FieldKind::Length:
     case FieldKind::Angle:
         break;
     }
-    // The thickness is written from the definition (the settings may have set it).
-    if (Holds(k, &LayoutDefinition::MaterialThickness))
-        return FormatSingle(e.FromIn(e.Def.MaterialThickness), sep);
+    // The thickness is written from the material (the settings may have set it).
+    if (&f.ThicknessEdit == f.FindEdit(k.control))
+        return FormatSingle(e.FromIn(e.Material.Thickness), sep);
     return f.FindEdit(k.control)->text;
 }
 
@@ -103,12 +104,8 @@ void NoteDefinitionFile(LayoutEngine& e, const std::string& path) {
 }
 } // namespace
 
-const DefinitionKey* FindDefinitionKey(const std::string& key) {
-    return FindInputField(key);
-}
-
 bool ApplyDefinitionValue(LayoutEngine& engine, const std::string& key, const std::string& value) {
-    const InputField* k = FindInputField(key);
+    const EngineField* k = engine.FindField(key);
     if (!k) return false;
     PutValue(engine, *k, value);
     return true;
@@ -116,8 +113,8 @@ bool ApplyDefinitionValue(LayoutEngine& engine, const std::string& key, const st
 
 std::string DefinitionFileText(LayoutEngine& engine, std::string_view existing) {
     IniDocument ini = IniDocument::Parse(existing);
-    for (const InputField& k : InputFields())
-        ini.Set(kDefinitionSection, k.key, ValueText(engine, k));
+    for (const EngineField& k : engine.Fields())
+        ini.Set(kDefinitionSection, k.Field->key, ValueText(engine, k));
     ShowThicknessDisplay(engine, engine.Form.ThicknessCheckBox.checked);
     engine.Form.SideCutDisplay.visible = engine.Form.SideCutsCheckBox.checked;
     return ini.Serialize();
@@ -145,8 +142,8 @@ void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const st
     const IniDocument ini = IniDocument::Parse(content);
     engine.ClearAllInputs();
     // Each key sets only its own control and field, so the keys load in the file's order.
-    for (const InputField& k : InputFields())
-        PutValue(engine, k, ini.Get(kDefinitionSection, k.key));
+    for (const EngineField& k : engine.Fields())
+        PutValue(engine, k, ini.Get(kDefinitionSection, k.Field->key));
     engine.Drv.BusyFlag = false;
     NoteDefinitionFile(engine, path);
     engine.DispatchCalculation(true);

@@ -1,4 +1,4 @@
-// Definition files: the inputs of all four layout types in an INI file, section "DIMENSIONS".
+// Definition files: the inputs of every layout kind in an INI file, section "DIMENSIONS".
 #pragma once
 
 #include "core/input_fields.h"
@@ -37,11 +37,9 @@ void OpenDefinitionCommand(LayoutEngine& engine, const std::string& path);
 std::string DefinitionFileText(LayoutEngine& engine, std::string_view existing);
 void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const std::string& path);
 
-// A definition file key is a row of the input field table: the key, the control that holds it
-// ("DimensionsFrom" is the group of OutsideRadio, MiddleRadio and InsideRadio) and its kind.
-using DefinitionKey = InputField;
-// The key named key (ASCII case ignored, as in the file), or nullptr.
-const DefinitionKey* FindDefinitionKey(const std::string& key);
+// A definition file key is an input field of a layout kind or of the material: the key, the
+// control that holds it ("DimensionsFrom" is the group of OutsideRadio, MiddleRadio and
+// InsideRadio) and its kind (LayoutEngine::FindField finds it).
 // Puts a value into the control that holds key, exactly as loading a file with that value
 // would (separator normalisation, integer and flag rules, panel visibility). False when key is
 // not a definition key.

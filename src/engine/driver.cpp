@@ -1,11 +1,9 @@
-// The Calculate driver: clearing, dispatching to the layout drivers, the status line and the
-// result displays.
-#include "core/input_fields.h"
+// The Calculate driver: clearing, dispatching to the layout kinds, the status line and the
+// result displays, and what the engine does for a kind while it calculates.
+#include "caddraw/flat_pattern_render.h"
 #include "core/messages.h"
 #include "engine/layout_engine.h"
-#include "solid/cone_model.h"
-
-#include <iterator>
+#include "nesting/sheet_layout.h"
 
 namespace brevant {
 
@@ -38,7 +36,8 @@ void LayoutEngine::HideResultDisplays() {
     Form.ThicknessDisplay.visible = false;
     Form.SheetDataDisplay.visible = false;
     Form.BendDisplay.visible = false;
-    RefreshBoundingBoxLabel();
+    for (const auto& kind : kinds_)
+        kind->RefreshSharedLabels(Form, Format());
 }
 
 void LayoutEngine::ClearViews() {
@@ -46,9 +45,18 @@ void LayoutEngine::ClearViews() {
     ClearDrawing(CadDraw1);
     Form.RegularDataDisplay.visible = false;
     ClearDrawing(CadDraw2);
+    SheetPattern = {};
     ZoomView(2);
     Form.SheetDataDisplay.visible = false;
     ZoomView(1);
+}
+
+SheetCounts LayoutEngine::LayoutSheet(const SheetRequest& request) {
+    SheetJob job{CadDraw2, request, Form, *this};
+    const SheetCounts counts = brevant::LayoutSheet(job);
+    SheetPattern =
+        request.Piece ? SheetMachinePattern(*request.Piece, counts.Placements) : FlatPattern{};
+    return counts;
 }
 
 void LayoutEngine::ZoomView(int view) {
@@ -56,22 +64,14 @@ void LayoutEngine::ZoomView(int view) {
     if (view == 2) ZoomDrawing(CadDraw2);
 }
 
-void LayoutEngine::ShowNotEnoughDimensions() {
-    ShowMessageDialog(CurrentInputPage() == kConePage ? kMsgConeNotEnough : kMsgNotEnough, "");
-}
-
 void LayoutEngine::ClearLayoutInputs(int type) {
-    if (type < kLayoutCone || type > kLayoutPipe) return;
-    for (const InputField& f : InputFields()) {
-        if (!(f.clearedWith & ClearedWith(type))) continue;
-        if (Edit* edit = Form.FindEdit(f.control)) edit->text.clear();
-        if (SpinBox* spin = Form.FindSpinBox(f.control)) spin->SetValue(0);
-    }
+    if (type < 0 || type >= KindCount()) return;
+    Kind(type).ClearInputs(Form);
 }
 
 void LayoutEngine::ClearAllInputs() {
     Drv.BusyFlag = true;
-    for (int t = kLayoutCone; t <= kLayoutPipe; ++t)
+    for (int t = 0; t < KindCount(); ++t)
         ClearLayoutInputs(t);
 }
 
@@ -82,77 +82,51 @@ void LayoutEngine::CalculateMenuClick() {
     DispatchCalculation(false);
 }
 
-void LayoutEngine::BeforeSquareToRound() {
-    // A shifted or tilted top is not symmetric about both axes: no half pattern.
-    if (Def.SquareTopXShift != 0 || Def.SquareTopYShift != 0 || Def.SquareTopAngle != 0)
-        Form.HalfPatternCheckBox.checked = false;
+KindRun LayoutEngine::MakeRun(int index, bool quiet) {
+    return KindRun{Form,
+                   *this,
+                   *this,
+                   Solid,
+                   Material,
+                   Format(),
+                   Drv.BusyFlag,
+                   Drv.KeepStatusOnce,
+                   Drv.CircleResolution,
+                   App.MaterialMass,
+                   App.MaterialName,
+                   App.CurrentDefinitionName,
+                   quiet,
+                   CurrentInputPage() == index,
+                   false};
 }
 
-void LayoutEngine::AfterCone() {
-    SizeGridPlanes();
-    ZoomView(2);
+// The kind's developed pattern in the flat view, when it developed or emptied one.
+void LayoutEngine::ShowKindResults(const LayoutKind& kind, const KindRun& run) {
+    if (run.PatternChanged) ShowFlatPattern(CadDraw1, kind.Pattern());
 }
 
-namespace {
-// The Calculate driver of each layout type, with what the dispatcher does around it.
-struct LayoutDriver {
-    int (LayoutEngine::*Calculate)(bool quiet);
-    void (LayoutEngine::*Before)();
-    void (LayoutEngine::*After)();
-};
-
-const LayoutDriver* DriverOf(int type) {
-    static const LayoutDriver drivers[] = {
-        {&LayoutEngine::CalculateCone, nullptr, &LayoutEngine::AfterCone},
-        {&LayoutEngine::CalculateSquareToRound, &LayoutEngine::BeforeSquareToRound, nullptr},
-        {&LayoutEngine::CalculateSpiralFlight, nullptr, nullptr},
-        {&LayoutEngine::CalculatePipeIntersection, nullptr, nullptr}};
-    static_assert(std::size(drivers) == kLayoutPipe + 1, "one driver per layout type");
-    if (type < kLayoutCone || type > kLayoutPipe) return nullptr;
-    return &drivers[type];
+int LayoutEngine::CalculateKind(int index, bool quiet) {
+    if (index < 0 || index >= KindCount()) return kDriverDone;
+    KindRun run = MakeRun(index, quiet);
+    const int code = Kind(index).Calculate(run);
+    ShowKindResults(Kind(index), run);
+    return code;
 }
-} // namespace
 
 int LayoutEngine::DispatchCalculation(bool quiet) {
     if (!Drv.FormReady) return 0;
     HideResultDisplays();
     int code = 0;
-    if (const LayoutDriver* driver = DriverOf(LayoutType())) {
-        if (driver->Before) (this->*driver->Before)();
-        code = (this->*driver->Calculate)(quiet);
-        if (driver->After) (this->*driver->After)();
+    if (LayoutKind* kind = CurrentKind()) {
+        kind->BeforeDispatch(Form);
+        code = CalculateKind(LayoutType(), quiet);
+        KindRun run = MakeRun(LayoutType(), quiet);
+        kind->AfterDispatch(run);
     }
     ResetSolidView();
     ZoomView(1);
     Drv.LastDriverCode = code;
     return code;
-}
-
-bool LayoutEngine::BeginOwnReaderDriver() {
-    ClearStatus();
-    Drv.PdfInProgress = false;
-    SetCurrentLayer(CadDraw1, 1);
-    if (Drv.BusyFlag) return false;
-    ClearResultLabels();
-    ClearViews();
-    return true;
-}
-
-int LayoutEngine::LayoutPrologue(int type, bool quiet) {
-    ClearStatus();
-    Drv.PdfInProgress = false;
-    SetCurrentLayer(CadDraw1, 1);
-    if (Drv.BusyFlag) return kDriverDone;
-    ClearResultLabels();
-    if (!ReadLayoutInputs()) {
-        HideResultDisplays();
-        return kDriverBadNumber;
-    }
-    Drv.CircleResolution = type == kLayoutSquare ? 4 * Def.BendsPerCorner : 40;
-    ClearViews();
-    Def.Overlap = ToIn(ReadCommittedValue(Form.Overlap)) / 2;
-    (void)quiet;
-    return -1;
 }
 
 } // namespace brevant

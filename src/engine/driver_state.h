@@ -6,32 +6,12 @@
 
 namespace brevant {
 
-// Result codes of the layout drivers.
-enum DriverCode : int {
-    kDriverDone = 0,
-    kDriverNotEnough = 1,
-    kDriverFailed = 2, // the development failed at a construction (square to round)
-    kDriverBadNumber = 3
-};
-
-// Layout types: the items of LayoutComboBox, also the input pages.
-enum LayoutType : int {
-    kLayoutNone = -1,
-    kLayoutCone = 0,
-    kLayoutSquare = 1,
-    kLayoutSpiral = 2,
-    kLayoutPipe = 3
-};
-
 struct DriverState {
     bool BusyFlag = false;       // the program itself writes into inputs: handlers do nothing
     bool FormReady = false;      // set at the first activation of the main window
-    bool PdfInProgress = false;  // the full-scale pattern PDF is being produced
     bool KeepStatusOnce = false; // the next ShowStatus leaves the status line alone
     int CircleResolution = 40;   // points per full circle of the 3D model
     int LastDriverCode = 0;      // the code of the last DispatchCalculation
-    bool ReportInProgress = false;
-    std::string ReportPath;
 };
 
 // What the application keeps besides the controls: folders, names and material data.

@@ -1,59 +1,76 @@
-// The layout engine: the one program-wide state (definition, controls, driver flags, results,
-// the two CAD views) and the operations and handlers of the main window that work on it.
-// A host creates one; tests create as many as they like.
+// The layout engine: the one program-wide state (the controls, the layout kinds with their
+// definitions and results, the material, the driver flags, the two CAD views and the 3D scene)
+// and the operations and handlers of the main window that work on it. A host creates one; tests
+// create as many as they like.
 #pragma once
 
 #include "caddraw/cad_draw.h"
-#include "cone/cone_job.h"
-#include "cone/cone_state.h"
 #include "core/display_format.h"
 #include "core/form_model.h"
 #include "core/host.h"
 #include "core/input_fields.h"
-#include "core/layout_definition.h"
+#include "core/material.h"
 #include "core/notices.h"
 #include "core/output_outcome.h"
 #include "core/units.h"
 #include "engine/driver_state.h"
 #include "geometry/cad_calc.h"
-#include "layouts/pipe/pipe_state.h"
-#include "layouts/spiral/spiral_model.h"
-#include "layouts/spiral/spiral_ring.h"
-#include "layouts/square/square_results.h"
-#include "nesting/sheet_layout.h"
-#include "solid/cone_model.h"
+#include "layouts/layout_kind.h"
 #include "solid/solid_model.h"
 #include "solid/solid_overlay.h"
 
-#include <initializer_list>
+#include <memory>
 #include <string>
-#include <utility>
+#include <string_view>
+#include <vector>
 
 namespace brevant {
 
 class IPrinter;
 
-class LayoutEngine : public INotices {
+// An input field of the window: its row, and the kind that owns it (nullptr for the material,
+// which every kind shares).
+struct EngineField {
+    LayoutKind* Kind = nullptr;
+    const InputField* Field = nullptr;
+};
+
+class LayoutEngine : public INotices, public IKindHost {
 public:
     explicit LayoutEngine(IHost& host);
     LayoutEngine(const LayoutEngine&) = delete;
     LayoutEngine& operator=(const LayoutEngine&) = delete;
+    ~LayoutEngine() override;
 
     IHost& Host() { return host_; }
 
     FormModel Form;
-    LayoutDefinition Def;
     DriverState Drv;
     ApplicationState App;
-    TCadDraw CadDraw1; // flat shape
-    TCadDraw CadDraw2; // sheet
-    ConeState Cone;
-    PipeState Pipe;
-    SpiralResults Spiral;      // the last spiral Calculate
-    SpiralModel SpiralHelices; // its helices, for the 3D preview and export
-    SquareToRoundResults Square;
+    MaterialInputs Material;  // the plate thickness and side every kind shares
+    TCadDraw CadDraw1;        // flat shape
+    TCadDraw CadDraw2;        // sheet
+    FlatPattern SheetPattern; // what a cutting machine cuts from the sheet of the last nesting
     SolidModel Solid;
     TCadCalc CadCalc1; // the geometry calculator of the main window (keeps no state)
+
+    // --- the layout kinds ---
+    int KindCount() const { return static_cast<int>(kinds_.size()); }
+    LayoutKind& Kind(int index) { return *kinds_.at(static_cast<std::size_t>(index)); }
+    const LayoutKind& Kind(int index) const { return *kinds_.at(static_cast<std::size_t>(index)); }
+    // The kind chosen in the layout-type combo, or nullptr.
+    LayoutKind* CurrentKind();
+    const LayoutKind* CurrentKind() const;
+    // The index of the kind with that key ("cone"), or -1.
+    int KindIndexOf(std::string_view key) const;
+    // Every input field, in the definition file's order: each kind's, then the material's.
+    const std::vector<EngineField>& Fields() const { return fields_; }
+    // The field with that key (ASCII case ignored), or nullptr.
+    const EngineField* FindField(std::string_view key) const;
+    // Where a field's value is kept.
+    FieldTarget TargetOf(const EngineField& field);
+    // Puts a count into a Count field's label, kept between its limits; returns it.
+    int PutCount(const InputField& field, int n);
 
     // --- start-up and window (main window operations) ---
     void Startup();      // creating the main window: clear inputs, tags, caption
@@ -62,10 +79,8 @@ public:
     void SetLayoutTypeFromStore(int type);
     int LayoutType() const { return Form.LayoutComboBox.itemIndex; }
     int CurrentInputPage() const { return Form.DimTabPage; }
-    void StepBendsPerCorner(int tag); // PlusButton tag 1, SpeedButton1 tag 0
-    // Puts a bends-per-corner count, kept to the stepper's 4..10, into NumberOfBendsLabel and
-    // returns it; the stepper, the square driver, loading and the command line go through it.
-    int SetBendsPerCorner(int n);
+    // A stepper of an input page was pressed: step +1 (plus) or -1 (minus).
+    void StepperClicked(std::string_view control, int step);
     void MenuHelpClick();
     std::string DefaultFileName(const std::string& extension) const;
     // The manual: BrevantHelp.pdf in the user data folder, else the first of App.DocFolders
@@ -84,14 +99,9 @@ public:
     bool ReadInputValue(Edit& edit, float& value);
     float ReadCommittedValue(Edit& edit);
     int EffectiveBends() const;
-    float EffectiveSegmentAngle();
+    // Reads the inputs of the chosen kind into its definition, as Calculate does; false at the
+    // first bad number.
     bool ReadLayoutInputs();
-    // Reads the length edits of an input page into their definition fields, in the input
-    // table's order; stops at a bad number.
-    bool ReadPageLengths(int page);
-    // Reads one Length or Angle field of the Calculate-time read, with the overlap's halving and
-    // the square length's fall-back to the width.
-    bool ReadEditField(const InputField& field);
 
     // --- messages and dialogs ---
     int ShowMessageDialog(const std::string& title, const std::string& body,
@@ -105,50 +115,27 @@ public:
                                const std::string& proposedName);
 
     // --- the Calculate driver ---
-    void ClearStatus();
+    void ClearStatus() override;
     void ShowStatus(const std::string& text) override;
-    void ClearResultLabels();
-    void HideResultDisplays();
-    void ClearViews();
+    void ClearResultLabels() override;
+    void HideResultDisplays() override;
+    void ClearViews() override;
+    SheetCounts LayoutSheet(const SheetRequest& request) override;
+    void ZoomSheet() override { ZoomView(2); }
     void ZoomView(int view);
-    void ShowNotEnoughDimensions();
     void ClearLayoutInputs(int type);
     void ClearAllInputs();
     void CalculateMenuClick();
-    // Runs the driver of the chosen layout type from the table of drivers.
+    // Runs the chosen kind's Calculate with what the dispatcher does around it.
     int DispatchCalculation(bool quiet);
-    // What the dispatcher does before the square-to-round driver and after the cone driver.
-    void BeforeSquareToRound();
-    void AfterCone();
-    // The common prologue of the layout drivers; returns -1 to go on, else the driver's code.
-    int LayoutPrologue(int type, bool quiet);
-    int CalculateCone(bool quiet);
-    // What the cone's steps, the sheet layout and the 3D model work on, from this engine's state.
-    ConeJob MakeConeJob();
-    SheetJob MakeSheetJob();
-    SceneJob MakeSceneJob();
-    int CalculateSquareToRound(bool quiet);
-    // The square-to-round bend-angle report of the current generator table; a failure to
-    // write is also kept in LastIOError and shown.
-    OutputOutcome WriteSquareBendReport(const std::string& path);
-    int CalculateSpiralFlight(bool quiet);
-    int CalculatePipeIntersection(bool quiet);
-    bool ReadSpiralInputs();
-    // Reads each edit with ReadInputValue into its length field in inches; stops at a failure.
-    bool ReadLengths(std::initializer_list<std::pair<Edit*, float*>> fields);
-    // The start of the spiral and pipe drivers, which read their inputs themselves: false when
-    // BusyFlag stops the driver.
-    bool BeginOwnReaderDriver();
-    bool ReadPipeInputs();
+    // Runs one kind's Calculate without the dispatcher, and shows what it developed.
+    int CalculateKind(int index, bool quiet);
 
-    // --- views and the 3D model, as the driver uses them ---
+    // --- views and the 3D model ---
     static void ClearDrawing(TCadDraw& view); // deletes every element
     static void ZoomDrawing(TCadDraw& view);  // extents, then zoom all
-    static void SetCurrentLayer(TCadDraw& view, int layer);
-    void RefreshBoundingBoxLabel(); // the seam display's bounding box text
-    void SizeGridPlanes();          // grid planes of the 3D scene from B and T
-    // A 3D view preset (1 top, 2 front, 3 reset) for the layout type on show; false when the
-    // scene has nothing to look at and the camera stayed.
+    // A 3D view preset (1 top, 2 front, 3 reset) for the kind on show; false when the scene has
+    // nothing to look at and the camera stayed.
     bool SetViewPreset(int preset);
     void ResetSolidView(); // 3D view preset 3 ("Reset View"), as Calculate leaves the view
     // The overlay lines of the 3D view from the model and the seam and side-cut controls.
@@ -165,33 +152,28 @@ public:
     // control's change handler (none for the result panels' edits other than ThicknessEdit).
     void EditCommitted(Edit& edit);
     void SpinBoxChanged(SpinBox& spin);
-    // Whether an edit belongs to one of the four input pages.
+    // Whether an edit belongs to one of the input pages.
     bool IsInputPageEdit(const Edit& edit) const;
 
-    // --- CAD saves of the views ---
+    // --- outputs of the last calculation ---
     // The output commands return what they did; a failure is also shown in the message dialog
-    // and kept in LastIOError. The menu handlers run them for the window.
-    OutputOutcome SaveCadView(int view); // asks for the file, writes, no recalculation
+    // and kept in LastIOError. They change no result, label, input or view, except where a
+    // menu command says so for the window.
     OutputOutcome SaveCadViewTo(int view, const std::string& path, bool writeUnit);
-    OutputOutcome SaveFlatCad();        // "Save Flat Pattern CAD"
-    OutputOutcome SaveObliqueFlatCad(); // its oblique cone: a finer development is written
-    OutputOutcome SaveCadSheet();       // the sheet display's "Save CAD"
+    OutputOutcome SaveFlatCad();  // "Save Flat Pattern CAD": asks for the file
+    OutputOutcome SaveCadSheet(); // the sheet display's "Save CAD"
     void MenuSaveFlatCADClick() { SaveFlatCad(); }
     void SaveCADSheetClick() { SaveCadSheet(); }
-    // Develops the oblique cone or cylinder again into CadDraw1 at the current resolution.
-    void RedrawObliquePatternForSave();
     void ResetViewMenuClick();
     void TopViewMenuClick();   // "Top View"
     void FrontViewMenuClick(); // "Front View"
     // "Save 3D CAD": asks for the file, then SaveSolidCadTo.
     OutputOutcome SaveSolidCad();
-    // Writes the current layout type's part as a 3D wire frame (DXF, CDL or IGES by the
-    // extension, coordinates in the display unit). Leaves the end-plane pivots at the true-size
-    // part; changes nothing else. A failure is kept in LastIOError and shown.
+    // Writes the chosen kind's part as a 3D wire frame (DXF, CDL or IGES by the extension,
+    // coordinates in the display unit). A failure is kept in LastIOError and shown.
     OutputOutcome SaveSolidCadTo(const std::string& path);
-    // The wire frame SaveSolidCadTo writes, added to the drawing in green (side cuts cyan) on
-    // layer 1; "" or, when the part has no wire frame (a branch pipe that does not fit on its
-    // main pipe), the message saying why, with nothing added.
+    // The wire frame SaveSolidCadTo writes, added to the drawing; "" or, when the part has no
+    // wire frame, the message saying why, with nothing added.
     std::string BuildSolidCad(TCadDrawing& drawing);
     void MenuSave3DCADClick() { SaveSolidCad(); }
     // "Save 3D Solid": asks for the STEP file, then SaveSolidStepTo.
@@ -201,23 +183,32 @@ public:
     // gives no valid solid. Changes nothing else. A failure is kept in LastIOError and shown.
     OutputOutcome SaveSolidStepTo(const std::string& path);
     void MenuSave3DSolidClick() { SaveSolidStep(); }
-    // "Dimension File": the text report of the pattern's coordinates.
+    // "Dimension File": the text report of the pattern's coordinates or bend angles.
     OutputOutcome WriteDimensionFile();
     void MenuDimensionFileClick() { WriteDimensionFile(); }
-    // "Save Flat Pattern PDF": redraws the pattern for print, tiles it over pages and writes
-    // the full-scale PDF; true when a file was written.
+    // The full-scale pattern PDF, tiled over pages: asks for the file and writes it.
+    OutputOutcome SavePatternPdf();
+    // "Save Flat Pattern PDF" for the window: the status line says how many pages, and the
+    // flat view shows the print drawing with the tile outlines until the next Calculate.
     bool MenuPrintToPDFClick();
     // "Print Data Sheet" on a printer whose print dialog the host has shown and the user
     // accepted; false when the printer refused the job.
     bool PrintDataSheet(IPrinter& printer);
+    // What the documents name besides the kind's values.
+    DocumentContext Documents() const;
 
     // The last I/O error of an output command ("" when none), for hosts that report it.
     const std::string& LastIOError() const { return lastIOError_; }
     void SetIOError(const std::string& message) { lastIOError_ = message; }
 
 private:
+    KindRun MakeRun(int index, bool quiet);
+    void ShowKindResults(const LayoutKind& kind, const KindRun& run);
+
     IHost& host_;
     std::string lastIOError_;
+    std::vector<std::unique_ptr<LayoutKind>> kinds_;
+    std::vector<EngineField> fields_;
 };
 
 } // namespace brevant

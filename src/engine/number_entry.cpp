@@ -25,18 +25,20 @@ int LayoutEngine::EffectiveBends() const {
     return n < 4 ? 0 : n;
 }
 
-float LayoutEngine::EffectiveSegmentAngle() {
-    return brevant::EffectiveSegmentAngle(Form.SegmentAngleEdit, App.LocaleDecimalSeparator, *this);
-}
-
 void LayoutEngine::UpdateUnitLabels() {
     const char* unit = UnitShortName(Units());
-    for (Label* l : {&Form.UnitLabel1,  &Form.UnitLabel2,  &Form.UnitLabel3,  &Form.UnitLabel4,
-                     &Form.UnitLabel5,  &Form.UnitLabel6,  &Form.UnitLabel7,  &Form.UnitLabel20,
-                     &Form.UnitLabel21, &Form.UnitLabel22, &Form.UnitLabel23, &Form.UnitLabel24,
-                     &Form.UnitLabel25, &Form.Label71,     &Form.Label72,     &Form.Label73,
-                     &Form.Label79,     &Form.Label80,     &Form.Label81,     &Form.Label54})
-        l->text = unit;
+    // The unit labels of every input page, and the thickness display's.
+    for (const auto& kind : kinds_)
+        for (const PageRow& row : kind->Page().Rows)
+            if (row.UnitLabel) Form.FindLabel(row.UnitLabel)->text = unit;
+    Form.Label54.text = unit;
+}
+
+bool LayoutEngine::ReadLayoutInputs() {
+    LayoutKind* kind = CurrentKind();
+    if (!kind) return true;
+    KindRun run = MakeRun(LayoutType(), true);
+    return kind->ReadInputs(run);
 }
 
 } // namespace brevant

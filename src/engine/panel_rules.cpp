@@ -7,10 +7,13 @@ namespace brevant {
 
 void ShowThicknessDisplay(LayoutEngine& engine, bool show) {
     FormModel& f = engine.Form;
-    const bool visible = show && f.ThicknessCheckBox.checked && !engine.Cone.IsObliqueCone;
+    const int page = engine.CurrentInputPage();
+    const LayoutKind* kind = page >= 0 && page < engine.KindCount() ? &engine.Kind(page) : nullptr;
+    const bool visible =
+        show && f.ThicknessCheckBox.checked && (!kind || kind->ShowsThicknessDisplay());
     f.ThicknessDisplay.visible = visible;
     if (!visible) return;
-    const bool group = engine.CurrentInputPage() != kSpiralPage;
+    const bool group = !kind || kind->ShowsThicknessSide();
     for (Control* c :
          {static_cast<Control*>(&f.Label53), static_cast<Control*>(&f.OutsideRadio),
           static_cast<Control*>(&f.MiddleRadio), static_cast<Control*>(&f.InsideRadio)})

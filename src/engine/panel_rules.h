@@ -5,8 +5,9 @@ namespace brevant {
 
 class LayoutEngine;
 
-// ThicknessDisplay is shown only while "Use Thickness" is checked and the cone is not oblique;
-// showing it also shows the "Dimensions From:" group except on the spiral page.
+// ThicknessDisplay is shown only while "Use Thickness" is checked and the kind whose page shows
+// has a thickness display for its last results; showing it also shows the "Dimensions From:"
+// group when the kind uses it.
 void ShowThicknessDisplay(LayoutEngine& engine, bool show);
 // BendDisplay, SeamDisplay, SideCutDisplay and ThicknessDisplay as their check boxes say.
 void PanelsFollowSettings(LayoutEngine& engine);

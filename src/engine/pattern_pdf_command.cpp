@@ -1,82 +1,51 @@
-// "Save Flat Pattern PDF": the flat pattern redrawn for print, cut into page-sized tiles and
+// "Save Flat Pattern PDF": the chosen kind's print pattern, cut into page-sized tiles and
 // written at full scale, one page per tile that the pattern's lines touch.
-#include "cone/cylinder.h"
-#include "cone/oblique_cone.h"
-#include "cone/regular_cone.h"
-#include "cone/side_cuts.h"
+#include "caddraw/flat_pattern_render.h"
 #include "core/io_error_text.h"
 #include "core/messages.h"
 #include "documents/pattern_pdf.h"
 #include "engine/layout_engine.h"
-#include "layouts/pipe/pipe_geometry.h"
-#include "layouts/pipe/pipe_pattern.h"
-#include "layouts/spiral/spiral_pattern.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace brevant {
 
 namespace {
 
-constexpr int kFinePrintResolution = 360;
-constexpr int kPrintResolution = 100;
-
-// Bend, side-cut and seam lines need one ring point per degree to meet the outline.
-int PrintResolution(LayoutEngine& e) {
-    const FormModel& f = e.Form;
-    const bool bends = f.ConeBendLinesCheckBox.checked && e.EffectiveBends() > 3;
-    const bool arcs = !f.TopArcLengthEdit.text.empty() && !f.BottomArcLengthEdit.text.empty();
-    const bool widths = !f.TopCutWidthEdit.text.empty() && !f.BottomCutWidthEdit.text.empty();
-    const bool cuts = f.SideCutsCheckBox.checked && (arcs || widths);
-    const bool seam = f.SeamLineCheckBox.checked && e.Def.SeamAngle > 0;
-    return bends || cuts || seam ? kFinePrintResolution : kPrintResolution;
+// The print pattern without its annotations: they neither print nor widen the tiling.
+FlatPattern PrintPattern(const LayoutEngine& e) {
+    const LayoutKind* kind = e.CurrentKind();
+    if (!kind) return {};
+    FlatPattern p = kind->PatternFor(PatternUse::Print);
+    std::erase_if(p.Strokes, [](const FlatStroke& s) { return s.Role == FlatRole::Dimension; });
+    return p;
 }
 
-void RedrawConeForPrint(LayoutEngine& e) {
-    ConeJob job = e.MakeConeJob();
-    job.Drv.PdfInProgress = true;
-    if (e.Def.IsCylinder) {
-        if (e.Cone.IsObliqueCone && (e.Def.TopAngle != 0 || e.Def.BottomAngle != 0))
-            DrawObliqueCylinderPattern(job);
-        else
-            DrawCylinderPattern(job);
-        if (SideCutsApply(job)) {
-            SideCutAngles(job);
-            DrawSideCutLines(job);
-        }
-    } else if (e.Cone.IsObliqueCone) {
-        e.CadDraw1.DeleteAllElements();
-        DrawObliqueConePattern(job);
-    } else {
-        DrawRegularConePatternForPrint(job);
-    }
-}
+// The print drawing on its paper: its extents, its lines and the tiles they touch.
+struct PdfPlan {
+    PdfPaper Paper;
+    PdfExtents Extents;
+    float TileWidth = 0;
+    float TileHeight = 0;
+    std::vector<PdfLine> Lines;
+    PdfTiles Tiles;
+};
 
-// The print drawing of the input page shown, in place of the screen drawing.
-void RedrawForPrint(LayoutEngine& e) {
-    switch (e.CurrentInputPage()) {
-    case kPipePage: {
-        const PipeInputs in = PipeInputsOf(e.Def, e.Pipe.MaterialThickness);
-        e.CadDraw1.DeleteAllElements();
-        e.Drv.PdfInProgress = true;
-        if (CheckPipeInputs(in) == PipeCheck::Ok)
-            DrawPipePattern(e.CadDraw1, in, e.Drv.PdfInProgress);
-        break;
-    }
-    case kSpiralPage:
-        DrawSpiralFlightForPrint(e.CadDraw1, e.Spiral, e);
-        break;
-    case kSquarePage:
-        e.CalculateSquareToRound(true);
-        break;
-    default:
-        RedrawConeForPrint(e);
-        break;
-    }
-    // The print shows no annotations: they neither print nor widen the tiling.
-    for (TElement& el : e.CadDraw1.Elements())
-        if (el.Layer == 5 || el.Layer == 7) el.Deleted = true;
-    e.CadDraw1.SetExtents();
+PdfPlan PlanPdf(LayoutEngine& e, const FlatPattern& print) {
+    if (e.Form.PDFCombo.itemIndex < 0) e.Form.PDFCombo.itemIndex = 0;
+    PdfPlan plan;
+    plan.Paper = PdfPageSize(e.Form.PDFCombo.itemIndex, e.Form.LandscapeRadio.checked);
+    plan.TileWidth = plan.Paper.WidthInches - 2 * kPdfMargin;
+    plan.TileHeight = plan.Paper.HeightInches - 2 * kPdfMargin;
+    TCadDrawing drawing;
+    RenderFlatPattern(drawing, print);
+    drawing.SetExtents();
+    const TSettings& s = drawing.CadSettings();
+    plan.Extents = {s.min_x, s.min_y, s.max_x, s.max_y};
+    plan.Lines = PrintableLines(drawing);
+    plan.Tiles = TilePattern(plan.Extents, plan.TileWidth, plan.TileHeight, plan.Lines);
+    return plan;
 }
 
 // Asks for the file and whether to replace an existing one; empty when the user declined.
@@ -89,60 +58,50 @@ std::string AskPdfFile(LayoutEngine& e) {
     return path;
 }
 
-bool SaveTiles(LayoutEngine& e, const PdfTiles& tiles, const std::vector<PdfLine>& lines,
-               const PdfPaper& paper) {
+OutputOutcome SaveTiles(LayoutEngine& e, const PdfPlan& plan) {
+    if (plan.Tiles.Count >= kMaxPdfTiles) return OutputOutcome::Refused(kMsgPdfTooManyPages);
     const std::string path = AskPdfFile(e);
-    if (path.empty()) return false;
+    if (path.empty()) return OutputOutcome::Cancelled();
     PatternPdfJob job;
-    job.Paper = paper;
+    job.Paper = plan.Paper;
     job.LineWidth = static_cast<float>(e.Form.CheckedRadioTag("LineThickness", 1));
     job.Title = e.Form.Caption;
-    job.ScaleNote = PdfScaleNote(paper, e.Format());
+    job.ScaleNote = PdfScaleNote(plan.Paper, e.Format());
     std::string reason;
-    if (!WritePatternPdf(path, tiles, lines, job, reason)) {
+    if (!WritePatternPdf(path, plan.Tiles, plan.Lines, job, reason)) {
         e.SetIOError(WriteErrorText(path, reason));
         e.ShowMessageDialog(e.LastIOError(), path);
-        return false;
+        return OutputOutcome::Failed(e.LastIOError());
     }
     e.Host().OpenWithSystem(path);
-    return true;
-}
-
-bool PrintPatternPdf(LayoutEngine& e) {
-    e.Drv.CircleResolution = PrintResolution(e);
-    e.CadDraw1.SetExtents();
-    RedrawForPrint(e);
-    if (e.Form.PDFCombo.itemIndex < 0) e.Form.PDFCombo.itemIndex = 0;
-    const PdfPaper paper = PdfPageSize(e.Form.PDFCombo.itemIndex, e.Form.LandscapeRadio.checked);
-    const float tw = paper.WidthInches - 2 * kPdfMargin;
-    const float th = paper.HeightInches - 2 * kPdfMargin;
-    const TSettings& s = e.CadDraw1.CadSettings();
-    const PdfExtents extents{s.min_x, s.min_y, s.max_x, s.max_y};
-    const std::vector<PdfLine> lines = PrintableLines(e.CadDraw1);
-    const PdfTiles tiles = TilePattern(extents, tw, th, lines);
-    DrawTileOutlines(e.CadDraw1, extents, tw, th, tiles.Rows, tiles.Columns);
-    e.CadDraw1.Redraw();
-    // Written past KeepStatusOnce: the redraw may have asked to keep a status of its own, and
-    // the page count is what the user needs to see now.
-    if (tiles.Count >= kMaxPdfTiles) {
-        e.Form.StatusLabel.text = kMsgPdfTooManyPages;
-        return false;
-    }
-    e.Form.StatusLabel.text = std::to_string(tiles.Used()) + " " + paper.Name + kMsgPdfPagesSuffix;
-    return SaveTiles(e, tiles, lines, paper);
+    return OutputOutcome::Written();
 }
 
 } // namespace
 
+OutputOutcome LayoutEngine::SavePatternPdf() {
+    SetIOError("");
+    return SaveTiles(*this, PlanPdf(*this, PrintPattern(*this)));
+}
+
 bool LayoutEngine::MenuPrintToPDFClick() {
     ClearStatus();
     SetIOError("");
-    const int resolution = Drv.CircleResolution;
-    Drv.PdfInProgress = true;
-    const bool written = PrintPatternPdf(*this);
-    Drv.CircleResolution = resolution;
-    Drv.PdfInProgress = false;
-    return written;
+    const FlatPattern print = PrintPattern(*this);
+    const PdfPlan plan = PlanPdf(*this, print);
+    // The flat view shows what is printed, with the tiles, until the next Calculate.
+    ShowFlatPattern(CadDraw1, print);
+    DrawTileOutlines(CadDraw1, plan.Extents, plan.TileWidth, plan.TileHeight, plan.Tiles.Rows,
+                     plan.Tiles.Columns);
+    CadDraw1.Redraw();
+    if (plan.Tiles.Count >= kMaxPdfTiles) {
+        Form.StatusLabel.text = kMsgPdfTooManyPages;
+        return false;
+    }
+    // Written past KeepStatusOnce: the page count is what the user needs to see now.
+    Form.StatusLabel.text =
+        std::to_string(plan.Tiles.Used()) + " " + plan.Paper.Name + kMsgPdfPagesSuffix;
+    return SaveTiles(*this, plan).written();
 }
 
 } // namespace brevant

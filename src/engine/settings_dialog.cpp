@@ -64,8 +64,8 @@ bool ApplyCheckBox(LayoutEngine& e, CheckBox& box, const std::string& value) {
     if (!flag) return false;
     const bool on = *flag;
     box.checked = on;
-    if (&box == &e.Form.SideCutsCheckBox) e.Def.ShowSideCut = on;
-    if (&box == &e.Form.ThicknessCheckBox) e.Def.ShowThickness = on;
+    if (&box == &e.Form.SideCutsCheckBox) e.Material.ShowSideCut = on;
+    if (&box == &e.Form.ThicknessCheckBox) e.Material.ShowThickness = on;
     return true;
 }
 
@@ -109,7 +109,8 @@ void SettingsFormCreate(LayoutEngine& engine, const std::string& settingsPath) {
 
 void ShowChosenSettings(LayoutEngine& engine) {
     FormModel& f = engine.Form;
-    const bool seam = engine.LayoutType() == kLayoutCone && f.SeamLineCheckBox.checked;
+    const LayoutKind* kind = engine.CurrentKind();
+    const bool seam = kind && kind->ShowsSeamDisplay() && f.SeamLineCheckBox.checked;
     f.SeamDisplay.visible = f.Label32.visible = f.SeamSpinBox.visible = seam;
     engine.UpdateUnitLabels();
 }

@@ -73,10 +73,10 @@ void ReadSettingControls(LayoutEngine& e, const IniDocument& ini, bool& loadLast
     loadLast = ReadIniFlag(ini, s, "LoadLastFile");
     f.ConeBendLinesCheckBox.checked = ReadIniFlag(ini, s, "ShowBends");
     f.SeamLineCheckBox.checked = ReadIniFlag(ini, s, "ShowSeam");
-    f.SideCutsCheckBox.checked = e.Def.ShowSideCut = ReadIniFlag(ini, s, "ShowSideCut");
+    f.SideCutsCheckBox.checked = e.Material.ShowSideCut = ReadIniFlag(ini, s, "ShowSideCut");
     const int orientation = ReadIniInteger(ini, s, "PDFOrientation", 1);
     f.CheckRadio(orientation == 2 ? f.LandscapeRadio : f.PortraitRadio);
-    f.ThicknessCheckBox.checked = e.Def.ShowThickness = ReadIniFlag(ini, s, "ShowThickness");
+    f.ThicknessCheckBox.checked = e.Material.ShowThickness = ReadIniFlag(ini, s, "ShowThickness");
     ApplyDefinitionValue(e, "ThicknessSide", ReadIniText(ini, s, "ThicknessSide"));
     f.ThicknessEdit.text = ReadIniText(ini, s, "MaterialThickness");
     e.App.MaterialMass = ReadIniNumber(ini, s, "MaterialMass", 0);
@@ -101,7 +101,9 @@ void LoadSettingsText(LayoutEngine& engine, std::string_view content) {
     bool loadLast = false;
     ReadSettingControls(engine, ini, loadLast);
     const int type = ReadIniInteger(ini, kSettingsSection, "LayoutType", 0);
-    if (type == kLayoutSpiral) engine.HideResultDisplays();
+    if (type >= 0 && type < engine.KindCount() &&
+        engine.Kind(type).HidesDisplaysBeforeStoredChoice())
+        engine.HideResultDisplays();
     engine.SetLayoutTypeFromStore(type);
     PanelsFollowSettings(engine);
     if (loadLast) LoadLastDefinition(engine);
@@ -140,7 +142,7 @@ std::string SettingsFileText(LayoutEngine& engine, std::string_view existing) {
         {"PDFOrientation", f.LandscapeRadio.checked ? "2" : "1"},
         {"ShowThickness", FlagText(f.ThicknessCheckBox.checked)},
         {"ThicknessSide", std::to_string(side == kOutside || side == kInside ? side : 0)},
-        {"MaterialThickness", FormatSingle(engine.FromIn(engine.Def.MaterialThickness), sep)},
+        {"MaterialThickness", FormatSingle(engine.FromIn(engine.Material.Thickness), sep)},
         {"ShowSideCut", FlagText(f.SideCutsCheckBox.checked)},
         {"CamDxf", FlagText(f.CamDxfCheckBox.checked)},
     };

@@ -1,4 +1,4 @@
-// The shop-floor saves: cutting-machine DXF and SVG from the engine's views.
+// The shop-floor saves: cutting-machine DXF and SVG.
 #include "engine/shop_saves.h"
 
 #include "core/atomic_file.h"
@@ -22,39 +22,28 @@ OutputOutcome WriteShopFile(LayoutEngine& e, const std::string& path,
     return OutputOutcome::Failed(e.LastIOError());
 }
 
-bool IsObliqueCone(const LayoutEngine& e) {
-    const bool oblique = e.Def.TopShift != 0 || e.Def.TopAngle != 0 || e.Def.BottomAngle != 0;
-    return e.LayoutType() == kLayoutCone && oblique;
+// The flat pattern for files of the chosen kind, or the sheet's.
+FlatPattern PatternOfView(const LayoutEngine& e, int view) {
+    if (view == 2) return e.SheetPattern;
+    const LayoutKind* kind = e.CurrentKind();
+    return kind ? kind->PatternFor(PatternUse::File) : FlatPattern{};
 }
 
 } // namespace
 
 OutputOutcome SaveCamDxfTo(LayoutEngine& e, int view, const std::string& path) {
-    const TCadDrawing& drawing = view == 1 ? e.CadDraw1 : e.CadDraw2;
+    const FlatPattern pattern = PatternOfView(e, view);
     const ShopFileOptions options{e.Units()};
-    return WriteShopFile(e, path, [&](std::ostream& out) { WriteCamDxf(out, drawing, options); });
+    return WriteShopFile(e, path, [&](std::ostream& out) { WriteCamDxf(out, pattern, options); });
 }
 
 OutputOutcome SaveFlatSvgTo(LayoutEngine& e, const std::string& path) {
+    const FlatPattern pattern = PatternOfView(e, 1);
     const ShopFileOptions options{e.Units()};
-    if (!IsObliqueCone(e))
-        return WriteShopFile(e, path,
-                             [&](std::ostream& out) { WriteSvg(out, e.CadDraw1, options); });
-    // The oblique pattern is written from the finer development (150 divisions), as the CAD
-    // save does, and the normal drawing is calculated again afterwards.
-    e.Drv.CircleResolution = 150;
-    e.RedrawObliquePatternForSave();
-    e.Drv.CircleResolution = 40;
-    const OutputOutcome outcome =
-        WriteShopFile(e, path, [&](std::ostream& out) { WriteSvg(out, e.CadDraw1, options); });
-    LayoutEngine::ClearDrawing(e.CadDraw1);
-    e.Form.RegularDataDisplay.visible = false;
-    e.CalculateMenuClick();
-    return outcome;
+    return WriteShopFile(e, path, [&](std::ostream& out) { WriteSvg(out, pattern, options); });
 }
 
 OutputOutcome MenuSaveFlatSvgClick(LayoutEngine& e) {
-    e.ClearStatus();
     const std::string path =
         e.SaveFileDialog("Save Flat Pattern SVG", "SVG", "svg", false, e.DefaultFileName("svg"));
     if (path.empty()) return OutputOutcome::Cancelled();

@@ -1,39 +1,14 @@
-// The 3D scene's grid planes, view presets and overlay as the driver and the menus use them.
+// The 3D scene's view presets and overlay as the driver and the menus use them.
 #include "engine/layout_engine.h"
 #include "solid/view_preset.h"
 
-#include <cmath>
-
 namespace brevant {
 
-void LayoutEngine::SizeGridPlanes() {
-    const double scale = Solid.DisplayScale;
-    const double a = Def.BottomDiameter * scale;
-    Solid.GridFrequency = a / 10;
-    Solid.TopPlaneSize = Def.TopDiameter * scale;
-    Solid.BottomPlaneSize = a;
-    Solid.TopPlaneVisible = true;
-    Solid.BottomPlaneVisible = true;
-}
-
-namespace {
-SolidPartKind PartKindOfLayout(int type) {
-    switch (type) {
-    case kLayoutSquare:
-        return SolidPartKind::SquareToRound;
-    case kLayoutSpiral:
-        return SolidPartKind::SpiralFlight;
-    case kLayoutPipe:
-        return SolidPartKind::PipeIntersection;
-    default:
-        return SolidPartKind::Cone;
-    }
-}
-} // namespace
-
 bool LayoutEngine::SetViewPreset(int preset) {
-    const ViewPresetJob job{PartKindOfLayout(LayoutType()), Def, CurrentInputPage() == kSquarePage};
-    return brevant::SetViewPreset(Solid, job, preset);
+    const LayoutKind* kind = CurrentKind();
+    if (!kind) return false;
+    const std::optional<ViewFraming> framing = kind->Framing(Solid, Units());
+    return framing && brevant::SetViewPreset(Solid, *framing, preset);
 }
 
 void LayoutEngine::ResetSolidView() {
@@ -53,8 +28,8 @@ std::vector<OverlayLine> LayoutEngine::SolidOverlayLines() const {
     o.ShowSeam = Form.SeamLineCheckBox.checked;
     o.SeamAngle = static_cast<int>(Form.SeamSpinBox.value);
     o.ShowSideCuts = Form.SideCutsCheckBox.checked;
-    o.TopCutAngle = Cone.SideCutTopAngle;
-    o.BottomCutAngle = Cone.SideCutBottomAngle;
+    o.TopCutAngle = Solid.SideCutTopAngle;
+    o.BottomCutAngle = Solid.SideCutBottomAngle;
     return OverlayLines(Solid, o);
 }
 

@@ -12,10 +12,6 @@ void LayoutEngine::ZoomDrawing(TCadDraw& view) {
     view.ZoomAll();
 }
 
-void LayoutEngine::SetCurrentLayer(TCadDraw& view, int layer) {
-    view.CadSettings().current_layer = layer;
-}
-
 void LayoutEngine::ResetViewMenuClick() {
     ResetSolidView();
     CadDraw1.ZoomAll(); // to the stored extents, without recomputing them

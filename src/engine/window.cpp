@@ -1,41 +1,113 @@
-// The main window's own operations: start-up, layout type change, the bends-per-corner
-// stepper, the help file and the default file names.
-#include "core/input_fields.h"
+// The main window's own operations: the engine's kinds and fields, start-up, layout type
+// change, the steppers, the help file and the default file names.
 #include "core/messages.h"
-#include "core/number_format.h"
+#include "core/string_util.h"
 #include "core/version.h"
 #include "engine/layout_engine.h"
-#include "layouts/square/square_model.h"
+#include "engine/layout_registry.h"
 
 #include <algorithm>
 #include <filesystem>
 
 namespace brevant {
 
-LayoutEngine::LayoutEngine(IHost& host) : host_(host) {
-    App.Version = kProductVersion;
+namespace {
+
+// The controls a kind's fields and page name, made when the window has none of that name.
+void AddKindControls(FormModel& form, const LayoutKind& kind) {
+    for (const InputField& f : kind.Fields()) {
+        switch (f.kind) {
+        case FieldKind::Length:
+        case FieldKind::Angle:
+            form.AddEdit(f.control);
+            break;
+        case FieldKind::Whole:
+            form.AddSpinBox(f.control, f.min, f.max);
+            break;
+        case FieldKind::Count:
+            form.AddLabel(f.control, std::to_string(f.min));
+            break;
+        case FieldKind::Flag:
+            form.AddCheckBox(f.control, f.key);
+            break;
+        case FieldKind::Side:
+            break; // the material's radio group
+        }
+    }
+    for (const PageRow& row : kind.Page().Rows) {
+        if (row.UnitLabel) form.AddLabel(row.UnitLabel, "in");
+        if (row.Type == PageRowType::CheckBox) form.AddCheckBox(row.Control, "");
+    }
 }
 
-namespace {
 // Which field the commit handler stores an edit's value into.
-void AssignInputTags(FormModel& f) {
+void AssignInputTags(FormModel& f, const std::vector<EngineField>& fields) {
     for (auto& [name, e] : f.Edits())
         e->InputTag = 0;
-    for (const InputField& field : InputFields())
-        if (field.tag != 0) f.FindEdit(field.control)->InputTag = field.tag;
+    for (const EngineField& field : fields)
+        if (field.Field->tag != 0) f.FindEdit(field.Field->control)->InputTag = field.Field->tag;
 }
+
 } // namespace
+
+LayoutEngine::LayoutEngine(IHost& host) : host_(host), kinds_(MakeLayoutKinds()) {
+    App.Version = kProductVersion;
+    for (const auto& kind : kinds_) {
+        Form.LayoutComboBox.items.emplace_back(kind->Caption());
+        AddKindControls(Form, *kind);
+        for (const InputField& f : kind->Fields())
+            fields_.push_back({kind.get(), &f});
+    }
+    for (const InputField& f : MaterialFields())
+        fields_.push_back({nullptr, &f});
+    // The last input page shows until a type is chosen.
+    Form.DimTabPage = KindCount() - 1;
+}
+
+LayoutEngine::~LayoutEngine() = default;
+
+LayoutKind* LayoutEngine::CurrentKind() {
+    const int type = LayoutType();
+    return type >= 0 && type < KindCount() ? &Kind(type) : nullptr;
+}
+
+const LayoutKind* LayoutEngine::CurrentKind() const {
+    const int type = LayoutType();
+    return type >= 0 && type < KindCount() ? &Kind(type) : nullptr;
+}
+
+int LayoutEngine::KindIndexOf(std::string_view key) const {
+    for (int i = 0; i < KindCount(); ++i)
+        if (ToUpperAscii(Kind(i).Key()) == ToUpperAscii(key)) return i;
+    return -1;
+}
+
+const EngineField* LayoutEngine::FindField(std::string_view key) const {
+    const std::string wanted = ToUpperAscii(key);
+    for (const EngineField& f : fields_)
+        if (ToUpperAscii(f.Field->key) == wanted) return &f;
+    return nullptr;
+}
+
+FieldTarget LayoutEngine::TargetOf(const EngineField& f) {
+    return f.Kind ? f.Kind->Target(*f.Field) : MaterialTarget(Material, *f.Field);
+}
+
+int LayoutEngine::PutCount(const InputField& field, int n) {
+    n = std::clamp(n, field.min, field.max);
+    Form.FindLabel(field.control)->text = std::to_string(n);
+    return n;
+}
 
 void LayoutEngine::Startup() {
     Form.DisplayTab = kDimensionsTab;
     ClearAllInputs();
-    Def.ConeHeight = 5;
     Solid.Camera.Z = -30; // the start-up camera, before any view preset
     Solid.Camera.ViewAngle = 20;
-    AssignInputTags(Form);
+    AssignInputTags(Form, fields_);
     Form.Caption = kInitialCaption;
     Drv.BusyFlag = false;
-    Form.LayoutComboBox.itemIndex = kLayoutNone;
+    Form.LayoutComboBox.itemIndex = -1;
     LayoutComboBoxChange(); // ends at once: nothing chosen
 }
 
@@ -47,7 +119,7 @@ void LayoutEngine::LayoutComboBoxChange() {
     ClearStatus();
     if (Drv.BusyFlag) return;
     const int type = LayoutType();
-    if (type < kLayoutCone || type > kLayoutPipe) return;
+    if (type < 0 || type >= KindCount()) return;
     Form.DimTabPage = type;
     Form.DimImage = type;
     // The other type's part leaves the 3D view even when this type's inputs cannot be read.
@@ -56,23 +128,17 @@ void LayoutEngine::LayoutComboBoxChange() {
 }
 
 void LayoutEngine::SetLayoutTypeFromStore(int type) {
-    if (type < kLayoutCone || type > kLayoutPipe) type = kLayoutCone;
+    if (type < 0 || type >= KindCount()) type = 0;
     Form.LayoutComboBox.itemIndex = type;
     LayoutComboBoxChange();
     Form.DimTabPage = type;
-    if (type == kLayoutPipe) HideResultDisplays();
+    if (!Kind(type).HasResultDisplay()) HideResultDisplays();
 }
 
-void LayoutEngine::StepBendsPerCorner(int tag) {
-    const int step = tag == 1 ? 1 : -1;
-    SetBendsPerCorner(ParseInteger(Form.NumberOfBendsLabel.text, 4) + step);
-    if (Drv.FormReady) CalculateSquareToRound(false);
-}
-
-int LayoutEngine::SetBendsPerCorner(int n) {
-    n = std::clamp(n, kSquareMinBends, kSquareMaxBends);
-    Form.NumberOfBendsLabel.text = std::to_string(n);
-    return n;
+void LayoutEngine::StepperClicked(std::string_view control, int step) {
+    const int page = CurrentInputPage();
+    if (page < 0 || page >= KindCount()) return;
+    if (Kind(page).Step(control, step, Form) && Drv.FormReady) CalculateKind(page, false);
 }
 
 std::string LayoutEngine::HelpFilePath() const {

@@ -78,6 +78,15 @@ double draw::GetAngle(double X1, double Y1, double X2, double Y2) {
     return FixAngle(detail::RawDirectionAngle(X1, Y1, X2, Y2, kDrawDegreesPerRadian));
 }
 
+double DirectionAngle(double x1, double y1, double x2, double y2) {
+    return static_cast<float>(draw::GetAngle(x1, y1, x2, y2));
+}
+
+double NormalizeAngle(double angle) {
+    if (!std::isfinite(angle)) return 0;
+    return FixAngle(angle);
+}
+
 double GetAngleLine(const TDLine& Line1) {
     return GetAngle(Line1.Point1.x, Line1.Point1.y, Line1.Point2.x, Line1.Point2.y);
 }

@@ -30,6 +30,12 @@ double AngleOfLine(const TDLine& Line1);
 double GetVertexAngle(double x1, double y1, double z1, double vertex_x, double vertex_y,
                       double vertex_z, double x3, double y3, double z3);
 
+// Direction in degrees (0 to 360, single precision) of the vector from (x1, y1) to (x2, y2) by
+// the drawing's GetAngle; 0 for equal points.
+double DirectionAngle(double x1, double y1, double x2, double y2);
+// The angle brought into 0 (inclusive) to 360 (exclusive); a non-finite angle gives 0.
+double NormalizeAngle(double angle);
+
 namespace draw {
 // Drawing copy of GetAngle: the same steps with 57.2957795131 degrees per radian.
 double GetAngle(double X1, double Y1, double X2, double Y2);

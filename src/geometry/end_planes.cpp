@@ -2,7 +2,6 @@
 #include "geometry/end_planes.h"
 
 #include "core/angle_units.h"
-#include "core/layout_definition.h"
 #include "geometry/vectors.h"
 
 #include <cmath>
@@ -64,19 +63,6 @@ void FitRingToEllipse(TPathArray& ring, double cx, double halfX, double halfZ) {
 TDPoint ConeApexPoint(double T, double B, double H, double S) {
     const double f = B / (B - T);
     return {S * f, H * f, 0};
-}
-
-TConeShape ConeShapeOf(const LayoutDefinition& d) {
-    TConeShape c;
-    c.T = d.TopDiameter;
-    c.B = d.BottomDiameter;
-    c.H = d.ConeHeight;
-    c.S = d.TopShift;
-    c.TopAngle = d.TopAngle;
-    c.BottomAngle = d.BottomAngle;
-    c.TopEllipseWidth = d.TopEllipseWidth;
-    c.BottomEllipseWidth = d.BottomEllipseWidth;
-    return c;
 }
 
 namespace {

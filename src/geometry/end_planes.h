@@ -7,8 +7,6 @@
 
 namespace brevant {
 
-struct LayoutDefinition;
-
 // A plane through Point with the unit normal Normal.
 struct TEndPlane {
     TDPoint Point;
@@ -41,9 +39,6 @@ struct TConeShape {
     double TopAngle = 0, BottomAngle = 0;
     double TopEllipseWidth = 0, BottomEllipseWidth = 0;
 };
-
-// The cone of a definition: its diameters, height, top shift, end angles and ellipse widths.
-TConeShape ConeShapeOf(const LayoutDefinition& d);
 
 struct TRingPair {
     TPathArray Top;

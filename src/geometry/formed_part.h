@@ -3,6 +3,7 @@
 // Lengths in inches. The part stands on the plane z = 0 with its axis along +z.
 #pragma once
 
+#include "geometry/end_planes.h"
 #include "geometry/types.h"
 
 #include <array>
@@ -94,6 +95,18 @@ inline double PlateThickness(const FormedPart& part) {
 // normal (inner face first): -t/2 and t/2 in the middle, -t and 0 when the described surface is
 // the outside face, 0 and t when it is the inside face.
 std::array<double, 2> PlateFaceOffsets(PlateSide side, double thickness);
+
+// The frame of the end-plane routines (x, height, z) to the file frame (x, z, height).
+inline TDPoint UpFrameToFile(const TDPoint& up) {
+    return {up.x, up.z, up.y};
+}
+// The 3D scene's frame (x, height down, z) to the file frame.
+inline TDPoint SceneFrameToFile(const TDPoint& scene) {
+    return {scene.x, scene.z, -scene.y};
+}
+inline FormedPlane UpFrameToFile(const TEndPlane& p) {
+    return {UpFrameToFile(p.Point), UpFrameToFile(p.Normal)};
+}
 
 // The area of a piece's described surface, from a fine triangulation of it (inches squared).
 double DescribedArea(const FormedPiece& piece);

@@ -2,7 +2,6 @@
 #include "nesting/sheet_layout.h"
 
 #include "caddraw/pattern_pen.h"
-#include "cone/cone_solver.h"
 #include "core/angle_units.h"
 #include "core/messages.h"
 #include "geometry/intersections.h"
@@ -99,37 +98,38 @@ void DrawSheetOutline(SheetJob& engine, double w, double h, double x0) {
     v.MakeRectangle(cx, h / 2, w, h, kColorGrey, kColorBlue);
     v.SetDrawColor(kColorBlue);
     const double left = cx - w / 2, right = cx + w / 2;
-    FlatLine(v, left, 0, right, 0);
-    FlatLine(v, left, 0, left, h);
-    FlatLine(v, right, h, right, 0);
-    FlatLine(v, right, h, left, h);
+    PenLine(v, left, 0, right, 0);
+    PenLine(v, left, 0, left, h);
+    PenLine(v, right, h, right, 0);
+    PenLine(v, right, h, left, h);
 }
 
-void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x, double y) {
-    if (r >= R || theta < 1) return;
+bool DrawConePiece(SheetJob& engine, double r, double R, double theta, double x, double y) {
+    if (r >= R || theta < 1) return false;
     TCadDraw& v = engine.CadDraw2;
     const double phi = 90 - theta / 2, psi = 90 + theta / 2;
     SetPen(v, kLayerOutline, kColorLime);
-    FlatArc(v, x, y, R, phi, psi);
-    FlatArc(v, x, y, r, phi, psi);
+    PenArc(v, x, y, R, phi, psi);
+    PenArc(v, x, y, r, phi, psi);
     const double c = std::cos(phi * kSheetEdgeRadiansPerDegree);
     const double s = std::sin(phi * kSheetEdgeRadiansPerDegree);
-    FlatLine(v, x + r * c, y + r * s, x + R * c, y + R * s);
-    FlatLine(v, x - r * c, y + r * s, x - R * c, y + R * s);
-    if (engine.Def.Overlap > 0) {
-        const TDPoint p1 = engine.Cone.OverlapEdge.Point1, p2 = engine.Cone.OverlapEdge.Point2;
+    PenLine(v, x + r * c, y + r * s, x + R * c, y + R * s);
+    PenLine(v, x - r * c, y + r * s, x - R * c, y + R * s);
+    if (engine.Request.Overlap > 0) {
+        const TDPoint p1 = engine.Request.OverlapEdge.Point1;
+        const TDPoint p2 = engine.Request.OverlapEdge.Point2;
         v.SetDrawColor(kColorRed);
-        FlatLine(v, x + p1.x, y + p1.y, x + p2.x, y + p2.y);
-        FlatLine(v, x - p1.x, y + p1.y, x - p2.x, y + p2.y);
+        PenLine(v, x + p1.x, y + p1.y, x + p2.x, y + p2.y);
+        PenLine(v, x - p1.x, y + p1.y, x - p2.x, y + p2.y);
     }
+    return true;
 }
 
 int NestPieces(SheetJob& engine, double w, double h, double r, double R, double theta, double W,
-               double u, double x0) {
-    const ConeState& c = engine.Cone;
-    const SheetPiece piece{r, R, theta, W, c.PatternHeight, engine.Def.Overlap, c.OverlapEdge};
-    const SheetPlan plan =
-        PlanSheet(piece, w, h, u, x0, engine.Def.XClearance, engine.Def.YClearance);
+               double u, double x0, std::vector<TDPoint>& placements) {
+    const SheetRequest& q = engine.Request;
+    const SheetPiece piece{r, R, theta, W, q.PatternHeight, q.Overlap, q.OverlapEdge};
+    const SheetPlan plan = PlanSheet(piece, w, h, u, x0, q.XClearance, q.YClearance);
     if (!plan.Valid) {
         engine.CadDraw2.MakeText(w / 2, h / 2, kMsgNoCones);
         engine.Notices.ShowMessageDialog(kMsgNoCones, "");
@@ -137,38 +137,62 @@ int NestPieces(SheetJob& engine, double w, double h, double r, double R, double 
     }
     DrawSheetOutline(engine, w, h, x0);
     for (const TDPoint& apex : plan.Apexes)
-        DrawConePiece(engine, r, R, theta, apex.x, apex.y);
+        if (DrawConePiece(engine, r, R, theta, apex.x, apex.y)) placements.push_back(apex);
     return static_cast<int>(std::min(plan.Count, static_cast<long long>(INT_MAX)));
 }
 
-int LayoutSheet(SheetJob& engine) {
-    ConeState& c = engine.Cone;
-    const LayoutDefinition& d = engine.Def;
+FlatPattern SheetMachinePattern(const FlatPattern& piece, const std::vector<TDPoint>& placements) {
+    FlatPattern sheet;
+    for (const TDPoint& at : placements)
+        for (CutOutline o : piece.Outlines) {
+            o.Quantity = 1;
+            for (OutlineEdge& e : o.Edges) {
+                e.Start = {e.Start.x + at.x, e.Start.y + at.y, 0};
+                e.Centre = {e.Centre.x + at.x, e.Centre.y + at.y, 0};
+            }
+            sheet.Outlines.push_back(std::move(o));
+        }
+    for (const TDPoint& at : placements)
+        for (const FlatStroke& s : piece.Strokes)
+            if (const auto* l = std::get_if<FlatLine>(&s.Shape); l && s.Role == FlatRole::TabJoin)
+                sheet.Strokes.push_back({s.Role, s.Pen,
+                                         FlatLine{{l->From.x + at.x, l->From.y + at.y, 0},
+                                                  {l->To.x + at.x, l->To.y + at.y, 0}}});
+    for (const TDPoint& at : placements)
+        for (const FlatLine& l : piece.HiddenTabJoins)
+            sheet.HiddenTabJoins.push_back(
+                {{l.From.x + at.x, l.From.y + at.y, 0}, {l.To.x + at.x, l.To.y + at.y, 0}});
+    return sheet;
+}
+
+SheetCounts LayoutSheet(SheetJob& engine) {
+    const SheetRequest& q = engine.Request;
     FormModel& f = engine.Form;
-    c.SheetCount = c.SheetCountTurned = 0;
-    f.SheetDataDisplay.visible = engine.Form.DimTabPage != kSpiralPage;
-    if (!(d.SheetWidth > 0) || !(d.SheetHeight > 0)) {
+    SheetCounts counts;
+    f.SheetDataDisplay.visible = q.ShowDisplay;
+    if (!(q.SheetWidth > 0) || !(q.SheetHeight > 0)) {
         f.SheetLabel.text = kMsgNoSheetSize;
-        return 0;
+        return counts;
     }
-    const SheetPiece piece{c.FlatSmallRadius, c.FlatLargeRadius, c.FlatAngle,  c.PatternWidth,
-                           c.PatternHeight,   d.Overlap,         c.OverlapEdge};
+    const SheetPiece piece{q.SmallRadius,   q.LargeRadius, q.FlatAngle,  q.PatternWidth,
+                           q.PatternHeight, q.Overlap,     q.OverlapEdge};
     const double u = UsableHeight(piece);
-    const double r = c.FlatSmallRadius, R = c.FlatLargeRadius, th = c.FlatAngle;
-    c.SheetCount = NestPieces(engine, d.SheetWidth, d.SheetHeight, r, R, th, c.PatternWidth, u, 0);
+    const double r = q.SmallRadius, R = q.LargeRadius, th = q.FlatAngle;
+    counts.Count = NestPieces(engine, q.SheetWidth, q.SheetHeight, r, R, th, q.PatternWidth, u, 0,
+                              counts.Placements);
     auto statement = [&](const Edit& a, const Edit& b, int count) {
         return "Sheet: " + a.text + " X " + b.text + " = " + std::to_string(count) + " pcs.";
     };
-    f.SheetLabel.text = statement(f.SheetWidth, f.SheetHeight, c.SheetCount);
-    if (d.SheetWidth != d.SheetHeight) {
-        c.SheetCountTurned = NestPieces(engine, d.SheetHeight, d.SheetWidth, r, R, th,
-                                        c.PatternWidth, u, d.SheetHeight);
+    f.SheetLabel.text = statement(f.SheetWidth, f.SheetHeight, counts.Count);
+    if (q.SheetWidth != q.SheetHeight) {
+        counts.Turned = NestPieces(engine, q.SheetHeight, q.SheetWidth, r, R, th, q.PatternWidth, u,
+                                   q.SheetHeight, counts.Placements);
         // The turned sheet's statement on a line of its own.
-        f.SheetLabel.text += "\n" + statement(f.SheetHeight, f.SheetWidth, c.SheetCountTurned);
+        f.SheetLabel.text += "\n" + statement(f.SheetHeight, f.SheetWidth, counts.Turned);
     }
     engine.CadDraw2.SetExtents();
     engine.CadDraw2.ZoomAll();
-    return std::max(c.SheetCount, c.SheetCountTurned);
+    return counts;
 }
 
 } // namespace brevant

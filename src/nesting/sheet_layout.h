@@ -2,22 +2,20 @@
 #pragma once
 
 #include "caddraw/cad_draw.h"
-#include "cone/cone_state.h"
 #include "core/form_model.h"
-#include "core/layout_definition.h"
 #include "core/notices.h"
 #include "geometry/types.h"
+#include "layouts/layout_kind.h"
 
 #include <vector>
 
 namespace brevant {
 
-// What the sheet layout works on: the sheet drawing, the definition and the last regular cone,
-// the sheet controls it fills and the notices.
+// What the sheet layout works on: the sheet drawing, the piece and the sheet, the sheet
+// controls it fills and the notices.
 struct SheetJob {
     TCadDraw& CadDraw2; // the sheet
-    const LayoutDefinition& Def;
-    ConeState& Cone;
+    const SheetRequest& Request;
     FormModel& Form;
     INotices& Notices;
 };
@@ -53,11 +51,17 @@ double UsableHeight(const SheetPiece& piece);
 SheetPlan PlanSheet(const SheetPiece& piece, double w, double h, double usableHeight, double x0,
                     double xClearance, double yClearance);
 
-// Runs the sheet layout of the last regular cone into CadDraw2; returns the larger count.
-int LayoutSheet(SheetJob& engine);
+// What a cutting machine cuts from the sheet: the piece's cut outlines at every placement (one
+// piece each), then the edges its tabs are bent along at every placement.
+FlatPattern SheetMachinePattern(const FlatPattern& piece, const std::vector<TDPoint>& placements);
+
+// Runs the sheet layout of the piece into CadDraw2; returns the counts of both orientations.
+SheetCounts LayoutSheet(SheetJob& engine);
+// Nests the pieces of one orientation; the apexes of the pieces drawn are added to placements.
 int NestPieces(SheetJob& engine, double w, double h, double r, double R, double theta, double W,
-               double u, double x0);
+               double u, double x0, std::vector<TDPoint>& placements);
 void DrawSheetOutline(SheetJob& engine, double w, double h, double x0);
-void DrawConePiece(SheetJob& engine, double r, double R, double theta, double x, double y);
+// False when the piece has no shape to draw.
+bool DrawConePiece(SheetJob& engine, double r, double R, double theta, double x, double y);
 
 } // namespace brevant

@@ -27,8 +27,7 @@ size_t RingIndex(size_t n, double angle) {
 
 std::vector<OverlayLine> OverlayLines(const SolidModel& m, const OverlayOptions& o) {
     std::vector<OverlayLine> out;
-    const bool square = m.Kind == SolidPartKind::SquareToRound;
-    if (square) {
+    if (m.Overlay == SceneOverlay::WireFrame) {
         const auto& v = m.Mesh1.Vertices;
         const auto& ix = m.Mesh1.Indices;
         for (size_t t = 0; t + 2 < ix.size(); t += 3)
@@ -43,10 +42,10 @@ std::vector<OverlayLine> OverlayLines(const SolidModel& m, const OverlayOptions&
     out.push_back({{0, -l, 0}, {0, l, 0}, kOverlayYAxisColor});
     out.push_back({{-l, 0, 0}, {l, 0, 0}, kOverlayXAxisColor});
     if (m.FirstRing.size() < 2) return out;
-    const bool closed = m.Kind != SolidPartKind::SpiralFlight;
+    const bool closed = m.Overlay != SceneOverlay::OpenRings;
     AddRing(out, m.FirstRing, closed, kOverlayFirstRingColor);
     AddRing(out, m.SecondRing, closed, kOverlaySecondRingColor);
-    if (square || m.Kind != SolidPartKind::Cone) return out;
+    if (m.Overlay != SceneOverlay::RingsWithMarks) return out;
     const size_t n = std::min(m.FirstRing.size(), m.SecondRing.size());
     if (n == 0) return out;
     if (o.ShowSeam && o.SeamAngle > 0) {

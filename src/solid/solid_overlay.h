@@ -1,5 +1,5 @@
-// The lines drawn over the surface: the square to round's wire frame, the axes, the two rings,
-// the cone's seam and its side cuts.
+// The lines drawn over the surface: the mesh's wire frame, the axes, the two rings, the seam and
+// the side cuts, as the scene's overlay asks for them.
 #pragma once
 
 #include "solid/solid_model.h"

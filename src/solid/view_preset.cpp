@@ -2,7 +2,6 @@
 #include "solid/view_preset.h"
 
 #include "core/angle_units.h"
-#include "core/layout_definition.h"
 #include "solid/solid_camera.h"
 
 #include <algorithm>
@@ -15,21 +14,6 @@ namespace {
 // How much room the part leaves around itself: it fills at most 1/kFitMargin of the angle of
 // view.
 constexpr double kFitMargin = 1.12;
-
-// The model's displayed height: where the top pivot sits.
-double DisplayedHeight(const SolidModel& s, const ViewPresetJob& job) {
-    const LayoutDefinition& d = job.Def;
-    switch (job.Layout) {
-    case SolidPartKind::SquareToRound:
-        return d.SquareHeight * s.DisplayScale;
-    case SolidPartKind::PipeIntersection:
-        return s.Shaft.Height; // the main pipe as shown
-    case SolidPartKind::SpiralFlight:
-        return d.SpiralOD * s.DisplayScale;
-    default:
-        return d.ConeHeight * s.DisplayScale;
-    }
-}
 
 // A point of an object's own frame placed in the scene: turned about Z by the angle (degrees),
 // then shifted along X.
@@ -88,15 +72,9 @@ std::vector<TDPoint> SceneExtentPoints(const SolidModel& s) {
     return points;
 }
 
-bool SetViewPreset(SolidModel& s, const ViewPresetJob& job, int preset) {
+bool SetViewPreset(SolidModel& s, const ViewFraming& f, int preset) {
     if (preset < kTopView || preset > kResetView) return false;
-    const LayoutDefinition& d = job.Def;
-    if (job.Layout == SolidPartKind::Cone && (d.BottomDiameter == 0 || d.ConeHeight == 0))
-        return false;
-    if (job.Layout == SolidPartKind::SquareToRound &&
-        (d.SquareTopDiameter == 0 || d.SquareHeight == 0))
-        return false;
-    if (s.SecondRing.empty()) return false;
+    if (!f.Framable || s.SecondRing.empty()) return false;
     const std::vector<TDPoint> points = SceneExtentPoints(s);
     if (points.empty()) return false;
     TDPoint low = points.front(), high = points.front();
@@ -116,13 +94,10 @@ bool SetViewPreset(SolidModel& s, const ViewPresetJob& job, int preset) {
     c.ZoomFar = -distance * 8 / 3;
     c.ZoomStep = std::fabs(c.ZoomFar * 0.0005);
     // The pivots of the scaled model.
-    const double scale = s.DisplayScale;
-    s.TopPivotPosition.x = (job.SquarePage ? d.SquareTopXShift : d.TopShift) * scale;
-    s.TopPivotPosition.y = -DisplayedHeight(s, job);
-    if (job.SquarePage)
-        s.TopPivotPosition.z = d.SquareTopYShift * scale;
-    else
-        s.BottomPivotRotationZ = d.BottomAngle;
+    if (f.MovesTopPivotX) s.TopPivotPosition.x = f.TopPivotX;
+    s.TopPivotPosition.y = -f.Height;
+    if (f.MovesTopPivotZ) s.TopPivotPosition.z = f.TopPivotZ;
+    if (f.TurnsBottomPivot) s.BottomPivotRotationZ = f.BottomPivotRotationZ;
     return true;
 }
 

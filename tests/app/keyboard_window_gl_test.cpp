@@ -4,6 +4,7 @@
 // area and, where the screen is big enough (1280 x 800), shows all the cone's inputs without
 // scrolling. Run at scale factor 1 and 2 on screens of several sizes.
 #include "app_fixture.h"
+#include "support/kinds.h"
 
 #include <QDir>
 #include <QMenu>
@@ -85,7 +86,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(ConeCalculated(app), kPatience);
         QVERIFY2(app.messages.empty(),
                  qPrintable(app.messages.empty() ? QString() : app.messages.front().title));
-        QCOMPARE(app.window->Engine().Def.ConeHeight, 10.0);
+        QCOMPARE(ConeOf(app.window->Engine()).Def.ConeHeight, 10.0);
         QCOMPARE(app.EditOf("ConeHeight")->text(), QString("10"));
         // Enter again, nothing changed since: calculates again, still no message.
         app.window->Run([&app] { app.window->Engine().HideResultDisplays(); });

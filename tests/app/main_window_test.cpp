@@ -4,6 +4,7 @@
 
 #include "cad_view_widget.h"
 #include "dimension_picture.h"
+#include "support/kinds.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -373,7 +374,7 @@ private slots:
         QCOMPARE(app.Find<QLabel>("PipeThicknessUnit")->text(), QString("in"));
         app.Commit("PipeThicknessEdit", "0.25");
         QVERIFY(app.messages.empty());
-        QCOMPARE(app.window->Engine().Pipe.MaterialThickness, 0.25f);
+        QCOMPARE(PipeOf(app.window->Engine()).State.MaterialThickness, 0.25f);
         QCOMPARE(app.EditOf("ThicknessEdit")->text(), QString("0.25")); // one control, two places
     }
 

@@ -2,8 +2,8 @@
 // fewer, every ring point stays within the tolerance of the drawn edges, corners and creases
 // are kept, and surfaces of other layouts are drawn as they are. Also the frame quality the
 // viewport chooses for each renderer.
-#include "solid/part_meshes.h"
-#include "solid/solid_mesh.h"
+#include "geometry/mesh.h"
+#include "solid/solid_model.h"
 #include "solid_frame.h"
 #include "solid_gl_window.h"
 #include "strip_simplify.h"

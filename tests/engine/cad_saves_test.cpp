@@ -1,5 +1,6 @@
 #include "caddraw/cad_draw.h"
 #include "engine_fixture.h"
+#include "support/kinds.h"
 
 #include <filesystem>
 #include <fstream>
@@ -73,7 +74,7 @@ TEST_F(CadSaves, FileTypeFollowsTheExtension) {
 TEST_F(CadSaves, MillimetreSaveScalesAndTheViewReturnsToInches) {
     e.Form.UnitsComboBox.itemIndex = kMillimeters;
     TypeCone("254", "508", "254");
-    const double inchRadius = e.Cone.FlatLargeRadius;
+    const double inchRadius = ConeOf(e).State.FlatLargeRadius;
     host.files.push_back(Saved("flat.dxf"));
     e.MenuSaveFlatCADClick();
     EXPECT_NEAR(LargestRadius(Saved("flat.dxf")), inchRadius * 25.4, 1e-3);

@@ -2,6 +2,7 @@
 // sheet line, the prints of the views, and a file that cannot be written.
 #include "documents/pdf_printer.h"
 #include "engine_fixture.h"
+#include "support/kinds.h"
 #include "support/pdf_inspect.h"
 
 #include <algorithm>
@@ -101,8 +102,8 @@ TEST_F(DataSheet, SquareSheetNamesBothOrientations) {
                             {"SheetWidth", "48"},
                             {"SheetHeight", "48"}});
     const auto page = Print("sheet.pdf");
-    const std::string line =
-        "Sheet:48 X 48 = " + std::to_string(e.Cone.SheetCount) + " pcs.   48 X 48 = 0 pcs.";
+    const std::string line = "Sheet:48 X 48 = " + std::to_string(ConeOf(e).State.SheetCount) +
+                             " pcs.   48 X 48 = 0 pcs.";
     EXPECT_TRUE(Has(page, line)) << line;
 }
 

@@ -1,5 +1,6 @@
 #include "core/messages.h"
 #include "engine_fixture.h"
+#include "support/kinds.h"
 
 using namespace brevant;
 using brevant::testing::EngineTest;
@@ -55,8 +56,8 @@ TEST_F(Driver, CommitHandlerClampsShowsAndDoesNotCalculate) {
         e.EditCommitted(*c.edit);
         EXPECT_EQ(c.edit->text, c.shown) << c.edit->name;
     }
-    EXPECT_FLOAT_EQ(e.Def.TopAngle, 30);
-    EXPECT_FLOAT_EQ(e.Def.SideAngle, 50);
+    EXPECT_FLOAT_EQ(ConeOf(e).Def.TopAngle, 30);
+    EXPECT_FLOAT_EQ(ConeOf(e).Def.SideAngle, 50);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(e.Drv.LastDriverCode, kDriverNotEnough); // from the layout change, not a commit
 }
@@ -65,12 +66,12 @@ TEST_F(Driver, CommitStoresLengthsInInchesByPage) {
     e.Form.UnitsComboBox.itemIndex = kMillimeters;
     e.Form.ConeHeight.text = "254";
     e.EditCommitted(e.Form.ConeHeight);
-    EXPECT_FLOAT_EQ(e.Def.ConeHeight, 10);
+    EXPECT_FLOAT_EQ(ConeOf(e).Def.ConeHeight, 10);
     ChooseType(kLayoutSquare);
     e.Form.SquareHeight.text = "127";
     e.EditCommitted(e.Form.SquareHeight);
-    EXPECT_FLOAT_EQ(e.Def.SquareHeight, 5);
-    EXPECT_FLOAT_EQ(e.Def.ConeHeight, 10);
+    EXPECT_FLOAT_EQ(SquareOf(e).Def.SquareHeight, 5);
+    EXPECT_FLOAT_EQ(ConeOf(e).Def.ConeHeight, 10);
 }
 
 TEST_F(Driver, BusyFlagStopsHandlers) {
@@ -192,11 +193,11 @@ TEST_F(Driver, OtherLayoutsCheckTheirOwnInputs) {
 TEST_F(Driver, BendsPerCornerStepperStopsAtFourAndTen) {
     ChooseType(kLayoutSquare);
     host.messages.clear();
-    e.StepBendsPerCorner(0);
+    e.StepperClicked("NumberOfBendsLabel", -1);
     EXPECT_EQ(e.Form.NumberOfBendsLabel.text, "4");
     EXPECT_EQ(host.Titles(), std::vector<std::string>{kMsgNotEnough});
     for (int i = 0; i < 8; ++i)
-        e.StepBendsPerCorner(1);
+        e.StepperClicked("NumberOfBendsLabel", 1);
     EXPECT_EQ(e.Form.NumberOfBendsLabel.text, "10");
 }
 
@@ -214,7 +215,7 @@ TEST_F(Driver, DefaultFileNamesAndHelp) {
 TEST_F(Driver, StoredLayoutTypeOutsideTheRangeIsTheCone) {
     e.SetLayoutTypeFromStore(7);
     EXPECT_EQ(e.LayoutType(), kLayoutCone);
-    EXPECT_EQ(e.Form.DimTabPage, kConePage);
+    EXPECT_EQ(e.Form.DimTabPage, kLayoutCone);
     e.SetLayoutTypeFromStore(3);
     EXPECT_EQ(e.Form.DimImage, 3);
 }

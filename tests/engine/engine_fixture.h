@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/layout_engine.h"
+#include "engine/layout_registry.h"
 #include "support/recording_host.h"
 
 #include <gtest/gtest.h>

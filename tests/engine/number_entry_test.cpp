@@ -1,5 +1,7 @@
 #include "core/messages.h"
+#include "core/number_entry.h"
 #include "engine_fixture.h"
+#include "support/kinds.h"
 
 using namespace brevant;
 using brevant::testing::EngineTest;
@@ -78,7 +80,7 @@ TEST_F(NumberEntry, EffectiveBendsAndSegmentAngle) {
         {"400", 0}, {"350", 350}, {"-10", 0.01f}, {"", 0}, {"90", 90}};
     for (auto [typed, a] : segments) {
         e.Form.SegmentAngleEdit.text = typed;
-        EXPECT_FLOAT_EQ(e.EffectiveSegmentAngle(), a) << typed;
+        EXPECT_FLOAT_EQ(EffectiveSegmentAngle(e.Form.SegmentAngleEdit, '.', e), a) << typed;
     }
 }
 
@@ -88,26 +90,29 @@ TEST_F(NumberEntry, MillimetresAreStoredAsInches) {
     e.Form.ConeTopDiameter.text = "127";
     e.Form.ConeHeight.text = "100";
     ASSERT_TRUE(e.ReadLayoutInputs());
-    EXPECT_FLOAT_EQ(e.Def.BottomDiameter, 10);
-    EXPECT_EQ(e.FormatValue(e.FromIn(e.Def.BottomDiameter)), "254");
+    EXPECT_FLOAT_EQ(ConeOf(e).Def.BottomDiameter, 10);
+    EXPECT_EQ(e.FormatValue(e.FromIn(ConeOf(e).Def.BottomDiameter)), "254");
 }
 
 TEST_F(NumberEntry, ReadLayoutInputsStopsAtTheFirstBadNumber) {
-    e.Def.ConeHeight = 42;
+    ConeOf(e).Def.ConeHeight = 42;
     e.Form.ConeBottomDiameter.text = "2**3";
     e.Form.ConeHeight.text = "7";
     EXPECT_FALSE(e.ReadLayoutInputs());
-    EXPECT_EQ(e.Def.ConeHeight, 42); // read after the bottom diameter: untouched
+    EXPECT_EQ(ConeOf(e).Def.ConeHeight, 42); // read after the bottom diameter: untouched
     EXPECT_EQ(host.Titles(), std::vector<std::string>{"Bad number in ConeBottomDiameter"});
 }
 
 TEST_F(NumberEntry, OverlapIsHalvedAndSquareLengthTakesWidth) {
     e.Form.Overlap.text = "1";
+    ASSERT_TRUE(e.ReadLayoutInputs());
+    EXPECT_FLOAT_EQ(ConeOf(e).Def.Overlap, 0.5f);
+    // Each kind reads its own inputs: the square's on the square page.
     e.Form.SquareWidth.text = "20";
     e.Form.SquareLength.text = "0";
+    ChooseType(kLayoutSquare);
     ASSERT_TRUE(e.ReadLayoutInputs());
-    EXPECT_FLOAT_EQ(e.Def.Overlap, 0.5f);
-    EXPECT_FLOAT_EQ(e.Def.SquareLength, 20);
+    EXPECT_FLOAT_EQ(SquareOf(e).Def.SquareLength, 20);
     EXPECT_EQ(e.Form.SquareLength.text, "20");
 }
 

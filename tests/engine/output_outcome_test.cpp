@@ -1,6 +1,7 @@
 // Every output command tells what it did: written, cancelled, refused by its own rules, or
 // failed with the message the window showed.
 #include "engine/definition_file.h"
+#include "engine/layout_registry.h"
 #include "engine_fixture.h"
 
 #include <filesystem>

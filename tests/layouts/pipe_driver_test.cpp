@@ -1,6 +1,7 @@
 // Calculate on the pipe page: the drawn pattern, the messages of bad and degenerate inputs, the
 // pipe's own material thickness and the flat CAD save.
 #include "pipe_fixture.h"
+#include "support/kinds.h"
 
 #include <unistd.h>
 
@@ -30,13 +31,13 @@ TEST_F(PipeTest, CalculateDrawsTheBranchPatternAndItsRings) {
     EXPECT_EQ(Lines().size(), 43u); // left edge, 40 curve lines, straight edge, right edge
     EXPECT_FALSE(AnyResultDisplayShown(e.Form));
     EXPECT_EQ(e.Drv.CircleResolution, 40);
-    ASSERT_TRUE(e.Pipe.Developed);
-    EXPECT_NEAR(e.Pipe.PatternWidth, 18.85, 5e-3);
-    EXPECT_DOUBLE_EQ(e.Pipe.ReferenceDistance, 12);
-    ASSERT_EQ(e.Pipe.CutHeights.size(), 41u);
-    EXPECT_NEAR(e.Pipe.CutHeights[30], 7.528, 5e-4);
-    EXPECT_EQ(e.Pipe.Model.AxisRing.size(), 41u);
-    EXPECT_EQ(e.Pipe.Model.FarRing.size(), 41u);
+    ASSERT_TRUE(PipeOf(e).State.Developed);
+    EXPECT_NEAR(PipeOf(e).State.PatternWidth, 18.85, 5e-3);
+    EXPECT_DOUBLE_EQ(PipeOf(e).State.ReferenceDistance, 12);
+    ASSERT_EQ(PipeOf(e).State.CutHeights.size(), 41u);
+    EXPECT_NEAR(PipeOf(e).State.CutHeights[30], 7.528, 5e-4);
+    EXPECT_EQ(PipeOf(e).State.Model.AxisRing.size(), 41u);
+    EXPECT_EQ(PipeOf(e).State.Model.FarRing.size(), 41u);
 }
 
 TEST_F(PipeTest, BadAndDegenerateInputsSayWhyAndDrawNothing) {
@@ -76,27 +77,27 @@ TEST_F(PipeTest, BadAndDegenerateInputsSayWhyAndDrawNothing) {
         EXPECT_EQ(Calculate(c.main, c.branch, c.offset), c.code) << label;
         EXPECT_EQ(host.Titles(), c.messages) << label;
         EXPECT_EQ(e.Form.StatusLabel.text, c.status) << label;
-        EXPECT_EQ(e.Pipe.Developed, c.drawn) << label;
+        EXPECT_EQ(PipeOf(e).State.Developed, c.drawn) << label;
         EXPECT_EQ(ElementCount() > 0, c.drawn) << label;
         EXPECT_TRUE(AllCoordsFinite()) << label;
         EXPECT_FALSE(AnyResultDisplayShown(e.Form)) << label;
-        for (double y : e.Pipe.CutHeights)
+        for (double y : PipeOf(e).State.CutHeights)
             EXPECT_TRUE(std::isfinite(y) && y > 0) << label;
     }
 }
 
 TEST_F(PipeTest, PipeThicknessIsKeptApartFromTheConeMaterialThickness) {
     e.Form.UnitsComboBox.itemIndex = kMillimeters;
-    e.Def.MaterialThickness = 0.5f;
+    e.Material.Thickness = 0.5f;
     e.Form.ThicknessEdit.text = "6.35";
     ASSERT_EQ(Calculate("304.8", "152.4", "25.4"), kDriverDone);
-    EXPECT_NEAR(e.Pipe.MaterialThickness, 0.25, 1e-6);
-    EXPECT_FLOAT_EQ(e.Def.MaterialThickness, 0.5f);
+    EXPECT_NEAR(PipeOf(e).State.MaterialThickness, 0.25, 1e-6);
+    EXPECT_FLOAT_EQ(e.Material.Thickness, 0.5f);
     // A later failed read keeps the thickness but forgets the pattern.
     ASSERT_EQ(Calculate("152.4", "304.8"), kDriverDone);
-    EXPECT_NEAR(e.Pipe.MaterialThickness, 0.25, 1e-6);
-    EXPECT_FALSE(e.Pipe.Developed);
-    EXPECT_TRUE(e.Pipe.Model.FarRing.empty());
+    EXPECT_NEAR(PipeOf(e).State.MaterialThickness, 0.25, 1e-6);
+    EXPECT_FALSE(PipeOf(e).State.Developed);
+    EXPECT_TRUE(PipeOf(e).State.Model.FarRing.empty());
 }
 
 TEST_F(PipeTest, FlatCadIsWrittenInTheDisplayUnitAndTheViewStaysInInches) {
@@ -114,7 +115,7 @@ TEST_F(PipeTest, FlatCadIsWrittenInTheDisplayUnitAndTheViewStaysInInches) {
     double right = 0;
     for (const TElement& l : Lines())
         right = std::max({right, l.Coord(1), l.Coord(4)});
-    EXPECT_NEAR(right, std::numbers::pi * e.Def.PipeSmallOD, 1e-9);
+    EXPECT_NEAR(right, std::numbers::pi * PipeOf(e).Def.PipeSmallOD, 1e-9);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/engine_fixture.h"
+#include "engine/layout_registry.h"
 
 #include <algorithm>
 #include <cmath>

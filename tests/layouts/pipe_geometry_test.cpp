@@ -1,5 +1,6 @@
 // The branch pipe's cut curve, the checks of its inputs, its rings and its two drawings.
 #include "caddraw/cad_draw.h"
+#include "caddraw/flat_pattern_render.h"
 #include "layouts/pipe/pipe_geometry.h"
 #include "layouts/pipe/pipe_model.h"
 #include "layouts/pipe/pipe_pattern.h"
@@ -124,7 +125,9 @@ TEST(PipePattern, ScreenDrawsTheEdgesAndPrintOnlyTheFinerCurve) {
         TCadDraw flat;
         flat.MakeLine(-5, -5, 0, 99, 99, 0); // an earlier drawing is replaced
         bool pdfInProgress = c.print;
-        DrawPipePattern(flat, in, pdfInProgress);
+        FlatPatternBuilder pattern;
+        DrawPipePattern(pattern, in, pdfInProgress);
+        ShowFlatPattern(flat, pattern.Pattern());
         EXPECT_FALSE(pdfInProgress);
         const TElements& list = flat.Elements();
         int lines = 0, onBase = 0;

@@ -3,6 +3,7 @@
 // length around the branch, and at every station the cut height is the distance along the
 // branch generator from the far end to the main pipe's surface, measured on the 3D rings.
 #include "pipe_fixture.h"
+#include "support/kinds.h"
 
 #include <cstdint>
 #include <numbers>
@@ -68,7 +69,7 @@ TEST_P(PipeDevelopment, PatternIsTheUnrolledBranchCutToTheMainPipe) {
         ASSERT_EQ(Calculate(std::to_string(db), std::to_string(ds), std::to_string(o)), 0);
         ASSERT_TRUE(host.messages.empty()) << i << ": " << host.messages[0].title;
         ASSERT_EQ(e.Form.StatusLabel.text, "") << i;
-        const double rb = e.Def.PipeBigOD / 2.0, branch = e.Def.PipeSmallOD;
+        const double rb = PipeOf(e).Def.PipeBigOD / 2.0, branch = PipeOf(e).Def.PipeSmallOD;
         EXPECT_NEAR(branch, ds / scale, ds / scale * 1e-6) << i;
 
         const double width = std::numbers::pi * ds / scale;
@@ -79,7 +80,7 @@ TEST_P(PipeDevelopment, PatternIsTheUnrolledBranchCutToTheMainPipe) {
         EXPECT_NEAR(right - left, width, width * 1e-6) << i;
 
         const auto curve = CurvePoints();
-        const PipeModel& m = e.Pipe.Model;
+        const PipeModel& m = PipeOf(e).State.Model;
         ASSERT_EQ(curve.size(), 41u) << i;
         ASSERT_EQ(m.FarRing.size(), 41u) << i;
         const auto arc = ArcPositions(m.AxisRing);

@@ -2,6 +2,7 @@
 // with area and weight, units, and the flat pattern CAD save.
 #include "engine/engine_fixture.h"
 #include "spiral_fixture.h"
+#include "support/kinds.h"
 
 #include <cmath>
 #include <filesystem>
@@ -45,10 +46,10 @@ TEST_F(SpiralDriver, ConveyorFlightShowsItsRingInTheDisplay) {
     EXPECT_NEAR(Number(f.LargeRadius), 11.12, 0.005);
     EXPECT_NEAR(Number(f.SmallRadius), 4.62, 0.005);
     EXPECT_NEAR(Number(f.AngleA), 345.6, 0.05);
-    EXPECT_EQ(f.WidthX.text, e.FormatValue(2 * e.Spiral.SpiralOuterRadius));
-    EXPECT_EQ(f.HeightY.text, e.FormatValue(e.Spiral.SpiralPatternHeight));
-    EXPECT_EQ(f.OuterCord.text, e.FormatValue(e.Spiral.SpiralOuterChord));
-    EXPECT_EQ(f.InnerCord.text, e.FormatValue(e.Spiral.SpiralInnerChord));
+    EXPECT_EQ(f.WidthX.text, e.FormatValue(2 * SpiralOf(e).Flight.SpiralOuterRadius));
+    EXPECT_EQ(f.HeightY.text, e.FormatValue(SpiralOf(e).Flight.SpiralPatternHeight));
+    EXPECT_EQ(f.OuterCord.text, e.FormatValue(SpiralOf(e).Flight.SpiralOuterChord));
+    EXPECT_EQ(f.InnerCord.text, e.FormatValue(SpiralOf(e).Flight.SpiralInnerChord));
     for (const Control* c : {(const Control*)&f.SegmentAngleEdit, (const Control*)&f.Overlap,
                              (const Control*)&f.SegmentAngleCaption,
                              (const Control*)&f.OverlapCaption, (const Control*)&f.Label53,
@@ -59,7 +60,7 @@ TEST_F(SpiralDriver, ConveyorFlightShowsItsRingInTheDisplay) {
                              &f.OuterCordCaption, &f.InnerCordCaption})
         EXPECT_TRUE(c->visible) << c->name;
     EXPECT_EQ(e.Drv.CircleResolution, 40);
-    EXPECT_EQ(e.SpiralHelices.OuterHelix.size(), 41u);
+    EXPECT_EQ(SpiralOf(e).Helices.OuterHelix.size(), 41u);
     EXPECT_EQ(brevant::testing::ElementsOf(e.CadDraw1, kElementArc, 1).size(), 2u);
 }
 
@@ -70,13 +71,13 @@ TEST_F(SpiralDriver, SegmentAngleLeftFromAConeIsEmptiedOnTheSpiralDisplay) {
 }
 
 TEST_F(SpiralDriver, SpiralThicknessIsItsOwnAndGivesTheWeight) {
-    e.Def.MaterialThickness = 0.5f;
+    e.Material.Thickness = 0.5f;
     e.Form.ThicknessEdit.text = "0.25";
     e.Form.ThicknessCheckBox.checked = true;
     Type("21", "8", "12");
-    EXPECT_FLOAT_EQ(e.Def.SpiralThickness, 0.25f);
-    EXPECT_FLOAT_EQ(e.Def.MaterialThickness, 0.5f); // the cone's stays as it was
-    const SpiralResults& r = e.Spiral;
+    EXPECT_FLOAT_EQ(SpiralOf(e).Def.SpiralThickness, 0.25f);
+    EXPECT_FLOAT_EQ(e.Material.Thickness, 0.5f); // the cone's stays as it was
+    const SpiralResults& r = SpiralOf(e).Flight;
     const double area = std::numbers::pi *
                         (double(r.SpiralOuterRadius) * r.SpiralOuterRadius -
                          double(r.SpiralInnerRadius) * r.SpiralInnerRadius) *
@@ -94,11 +95,11 @@ TEST_F(SpiralDriver, MillimetresAreReadAsInchesAndShownAsMillimetres) {
     e.App.MaterialName = "Aluminium";
     e.Form.ThicknessEdit.text = "6.35";
     Type("533.4", "203.2", "304.8");
-    EXPECT_FLOAT_EQ(e.Def.SpiralOD, 21);
-    EXPECT_NEAR(e.Def.SpiralThickness, 0.25, 1e-6);
+    EXPECT_FLOAT_EQ(SpiralOf(e).Def.SpiralOD, 21);
+    EXPECT_NEAR(SpiralOf(e).Def.SpiralThickness, 0.25, 1e-6);
     EXPECT_NEAR(Number(e.Form.LargeRadius), 11.1175 * 25.4, 0.01);
     EXPECT_NEAR(Number(e.Form.AngleA), 345.58, 0.01); // angles are not converted
-    const double areaSqIn = SpiralFlightArea(e.Spiral);
+    const double areaSqIn = SpiralFlightArea(SpiralOf(e).Flight);
     EXPECT_EQ(e.Form.WeightLabel.text, "Area " + e.FormatValue(areaSqIn * 645.16) + " = " +
                                            e.FormatValue(areaSqIn * 0.25 * 0.1 * 0.45359237) +
                                            " kg each Aluminium");
@@ -131,8 +132,8 @@ TEST_F(SpiralDriver, BadAndDegenerateInputsGiveTheirMessages) {
         EXPECT_EQ(host.Titles(), c.titles) << where;
         EXPECT_EQ(e.CadDraw1.Elements().Count(), 0) << where;
         EXPECT_FALSE(e.Form.RegularDataDisplay.visible) << where;
-        EXPECT_EQ(e.Spiral.SpiralOuterRadius, 0) << where;
-        EXPECT_TRUE(e.SpiralHelices.OuterHelix.empty()) << where;
+        EXPECT_EQ(SpiralOf(e).Flight.SpiralOuterRadius, 0) << where;
+        EXPECT_TRUE(SpiralOf(e).Helices.OuterHelix.empty()) << where;
     }
 }
 
@@ -154,8 +155,8 @@ TEST_F(SpiralDriver, ExtremePitchesGiveFiniteResultsOrSaySo) {
     for (const auto& c : cases) {
         EXPECT_EQ(Type("21", "8", c.pitch), kDriverDone) << c.pitch;
         EXPECT_TRUE(host.messages.empty()) << c.pitch;
-        EXPECT_LE(e.Spiral.SpiralFlatAngle, 360) << c.pitch;
-        EXPECT_GT(e.Spiral.SpiralFlatAngle, 0) << c.pitch;
+        EXPECT_LE(SpiralOf(e).Flight.SpiralFlatAngle, 360) << c.pitch;
+        EXPECT_GT(SpiralOf(e).Flight.SpiralFlatAngle, 0) << c.pitch;
         if (!c.drawn) {
             EXPECT_EQ(e.Form.StatusLabel.text, "Pattern too large to draw");
             EXPECT_FALSE(e.Form.RegularDataDisplay.visible);
@@ -181,7 +182,7 @@ TEST_F(SpiralDriver, FlatPatternCadIsWrittenInTheDisplayUnitAndRedrawnInInches) 
     e.App.UserDataFolder = dir.string() + "/";
     e.Form.UnitsComboBox.itemIndex = kMillimeters;
     Type("533.4", "203.2", "304.8");
-    const double R = e.Spiral.SpiralOuterRadius;
+    const double R = SpiralOf(e).Flight.SpiralOuterRadius;
     const std::string path = (dir / "flight.dxf").string();
     host.files.push_back(path);
     e.MenuSaveFlatCADClick();

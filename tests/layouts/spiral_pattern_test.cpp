@@ -1,5 +1,6 @@
 // The drawing of the spiral flight's ring: outline, annotations by ring angle, the print
 // variant and its refusals.
+#include "caddraw/flat_pattern_render.h"
 #include "caddraw/pattern_pen.h"
 #include "core/notices.h"
 #include "layouts/spiral/spiral_pattern.h"
@@ -32,6 +33,20 @@ bool LineEndsAt(const TCadDraw& v, int layer, double x, double y) {
     for (const TElement& l : ElementsOf(v, kElementLine, layer))
         if (std::fabs(l.Coord(4) - x) < 1e-9 && std::fabs(l.Coord(5) - y) < 1e-9) return true;
     return false;
+}
+
+// The ring and its print variant as the flat-shape view shows them.
+bool DrawSpiralFlightPattern(TCadDraw& v, double od, double id, double pitch, SpiralResults& r) {
+    FlatPatternBuilder flat;
+    const bool drawn = brevant::DrawSpiralFlightPattern(flat, od, id, pitch, r);
+    ShowFlatPattern(v, flat.Pattern());
+    return drawn;
+}
+bool DrawSpiralFlightForPrint(TCadDraw& v, SpiralResults& r, INotices& notices) {
+    FlatPatternBuilder flat;
+    const bool drawn = brevant::DrawSpiralFlightForPrint(flat, r, notices);
+    ShowFlatPattern(v, flat.Pattern());
+    return drawn;
 }
 
 double Rad(double degrees) {

@@ -2,6 +2,7 @@
 // millimetres: the ring's outer arc is one turn of the outer helix, its inner arc one turn of
 // the inner helix, and the ring is as wide as the flight.
 #include "engine/engine_fixture.h"
+#include "engine/layout_registry.h"
 #include "spiral_fixture.h"
 
 #include <cmath>

@@ -3,6 +3,7 @@
 #include "core/number_format.h"
 #include "engine/definition_file.h"
 #include "square_fixture.h"
+#include "support/kinds.h"
 
 #include <cmath>
 #include <filesystem>
@@ -26,8 +27,8 @@ TEST_F(SquareDriver, CalculateDrawsThePatternAndShowsItsSize) {
     EXPECT_FALSE(f.LargeRadiusCaption.visible || f.OverlapCaption.visible || f.Overlap.visible ||
                  f.SegmentAngleEdit.visible || f.AngleA.visible);
     EXPECT_TRUE(f.WidthXCaption.visible && f.HeightYCaption.visible);
-    EXPECT_EQ(f.WidthX.text, FormatValue(float(e.Square.BoxWidth), '.'));
-    EXPECT_EQ(f.HeightY.text, FormatValue(float(e.Square.BoxHeight), '.'));
+    EXPECT_EQ(f.WidthX.text, FormatValue(float(SquareOf(e).Square.BoxWidth), '.'));
+    EXPECT_EQ(f.HeightY.text, FormatValue(float(SquareOf(e).Square.BoxHeight), '.'));
     EXPECT_EQ(Lines(8).size(), 4u);
     EXPECT_GT(Lines(1).size(), 30u);
     // The 3D model: 4 x 4 points per ring, the ring resolution follows the bends.
@@ -45,9 +46,9 @@ TEST_F(SquareDriver, CalculateDrawsThePatternAndShowsItsSize) {
 
 TEST_F(SquareDriver, AnEmptyLengthMakesTheBottomSquare) {
     ASSERT_EQ(Calculate("10", "20", "", "12"), kDriverDone);
-    EXPECT_FLOAT_EQ(e.Def.SquareLength, 20);
+    EXPECT_FLOAT_EQ(SquareOf(e).Def.SquareLength, 20);
     // Four equal fans: the bounding box of the whole square pattern is as the 16 x 20 one's.
-    EXPECT_GT(e.Square.BoxWidth, 0);
+    EXPECT_GT(SquareOf(e).Square.BoxWidth, 0);
 }
 
 TEST_F(SquareDriver, ChecksAndTheirMessages) {
@@ -102,11 +103,11 @@ TEST_F(SquareDriver, DegeneratePartsDrawFiniteSizes) {
         for (const TElement& l : Lines(1))
             for (int k = 1; k <= 6; ++k)
                 ASSERT_TRUE(std::isfinite(l.Coord(k)));
-        for (const TSquarePoints& g : e.Square.Model.Generators)
+        for (const TSquarePoints& g : SquareOf(e).Square.Model.Generators)
             ASSERT_TRUE(std::isfinite(g.length) && std::isfinite(g.top_x) &&
                         std::isfinite(g.top_y));
     }
-    EXPECT_FLOAT_EQ(e.Def.SquareTopAngle, 30);
+    EXPECT_FLOAT_EQ(SquareOf(e).Def.SquareTopAngle, 30);
 }
 
 TEST_F(SquareDriver, ADefinitionWithTinyValuesIsRefusedEvenQuietly) {
@@ -132,20 +133,18 @@ TEST_F(SquareDriver, ShiftedOrTiltedTopsDevelopHalfAPartAndAZShiftTheWhole) {
     for (const auto& c : cases) {
         e.Form.HalfPatternCheckBox.checked = c.half;
         ASSERT_EQ(Calculate("10", "20", "16", "12", c.xs, c.ys, c.a), kDriverDone);
-        const LayoutDefinition& d = e.Def;
-        const SquareShape s{d.SquareTopDiameter, d.SquareWidth,     d.SquareLength,
-                            d.SquareHeight,      d.SquareTopXShift, d.SquareTopYShift,
-                            d.SquareTopAngle,    d.BendsPerCorner};
-        EXPECT_EQ(Lines(1).size(), DevelopSquarePattern(e.Square.Model, s, c.fans).Lines.size())
+        const SquareShape s = SquareOf(e).Def.Shape();
+        EXPECT_EQ(Lines(1).size(),
+                  DevelopSquarePattern(SquareOf(e).Square.Model, s, c.fans).Lines.size())
             << c.xs << c.ys << c.a;
     }
 }
 
 TEST_F(SquareDriver, StepperAndLayoutChangeRecalculate) {
     ASSERT_EQ(Calculate("10", "20", "16", "12"), kDriverDone);
-    e.StepBendsPerCorner(1);
+    e.StepperClicked("NumberOfBendsLabel", 1);
     EXPECT_EQ(e.Form.NumberOfBendsLabel.text, "5");
-    EXPECT_EQ(e.Square.Model.Generators.size(), 20u);
+    EXPECT_EQ(SquareOf(e).Square.Model.Generators.size(), 20u);
     EXPECT_EQ(e.Solid.FirstRing.size(), 20u);
     EXPECT_TRUE(e.Form.RegularDataDisplay.visible);
     EXPECT_EQ(Lines(8).size(), 4u);

@@ -3,6 +3,7 @@
 
 #include "core/messages.h"
 #include "engine/engine_fixture.h"
+#include "engine/layout_registry.h"
 #include "layouts/square/square_pattern.h"
 
 #include <string>

@@ -3,6 +3,7 @@
 #include "core/number_format.h"
 #include "layouts/square/square_display.h"
 #include "square_fixture.h"
+#include "support/kinds.h"
 
 #include <cmath>
 #include <filesystem>
@@ -59,7 +60,7 @@ TEST_F(SquareOutputs, DimensionFileWritesTheBendAnglesByteForByte) {
     e.App.LocaleDecimalSeparator = ',';
     e.Form.UnitsComboBox.itemIndex = kCentimeters;
     ASSERT_EQ(Calculate("25.4", "50.8", "40.64", "30.48", "", "", ""), kDriverDone);
-    const auto& t = e.Square.Model.Generators;
+    const auto& t = SquareOf(e).Square.Model.Generators;
     ASSERT_EQ(t.size(), 16u);
     // Twins look past each other: generators 0 and 1 both reach to 15 and 2.
     auto neighbours = [](int k) -> std::pair<int, int> {
@@ -110,7 +111,7 @@ TEST_F(SquareOutputs, ReportBeforeAnyCalculationHoldsTheHeaderOnly) {
 TEST_F(SquareOutputs, FlatPatternCadIsWrittenInTheDisplayUnitAndTheViewReturnsToInches) {
     e.Form.UnitsComboBox.itemIndex = kMillimeters;
     ASSERT_EQ(Calculate("254", "508", "406.4", "304.8", "", "", ""), kDriverDone);
-    const double width = e.Square.BoxWidth;
+    const double width = SquareOf(e).Square.BoxWidth;
     const std::string label = e.Form.WidthX.text;
     const fs::path file = dir / "flat.dxf";
     host.files = {file.string()};
@@ -130,7 +131,7 @@ TEST_F(SquareOutputs, FlatPatternCadIsWrittenInTheDisplayUnitAndTheViewReturnsTo
     EXPECT_NEAR(maxX - minX, width * 25.4, 1e-2);
     EXPECT_NEAR(maxX - minX, std::stod(label), 1e-2);
     // Recalculated in inches afterwards.
-    EXPECT_NEAR(e.Square.BoxWidth, width, 1e-9);
+    EXPECT_NEAR(SquareOf(e).Square.BoxWidth, width, 1e-9);
     EXPECT_EQ(e.Form.WidthX.text, label);
 }
 

@@ -3,6 +3,7 @@
 // rectangle, the top edge to the top ring, and a whole pattern's two seam edges match.
 #include "geometry/distances.h"
 #include "square_fixture.h"
+#include "support/kinds.h"
 
 #include <cstdint>
 #include <iomanip>
@@ -52,11 +53,10 @@ TEST_P(SquareDevelopment, TrianglesEdgesAndSeamsHaveTheirTrueLengths) {
         ASSERT_EQ(code, kDriverDone) << i;
         ASSERT_TRUE(host.messages.empty()) << i;
 
-        const LayoutDefinition& d = e.Def;
-        SquareShape s{d.SquareTopDiameter, d.SquareWidth,     d.SquareLength,   d.SquareHeight,
-                      d.SquareTopXShift,   d.SquareTopYShift, d.SquareTopAngle, d.BendsPerCorner};
+        const SquareDefinition& d = SquareOf(e).Def;
+        const SquareShape s = d.Shape();
         const int fans = SquareFanCount(s, d.SquareHalfPattern);
-        const SquarePattern p = DevelopSquarePattern(e.Square.Model, s, fans);
+        const SquarePattern p = DevelopSquarePattern(SquareOf(e).Square.Model, s, fans);
         ASSERT_EQ(p.Status, kStatusOk) << i;
         EXPECT_EQ(Lines(1).size(), p.Lines.size()) << i;
         // The circle crossings carry absolute tolerances of their own (near 1e-8).
@@ -70,7 +70,7 @@ TEST_P(SquareDevelopment, TrianglesEdgesAndSeamsHaveTheirTrueLengths) {
         EXPECT_NEAR(Sum(p, {SquareLineKind::BottomEdge, SquareLineKind::StartBottomEdge}),
                     fans == 4 ? sides : sides / 2, 1e-6 * sides)
             << i;
-        const auto& ring = e.Square.Model.TopRing;
+        const auto& ring = SquareOf(e).Square.Model.TopRing;
         double top = 0;
         const size_t chords = fans == 4 ? ring.size() : ring.size() / 2;
         for (size_t k = 0; k < chords; ++k)
@@ -83,7 +83,7 @@ TEST_P(SquareDevelopment, TrianglesEdgesAndSeamsHaveTheirTrueLengths) {
         if (fans == 4) {
             EXPECT_NEAR(seams[0], seams[1], tol) << i;
         }
-        EXPECT_NEAR(e.Square.BoxWidth, p.BoxWidth(), 1e-9) << i;
+        EXPECT_NEAR(SquareOf(e).Square.BoxWidth, p.BoxWidth(), 1e-9) << i;
     }
 }
 

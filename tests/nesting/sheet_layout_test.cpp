@@ -1,7 +1,8 @@
 // Sheet nesting of regular cone pieces, as typed and turned.
 #include "nesting/sheet_layout.h"
+#include "support/kinds.h"
 
-#include "../cone/cone_fixture.h"
+#include "layouts/cone/cone_fixture.h"
 
 #include <climits>
 
@@ -29,20 +30,20 @@ protected:
 TEST_F(SheetLayout, SquareSheetIsTriedOnce) {
     Sheet("100", "100");
     Calculate(10, 20, 10);
-    EXPECT_EQ(e.Cone.SheetCountTurned, 0);
-    EXPECT_GT(e.Cone.SheetCount, 0);
+    EXPECT_EQ(ConeOf(e).State.SheetCountTurned, 0);
+    EXPECT_GT(ConeOf(e).State.SheetCount, 0);
     EXPECT_EQ(e.Form.SheetLabel.text,
-              "Sheet: 100 X 100 = " + std::to_string(e.Cone.SheetCount) + " pcs.");
+              "Sheet: 100 X 100 = " + std::to_string(ConeOf(e).State.SheetCount) + " pcs.");
     EXPECT_EQ(SheetCentres().size(), 1u);
-    EXPECT_EQ(Pieces(), e.Cone.SheetCount);
+    EXPECT_EQ(Pieces(), ConeOf(e).State.SheetCount);
     EXPECT_TRUE(e.Form.SheetDataDisplay.visible);
 }
 
 TEST_F(SheetLayout, WidePiecesFitOnlyTheTurnedSheet) {
     Sheet("48", "96");
     Calculate(20, 40, 20); // pattern width 88.2: wider than 48, narrower than 96
-    EXPECT_EQ(e.Cone.SheetCount, 0);
-    EXPECT_EQ(e.Cone.SheetCountTurned, 1);
+    EXPECT_EQ(ConeOf(e).State.SheetCount, 0);
+    EXPECT_EQ(ConeOf(e).State.SheetCountTurned, 1);
     EXPECT_EQ(e.Form.SheetLabel.text, "Sheet: 48 X 96 = 0 pcs.\nSheet: 96 X 48 = 1 pcs.");
     const auto centres = SheetCentres();
     ASSERT_EQ(centres.size(), 2u);
@@ -59,14 +60,14 @@ TEST_F(SheetLayout, OverlapShiftsColumnsAndDrawsRedEdges) {
     Calculate(10, 20, 10);
     for (const TElement& el : Elements(e.CadDraw2, 0, kElementLine))
         EXPECT_NE(el.LineColor, 0xFFFF0000u);
-    const int plain = e.Cone.SheetCount;
+    const int plain = ConeOf(e).State.SheetCount;
     e.Form.Overlap.text = "1";
     Calculate(10, 20, 10);
     int red = 0;
     for (const TElement& el : Elements(e.CadDraw2, 0, kElementLine))
         red += el.LineColor == 0xFFFF0000u;
     EXPECT_EQ(red, 2 * Pieces());
-    EXPECT_EQ(e.Cone.SheetCount, plain);
+    EXPECT_EQ(ConeOf(e).State.SheetCount, plain);
 }
 
 TEST_F(SheetLayout, NoSheetSizeDrawsNothing) {
@@ -74,19 +75,22 @@ TEST_F(SheetLayout, NoSheetSizeDrawsNothing) {
     Calculate(10, 20, 10);
     EXPECT_EQ(e.Form.SheetLabel.text, "No Sheet Size");
     EXPECT_EQ(e.CadDraw2.Elements().Count(), 0);
-    EXPECT_EQ(e.Cone.SheetCount, 0);
+    EXPECT_EQ(ConeOf(e).State.SheetCount, 0);
 }
 
 TEST_F(SheetLayout, PointedConeShowsNoConesDefinedOncePerOrientation) {
-    e.Def.SheetWidth = 48;
-    e.Def.SheetHeight = 96;
-    e.Cone.FlatLargeRadius = 20;
-    e.Cone.FlatSmallRadius = 0;
-    e.Cone.FlatAngle = 90;
-    e.Cone.PatternWidth = 28;
-    e.Cone.PatternHeight = 20;
-    SheetJob job = e.MakeSheetJob();
-    EXPECT_EQ(LayoutSheet(job), 0);
+    SheetRequest piece;
+    piece.SheetWidth = 48;
+    piece.SheetHeight = 96;
+    piece.LargeRadius = 20;
+    piece.SmallRadius = 0;
+    piece.FlatAngle = 90;
+    piece.PatternWidth = 28;
+    piece.PatternHeight = 20;
+    SheetJob job{e.CadDraw2, piece, e.Form, e};
+    const SheetCounts counts = LayoutSheet(job);
+    EXPECT_EQ(counts.Count, 0);
+    EXPECT_EQ(counts.Turned, 0);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"No Cones Defined", "No Cones Defined"}));
     EXPECT_EQ(Elements(e.CadDraw2, 0, kElementText).size(), 2u);
 }
@@ -94,18 +98,18 @@ TEST_F(SheetLayout, PointedConeShowsNoConesDefinedOncePerOrientation) {
 TEST_F(SheetLayout, HugeSheetNeitherHangsNorOverflows) {
     Sheet("1E30", "1E30");
     Calculate(10, 20, 10);
-    EXPECT_EQ(e.Cone.SheetCount, INT_MAX);
+    EXPECT_EQ(ConeOf(e).State.SheetCount, INT_MAX);
     EXPECT_LE(Pieces(), kMaxDrawnPieces);
 }
 
 TEST_F(SheetLayout, NegativeClearancesGiveNoPiecesRatherThanNonsense) {
     Sheet("100", "100", "-50", "-30");
     Calculate(10, 20, 10);
-    EXPECT_GE(e.Cone.SheetCount, 0);
+    EXPECT_GE(ConeOf(e).State.SheetCount, 0);
     EXPECT_TRUE(AllFinite(e.CadDraw2));
     Sheet("100", "100", "-44.1078", "-30");
     Calculate(10, 20, 10);
-    EXPECT_EQ(e.Cone.SheetCount, 0);
+    EXPECT_EQ(ConeOf(e).State.SheetCount, 0);
 }
 
 SheetPiece ReferencePiece() {

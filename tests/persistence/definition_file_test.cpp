@@ -1,6 +1,8 @@
 // Definition files: saving and loading every input, separators, defaults, the names a load
 // leaves behind, keeping unknown content, failed writes and hostile files.
 #include "engine/definition_file.h"
+#include "engine/layout_registry.h"
+#include "support/kinds.h"
 
 #include "persistence/persistence_fixture.h"
 #include "persistence/text_file.h"
@@ -26,7 +28,7 @@ const char* const kTextKeys[] = {
     "PipeOffset"};
 
 Edit& EditOf(LayoutEngine& e, const char* key) {
-    return *e.Form.FindEdit(FindDefinitionKey(key)->control);
+    return *e.Form.FindEdit(e.FindField(key)->Field->control);
 }
 } // namespace
 
@@ -47,7 +49,7 @@ TEST_F(DefinitionFile, SavedInMillimetresLoadsBackEveryEditText) {
     a->Form.ThicknessCheckBox.checked = true;
     a->Form.SideCutsCheckBox.checked = true;
     a->Form.CheckRadio(a->Form.InsideRadio);
-    a->Def.MaterialThickness = a->ToIn(3);
+    a->Material.Thickness = a->ToIn(3);
     ASSERT_TRUE(SaveDefinition(*a, folder + "job.layout")) << a->LastIOError();
 
     auto b = NewEngine(host);
@@ -59,14 +61,14 @@ TEST_F(DefinitionFile, SavedInMillimetresLoadsBackEveryEditText) {
     EXPECT_EQ(b->Form.SeamSpinBox.value, 45);
     EXPECT_EQ(b->Form.BendConeSpinBox.value, 12);
     EXPECT_EQ(b->Form.NumberOfBendsLabel.text, "7");
-    EXPECT_EQ(b->Def.BendsPerCorner, 7);
+    EXPECT_EQ(SquareOf(*b).Def.BendsPerCorner, 7);
     EXPECT_TRUE(b->Form.HalfPatternCheckBox.checked);
     EXPECT_TRUE(b->Form.ThicknessCheckBox.checked);
     EXPECT_TRUE(b->Form.SideCutsCheckBox.checked);
     EXPECT_TRUE(b->Form.SideCutDisplay.visible);
     EXPECT_TRUE(b->Form.ThicknessDisplay.visible);
     EXPECT_TRUE(b->Form.InsideRadio.checked);
-    EXPECT_EQ(b->Def.ThicknessSide, kInside);
+    EXPECT_EQ(b->Material.Side, kInside);
     EXPECT_FALSE(b->Drv.BusyFlag);
     EXPECT_TRUE(host.messages.empty());
 }
@@ -76,7 +78,7 @@ TEST_F(DefinitionFile, KeysAreWrittenInTheirOrderWithTheirEncodings) {
     auto e = NewEngine(host, ',');
     e->Form.BendConeSpinBox.SetValue(3); // fewer than four bends are no bends
     e->Form.SeamSpinBox.SetValue(90);
-    e->Def.MaterialThickness = 0.25f;
+    e->Material.Thickness = 0.25f;
     const std::string text = DefinitionFileText(*e, "");
     EXPECT_EQ(text.rfind("[DIMENSIONS]\nSegmentAngle=\nConeHeight=\n", 0), 0u) << text;
     EXPECT_NE(text.find("\nSeamAngle=90\nBends=0\nTopShift="), std::string::npos);
@@ -269,11 +271,11 @@ TEST_F(DefinitionFile, OversizedFileIsRefused) {
 TEST(DefinitionKeys, FindsEveryKeyAndItsControl) {
     RecordingHost host;
     LayoutEngine e(host);
-    EXPECT_STREQ(FindDefinitionKey("XClearance")->control, "XClearenceEdit");
-    EXPECT_STREQ(FindDefinitionKey("bendspercorner")->control, "NumberOfBendsLabel");
-    EXPECT_EQ(FindDefinitionKey("Nope"), nullptr);
+    EXPECT_STREQ(e.FindField("XClearance")->Field->control, "XClearenceEdit");
+    EXPECT_STREQ(e.FindField("bendspercorner")->Field->control, "NumberOfBendsLabel");
+    EXPECT_EQ(e.FindField("Nope"), nullptr);
     for (const char* key : kTextKeys)
-        EXPECT_NE(e.Form.FindEdit(FindDefinitionKey(key)->control), nullptr) << key;
+        EXPECT_NE(e.Form.FindEdit(e.FindField(key)->Field->control), nullptr) << key;
     EXPECT_TRUE(ApplyDefinitionValue(e, "Bends", "6"));
     EXPECT_EQ(e.Form.BendConeSpinBox.value, 6);
     EXPECT_TRUE(ApplyDefinitionValue(e, "ThicknessSide", "1"));

@@ -1,6 +1,8 @@
 // The settings file and dialog: defaults, the read rules, keeping unknown content, the last
 // definition file at start-up, the dialog's commands and the user data folder.
+#include "engine/layout_registry.h"
 #include "engine/settings_file.h"
+#include "support/kinds.h"
 
 #include "engine/definition_file.h"
 #include "persistence/persistence_fixture.h"
@@ -112,10 +114,10 @@ TEST_F(SettingsFile, FlagsMaterialAndPanels) {
     const FormModel& f = e->Form;
     EXPECT_TRUE(f.ConeBendLinesCheckBox.checked && f.BendDisplay.visible);
     EXPECT_FALSE(f.SeamLineCheckBox.checked || f.SeamDisplay.visible);
-    EXPECT_TRUE(f.SideCutsCheckBox.checked && f.SideCutDisplay.visible && e->Def.ShowSideCut);
+    EXPECT_TRUE(f.SideCutsCheckBox.checked && f.SideCutDisplay.visible && e->Material.ShowSideCut);
     EXPECT_TRUE(f.ThicknessCheckBox.checked && f.ThicknessDisplay.visible);
     EXPECT_TRUE(f.InsideRadio.checked);
-    EXPECT_EQ(e->Def.ThicknessSide, kInside);
+    EXPECT_EQ(e->Material.Side, kInside);
     EXPECT_EQ(f.ThicknessEdit.text, "1.5"); // as text, no conversion
     EXPECT_DOUBLE_EQ(e->App.MaterialMass, 0.283);
     EXPECT_EQ(e->App.MaterialName, "Steel 304");
@@ -123,7 +125,7 @@ TEST_F(SettingsFile, FlagsMaterialAndPanels) {
 
     // An oblique cone never shows the thickness display.
     auto o = NewEngine(host);
-    o->Cone.IsObliqueCone = true;
+    ConeOf(*o).State.IsObliqueCone = true;
     LoadSettingsText(*o, "[Brevant]\nShowThickness=1\n");
     EXPECT_TRUE(o->Form.ThicknessCheckBox.checked);
     EXPECT_FALSE(o->Form.ThicknessDisplay.visible);
@@ -171,7 +173,7 @@ TEST_F(SettingsFile, ThicknessInMillimetresSurvivesARestart) {
     RecordingHost host;
     auto a = NewEngine(host);
     a->Form.UnitsComboBox.itemIndex = kMillimeters;
-    a->Def.MaterialThickness = a->ToIn(3);
+    a->Material.Thickness = a->ToIn(3);
     a->Form.ThicknessEdit.text = "3";
     Write(folder + "job.layout", "[DIMENSIONS]\n");
     a->App.LastDefinitionPath = folder + "job.layout";
@@ -246,13 +248,13 @@ TEST_F(SettingsFile, ApplySettingValueAsTheDialogWould) {
     EXPECT_TRUE(ApplySettingValue(*e, "PDFSize", "a4"));
     EXPECT_EQ(f.PDFCombo.itemIndex, 5);
     EXPECT_TRUE(ApplySettingValue(*e, "ShowSideCut", "true"));
-    EXPECT_TRUE(f.SideCutsCheckBox.checked && e->Def.ShowSideCut);
+    EXPECT_TRUE(f.SideCutsCheckBox.checked && e->Material.ShowSideCut);
     EXPECT_TRUE(ApplySettingValue(*e, "PDFLineThickness", "2"));
     EXPECT_TRUE(f.LineThick.checked);
     EXPECT_TRUE(ApplySettingValue(*e, "PDFOrientation", "2"));
     EXPECT_TRUE(f.LandscapeRadio.checked);
     EXPECT_TRUE(ApplySettingValue(*e, "ThicknessSide", "1"));
-    EXPECT_EQ(e->Def.ThicknessSide, kOutside);
+    EXPECT_EQ(e->Material.Side, kOutside);
     EXPECT_TRUE(ApplySettingValue(*e, "LayoutType", "3"));
     EXPECT_EQ(e->LayoutType(), kLayoutPipe);
     EXPECT_TRUE(ApplySettingValue(*e, "MaterialMass", "0.29"));

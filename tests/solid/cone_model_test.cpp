@@ -1,7 +1,8 @@
 // The cone and cylinder 3D model as Calculate leaves it: ring sizes, scene frame, display
 // scale, the closed mesh and the end-plane pivots.
-#include "cone/cone_pattern_fixture.h"
-#include "solid/cone_model.h"
+#include "layouts/cone/cone_pattern_fixture.h"
+#include "layouts/cone/cone_scene.h"
+#include "support/kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ TEST(ConeModel, EllipticalTopFollowsItsEllipse) {
     ConePatternFixture f;
     f.e.Form.TopEllipseWidth.text = "6";
     f.Calculate("10", "20", "10");
-    const double T = f.e.Def.TopDiameter;
+    const double T = ConeOf(f.e).Def.TopDiameter;
     for (const TDPoint& p : f.e.Solid.FirstRing) {
         const double u = p.x / (T / 2), v = p.z / 3;
         EXPECT_NEAR(u * u + v * v, 1, 1e-9);

@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "engine/engine_fixture.h"
 #include "solid/solid_cad_export.h"
+#include "support/kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -103,11 +104,11 @@ TEST_F(SolidCad, RegularConeFollowsTheLineScheme) {
 
 TEST_F(SolidCad, ShiftedConeHasItsTopCentreOverTheShiftAndThePivotStaysThere) {
     Cone("10", "20", "10", "3");
-    // The preview shows the model scaled; the export leaves the pivot at the true-size top.
+    // The export's top centre is the true-size top; the scene's pivot stays where it was.
     e.Solid.TopPivotPosition = {};
     const auto els = WireFrame();
     ExpectNear(Start(els.back()), {3, 0, 10}, 1e-6, "top centre");
-    EXPECT_EQ(e.Solid.TopPivotPosition, (TDPoint{3, -10, 0}));
+    EXPECT_EQ(e.Solid.TopPivotPosition, (TDPoint{}));
 }
 
 TEST_F(SolidCad, SideCutsAddTwoCyanLinesMirroredAcrossY) {
@@ -140,14 +141,15 @@ TEST_F(SolidCad, SquareToRoundStandsOnItsRectangle) {
     e.Form.SquareTopXShift.text = "1", e.Form.SquareTopYShift.text = "-2";
     e.CalculateMenuClick();
     const auto els = WireFrame();
-    const size_t n = e.Square.Model.TopRing.size();
+    const size_t n = SquareOf(e).Square.Model.TopRing.size();
     ASSERT_EQ(n, 16u);
     ASSERT_EQ(els.size(), 3 * n + 2);
     ExpectNear(Start(els.back()), {1, -2, 8}, 1e-6, "top centre");
     // The generators are the model's true lengths; the top ends lie on the shifted circle.
     for (size_t k = 0; k < n; ++k) {
         const TElement& g = els[k == 0 ? 0 : 3 * k];
-        EXPECT_NEAR(Dist(Start(g), End(g)), e.Square.Model.Generators[k].length, 1e-4) << k;
+        EXPECT_NEAR(Dist(Start(g), End(g)), SquareOf(e).Square.Model.Generators[k].length, 1e-4)
+            << k;
         EXPECT_NEAR(std::hypot(g.Coord(1) - 1, g.Coord(2) + 2), 3, 1e-4) << k;
         EXPECT_NEAR(g.Coord(3), 8, 1e-5);
         EXPECT_NEAR(std::fabs(g.Coord(4)), 6, 1e-5);
@@ -203,7 +205,7 @@ TEST_F(SolidCad, BranchPipeHasGeneratorsAndTwoOpenRings) {
 
 TEST_F(SolidCad, BranchPipeOutsideItsMainPipeIsRefused) {
     ChooseType(kLayoutPipe);
-    e.Def.PipeBigOD = 10, e.Def.PipeSmallOD = 8, e.Def.PipeOffset = 2;
+    PipeOf(e).Def.PipeBigOD = 10, PipeOf(e).Def.PipeSmallOD = 8, PipeOf(e).Def.PipeOffset = 2;
     TCadDrawing d;
     EXPECT_EQ(e.BuildSolidCad(d), std::string(kMsgPipeOutside));
     EXPECT_EQ(d.Elements().Count(), 0);

@@ -1,7 +1,7 @@
 // The mesh building blocks, the camera's mouse handlers and the overlay lines, on small
 // hand-made scenes.
+#include "geometry/mesh.h"
 #include "solid/solid_camera.h"
-#include "solid/solid_mesh.h"
 #include "solid/solid_overlay.h"
 
 #include <gtest/gtest.h>
@@ -144,13 +144,13 @@ size_t CountColor(const std::vector<OverlayLine>& lines, std::uint32_t color) {
 
 TEST(SolidOverlay, RingsAreClosedExceptForTheSpiralFlight) {
     struct Case {
-        SolidPartKind kind;
+        SceneOverlay overlay;
         size_t ringLines;
     };
-    for (const Case c : {Case{SolidPartKind::Cone, 40}, Case{SolidPartKind::PipeIntersection, 40},
-                         Case{SolidPartKind::SpiralFlight, 39}}) {
+    for (const Case c : {Case{SceneOverlay::RingsWithMarks, 40}, Case{SceneOverlay::Rings, 40},
+                         Case{SceneOverlay::OpenRings, 39}}) {
         SolidModel m;
-        m.Kind = c.kind;
+        m.Overlay = c.overlay;
         m.FirstRing = Ring(5, -10);
         m.SecondRing = Ring(10, 0);
         m.Camera.Z = -30;
@@ -164,7 +164,7 @@ TEST(SolidOverlay, RingsAreClosedExceptForTheSpiralFlight) {
 
 TEST(SolidOverlay, SquareToRoundShowsItsWireFrameAndNoSeam) {
     SolidModel m;
-    m.Kind = SolidPartKind::SquareToRound;
+    m.Overlay = SceneOverlay::WireFrame;
     m.FirstRing = Ring(5, -10);
     m.SecondRing = Ring(10, 0);
     AddQuadStrip(m.Mesh1, m.SecondRing, m.FirstRing, true);
@@ -177,7 +177,7 @@ TEST(SolidOverlay, SquareToRoundShowsItsWireFrameAndNoSeam) {
 
 TEST(SolidOverlay, SeamAndSideCutsStayOnTheRings) {
     SolidModel m;
-    m.Kind = SolidPartKind::Cone;
+    m.Overlay = SceneOverlay::RingsWithMarks;
     m.FirstRing = Ring(5, -10);
     m.SecondRing = Ring(10, 0);
     struct Case {

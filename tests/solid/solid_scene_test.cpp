@@ -4,6 +4,7 @@
 #include "engine/engine_fixture.h"
 #include "solid/solid_camera.h"
 #include "solid/view_preset.h"
+#include "support/kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -50,22 +51,23 @@ TEST_F(SolidScene, EveryLayoutTypeBuildsASoundMesh) {
     struct Case {
         const char* name;
         std::function<void(SolidScene&)> calculate;
-        SolidPartKind kind;
+        SceneOverlay overlay;
         size_t quads;
         size_t ringPoints;
     };
     const Case cases[] = {
-        {"cone", [](SolidScene& t) { t.Cone("10", "20", "10"); }, SolidPartKind::Cone, 40, 40},
-        {"square", [](SolidScene& t) { t.Square("10", "12", "8"); }, SolidPartKind::SquareToRound,
-         16, 16},
-        {"spiral", [](SolidScene& t) { t.Spiral("21", "8", "12"); }, SolidPartKind::SpiralFlight,
-         40, 41},
-        {"pipe", [](SolidScene& t) { t.Pipe("10", "4"); }, SolidPartKind::PipeIntersection, 40, 41},
+        {"cone", [](SolidScene& t) { t.Cone("10", "20", "10"); }, SceneOverlay::RingsWithMarks, 40,
+         40},
+        {"square", [](SolidScene& t) { t.Square("10", "12", "8"); }, SceneOverlay::WireFrame, 16,
+         16},
+        {"spiral", [](SolidScene& t) { t.Spiral("21", "8", "12"); }, SceneOverlay::OpenRings, 40,
+         41},
+        {"pipe", [](SolidScene& t) { t.Pipe("10", "4"); }, SceneOverlay::Rings, 40, 41},
     };
     for (const Case& c : cases) {
         c.calculate(*this);
         const SolidModel& s = e.Solid;
-        EXPECT_EQ(s.Kind, c.kind) << c.name;
+        EXPECT_EQ(s.Overlay, c.overlay) << c.name;
         EXPECT_EQ(s.FirstRing.size(), c.ringPoints) << c.name;
         EXPECT_EQ(s.SecondRing.size(), c.ringPoints) << c.name;
         ASSERT_EQ(s.Mesh1.Indices.size(), 6 * c.quads) << c.name;
@@ -142,7 +144,7 @@ TEST_F(SolidScene, ChangingTheLayoutTypeEmptiesTheScene) {
     EXPECT_FALSE(e.Solid.Shaft.Visible);
     EXPECT_TRUE(e.Solid.FirstRing.empty());
     EXPECT_DOUBLE_EQ(e.Solid.Mesh1.PositionX, 0);
-    EXPECT_EQ(e.Solid.Kind, SolidPartKind::None);
+    EXPECT_EQ(e.Solid.Overlay, SceneOverlay::None);
 }
 
 // The largest share of the half angle of view that any point of the part takes, across the
@@ -266,11 +268,11 @@ TEST_F(SolidScene, PresetsLeaveTheCameraWithoutAPartToShow) {
     e.TopViewMenuClick(); // nothing calculated
     EXPECT_DOUBLE_EQ(e.Solid.Camera.Z, -70);
     Cone("10", "20", "10");
-    e.Def.ConeHeight = 0; // a cone without its height is not framed
+    ConeOf(e).Def.ConeHeight = 0; // a cone without its height is not framed
     e.Solid.Camera.RotationY = 40;
     EXPECT_FALSE(e.SetViewPreset(kTopView));
     EXPECT_DOUBLE_EQ(e.Solid.Camera.RotationY, 40);
-    e.Def.ConeHeight = 10;
+    ConeOf(e).Def.ConeHeight = 10;
     EXPECT_FALSE(e.SetViewPreset(4));
     EXPECT_TRUE(e.SetViewPreset(kTopView));
 }

@@ -1,9 +1,10 @@
 // The formed parts of the layout kinds built into solids: the pieces a cone is cut into, where
 // its side cut and elliptical ends put the plate, the square to round's facets, and generated
 // cones whose plate holds their surface's area times the thickness.
-#include "cone/cone_solver.h"
 #include "documents/step_solid.h"
-#include "solid/formed_parts.h"
+#include "layouts/cone/cone_formed.h"
+#include "layouts/cone/cone_solver.h"
+#include "layouts/square/square_formed.h"
 #include "support/lcg.h"
 
 #include <gtest/gtest.h>

@@ -14,10 +14,6 @@ namespace {
 constexpr double kLargestDrawable = 1e9;
 } // namespace
 
-PipeInputs PipeInputsOf(const LayoutDefinition& d, double materialThickness) {
-    return {d.PipeBigOD, d.PipeSmallOD, d.PipeOffset, materialThickness};
-}
-
 PipeCheck CheckPipeInputs(const PipeInputs& in) {
     const double db = in.MainDiameter, ds = in.BranchDiameter, o = in.Offset;
     if (!(db > 0 && ds > 0)) return PipeCheck::NotEnough;

@@ -2,7 +2,6 @@
 // the branch onto the main pipe's surface.
 #pragma once
 
-#include "core/layout_definition.h"
 #include "geometry/types.h"
 
 #include <vector>
@@ -16,9 +15,6 @@ struct PipeInputs {
     double Offset = 0;            // o
     double MaterialThickness = 0; // t, the pipe's own, apart from the other layouts' thickness
 };
-
-// The pipe inputs of the definition with the pipe's own material thickness.
-PipeInputs PipeInputsOf(const LayoutDefinition& d, double materialThickness);
 
 enum class PipeCheck {
     Ok,

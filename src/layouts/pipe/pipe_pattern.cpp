@@ -5,21 +5,27 @@
 
 namespace brevant {
 
-void DrawPipePattern(TCadDraw& flat, const PipeInputs& in, bool& pdfInProgress) {
+void DrawPipePattern(FlatPatternBuilder& flat, const PipeInputs& in, bool& pdfInProgress) {
     const bool forPrint = pdfInProgress;
-    flat.DeleteAllElements();
-    SetPen(flat, kLayerOutline, kColorWhite);
+    flat.Clear();
+    flat.SetPen(kLayerOutline, kColorWhite, FlatRole::Outline);
     const auto curve = PipeCutCurve(in, forPrint ? kPipePrintDivisions : kPipeScreenDivisions);
-    if (!forPrint) FlatLine(flat, 0, 0, 0, curve.front().y);
+    if (!forPrint) flat.Line(0, 0, 0, curve.front().y);
     for (std::size_t i = 1; i < curve.size(); ++i)
-        FlatLine(flat, curve[i - 1].x, curve[i - 1].y, curve[i].x, curve[i].y);
+        flat.Line(curve[i - 1].x, curve[i - 1].y, curve[i].x, curve[i].y);
     if (!forPrint) {
         const TDPoint& last = curve.back();
-        FlatLine(flat, 0, 0, last.x, 0);
-        FlatLine(flat, last.x, 0, last.x, last.y);
+        flat.Line(0, 0, last.x, 0);
+        flat.Line(last.x, 0, last.x, last.y);
+        // The cut outline: along the straight edge, up the right edge, back along the cut curve.
+        CutOutline o{"Branch pipe", 1, {}};
+        o.Line({0, 0, 0});
+        o.Line({last.x, 0, 0});
+        for (std::size_t i = curve.size(); i-- > 1;)
+            o.Line(curve[i]);
+        o.Line({0, curve.front().y, 0});
+        flat.AddOutline(std::move(o));
     }
-    flat.SetExtents();
-    flat.ZoomAll();
     pdfInProgress = false;
 }
 

@@ -1,7 +1,7 @@
 // Filling the spiral flight's result display.
 #include "layouts/spiral/spiral_display.h"
 
-#include "cone/thickness.h"
+#include "core/material.h"
 
 #include <cmath>
 

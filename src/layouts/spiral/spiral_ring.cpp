@@ -1,8 +1,8 @@
 // Developing the spiral flight's flat ring.
 #include "layouts/spiral/spiral_ring.h"
 
-#include "cone/cone_solver.h"
 #include "core/angle_units.h"
+#include "geometry/single_precision.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,7 +11,7 @@
 
 namespace brevant {
 
-class TCadDraw;
+class FlatPatternBuilder;
 class INotices;
 
 enum class SquareLineKind { Generator, TopEdge, BottomEdge, StartBottomEdge, Seam };
@@ -49,9 +49,11 @@ double SquareSeamOffset(const SquareShape& shape);
 // C1, C2 (and C3, C0 for four fans) and ends at the seam of the last side.
 SquarePattern DevelopSquarePattern(const SquareModel& model, const SquareShape& shape, int fans);
 
-// Clears the view and draws the pattern: lines on layer 1, the bounding box on layer 8. When a
-// crossing fails, the message of its status is shown (kind 4) and what was laid out so far
+// Clears the flat pattern and draws the development: lines on layer 1, the bounding box on layer 8.
+// When a crossing fails, the message of its status is shown (kind 4) and what was laid out so far
 // stays drawn, without a box; returns 2 then, else 0.
-int DevelopSquareToRound(TCadDraw& view, const SquarePattern& pattern, INotices& notices);
+// The cut outline is added with the number of pieces the part needs (2 for a half pattern).
+int DevelopSquareToRound(FlatPatternBuilder& view, const SquarePattern& pattern, int pieces,
+                         INotices& notices);
 
 } // namespace brevant
