@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <optional>
+
 namespace brevant {
 
 namespace {
@@ -118,15 +120,23 @@ constexpr int kPathElements = 8192; // a path is drawn and started again at this
 // dot to QPainter's drawLine and nothing in a path, so those lines are drawn as lines, all in
 // one call (the dots of one colour blend the same in any order). A dashed batch is drawn
 // stroke by stroke, so every stroke starts its dash pattern afresh.
+//
+// On a bitmap that takes them (ThinStrokes), the lines and polylines of a solid pen of a
+// device pixel at most are painted straight onto its pixels instead, and only the arcs and
+// dots go through QPainter: strokes of one colour blend over each other the same in any order.
 void PainterCanvas::DrawStrokes(const TStrokeBatch& batch) {
     if (dash_ != Qt::SolidLine) {
         ICanvas::DrawStrokes(batch);
         return;
     }
-    QPainter* p = Stroking();
-    if (!p) return;
+    std::optional<TThinStrokeRaster> raster;
+    if (width_ <= 1) raster = ThinStrokes(stroke_.rgba());
     QPainterPath path;
     QList<QLineF> dots;
+    auto drawPath = [&] {
+        if (QPainter* p = Stroking()) p->drawPath(path);
+        path.clear();
+    };
     for (const TStrokeBatch::TStroke& s : batch.Strokes()) {
         if (s.kind == TStrokeBatch::TKind::Line) {
             const TPixelPoint* ends = batch.PointsOf(s);
@@ -135,14 +145,16 @@ void PainterCanvas::DrawStrokes(const TStrokeBatch& batch) {
                 continue;
             }
         }
-        AddStroke(path, batch, s);
-        if (path.elementCount() >= kPathElements) {
-            p->drawPath(path);
-            path.clear();
+        if (raster && s.kind != TStrokeBatch::TKind::Arc) {
+            raster->Polyline(batch.PointsOf(s), s.count);
+            continue;
         }
+        AddStroke(path, batch, s);
+        if (path.elementCount() >= kPathElements) drawPath();
     }
-    if (!path.isEmpty()) p->drawPath(path);
-    if (!dots.isEmpty()) p->drawLines(dots.constData(), int(dots.size()));
+    if (!path.isEmpty()) drawPath();
+    if (dots.isEmpty()) return;
+    if (QPainter* p = Stroking()) p->drawLines(dots.constData(), int(dots.size()));
 }
 
 void PainterCanvas::DrawEllipse(double left, double top, double width, double height, bool filled) {
@@ -194,6 +206,17 @@ bool PainterCanvas::DrawImage(const TRasterImage& image, double left, double top
 void ImageCanvas::End() {
     if (painter_) painter_->end();
     painter_.reset();
+}
+
+// The image's own pixels while nothing else holds them: the painter is ended first (it begins
+// again when needed), and an image of another density or format is left to QPainter.
+std::optional<TThinStrokeRaster> ImageCanvas::ThinStrokes(TColor argb) {
+    if (ratio_ != 1 || image_.isNull() || image_.format() != QImage::Format_ARGB32_Premultiplied)
+        return std::nullopt;
+    End();
+    auto* pixels = reinterpret_cast<std::uint32_t*>(image_.bits());
+    return TThinStrokeRaster(pixels, image_.width(), image_.height(), image_.bytesPerLine() / 4,
+                             argb);
 }
 
 QPainter* ImageCanvas::Painter() {
