@@ -110,6 +110,25 @@ void AddStroke(QPainterPath& path, const TStrokeBatch& batch, const TStrokeBatch
 }
 
 constexpr int kPathElements = 8192; // a path is drawn and started again at this size
+constexpr double kRasterArc = 2;    // thin arcs up to this radius go to the raster as chords
+
+// Paints the stroke with the raster unless it is an arc larger than kRasterArc; false when it
+// is left to QPainter. A line without length is the dot QPainter's drawLine makes of it.
+bool Rasterised(TThinStrokeRaster& raster, const TStrokeBatch& batch,
+                const TStrokeBatch::TStroke& s) {
+    if (s.kind == TStrokeBatch::TKind::Arc) {
+        const TStrokeBatch::TArc& a = batch.ArcOf(s);
+        if (a.radius > kRasterArc) return false;
+        raster.Arc(a.cx, a.cy, a.radius, a.startAngle, a.sweep);
+        return true;
+    }
+    const TPixelPoint* p = batch.PointsOf(s);
+    if (s.kind == TStrokeBatch::TKind::Line && p[0] == p[1])
+        raster.Dot(p[0].x, p[0].y);
+    else
+        raster.Polyline(p, s.count);
+    return true;
+}
 
 } // namespace
 
@@ -121,9 +140,10 @@ constexpr int kPathElements = 8192; // a path is drawn and started again at this
 // one call (the dots of one colour blend the same in any order). A dashed batch is drawn
 // stroke by stroke, so every stroke starts its dash pattern afresh.
 //
-// On a bitmap that takes them (ThinStrokes), the lines and polylines of a solid pen of a
-// device pixel at most are painted straight onto its pixels instead, and only the arcs and
-// dots go through QPainter: strokes of one colour blend over each other the same in any order.
+// On a bitmap that takes them (ThinStrokes), the lines, dots, polylines and small arcs of a
+// solid pen of a device pixel at most are painted straight onto its pixels instead, and only
+// the larger arcs go through QPainter: strokes of one colour blend over each other the same in
+// any order.
 void PainterCanvas::DrawStrokes(const TStrokeBatch& batch) {
     if (dash_ != Qt::SolidLine) {
         ICanvas::DrawStrokes(batch);
@@ -138,16 +158,13 @@ void PainterCanvas::DrawStrokes(const TStrokeBatch& batch) {
         path.clear();
     };
     for (const TStrokeBatch::TStroke& s : batch.Strokes()) {
+        if (raster && Rasterised(*raster, batch, s)) continue;
         if (s.kind == TStrokeBatch::TKind::Line) {
             const TPixelPoint* ends = batch.PointsOf(s);
             if (ends[0] == ends[1]) {
                 dots.append(QLineF(ends[0].x, ends[0].y, ends[1].x, ends[1].y));
                 continue;
             }
-        }
-        if (raster && s.kind != TStrokeBatch::TKind::Arc) {
-            raster->Polyline(batch.PointsOf(s), s.count);
-            continue;
         }
         AddStroke(path, batch, s);
         if (path.elementCount() >= kPathElements) drawPath();

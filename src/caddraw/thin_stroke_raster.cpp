@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace brevant {
 
@@ -108,6 +109,35 @@ void TThinStrokeRaster::Walk(double a, double b, double minorAtA, double slope, 
         if (j >= 0 && j < minorSize && near) Blend(line[j * minorStep], color_, near);
         if (j + 1 >= 0 && j + 1 < minorSize && far) Blend(line[(j + 1) * minorStep], color_, far);
     }
+}
+
+void TThinStrokeRaster::Arc(double cx, double cy, double radius, double startAngle, double sweep) {
+    constexpr double kSagitta = 0.25, kRad = std::numbers::pi / 180;
+    constexpr int kMaxChords = 360;
+    if (!(radius > 0) || !std::isfinite(radius) || !std::isfinite(startAngle) ||
+        !std::isfinite(sweep))
+        return;
+    // Chords of at most a sixteenth of a turn keep a small arc round instead of a polygon
+    // that a pixel's ink fills across.
+    const double step =
+        std::min(2 * std::acos(1 - kSagitta / std::max(radius, kSagitta)), std::numbers::pi / 8);
+    const double turn = std::min(std::fabs(sweep), 360.0) * kRad;
+    const int n = std::clamp(static_cast<int>(std::ceil(turn / step)), 1, kMaxChords);
+    const double a0 = startAngle * kRad, da = (sweep < 0 ? -turn : turn) / n;
+    double x = cx + radius * std::cos(a0), y = cy + radius * std::sin(a0);
+    for (int i = 1; i <= n; ++i) {
+        const double nx = cx + radius * std::cos(a0 + i * da),
+                     ny = cy + radius * std::sin(a0 + i * da);
+        Line(x, y, nx, ny);
+        x = nx, y = ny;
+    }
+}
+
+void TThinStrokeRaster::Dot(double x, double y) {
+    const double px = std::floor(x + 0.5), py = std::floor(y + 0.5);
+    if (!(px >= 0 && py >= 0 && px < width_ && py < height_)) return; // also for NaN
+    Blend(pixels_[static_cast<std::ptrdiff_t>(py) * stride_ + static_cast<std::ptrdiff_t>(px)],
+          color_, 256);
 }
 
 void TThinStrokeRaster::Polyline(const TPixelPoint* points, std::size_t count) {

@@ -23,6 +23,13 @@ public:
     // length or with a coordinate that is not a finite number paints nothing.
     void Line(double x1, double y1, double x2, double y2);
     void Polyline(const TPixelPoint* points, std::size_t count);
+    // A circular arc as chords that leave it by at most a quarter of a pixel and turn by at
+    // most a sixteenth of a turn each; angles in degrees, clockwise on the screen from +x, as
+    // ICanvas::DrawArc takes them. Meant for small arcs (a few hundred chords at most are drawn).
+    void Arc(double cx, double cy, double radius, double startAngle, double sweep);
+    // A line without length: the whole pixel whose centre lies nearest to the point, the pixel
+    // below and to the right where the point lies midway.
+    void Dot(double x, double y);
 
 private:
     bool Clip(double& x1, double& y1, double& x2, double& y2) const;

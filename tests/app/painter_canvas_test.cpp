@@ -1,7 +1,7 @@
 // The QPainter canvas paints a batch of strokes as it paints them one call at a time: lines,
-// lines without length (a dot each), polylines, arcs and dashed strokes. Thin solid lines and
-// polylines on the screen bitmap are painted straight onto its pixels, the same within
-// antialiasing shades; everything else is painted exactly as its calls paint it.
+// lines without length (a dot each), polylines, arcs and dashed strokes. Thin solid lines,
+// dots, polylines and small arcs on the screen bitmap are painted straight onto its pixels,
+// the same within antialiasing shades; everything else exactly as its calls paint it.
 #include "painter_canvas.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // Thin antialiased strokes painted straight onto a bitmap: where a line's ink lands and how
-// much, flat half-covered ends, blending over what is there, and that no stroke, however far
-// off or malformed, writes outside the bitmap.
+// much, flat half-covered ends, dots, small arcs, blending over what is there, and that no
+// stroke, however far off or malformed, writes outside the bitmap.
 #include "caddraw/thin_stroke_raster.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace brevant {
@@ -82,6 +83,51 @@ TEST(ThinStrokeRaster, ALineBetweenPixelCentresSharesItsInkByDistance) {
         EXPECT_NEAR(sum, 255, 2) << x; // each column carries the line's whole ink
     }
     EXPECT_EQ(slope.Green(16, 11), 204); // 0.2 of a pixel from the centre of row 11
+}
+
+TEST(ThinStrokeRaster, ADotLightsTheWholePixelNearestItsPoint) {
+    struct Case {
+        double x, y;
+        int px, py;
+    } cases[] = {{10.49, 7.2, 10, 7}, {10.5, 7.5, 11, 8}, {10.99, 6.6, 11, 7}, {0, 0, 0, 0}};
+    for (const Case& c : cases) {
+        Bitmap b;
+        b.Raster().Dot(c.x, c.y);
+        EXPECT_EQ(b.Green(c.px, c.py), 255) << c.x << "," << c.y;
+        EXPECT_EQ(b.Lit(), 1);
+    }
+    Bitmap b;
+    for (double far : {-0.6, 39.6, std::numeric_limits<double>::quiet_NaN()})
+        b.Raster().Dot(far, far);
+    EXPECT_EQ(b.Lit(), 0);
+    EXPECT_TRUE(b.GuardsKept());
+}
+
+TEST(ThinStrokeRaster, ASmallArcIsARingOfChords) {
+    Bitmap b;
+    b.Raster().Arc(10.5, 10.5, 1, 0, 360);
+    EXPECT_EQ(b.Green(10, 10), 0); // the centre stays clear
+    for (auto [x, y] : {std::pair{9, 10}, {11, 10}, {10, 9}, {10, 11}})
+        EXPECT_GT(b.Green(x, y), 160) << x << "," << y;
+
+    // A half arc clockwise on the screen from the right: the lower half.
+    Bitmap half;
+    half.Raster().Arc(20.5, 15.5, 8, 0, 180);
+    EXPECT_GT(half.Green(20, 23), 150);
+    EXPECT_EQ(half.Green(20, 7), 0);
+    Bitmap up;
+    up.Raster().Arc(20.5, 15.5, 8, 0, -180); // anticlockwise: the upper half
+    EXPECT_GT(up.Green(20, 7), 150);
+    EXPECT_EQ(up.Green(20, 23), 0);
+
+    Bitmap none;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    none.Raster().Arc(10.5, 10.5, 0, 0, 360);
+    none.Raster().Arc(10.5, 10.5, nan, 0, 360);
+    none.Raster().Arc(10.5, 10.5, 3, nan, 90);
+    none.Raster().Arc(1e300, 10.5, 3, 0, 90);
+    EXPECT_EQ(none.Lit(), 0);
+    EXPECT_TRUE(none.GuardsKept());
 }
 
 TEST(ThinStrokeRaster, BlendsOverWhatIsThere) {
