@@ -65,6 +65,10 @@ bool TThinStrokeRaster::Clip(double& x1, double& y1, double& x2, double& y2) con
         x2 = x1 + t1 * dx, y2 = y1 + t1 * dy;
         x1 = ax, y1 = ay;
     }
+    // Coordinates near the limits of doubles lose their digits in the arithmetic above; held
+    // to the box, the walk's integer conversions stay in range whatever came in.
+    auto hold = [](double& v, double size) { v = std::clamp(v, -kMargin, size + kMargin); };
+    hold(x1, width_), hold(x2, width_), hold(y1, height_), hold(y2, height_);
     return true;
 }
 

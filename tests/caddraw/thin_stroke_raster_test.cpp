@@ -178,6 +178,7 @@ TEST(ThinStrokeRaster, KeepsToTheBitmapWhateverTheStroke) {
         {"steep across a corner", -3, 25, 6, -4, -1},
         {"far coordinates", -1e9, -1e9, 1e9, 1e9, -1},
         {"huge coordinates", -1e300, -1e300, 1e300, 1e300, -2},
+        {"huge and uneven", -1e300, 3.5, 7e299, 20.5, -2},
         {"without length", 7.5, 7.5, 7.5, 7.5, 0},
         {"infinite end", 5.5, 5.5, inf, 5.5, 0},
         {"end not a number", 5.5, 5.5, nan, 8.5, 0},
