@@ -64,6 +64,19 @@ void BM_PaintRedrawZoomed(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintRedrawZoomed)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// Zoomed out sixteen times: the drawing fills a small square and most elements are under a
+// pixel.
+void BM_PaintRedrawZoomedOut(benchmark::State& state) {
+    PaintedView v(static_cast<int>(state.range(0)));
+    v.view.ZoomByFactor(1.0 / 16);
+    for (auto _ : state) {
+        v.view.Redraw();
+        benchmark::DoNotOptimize(v.canvas.Image().constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_PaintRedrawZoomedOut)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

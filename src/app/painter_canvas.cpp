@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <optional>
+
 namespace brevant {
 
 namespace {
@@ -108,6 +110,25 @@ void AddStroke(QPainterPath& path, const TStrokeBatch& batch, const TStrokeBatch
 }
 
 constexpr int kPathElements = 8192; // a path is drawn and started again at this size
+constexpr double kRasterArc = 2;    // thin arcs up to this radius go to the raster as chords
+
+// Paints the stroke with the raster unless it is an arc larger than kRasterArc; false when it
+// is left to QPainter. A line without length is the dot QPainter's drawLine makes of it.
+bool Rasterised(TThinStrokeRaster& raster, const TStrokeBatch& batch,
+                const TStrokeBatch::TStroke& s) {
+    if (s.kind == TStrokeBatch::TKind::Arc) {
+        const TStrokeBatch::TArc& a = batch.ArcOf(s);
+        if (a.radius > kRasterArc) return false;
+        raster.Arc(a.cx, a.cy, a.radius, a.startAngle, a.sweep);
+        return true;
+    }
+    const TPixelPoint* p = batch.PointsOf(s);
+    if (s.kind == TStrokeBatch::TKind::Line && p[0] == p[1])
+        raster.Dot(p[0].x, p[0].y);
+    else
+        raster.Polyline(p, s.count);
+    return true;
+}
 
 } // namespace
 
@@ -118,16 +139,26 @@ constexpr int kPathElements = 8192; // a path is drawn and started again at this
 // dot to QPainter's drawLine and nothing in a path, so those lines are drawn as lines, all in
 // one call (the dots of one colour blend the same in any order). A dashed batch is drawn
 // stroke by stroke, so every stroke starts its dash pattern afresh.
+//
+// On a bitmap that takes them (ThinStrokes), the lines, dots, polylines and small arcs of a
+// solid pen of a device pixel at most are painted straight onto its pixels instead, and only
+// the larger arcs go through QPainter: strokes of one colour blend over each other the same in
+// any order.
 void PainterCanvas::DrawStrokes(const TStrokeBatch& batch) {
     if (dash_ != Qt::SolidLine) {
         ICanvas::DrawStrokes(batch);
         return;
     }
-    QPainter* p = Stroking();
-    if (!p) return;
+    std::optional<TThinStrokeRaster> raster;
+    if (width_ <= 1) raster = ThinStrokes(stroke_.rgba());
     QPainterPath path;
     QList<QLineF> dots;
+    auto drawPath = [&] {
+        if (QPainter* p = Stroking()) p->drawPath(path);
+        path.clear();
+    };
     for (const TStrokeBatch::TStroke& s : batch.Strokes()) {
+        if (raster && Rasterised(*raster, batch, s)) continue;
         if (s.kind == TStrokeBatch::TKind::Line) {
             const TPixelPoint* ends = batch.PointsOf(s);
             if (ends[0] == ends[1]) {
@@ -136,13 +167,11 @@ void PainterCanvas::DrawStrokes(const TStrokeBatch& batch) {
             }
         }
         AddStroke(path, batch, s);
-        if (path.elementCount() >= kPathElements) {
-            p->drawPath(path);
-            path.clear();
-        }
+        if (path.elementCount() >= kPathElements) drawPath();
     }
-    if (!path.isEmpty()) p->drawPath(path);
-    if (!dots.isEmpty()) p->drawLines(dots.constData(), int(dots.size()));
+    if (!path.isEmpty()) drawPath();
+    if (dots.isEmpty()) return;
+    if (QPainter* p = Stroking()) p->drawLines(dots.constData(), int(dots.size()));
 }
 
 void PainterCanvas::DrawEllipse(double left, double top, double width, double height, bool filled) {
@@ -194,6 +223,17 @@ bool PainterCanvas::DrawImage(const TRasterImage& image, double left, double top
 void ImageCanvas::End() {
     if (painter_) painter_->end();
     painter_.reset();
+}
+
+// The image's own pixels while nothing else holds them: the painter is ended first (it begins
+// again when needed), and an image of another density or format is left to QPainter.
+std::optional<TThinStrokeRaster> ImageCanvas::ThinStrokes(TColor argb) {
+    if (ratio_ != 1 || image_.isNull() || image_.format() != QImage::Format_ARGB32_Premultiplied)
+        return std::nullopt;
+    End();
+    auto* pixels = reinterpret_cast<std::uint32_t*>(image_.bits());
+    return TThinStrokeRaster(pixels, image_.width(), image_.height(), image_.bytesPerLine() / 4,
+                             argb);
 }
 
 QPainter* ImageCanvas::Painter() {

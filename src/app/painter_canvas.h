@@ -3,6 +3,7 @@
 #pragma once
 
 #include "caddraw/canvas.h"
+#include "caddraw/thin_stroke_raster.h"
 
 #include <QColor>
 #include <QFont>
@@ -10,6 +11,7 @@
 #include <QPainter>
 
 #include <memory>
+#include <optional>
 
 namespace brevant {
 
@@ -38,6 +40,13 @@ public:
 protected:
     // The painter of the surface, begun when needed; nullptr when the surface cannot paint.
     virtual QPainter* Painter() = 0;
+    // A raster that paints thin strokes of the colour straight onto the surface's pixels as
+    // QPainter paints them without a transform (within antialiasing shades); none when the
+    // surface has no such pixels.
+    virtual std::optional<TThinStrokeRaster> ThinStrokes(TColor argb) {
+        (void)argb;
+        return std::nullopt;
+    }
 
 private:
     QPainter* Stroking();
@@ -69,6 +78,7 @@ public:
 
 protected:
     QPainter* Painter() override;
+    std::optional<TThinStrokeRaster> ThinStrokes(TColor argb) override;
 
 private:
     void End();

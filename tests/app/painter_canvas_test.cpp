@@ -1,11 +1,15 @@
-// The QPainter canvas paints a batch of strokes exactly as it paints them one call at a time:
-// lines, lines without length (a dot each), polylines, arcs and dashed strokes.
+// The QPainter canvas paints a batch of strokes as it paints them one call at a time: lines,
+// lines without length (a dot each), polylines, arcs and dashed strokes. Thin solid lines,
+// dots, polylines and small arcs on the screen bitmap are painted straight onto its pixels,
+// the same within antialiasing shades; everything else exactly as its calls paint it.
 #include "painter_canvas.h"
 
 #include <QGuiApplication>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 using namespace brevant;
 
@@ -54,18 +58,35 @@ private slots:
     void aBatchPaintsAsItsCalls_data() {
         QTest::addColumn<TDashStyle>("dash");
         QTest::addColumn<double>("width");
-        QTest::newRow("solid") << TDashStyle::Solid << 1.0;
-        QTest::newRow("dotted") << TDashStyle::Dot << 1.0;
-        QTest::newRow("dash-dot, wide") << TDashStyle::DashDot << 3.0;
+        QTest::addColumn<bool>("exact");
+        QTest::newRow("solid") << TDashStyle::Solid << 1.0 << false;
+        QTest::newRow("dotted") << TDashStyle::Dot << 1.0 << true;
+        QTest::newRow("dash-dot, wide") << TDashStyle::DashDot << 3.0 << true;
     }
 
     void aBatchPaintsAsItsCalls() {
         QFETCH(TDashStyle, dash);
         QFETCH(double, width);
+        QFETCH(bool, exact);
         ImageCanvas batched;
         OneByOneCanvas calls;
         const QImage a = Paint(batched, dash, width), b = Paint(calls, dash, width);
-        QCOMPARE(a, b);
+        if (exact) {
+            QCOMPARE(a, b);
+        } else {
+            // Shades of the same strokes: no pixel lit in one and dark in the other.
+            int worst = 0, differing = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x) {
+                    const int d = std::abs(qGreen(a.pixel(x, y)) - qGreen(b.pixel(x, y)));
+                    worst = std::max(worst, d);
+                    differing += d > 8;
+                }
+            qInfo("worst shade difference %d of 255, %d pixels differ by more than 8", worst,
+                  differing);
+            QVERIFY(worst <= 64);
+            QVERIFY(differing < a.width() * a.height() / 200);
+        }
         int lit = 0;
         for (int y = 0; y < a.height(); ++y)
             for (int x = 0; x < a.width(); ++x)

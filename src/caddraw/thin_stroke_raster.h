@@ -1,0 +1,46 @@
+// Antialiased strokes one pixel wide painted straight onto a premultiplied ARGB bitmap: the
+// screen redraw's lines and polylines, without a general rasteriser's per-stroke set-up. A line
+// covers the two pixels nearest to it at each step along its longer axis, shaded by its
+// distance from their centres, and ends flat at its end points (pixel (i, j) has its centre at
+// (i + 0.5, j + 0.5)). Strokes blend over what is there (source over).
+#pragma once
+
+#include "caddraw/pixel_point.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace brevant {
+
+class TThinStrokeRaster {
+public:
+    // pixels: the bitmap's first row; stride: pixels from one row to the next; argb: the
+    // stroke colour, not premultiplied.
+    TThinStrokeRaster(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stride,
+                      std::uint32_t argb);
+
+    // Paints the segment; the part outside the bitmap is dropped, and a segment without
+    // length or with a coordinate that is not a finite number paints nothing.
+    void Line(double x1, double y1, double x2, double y2);
+    void Polyline(const TPixelPoint* points, std::size_t count);
+    // A circular arc as chords that leave it by at most a quarter of a pixel and turn by at
+    // most a sixteenth of a turn each; angles in degrees, clockwise on the screen from +x, as
+    // ICanvas::DrawArc takes them. Meant for small arcs (a few hundred chords at most are drawn).
+    void Arc(double cx, double cy, double radius, double startAngle, double sweep);
+    // A line without length: the whole pixel whose centre lies nearest to the point, the pixel
+    // below and to the right where the point lies midway.
+    void Dot(double x, double y);
+
+private:
+    bool Clip(double& x1, double& y1, double& x2, double& y2) const;
+    // One step per column (xMajor) or per row, from a to b along the major axis.
+    void Walk(double a, double b, double minorAtA, double slope, bool xMajor);
+
+    std::uint32_t* pixels_;
+    int width_;
+    int height_;
+    std::ptrdiff_t stride_;
+    std::uint32_t color_; // premultiplied
+};
+
+} // namespace brevant
