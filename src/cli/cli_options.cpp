@@ -51,8 +51,11 @@ ParseOutcome ParseCommandLine(int argc, char** argv) {
     std::map<std::string, std::string> files;
     app.add_option("DEFINITION", o.definitionFile, "definition file (.layout) to load");
     app.add_option("--settings", o.settingsFile, "settings file to load (default: built-in)");
-    CLI::Option* typeOption = app.add_option("--type", type, "layout type: " + KindList(types))
-                                  ->check(CLI::IsMember(types));
+    CLI::Option* typeOption =
+        app.add_option("--type", type,
+                       "layout type: " + KindList(types) +
+                           " (default: the definition file's, else " + types.front() + ")")
+            ->check(CLI::IsMember(types));
     app.add_option("--units", units, "unit system: in, cm or mm")
         ->check(CLI::IsMember({"in", "cm", "mm"}));
     app.add_option("--set", sets, "KEY=VALUE: put VALUE into the input or setting KEY")

@@ -141,7 +141,8 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     if (!o.definitionFile.empty()) {
         std::error_code ec;
         const bool isFile = fs::is_regular_file(o.definitionFile, ec);
-        if (!isFile || !LoadDefinition(e, o.definitionFile)) {
+        const StoredType stored = o.layoutTypeGiven ? StoredType::Keep : StoredType::Choose;
+        if (!isFile || !LoadDefinition(e, o.definitionFile, stored)) {
             if (!isFile || e.LastIOError().empty())
                 err << "brevant-cli: cannot read definition file " << o.definitionFile
                     << ": no such file\n";

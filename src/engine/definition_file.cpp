@@ -113,6 +113,8 @@ bool ApplyDefinitionValue(LayoutEngine& engine, const std::string& key, const st
 
 std::string DefinitionFileText(LayoutEngine& engine, std::string_view existing) {
     IniDocument ini = IniDocument::Parse(existing);
+    if (const LayoutKind* kind = engine.CurrentKind())
+        ini.Set(kDefinitionSection, kLayoutTypeKey, std::string(kind->Key()));
     for (const EngineField& k : engine.Fields())
         ini.Set(kDefinitionSection, k.Field->key, ValueText(engine, k));
     ShowThicknessDisplay(engine, engine.Form.ThicknessCheckBox.checked);
@@ -138,18 +140,25 @@ bool SaveDefinition(LayoutEngine& engine, const std::string& path) {
     return true;
 }
 
-void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const std::string& path) {
+void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const std::string& path,
+                        StoredType type) {
     const IniDocument ini = IniDocument::Parse(content);
     engine.ClearAllInputs();
     // Each key sets only its own control and field, so the keys load in the file's order.
     for (const EngineField& k : engine.Fields())
         PutValue(engine, k, ini.Get(kDefinitionSection, k.Field->key));
+    if (type == StoredType::Choose) {
+        // The file's part type is shown before it is calculated, so that its numbers are
+        // calculated on their own page.
+        const std::optional<std::string> stored = ini.Get(kDefinitionSection, kLayoutTypeKey);
+        if (stored) engine.ShowLayoutType(engine.KindIndexOf(*stored));
+    }
     engine.Drv.BusyFlag = false;
     NoteDefinitionFile(engine, path);
     engine.DispatchCalculation(true);
 }
 
-bool LoadDefinition(LayoutEngine& engine, const std::string& path) {
+bool LoadDefinition(LayoutEngine& engine, const std::string& path, StoredType type) {
     engine.SetIOError("");
     engine.Drv.BusyFlag = true;
     engine.ClearStatus();
@@ -164,7 +173,7 @@ bool LoadDefinition(LayoutEngine& engine, const std::string& path) {
     case ReadOutcome::Ok:
         break;
     }
-    LoadDefinitionText(engine, content, path);
+    LoadDefinitionText(engine, content, path, type);
     return true;
 }
 

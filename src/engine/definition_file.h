@@ -12,15 +12,24 @@ namespace brevant {
 class LayoutEngine;
 
 inline constexpr const char* kDefinitionSection = "DIMENSIONS";
+// The key in that section naming the kind the file describes ("cone", "square", ...).
+inline constexpr const char* kLayoutTypeKey = "LayoutType";
 
-// Writes the inputs into path (a path without a folder goes into the user data folder),
-// keeping every other section and key of an existing file; atomic. False on an I/O failure,
-// with the file and the reason in engine.LastIOError().
+// Whether loading a file chooses the layout type the file names (a file naming none, or a
+// kind this program does not know, leaves the chosen type), or keeps the chosen one (the
+// command line's explicit --type).
+enum class StoredType { Choose, Keep };
+
+// Writes the chosen layout type and the inputs into path (a path without a folder goes into the
+// user data folder), keeping every other section and key of an existing file; atomic. False on an
+// I/O failure, with the file and the reason in engine.LastIOError().
 bool SaveDefinition(LayoutEngine& engine, const std::string& path);
-// Loads the inputs from path and recalculates quietly; a missing file loads nothing.
+// Loads the inputs from path, chooses the layout type it names (see StoredType) and
+// recalculates quietly; a missing file loads nothing.
 // False when nothing was loaded (missing, not a regular file, too large or unreadable), with
 // the file and the reason in engine.LastIOError().
-bool LoadDefinition(LayoutEngine& engine, const std::string& path);
+bool LoadDefinition(LayoutEngine& engine, const std::string& path,
+                    StoredType type = StoredType::Choose);
 // "Save Definition": reads the inputs, asks for a file and saves; a failed save is also shown
 // in the message dialog. Refused when an input is a bad number (the reader showed it).
 OutputOutcome SaveDefinitionCommand(LayoutEngine& engine);
@@ -35,7 +44,8 @@ void OpenDefinitionCommand(LayoutEngine& engine, const std::string& path);
 // over existing (the old file's text, "" for a new file), and loading from the file's bytes as
 // if read from path (path gives the caption and the names; the file system is not touched).
 std::string DefinitionFileText(LayoutEngine& engine, std::string_view existing);
-void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const std::string& path);
+void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const std::string& path,
+                        StoredType type = StoredType::Choose);
 
 // A definition file key is an input field of a layout kind or of the material: the key, the
 // control that holds it ("DimensionsFrom" is the group of OutsideRadio, MiddleRadio and

@@ -77,6 +77,9 @@ public:
     void FormActivate(); // first activation sets FormReady
     void LayoutComboBoxChange();
     void SetLayoutTypeFromStore(int type);
+    // Chooses a kind in the combo and shows its page and picture without calculating (the
+    // other kind's part leaves the 3D view); an index outside the kinds changes nothing.
+    void ShowLayoutType(int type);
     int LayoutType() const { return Form.LayoutComboBox.itemIndex; }
     int CurrentInputPage() const { return Form.DimTabPage; }
     // A stepper of an input page was pressed: step +1 (plus) or -1 (minus).

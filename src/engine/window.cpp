@@ -120,11 +120,17 @@ void LayoutEngine::LayoutComboBoxChange() {
     if (Drv.BusyFlag) return;
     const int type = LayoutType();
     if (type < 0 || type >= KindCount()) return;
+    ShowLayoutType(type);
+    DispatchCalculation(true);
+}
+
+void LayoutEngine::ShowLayoutType(int type) {
+    if (type < 0 || type >= KindCount()) return;
+    Form.LayoutComboBox.itemIndex = type;
     Form.DimTabPage = type;
     Form.DimImage = type;
     // The other type's part leaves the 3D view even when this type's inputs cannot be read.
     ClearScene(Solid);
-    DispatchCalculation(true);
 }
 
 void LayoutEngine::SetLayoutTypeFromStore(int type) {

@@ -1,6 +1,7 @@
 // Screenshots of the flat shape of the square to round, spiral flight and branch pipe after a
 // Calculate on their pages, for people to look at; the checks catch an empty view and a
-// result panel left unfilled.
+// result panel left unfilled. A definition file opened while another layout type is chosen
+// shows its own type's page, calculated.
 #include "app_fixture.h"
 
 #include "cad_view_widget.h"
@@ -73,6 +74,35 @@ private slots:
         QVERIFY(app.window->grab().save(ArtifactDir() + "/" + name));
         QVERIFY(LitShare(app.window->FlatView().Picture()) > 0.002);
         if (!title.isEmpty()) QCOMPARE(app.Find<QLabel>("Label10")->text(), title);
+    }
+
+    // Opening a file as "brevant FILE" and the file manager do, while the cone is chosen.
+    void fileOpensOnItsOwnTypesPageCalculated() {
+        AppFixture app;
+        app.Show(1100, 760);
+        auto* combo = app.Find<QComboBox>("LayoutComboBox");
+        combo->setCurrentIndex(0);
+        QCOMPARE(app.Find<QTabWidget>("DimTabControl")->currentIndex(), 0);
+        app.window->OpenFiles({QString(BREVANT_EXAMPLES_DIR) + "/square-to-round.layout"});
+        QApplication::processEvents();
+        QVERIFY(app.messages.empty());
+        QCOMPARE(app.window->windowTitle(), QString("Brevant [square-to-round.layout]"));
+        QCOMPARE(combo->currentIndex(), 1);
+        QCOMPARE(combo->currentText(), QString("Square to Round"));
+        QCOMPARE(app.Find<QTabWidget>("DimTabControl")->currentIndex(), 1);
+        QVERIFY(app.EditOf("SquareWidth")->isVisible());
+        QCOMPARE(app.EditOf("SquareWidth")->text(), QString("20"));
+        QVERIFY(!app.EditOf("ConeTopDiameter")->isVisible());
+        // Calculated: the pattern's size in the result panel and the pattern in the flat view.
+        QCOMPARE(app.Find<QLabel>("WidthX")->text(), QString("24.2726"));
+        QCOMPARE(app.Find<QLabel>("HeightY")->text(), QString("46.8528"));
+        app.Find<QTabWidget>("DisplayTabControl")->setCurrentIndex(2);
+        QTest::qWait(150);
+        QApplication::processEvents();
+        QVERIFY(app.Find<QWidget>("RegularDataDisplay")->isVisible());
+        QVERIFY(app.Find<QLabel>("WidthX")->isVisible());
+        QVERIFY(app.window->grab().save(ArtifactDir() + "/square-to-round-opened.png"));
+        QVERIFY(LitShare(app.window->FlatView().Picture()) > 0.002);
     }
 };
 

@@ -130,8 +130,9 @@ TEST(Cli, EveryExampleLoadsCalculatesAndDrawsItsPattern) {
         {"hopper-cone.layout", "cone"},       {"offset-reducer.layout", "cone"},
         {"mitred-cylinder.layout", "cone"},   {"square-to-round.layout", "square"},
         {"conveyor-flight.layout", "spiral"}, {"branch-pipe.layout", "pipe"}};
+    // Each example names its own layout type: no --type is needed.
     for (auto [file, type] : examples) {
-        const json j = RunJson({kExamples + file, "--type", type, "--units",
+        const json j = RunJson({kExamples + file, "--units",
                                 std::string(file) == "offset-reducer.layout" ? "mm" : "in"});
         EXPECT_EQ(j["type"], type) << file;
         EXPECT_EQ(j["code"], 0) << file;
@@ -145,6 +146,39 @@ TEST(Cli, EveryExampleLoadsCalculatesAndDrawsItsPattern) {
         EXPECT_GT(flat["extents"]["maxY"].get<double>() - flat["extents"]["minY"].get<double>(), 1)
             << file;
     }
+}
+
+TEST(Cli, DefinitionFileChoosesItsLayoutTypeUnlessTypeIsGiven) {
+    TempDir dir;
+    const std::string untyped = dir / "untyped.layout", unknown = dir / "unknown.layout";
+    std::ofstream(untyped) << "[DIMENSIONS]\nSquareWidth=20\nSquareLength=16\n";
+    std::ofstream(unknown) << "[DIMENSIONS]\nLayoutType=transition\nTopDiameter=10\n";
+    const std::string square = kExamples + "square-to-round.layout";
+    struct Case {
+        std::vector<std::string> args;
+        const char* type;
+    };
+    const Case cases[] = {
+        {{square}, "square"},
+        {{"--type", "pipe", square}, "pipe"}, // an explicit --type wins
+        {{square, "--type", "cone"}, "cone"},
+        {{untyped}, "cone"}, // no type in the file: as before
+        {{untyped, "--type", "square"}, "square"},
+        {{unknown}, "cone"}, // a kind this program does not know
+    };
+    for (const Case& c : cases) {
+        const RunResult r = RunCli([&] {
+            auto args = c.args;
+            args.push_back("--json");
+            return args;
+        }());
+        EXPECT_EQ(json::parse(r.out, nullptr, false)["type"], c.type) << c.args.front();
+    }
+    // The square to round was calculated from the file's numbers.
+    const json j = RunJson({square});
+    EXPECT_EQ(j["code"], 0);
+    EXPECT_EQ(j["labels"]["WidthX"], "24.2726");
+    EXPECT_EQ(j["labels"]["HeightY"], "46.8528");
 }
 
 TEST(Cli, ExitStatusTellsUsageFromIOErrors) {

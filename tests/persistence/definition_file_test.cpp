@@ -179,6 +179,61 @@ TEST_F(DefinitionFile, QuietRecalculationAfterLoadShowsNoMessage) {
     EXPECT_FALSE(e->Form.RegularDataDisplay.visible); // the dispatcher ran
 }
 
+TEST_F(DefinitionFile, SaveNamesTheLayoutTypeOnShowAndLoadChoosesIt) {
+    RecordingHost host;
+    auto a = NewEngine(host);
+    a->FormActivate();
+    a->SetLayoutTypeFromStore(kLayoutSpiral);
+    EXPECT_EQ(DefinitionFileText(*a, "").rfind("[DIMENSIONS]\nLayoutType=spiral\n", 0), 0u);
+    a->Form.SquareWidth.text = "20";
+    a->SetLayoutTypeFromStore(kLayoutSquare);
+    ASSERT_TRUE(SaveDefinition(*a, "job.layout"));
+
+    auto b = NewEngine(host);
+    b->FormActivate();
+    b->SetLayoutTypeFromStore(kLayoutCone);
+    ASSERT_TRUE(LoadDefinition(*b, folder + "job.layout"));
+    EXPECT_EQ(b->LayoutType(), kLayoutSquare);
+    EXPECT_EQ(b->CurrentInputPage(), kLayoutSquare);
+    EXPECT_EQ(b->Form.DimImage, kLayoutSquare);
+    EXPECT_EQ(b->Form.SquareWidth.text, "20");
+
+    // An existing file's type is replaced where it stands.
+    b->SetLayoutTypeFromStore(kLayoutPipe);
+    ASSERT_TRUE(SaveDefinition(*b, "job.layout"));
+    const std::string text = Read(folder + "job.layout");
+    EXPECT_EQ(text.rfind("[DIMENSIONS]\nLayoutType=pipe\n", 0), 0u) << text;
+    EXPECT_EQ(text.find("LayoutType=square"), std::string::npos);
+}
+
+TEST_F(DefinitionFile, StoredLayoutTypeIsChosenOnlyWhenKnownAndWanted) {
+    RecordingHost host;
+    auto e = NewEngine(host);
+    e->FormActivate();
+    struct Case {
+        const char* line; // the type line of the file
+        StoredType choice;
+        int shown; // the type on show afterwards (the cone was chosen)
+    };
+    const Case cases[] = {
+        {"LayoutType=square", StoredType::Choose, kLayoutSquare},
+        {"layouttype = PIPE ", StoredType::Choose, kLayoutPipe},
+        {"LayoutType=square", StoredType::Keep, kLayoutCone},
+        {"LayoutType=transition", StoredType::Choose, kLayoutCone},
+        {"LayoutType=1", StoredType::Choose, kLayoutCone},
+        {"LayoutType=", StoredType::Choose, kLayoutCone},
+        {"", StoredType::Choose, kLayoutCone},
+    };
+    for (const Case& c : cases) {
+        e->SetLayoutTypeFromStore(kLayoutCone);
+        LoadDefinitionText(*e, "[DIMENSIONS]\n"s + c.line + "\nSquareWidth=7\n",
+                           folder + "x.layout", c.choice);
+        EXPECT_EQ(e->LayoutType(), c.shown) << c.line;
+        EXPECT_EQ(e->CurrentInputPage(), c.shown) << c.line;
+        EXPECT_EQ(e->Form.SquareWidth.text, "7") << c.line;
+    }
+}
+
 TEST_F(DefinitionFile, MissingFileLoadsNothingAndLeavesBusySet) {
     RecordingHost host;
     auto e = NewEngine(host);
