@@ -3,6 +3,7 @@
 // is loaded again from the file written over the hostile one.
 #include "engine/definition_file.h"
 #include "engine/layout_engine.h"
+#include "engine/layout_registry.h"
 #include "fuzz_host.h"
 #include "persistence/ini_document.h"
 
@@ -52,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Prepare(second);
     LoadDefinitionText(second, written, "/nonexistent-brevant-fuzz/fuzz.layout");
     for (const char* key : kEditKeys) {
-        const char* control = FindDefinitionKey(key)->control;
+        const char* control = first.FindField(key)->Field->control;
         const std::string& a = first.Form.FindEdit(control)->text;
         // The writer turns line breaks inside a value into blanks.
         if (a.find('\r') == std::string::npos) Check(a == second.Form.FindEdit(control)->text);
