@@ -7,6 +7,7 @@
 
 #include "caddraw/cad_draw.h"
 #include "caddraw/draw_geometry.h"
+#include "caddraw/segment_clip.h"
 #include "caddraw/stroke_batch.h"
 
 #include <algorithm>
@@ -28,31 +29,10 @@ inline bool InClipBox(double x, double y) {
     return std::fabs(x) <= kClipPixel && std::fabs(y) <= kClipPixel; // false for NaN
 }
 
-// Liang-Barsky clipping of a segment to the clip box; false when nothing is left.
+// Clips a segment to the clip box; false when nothing is left.
 inline bool ClipSegment(double& x1, double& y1, double& x2, double& y2) {
     if (InClipBox(x1, y1) && InClipBox(x2, y2)) return true;
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
-        return false;
-    const double dx = x2 - x1, dy = y2 - y1;
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 + kClipPixel, kClipPixel - x1, y1 + kClipPixel, kClipPixel - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
-    const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
-    x2 = x1 + t1 * dx, y2 = y1 + t1 * dy;
-    x1 = ax, y1 = ay;
-    return true;
+    return ClipSegmentToBox(x1, y1, x2, y2, -kClipPixel, kClipPixel, -kClipPixel, kClipPixel);
 }
 
 // The dash of a line style; false keeps the dash of the previous drawing call.

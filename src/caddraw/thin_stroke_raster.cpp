@@ -1,6 +1,8 @@
 // Antialiased one-pixel strokes on a premultiplied ARGB bitmap.
 #include "caddraw/thin_stroke_raster.h"
 
+#include "caddraw/segment_clip.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -40,31 +42,10 @@ inline void Blend(std::uint32_t& d, std::uint32_t color, unsigned coverage) {
 
 } // namespace
 
-// Liang-Barsky clipping to the bitmap and a margin; false when nothing is left.
+// Clips to the bitmap and a margin; false when nothing is left.
 bool TThinStrokeRaster::Clip(double& x1, double& y1, double& x2, double& y2) const {
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+    if (!ClipSegmentToBox(x1, y1, x2, y2, -kMargin, width_ + kMargin, -kMargin, height_ + kMargin))
         return false;
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 + kMargin, width_ + kMargin - x1, y1 + kMargin, height_ + kMargin - y1};
-    double t0 = 0, t1 = 1;
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
-    if (t0 > 0 || t1 < 1) {
-        const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
-        x2 = x1 + t1 * dx, y2 = y1 + t1 * dy;
-        x1 = ax, y1 = ay;
-    }
     // Coordinates near the limits of doubles lose their digits in the arithmetic above; held
     // to the box, the walk's integer conversions stay in range whatever came in.
     auto hold = [](double& v, double size) { v = std::clamp(v, -kMargin, size + kMargin); };
