@@ -54,24 +54,6 @@ std::string Fixed(double v, int decimals) {
     return s;
 }
 
-// Points along a loop, arcs in steps of at most 2 degrees.
-std::vector<NestVertex> Trace(const NestLoop& loop) {
-    std::vector<NestVertex> pts;
-    for (std::size_t i = 0; i < loop.size(); ++i) {
-        const NestVertex& a = loop[i];
-        pts.push_back({a.x, a.y, 0});
-        if (a.bulge == 0) continue;
-        const NestArc arc = ArcOf(a, loop[(i + 1) % loop.size()]);
-        const int n = std::max(1, static_cast<int>(std::ceil(std::fabs(arc.sweep) / (kPi / 90))));
-        for (int k = 1; k < n; ++k) {
-            const double t = arc.start + arc.sweep * k / n;
-            pts.push_back(
-                {arc.cx + arc.radius * std::cos(t), arc.cy + arc.radius * std::sin(t), 0});
-        }
-    }
-    return pts;
-}
-
 struct PageFrame {
     float left = 0, bottom = 0, scale = 1;
     void Line(TPrintPDF& pdf, double x0, double y0, double x1, double y1) const {
@@ -81,7 +63,8 @@ struct PageFrame {
 };
 
 void DrawLoop(TPrintPDF& pdf, const PageFrame& f, const NestLoop& loop) {
-    const std::vector<NestVertex> pts = Trace(loop);
+    // Points along the loop, arcs in steps of at most 2 degrees.
+    const std::vector<NestVertex> pts = LoopPoints(loop, kPi / 90);
     for (std::size_t i = 0; i < pts.size(); ++i) {
         const NestVertex& a = pts[i];
         const NestVertex& b = pts[(i + 1) % pts.size()];

@@ -43,6 +43,26 @@ NestArc ArcOf(const NestVertex& from, const NestVertex& to) {
     return arc;
 }
 
+std::vector<NestVertex> LoopPoints(const NestLoop& loop, double stepRadians) {
+    // No arc turns further than a full circle, which bounds the chords of a wild bulge.
+    const int most = static_cast<int>(std::ceil(2 * kPi / stepRadians));
+    std::vector<NestVertex> pts;
+    for (std::size_t i = 0; i < loop.size(); ++i) {
+        const NestVertex& a = loop[i];
+        pts.push_back({a.x, a.y, 0});
+        if (a.bulge == 0) continue;
+        const NestArc arc = ArcOf(a, loop[(i + 1) % loop.size()]);
+        const int n =
+            std::clamp(static_cast<int>(std::ceil(std::fabs(arc.sweep) / stepRadians)), 1, most);
+        for (int k = 1; k < n; ++k) {
+            const double t = arc.start + arc.sweep * k / n;
+            pts.push_back(
+                {arc.cx + arc.radius * std::cos(t), arc.cy + arc.radius * std::sin(t), 0});
+        }
+    }
+    return pts;
+}
+
 double LoopArea(const NestLoop& loop) {
     double twice = 0, arcs = 0;
     for (std::size_t i = 0; i < loop.size(); ++i) {

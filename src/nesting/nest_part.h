@@ -41,6 +41,9 @@ struct NestArc {
 };
 NestArc ArcOf(const NestVertex& from, const NestVertex& to);
 
+// A loop as points: each arc as chords of at most stepRadians (bulges are 0 on the points).
+std::vector<NestVertex> LoopPoints(const NestLoop& loop, double stepRadians);
+
 // The area a closed outline encloses, arcs included: positive when it runs counter-clockwise.
 double LoopArea(const NestLoop& loop);
 // The area of the material: the outer boundary's less its holes'.

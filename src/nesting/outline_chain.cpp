@@ -243,21 +243,7 @@ ChainedOutlines SegmentGraph::Chain() {
 
 // A loop as points: arcs as chords of at most 5 degrees.
 std::vector<NestVertex> Polygon(const NestLoop& loop) {
-    std::vector<NestVertex> pts;
-    for (std::size_t i = 0; i < loop.size(); ++i) {
-        const NestVertex& a = loop[i];
-        pts.push_back({a.x, a.y, 0});
-        if (a.bulge == 0) continue;
-        const NestArc arc = ArcOf(a, loop[(i + 1) % loop.size()]);
-        const int n =
-            std::clamp(static_cast<int>(std::ceil(std::fabs(arc.sweep) / (kPi / 36))), 1, 72);
-        for (int k = 1; k < n; ++k) {
-            const double t = arc.start + arc.sweep * k / n;
-            pts.push_back(
-                {arc.cx + arc.radius * std::cos(t), arc.cy + arc.radius * std::sin(t), 0});
-        }
-    }
-    return pts;
+    return LoopPoints(loop, kPi / 36);
 }
 
 double SegmentDistance(const NestVertex& a, const NestVertex& b, double x, double y) {
