@@ -3,6 +3,7 @@
 
 #include "widget_factory.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -21,7 +22,9 @@ QString DimensionPicture::ResourceOf(int layoutType) {
 void DimensionPicture::SetPicture(int layoutType) {
     if (layoutType == picture_) return;
     picture_ = layoutType;
-    if (layoutType >= 0 && layoutType <= 3) renderer_->load(ResourceOf(layoutType));
+    // Every layout kind brings its picture as a resource of its index.
+    if (layoutType >= 0 && QFile::exists(ResourceOf(layoutType)))
+        renderer_->load(ResourceOf(layoutType));
     update();
 }
 

@@ -13,19 +13,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The rank of each folder of src/; folders of one rank may include each other only where the
-// table below allows it (none do today).
+// The rank of each folder of src/; folders of one rank do not include each other.
 const std::map<std::string, int>& Ranks() {
     static const std::map<std::string, int> ranks = {
-        {"core", 0},        {"geometry", 1}, {"caddraw", 2}, {"cone", 3},
-        {"layouts", 3},     {"solid", 4},    {"nesting", 4}, {"documents", 5},
-        {"persistence", 5}, {"engine", 6},   {"app", 7},     {"cli", 7}};
+        {"core", 0},   {"geometry", 1}, {"caddraw", 2},   {"layouts", 3},
+        {"solid", 4},  {"nesting", 4},  {"documents", 5}, {"persistence", 5},
+        {"engine", 6}, {"app", 7},      {"cli", 7}};
     return ranks;
-}
-
-// The layouts may use the cone's drawing helpers (pens, annotations): the one sideways step.
-bool SidewaysAllowed(const std::string& from, const std::string& to) {
-    return from == "layouts" && to == "cone";
 }
 
 struct Violation {
@@ -52,7 +46,7 @@ std::vector<Violation> UpwardIncludes(const fs::path& src) {
             const auto toRank = Ranks().find(to);
             if (toRank == Ranks().end() || to == from) continue;
             const bool upward = toRank->second > fromRank->second;
-            const bool sideways = toRank->second == fromRank->second && !SidewaysAllowed(from, to);
+            const bool sideways = toRank->second == fromRank->second;
             if (upward || sideways) found.push_back({entry.path().string(), line});
         }
     }
