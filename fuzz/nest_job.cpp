@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -15,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     brevant::NestJobSettings again;
-    if (!brevant::ReadNestJobText(brevant::NestJobText(job, "/jobs"), "/jobs", again, error))
-        std::abort();
+    const std::optional<std::string> written = brevant::NestJobText(job, "/jobs");
+    if (!written || !brevant::ReadNestJobText(*written, "/jobs", again, error)) std::abort();
     if (again.parts.size() != job.parts.size()) std::abort();
     return 0;
 }

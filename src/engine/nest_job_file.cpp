@@ -220,7 +220,7 @@ bool ReadNestJobText(std::string_view text, const std::string& folder, NestJobSe
     return error.empty();
 }
 
-std::string NestJobText(const NestJobSettings& s, const std::string& folder) {
+std::optional<std::string> NestJobText(const NestJobSettings& s, const std::string& folder) {
     ojson root;
     root[kFormatKey] = kFormatVersion;
     root["units"] = UnitKey(s.units);
@@ -233,7 +233,11 @@ std::string NestJobText(const NestJobSettings& s, const std::string& folder) {
         root["parts"].push_back(
             e.file.empty() ? KeptPartJson(e)
                            : ojson{{"file", FileInJob(e.file, folder)}, {"quantity", e.quantity}});
-    return root.dump(2) + "\n";
+    try {
+        return root.dump(2) + "\n";
+    } catch (const json::type_error&) {
+        return std::nullopt;
+    }
 }
 
 bool ReadNestJobFile(const std::string& path, NestJobSettings& settings, std::string& error) {
@@ -257,9 +261,13 @@ bool ReadNestJobFile(const std::string& path, NestJobSettings& settings, std::st
 
 bool WriteNestJobFile(const std::string& path, const NestJobSettings& settings,
                       std::string& error) {
-    const std::string folder = FolderOf(path);
+    const std::optional<std::string> text = NestJobText(settings, FolderOf(path));
+    if (!text) {
+        error = WriteErrorText(path, "a part's name or file name is not valid UTF-8");
+        return false;
+    }
     std::string reason;
-    if (WriteFileAtomically(path, NestJobText(settings, folder), reason)) return true;
+    if (WriteFileAtomically(path, *text, reason)) return true;
     error = WriteErrorText(path, reason);
     return false;
 }

@@ -12,6 +12,7 @@
 
 #include "engine/nest_job_settings.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,8 +26,9 @@ inline constexpr std::size_t kMostNestJobVertices = 200000; // of every kept pie
 // part files are taken from. False with the reason (which names no file).
 bool ReadNestJobText(std::string_view text, const std::string& folder, NestJobSettings& settings,
                      std::string& error);
-// The text of a job file in folder.
-std::string NestJobText(const NestJobSettings& settings, const std::string& folder);
+// The text of a job file in folder; none when a part's name or file name is not valid UTF-8
+// (a JSON file cannot hold it).
+std::optional<std::string> NestJobText(const NestJobSettings& settings, const std::string& folder);
 
 // Reading and writing (atomically) a job file; false with a message naming the file and the
 // reason.

@@ -32,7 +32,7 @@ NestJobSettings SampleJob() {
 
 TEST(NestJobFile, AJobReadsBackAsWritten) {
     const NestJobSettings s = SampleJob();
-    const std::string text = NestJobText(s, "/shop/jobs");
+    const std::string text = NestJobText(s, "/shop/jobs").value_or("");
     EXPECT_NE(text.find("\"file\": \"cones/hopper-cone.layout\""), std::string::npos) << text;
     EXPECT_NE(text.find("\"file\": \"/elsewhere/plate.dxf\""), std::string::npos) << text;
     NestJobSettings back;
@@ -158,6 +158,18 @@ TEST(NestJobFile, FileErrorsNameTheFile) {
     EXPECT_EQ(error, "Cannot read \"/no/such/job.nestjob\": no such file");
     EXPECT_FALSE(WriteNestJobFile("/no/such/folder/job.nestjob", SampleJob(), error));
     EXPECT_EQ(error.rfind("Cannot write \"/no/such/folder/job.nestjob\"", 0), 0u) << error;
+}
+
+TEST(NestJobFile, ANameJsonCannotHoldIsRefusedAndNothingIsWritten) {
+    NestJobSettings job = SampleJob();
+    job.parts[2].name = "cone \xff";
+    const std::string path = ::testing::TempDir() + "/brevant-bad-name.nestjob";
+    std::string error;
+    EXPECT_FALSE(WriteNestJobFile(path, job, error));
+    EXPECT_EQ(error,
+              "Cannot write \"" + path + "\": a part's name or file name is not valid UTF-8");
+    NestJobSettings none;
+    EXPECT_FALSE(ReadNestJobFile(path, none, error));
 }
 
 } // namespace
