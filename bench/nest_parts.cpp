@@ -1,7 +1,8 @@
 // The nester on a job of real parts: every example definition file (examples/*.layout, so each
 // kind with an example takes part), calculated by the engine as its kind and nested on 120 x 60
-// in sheets with 0.5 in clearance, in 15 degree steps; sheets used, density and the time taken.
-// Parts that fit no sheet are left out and counted. The time budget is 60 s
+// in sheets with 0.5 in clearance, turned in steps of BREVANT_NEST_STEP degrees (default 15);
+// sheets used, density, evaluations and the time taken (the first placement included). Parts
+// that fit no sheet are left out and counted. The search's time budget is 60 s
 // (BREVANT_NEST_SECONDS sets another); BREVANT_NEST_COPIES copies of each part (default 4).
 #include "core/host.h"
 #include "engine/layout_engine.h"
@@ -42,7 +43,7 @@ std::vector<std::string> ExampleFiles() {
 }
 
 // The job of every example that fits the sheet; how many were left out.
-brevant::NestJob RealPartsJob(int copies, int& leftOut) {
+brevant::NestJob RealPartsJob(int copies, int step, int& leftOut) {
     QuietHost host;
     brevant::LayoutEngine engine(host);
     engine.Startup();
@@ -52,7 +53,7 @@ brevant::NestJob RealPartsJob(int copies, int& leftOut) {
     job.sheetHeight = 60;
     job.clearance = 0.5;
     job.rotations.clear();
-    for (int a = 0; a < 360; a += 15)
+    for (int a = 0; a < 360; a += step)
         job.rotations.push_back(a);
     leftOut = 0;
     for (const std::string& file : ExampleFiles()) {
@@ -72,7 +73,8 @@ brevant::NestJob RealPartsJob(int copies, int& leftOut) {
 void NestRealParts(benchmark::State& state) {
     int leftOut = 0;
     const brevant::NestJob job =
-        RealPartsJob(static_cast<int>(EnvNumber("BREVANT_NEST_COPIES", 4)), leftOut);
+        RealPartsJob(static_cast<int>(EnvNumber("BREVANT_NEST_COPIES", 4)),
+                     std::max(1, static_cast<int>(EnvNumber("BREVANT_NEST_STEP", 15))), leftOut);
     brevant::NestOptions options;
     options.seconds = EnvNumber("BREVANT_NEST_SECONDS", 60);
     brevant::NestResult result;
@@ -93,6 +95,7 @@ void NestRealParts(benchmark::State& state) {
     state.counters["sheets_by_area"] = area / (job.sheetWidth * job.sheetHeight);
     state.counters["density"] = result.density;
     state.counters["last_length"] = result.length;
+    state.counters["evaluations"] = double(result.evaluations);
     state.counters["seconds"] = result.seconds;
 }
 
