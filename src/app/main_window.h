@@ -84,6 +84,8 @@ private:
     void BuildSquarePage(QTabWidget* pages);
     void BuildSpiralPage(QTabWidget* pages);
     void BuildPipePage(QTabWidget* pages);
+    void BuildTransitionPage(QTabWidget* pages);
+    QWidget* Stepper(QWidget* column, const PageRow& row);
     QWidget* BuildDisplays(QWidget* parent);
     QWidget* BuildFlatShapeTab(QWidget* parent);
     QWidget* BuildSheetTab(QWidget* parent);

@@ -101,6 +101,7 @@ QWidget* TMainForm::BuildLeftColumn(QWidget* parent) {
     BuildSquarePage(dimTabs_);
     BuildSpiralPage(dimTabs_);
     BuildPipePage(dimTabs_);
+    BuildTransitionPage(dimTabs_);
     v->addWidget(dimTabs_, 1);
     return left;
 }
@@ -250,6 +251,73 @@ void TMainForm::BuildPipePage(QTabWidget* pages) {
         AddRow(binder_, column, grid, r);
     Finish(grid);
     pages->addTab(page, "Pipe Intersection");
+}
+
+// The transition's page, row by row as its kind declares it.
+void TMainForm::BuildTransitionPage(QTabWidget* pages) {
+    const LayoutKind& kind = engine_.Kind(engine_.KindIndexOf("transition"));
+    const InputPage& declared = kind.Page();
+    QWidget* column = nullptr;
+    QGridLayout* grid = nullptr;
+    QWidget* page =
+        BuildInputPage(pages, declared.Name, declared.Hint, declared.CalculateButton, column, grid);
+    for (const PageRow& row : declared.Rows) {
+        switch (row.Type) {
+        case PageRowType::Edit:
+            AddRow(binder_, column, grid, {row.Caption, row.Control, row.UnitLabel, row.FixedUnit});
+            break;
+        case PageRowType::Rule:
+            AddWidgetRow(grid, Rule(column));
+            break;
+        case PageRowType::Heading: {
+            auto* heading = Child<QLabel>(column, row.Caption);
+            QFont bold = heading->font();
+            bold.setBold(true);
+            heading->setFont(bold);
+            AddWidgetRow(grid, heading);
+            break;
+        }
+        case PageRowType::Text: {
+            auto* text = Child<QLabel>(column, row.Caption);
+            text->setWordWrap(true);
+            AddWidgetRow(grid, text);
+            break;
+        }
+        case PageRowType::Stepper:
+            AddWidgetRow(grid, Caption(column, row.Caption));
+            AddWidgetRow(grid, Stepper(column, row));
+            break;
+        case PageRowType::CheckBox:
+            AddWidgetRow(grid, binder_.CheckBox(column, row.Control));
+            break;
+        }
+    }
+    Finish(grid);
+    pages->addTab(page, declared.Title);
+}
+
+// A stepper of a declared page: minus button, the number label, plus button.
+QWidget* TMainForm::Stepper(QWidget* column, const PageRow& row) {
+    auto* stepper = Child<QWidget>(column);
+    auto* h = Owned<QHBoxLayout>(stepper);
+    h->setContentsMargins(0, 0, 0, 0);
+    auto* minus = Child<QPushButton>(stepper, QString::fromUtf8("\u25C0"));
+    minus->setObjectName(row.MinusButton);
+    QLabel* number = binder_.Label(stepper, row.Control);
+    number->setAlignment(Qt::AlignCenter);
+    auto* plus = Child<QPushButton>(stepper, QString::fromUtf8("\u25B6"));
+    plus->setObjectName(row.PlusButton);
+    const std::string control = row.Control;
+    for (auto [button, step] : {std::pair{minus, -1}, std::pair{plus, 1}}) {
+        button->setFixedWidth(28);
+        connect(button, &QPushButton::clicked, this, [this, control, step = step] {
+            Run([this, control, step] { engine_.StepperClicked(control, step); });
+        });
+    }
+    h->addWidget(minus);
+    h->addWidget(number, 1);
+    h->addWidget(plus);
+    return stepper;
 }
 
 } // namespace brevant
