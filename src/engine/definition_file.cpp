@@ -49,7 +49,7 @@ void PutValue(LayoutEngine& e, const EngineField& field, const std::optional<std
         PutFlag(e, field, integer(0) != 0);
         break;
     case FieldKind::Count:
-        *std::get<int*>(e.TargetOf(field)) = e.PutCount(k, integer(k.min));
+        *std::get<int*>(e.TargetOf(field)) = e.PutCount(k, integer(CountStart(k)));
         break;
     case FieldKind::Side:
         SetThicknessSide(e, field, integer(kMiddle));
@@ -82,7 +82,7 @@ std::string ValueText(LayoutEngine& e, const EngineField& field) {
     case FieldKind::Flag:
         return FlagText(f.FindCheckBox(k.control)->checked);
     case FieldKind::Count:
-        return std::to_string(ParseInteger(f.FindLabel(k.control)->text, k.min));
+        return std::to_string(ParseInteger(f.FindLabel(k.control)->text, CountStart(k)));
     case FieldKind::Side:
         return std::to_string(f.CheckedRadioTag(k.control, kMiddle));
     case FieldKind::Length:

@@ -6,6 +6,7 @@
 #include "layouts/pipe/pipe_kind.h"
 #include "layouts/spiral/spiral_kind.h"
 #include "layouts/square/square_kind.h"
+#include "layouts/transition/transition_kind.h"
 
 namespace brevant {
 
@@ -33,6 +34,7 @@ std::vector<std::unique_ptr<LayoutKind>> MakeLayoutKinds() {
     kinds.push_back(std::make_unique<SquareKind>());
     kinds.push_back(std::make_unique<SpiralKind>());
     kinds.push_back(std::make_unique<PipeKind>());
+    kinds.push_back(std::make_unique<TransitionKind>());
     return kinds;
 }
 

@@ -15,6 +15,10 @@ namespace {
 
 // The controls a kind's fields and page name, made when the window has none of that name.
 void AddKindControls(FormModel& form, const LayoutKind& kind) {
+    // A check box of the page takes the page's caption.
+    for (const PageRow& row : kind.Page().Rows)
+        if (row.Type == PageRowType::CheckBox)
+            form.AddCheckBox(row.Control, row.Caption ? row.Caption : "");
     for (const InputField& f : kind.Fields()) {
         switch (f.kind) {
         case FieldKind::Length:
@@ -25,7 +29,7 @@ void AddKindControls(FormModel& form, const LayoutKind& kind) {
             form.AddSpinBox(f.control, f.min, f.max);
             break;
         case FieldKind::Count:
-            form.AddLabel(f.control, std::to_string(f.min));
+            form.AddLabel(f.control, std::to_string(CountStart(f)));
             break;
         case FieldKind::Flag:
             form.AddCheckBox(f.control, f.key);
@@ -34,10 +38,8 @@ void AddKindControls(FormModel& form, const LayoutKind& kind) {
             break; // the material's radio group
         }
     }
-    for (const PageRow& row : kind.Page().Rows) {
+    for (const PageRow& row : kind.Page().Rows)
         if (row.UnitLabel) form.AddLabel(row.UnitLabel, "in");
-        if (row.Type == PageRowType::CheckBox) form.AddCheckBox(row.Control, "");
-    }
 }
 
 // Which field the commit handler stores an edit's value into.

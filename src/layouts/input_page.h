@@ -18,7 +18,7 @@ enum class PageRowType {
 
 struct PageRow {
     PageRowType Type = PageRowType::Text;
-    const char* Caption = nullptr; // the caption, or the text of a heading or text row
+    const char* Caption = nullptr; // the caption, the text of a heading or text row, a box's
     const char* Control = nullptr; // the edit, the stepper's number label or the check box
     // The unit of an edit: a form label that shows the length unit, or a fixed text ("deg").
     const char* UnitLabel = nullptr;
@@ -47,8 +47,8 @@ constexpr PageRow EditRow(const char* caption, const char* edit, const char* uni
 // An edit whose control the window also shows elsewhere: its widgets here get their own names.
 constexpr PageRow SharedEditRow(const char* caption, const char* edit, const char* unitLabel,
                                 const char* editObject, const char* unitObject) {
-    return {PageRowType::Edit, caption,  edit,      unitLabel, nullptr,
-            nullptr,           nullptr,  editObject, unitObject};
+    return {PageRowType::Edit, caption, edit,       unitLabel, nullptr,
+            nullptr,           nullptr, editObject, unitObject};
 }
 constexpr PageRow AngleRow(const char* caption, const char* edit) {
     return {PageRowType::Edit, caption, edit, nullptr, "deg", nullptr, nullptr};
@@ -66,8 +66,9 @@ constexpr PageRow StepperRow(const char* caption, const char* label, const char*
                              const char* plus) {
     return {PageRowType::Stepper, caption, label, nullptr, nullptr, minus, plus};
 }
-constexpr PageRow CheckBoxRow(const char* box) {
-    return {PageRowType::CheckBox, nullptr, box, nullptr, nullptr, nullptr, nullptr};
+// A check box; a caption names a box the window does not have already.
+constexpr PageRow CheckBoxRow(const char* box, const char* caption = nullptr) {
+    return {PageRowType::CheckBox, caption, box, nullptr, nullptr, nullptr, nullptr};
 }
 
 } // namespace brevant

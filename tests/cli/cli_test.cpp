@@ -152,7 +152,7 @@ TEST(Cli, DefinitionFileChoosesItsLayoutTypeUnlessTypeIsGiven) {
     TempDir dir;
     const std::string untyped = dir / "untyped.layout", unknown = dir / "unknown.layout";
     std::ofstream(untyped) << "[DIMENSIONS]\nSquareWidth=20\nSquareLength=16\n";
-    std::ofstream(unknown) << "[DIMENSIONS]\nLayoutType=transition\nTopDiameter=10\n";
+    std::ofstream(unknown) << "[DIMENSIONS]\nLayoutType=nosuchkind\nTopDiameter=10\n";
     const std::string square = kExamples + "square-to-round.layout";
     struct Case {
         std::vector<std::string> args;

@@ -50,19 +50,39 @@ TEST_F(InputFields, EveryFieldNamesOneControlOfItsKindOneKeyAndItsValue) {
             EXPECT_TRUE(std::holds_alternative<float*>(target)) << f.Field->key;
         }
     }
-    EXPECT_EQ(keys.size(), 41u);
+    EXPECT_EQ(keys.size(), 55u);
     EXPECT_EQ(e.FindField("squaretopyshift"), e.FindField("SquareTopYShift"));
     EXPECT_EQ(e.FindField("Nope"), nullptr);
 }
 
 TEST_F(InputFields, EditsCarryTheirInputTags) {
-    const std::pair<const char*, int> tags[] = {
-        {"ConeHeight", 1},        {"SquareHeight", 1},    {"TopDiameter", 2},
-        {"SquareTopDiameter", 2}, {"TopAngle", 3},        {"BottomDiameter", 4},
-        {"BottomAngle", 5},       {"TopEllipseWidth", 7}, {"BottomEllipseWidth", 8},
-        {"SideLength", 9},        {"SideAngle", 10},      {"SquareWidth", 16},
-        {"SquareLength", 17},     {"TopShift", 18},       {"SquareTopXShift", 18},
-        {"SquareTopYShift", 19},  {"SquareTopAngle", 20}};
+    const std::pair<const char*, int> tags[] = {{"ConeHeight", 1},
+                                                {"SquareHeight", 1},
+                                                {"TopDiameter", 2},
+                                                {"SquareTopDiameter", 2},
+                                                {"TopAngle", 3},
+                                                {"BottomDiameter", 4},
+                                                {"BottomAngle", 5},
+                                                {"TopEllipseWidth", 7},
+                                                {"BottomEllipseWidth", 8},
+                                                {"SideLength", 9},
+                                                {"SideAngle", 10},
+                                                {"SquareWidth", 16},
+                                                {"SquareLength", 17},
+                                                {"TopShift", 18},
+                                                {"SquareTopXShift", 18},
+                                                {"SquareTopYShift", 19},
+                                                {"SquareTopAngle", 20},
+                                                {"TransitionBottomWidth", 31},
+                                                {"TransitionBottomLength", 32},
+                                                {"TransitionBottomRadius", 33},
+                                                {"TransitionTopWidth", 34},
+                                                {"TransitionTopLength", 35},
+                                                {"TransitionTopRadius", 36},
+                                                {"TransitionHeight", 37},
+                                                {"TransitionTopXShift", 38},
+                                                {"TransitionTopYShift", 39},
+                                                {"TransitionTopAngle", 40}};
     int tagged = 0;
     for (const EngineField& f : e.Fields())
         tagged += f.Field->tag != 0;
@@ -106,7 +126,10 @@ TEST_F(InputFields, ClearDataEmptiesTheControlsOfItsKind) {
         {"SquareWidth", "SquareLength", "SquareTopAngle", "SquareTopDiameter", "SquareTopXShift",
          "SquareTopYShift", "SquareHeight"},
         {"SpiralODEdit", "SpiralIDEdit", "SpiralPitchEdit", "ThicknessEdit"},
-        {"BigPipeDiaEdit", "SmallPipeDiaEdit", "PipeOffsetEdit"}};
+        {"BigPipeDiaEdit", "SmallPipeDiaEdit", "PipeOffsetEdit"},
+        {"TransitionBottomWidth", "TransitionBottomLength", "TransitionBottomRadius",
+         "TransitionTopWidth", "TransitionTopLength", "TransitionTopRadius", "TransitionHeight",
+         "TransitionTopXShift", "TransitionTopYShift", "TransitionTopAngle"}};
     ASSERT_EQ(e.KindCount(), int(expected.size()));
     for (int type = 0; type < e.KindCount(); ++type) {
         for (const auto& [name, edit] : e.Form.Edits())

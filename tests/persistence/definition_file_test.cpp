@@ -219,7 +219,7 @@ TEST_F(DefinitionFile, StoredLayoutTypeIsChosenOnlyWhenKnownAndWanted) {
         {"LayoutType=square", StoredType::Choose, kLayoutSquare},
         {"layouttype = PIPE ", StoredType::Choose, kLayoutPipe},
         {"LayoutType=square", StoredType::Keep, kLayoutCone},
-        {"LayoutType=transition", StoredType::Choose, kLayoutCone},
+        {"LayoutType=nosuchkind", StoredType::Choose, kLayoutCone},
         {"LayoutType=1", StoredType::Choose, kLayoutCone},
         {"LayoutType=", StoredType::Choose, kLayoutCone},
         {"", StoredType::Choose, kLayoutCone},
