@@ -15,6 +15,12 @@ namespace {
 
 // The controls a kind's fields and page name, made when the window has none of that name.
 void AddKindControls(FormModel& form, const LayoutKind& kind) {
+    // The page's check boxes first, with the captions it gives them.
+    for (const PageRow& row : kind.Page().Rows) {
+        if (row.UnitLabel) form.AddLabel(row.UnitLabel, "in");
+        if (row.Type == PageRowType::CheckBox)
+            form.AddCheckBox(row.Control, row.Caption ? row.Caption : "");
+    }
     for (const InputField& f : kind.Fields()) {
         switch (f.kind) {
         case FieldKind::Length:
@@ -33,10 +39,6 @@ void AddKindControls(FormModel& form, const LayoutKind& kind) {
         case FieldKind::Side:
             break; // the material's radio group
         }
-    }
-    for (const PageRow& row : kind.Page().Rows) {
-        if (row.UnitLabel) form.AddLabel(row.UnitLabel, "in");
-        if (row.Type == PageRowType::CheckBox) form.AddCheckBox(row.Control, "");
     }
 }
 

@@ -66,8 +66,9 @@ constexpr PageRow StepperRow(const char* caption, const char* label, const char*
                              const char* plus) {
     return {PageRowType::Stepper, caption, label, nullptr, nullptr, minus, plus};
 }
-constexpr PageRow CheckBoxRow(const char* box) {
-    return {PageRowType::CheckBox, nullptr, box, nullptr, nullptr, nullptr, nullptr};
+// A check box; a caption names a box the kind declares (the window's own boxes have theirs).
+constexpr PageRow CheckBoxRow(const char* box, const char* caption = nullptr) {
+    return {PageRowType::CheckBox, caption, box, nullptr, nullptr, nullptr, nullptr};
 }
 
 } // namespace brevant

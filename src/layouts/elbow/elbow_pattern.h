@@ -1,0 +1,15 @@
+// The flat pattern of a segmented elbow: the gores' outlines with their cut curves as arcs, the
+// seam lines at the strip's sides, and the strip's width and length dimensioned.
+#pragma once
+
+#include "caddraw/flat_pattern_builder.h"
+#include "layouts/elbow/elbow_layout.h"
+
+namespace brevant {
+
+// Replaces the pattern with the layout's pieces: each edge drawn once (a cut shared by two gores
+// is one curve), the pieces' sides, one closed cut outline per piece, and, unless for print,
+// the dimensions X (the width pi D) and Y (the layout's height); for print a bounding box.
+void DrawElbowPattern(FlatPatternBuilder& flat, const ElbowLayout& layout, bool forPrint);
+
+} // namespace brevant
