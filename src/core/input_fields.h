@@ -41,7 +41,13 @@ struct InputField {
     int readOrder = 0; // place in its kind's Calculate-time read (lower first); 0: not read there
     int min = 0;       // a Count's limits
     int max = 0;
+    int initial = 0; // a Count's value until one is given, also for a key a file lacks
 };
+
+// The count a Count field starts with: its initial value, held within its limits.
+inline int InitialCount(const InputField& f) {
+    return f.initial < f.min ? f.min : f.initial > f.max ? f.max : f.initial;
+}
 
 // Where a kind keeps a field's value.
 using FieldTarget = std::variant<std::monostate, float*, int*, bool*>;

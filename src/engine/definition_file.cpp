@@ -49,7 +49,7 @@ void PutValue(LayoutEngine& e, const EngineField& field, const std::optional<std
         PutFlag(e, field, integer(0) != 0);
         break;
     case FieldKind::Count:
-        *std::get<int*>(e.TargetOf(field)) = e.PutCount(k, integer(k.min));
+        *std::get<int*>(e.TargetOf(field)) = e.PutCount(k, integer(InitialCount(k)));
         break;
     case FieldKind::Side:
         SetThicknessSide(e, field, integer(kMiddle));

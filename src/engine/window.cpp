@@ -31,7 +31,7 @@ void AddKindControls(FormModel& form, const LayoutKind& kind) {
             form.AddSpinBox(f.control, f.min, f.max);
             break;
         case FieldKind::Count:
-            form.AddLabel(f.control, std::to_string(f.min));
+            form.AddLabel(f.control, std::to_string(InitialCount(f)));
             break;
         case FieldKind::Flag:
             form.AddCheckBox(f.control, f.key);

@@ -2,6 +2,7 @@
 // the pattern, the 3D part, the report and the JSON; the messages that stop it; and a seeded
 // sweep of typed values that must never give a NaN, a hang or a crash.
 #include "core/messages.h"
+#include "engine/definition_file.h"
 #include "engine/engine_fixture.h"
 #include "layouts/elbow/elbow_kind.h"
 #include "layouts/elbow/elbow_messages.h"
@@ -153,6 +154,33 @@ TEST_F(ElbowDriver, SteppersKeepTheirCountsWithinRange) {
     EXPECT_EQ(divisions.text, "2");
     e.StepperClicked("ElbowDivisionsLabel", 1);
     EXPECT_EQ(divisions.text, "3");
+}
+
+TEST_F(ElbowDriver, AFileRoundTripsItsChoicesAndFillsInTheDefaultCounts) {
+    // Written by hand without the counts: twelve divisions and no middle gore.
+    LoadDefinitionText(e,
+                       "[DIMENSIONS]\nLayoutType=elbow\nElbowDiameter=10\nElbowRadius=15\n"
+                       "ElbowAngle=60\n",
+                       "/tmp/bare.layout");
+    EXPECT_EQ(e.Form.FindLabel("ElbowDivisionsLabel")->text, "12");
+    EXPECT_EQ(Elbow().Def.ElbowGores, 0);
+    EXPECT_NEAR(Result("MitreAngle"), 60, 1e-9);
+    ASSERT_EQ(Elbow().Pattern().Outlines.size(), 1u); // the end gore alone, cut twice
+    EXPECT_EQ(Elbow().Pattern().Outlines[0].Quantity, 2);
+
+    e.Form.FindLabel("ElbowGoresLabel")->text = "5";
+    e.Form.FindLabel("ElbowDivisionsLabel")->text = "7";
+    e.Form.FindCheckBox("ElbowSeamCheckBox")->checked = true;
+    e.Form.FindCheckBox("ElbowStripCheckBox")->checked = true;
+    const std::string text = DefinitionFileText(e, "");
+    for (const char* line : {"ElbowGores=5", "ElbowDivisions=7", "ElbowSeam=1", "ElbowStrip=1"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    e.ClearAllInputs();
+    LoadDefinitionText(e, text, "/tmp/again.layout");
+    EXPECT_EQ(Elbow().Def.ElbowGores, 5);
+    EXPECT_EQ(Elbow().Def.ElbowDivisions, 7);
+    EXPECT_TRUE(Elbow().Def.ElbowSeam);
+    EXPECT_EQ(Elbow().Pattern().Outlines.size(), 7u);
 }
 
 std::string RandomText(Lcg& rng) {

@@ -20,6 +20,7 @@ struct ElbowInputs {
 inline constexpr int kElbowMaxGores = 40;
 inline constexpr int kElbowMinDivisions = 2;
 inline constexpr int kElbowMaxDivisions = 48;
+inline constexpr int kElbowDefaultDivisions = 12;
 
 enum class ElbowCheck {
     Ok,

@@ -26,7 +26,7 @@ constexpr BoundField<D> kRows[] = {
     {{"ElbowRadiusEdit",     0, P, "ElbowRadius",    K::Length, kFieldCleared, 2}, &D::ElbowRadius},
     {{"ElbowAngleEdit",      0, P, "ElbowAngle",     K::Angle,  kFieldCleared, 3}, &D::ElbowAngle},
     {{"ElbowGoresLabel",     0, P, "ElbowGores",     K::Count,  0, 4, 0, kElbowMaxGores}, &D::ElbowGores},
-    {{"ElbowDivisionsLabel", 0, P, "ElbowDivisions", K::Count,  0, 5, kElbowMinDivisions, kElbowMaxDivisions}, &D::ElbowDivisions},
+    {{"ElbowDivisionsLabel", 0, P, "ElbowDivisions", K::Count,  0, 5, kElbowMinDivisions, kElbowMaxDivisions, kElbowDefaultDivisions}, &D::ElbowDivisions},
     {{"ElbowSeamCheckBox",   0, P, "ElbowSeam",      K::Flag,   0, 0}, &D::ElbowSeam},
     {{"ElbowStripCheckBox",  0, P, "ElbowStrip",     K::Flag,   0, 0}, &D::ElbowStrip},
 };
@@ -45,8 +45,6 @@ constexpr PageRow kPageRows[] = {
 constexpr InputPage kPage{"ElbowInput", "Segmented Elbow",
                           "Requires Diameter, Centreline Radius and Bend Angle.", "ElbowCalculate",
                           kPageRows};
-
-constexpr int kDefaultDivisions = 12;
 
 const char* Refusal(ElbowCheck check) {
     switch (check) {
@@ -117,8 +115,9 @@ FieldTarget ElbowKind::Target(const InputField& field) {
 
 void ElbowKind::ClearInputs(FormModel& form) const {
     LayoutKind::ClearInputs(form);
-    form.FindLabel("ElbowGoresLabel")->text = "0";
-    form.FindLabel("ElbowDivisionsLabel")->text = std::to_string(kDefaultDivisions);
+    for (const InputField& f : Fields())
+        if (f.kind == FieldKind::Count)
+            form.FindLabel(f.control)->text = std::to_string(InitialCount(f));
 }
 
 bool ElbowKind::Step(std::string_view control, int step, FormModel& form) {
