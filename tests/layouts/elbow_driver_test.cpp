@@ -80,7 +80,19 @@ TEST_F(ElbowDriver, DevelopsTheElbowIntoEveryOutput) {
     EXPECT_EQ(e.Form.AngleA.text, "22.5");
     EXPECT_FALSE(e.Solid.Mesh1.Empty());
     EXPECT_EQ(std::get<RuledPiece>(Elbow().FormedSolid(e.Material).Pieces[0]).First.size(), 48u);
-    EXPECT_EQ(Elbow().FormedSolid(e.Material).Pieces.size(), 5u);
+    // The formed gores end on their planes: the square ends and the mitre planes.
+    const FormedPart part = Elbow().FormedSolid(e.Material);
+    ASSERT_EQ(part.Pieces.size(), 5u);
+    for (const FormedPiece& piece : part.Pieces) {
+        const auto& ruled = std::get<RuledPiece>(piece);
+        for (const auto& [rail, plane] : {std::pair{&ruled.First, *ruled.FirstPlane},
+                                          std::pair{&ruled.Second, *ruled.SecondPlane}})
+            for (const TDPoint& p : *rail) {
+                const TDPoint d{p.x - plane.Point.x, p.y - plane.Point.y, p.z - plane.Point.z};
+                EXPECT_NEAR(d.x * plane.Normal.x + d.y * plane.Normal.y + d.z * plane.Normal.z, 0,
+                            1e-9);
+            }
+    }
     EXPECT_FALSE(Elbow().WireFrameOf().Frame.Entities.empty());
     const KindReport report = Elbow().Report(e.Documents());
     ASSERT_TRUE(report.Made);

@@ -157,6 +157,14 @@ TEST(ElbowLayoutFolding, CutEdgesRollBackOntoTheMitrePlanes) {
                     const double reach = e.Square ? 0 : ReachToJoint(bend, foot, along, joint);
                     ASSERT_NEAR(p.y - piece.Base, reach, 1e-6 * in.Diameter)
                         << i << " gore " << k << " station " << s;
+                    // Folded: the point on the gore lies on the joint's plane (a square end's
+                    // plane is the gore's cross-section through its centreline point).
+                    const double h = p.y - piece.Base;
+                    const TDPoint q{foot.x + h * along.x, foot.y, foot.z + h * along.z};
+                    const TDPoint n = e.Square ? along : Bend::Along((joint + 0.5) * bend.alpha);
+                    const TDPoint on =
+                        e.Square ? bend.Point(k * bend.alpha) : TDPoint{-in.Radius, 0, 0};
+                    ASSERT_NEAR(Dot(n, Minus(q, on)), 0, 1e-6 * in.Diameter) << i << " " << s;
                 }
             }
         }
