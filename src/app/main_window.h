@@ -6,6 +6,7 @@
 #include "engine/layout_engine.h"
 #include "engine/settings_file.h"
 #include "form_binder.h"
+#include "layouts/input_page.h"
 #include "qt_host.h"
 
 #include <QMainWindow>
@@ -80,10 +81,10 @@ private:
     QWidget* BuildLeftColumn(QWidget* parent);
     QWidget* BuildInputPage(QWidget* parent, const char* name, const char* hint, const char* button,
                             QWidget*& column, QGridLayout*& grid);
-    void BuildConePage(QTabWidget* pages);
-    void BuildSquarePage(QTabWidget* pages);
-    void BuildSpiralPage(QTabWidget* pages);
-    void BuildPipePage(QTabWidget* pages);
+    // A layout kind's input page from the rows it declares.
+    void BuildKindPage(QTabWidget* pages, const InputPage& declared);
+    void AddPageRow(QWidget* column, QGridLayout* grid, const PageRow& row);
+    QWidget* Stepper(QWidget* column, const PageRow& row);
     QWidget* BuildDisplays(QWidget* parent);
     QWidget* BuildFlatShapeTab(QWidget* parent);
     QWidget* BuildSheetTab(QWidget* parent);

@@ -1,13 +1,16 @@
-// The main window's left column: the layout type and the four input pages.
+// The main window's left column: the layout type and one input page per layout kind.
 #include "main_window.h"
 
 #include "widget_factory.h"
+
+#include "layouts/layout_kind.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,23 +25,18 @@ namespace {
 
 constexpr int kLeftWidth = 151;
 
-// A row of the input column: caption, edit and the unit label (a form-model label, or a fixed
-// text such as "deg").
-struct InputRow {
-    const char* caption;
-    const char* edit;
-    const char* unitLabel; // form-model label, or nullptr
-    const char* unitText;  // fixed unit text when there is no label
-    // Object names of the edit and its unit label where a control already has its widget
-    // elsewhere; nullptr: the control's own name.
-    const char* editObject = nullptr;
-    const char* unitObject = nullptr;
-};
-
 QLabel* Caption(QWidget* parent, const QString& text) {
     auto* l = Child<QLabel>(parent, text);
     l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     l->setWordWrap(true); // long captions wrap rather than widen the narrow column
+    return l;
+}
+
+QLabel* Heading(QWidget* parent, const QString& text) {
+    auto* l = Child<QLabel>(parent, text);
+    QFont bold = l->font();
+    bold.setBold(true);
+    l->setFont(bold);
     return l;
 }
 
@@ -49,17 +47,18 @@ QFrame* Rule(QWidget* parent) {
     return r;
 }
 
-// Adds a caption line and below it the edit with its unit.
-void AddRow(FormBinder& binder, QWidget* column, QGridLayout* grid, const InputRow& row) {
+// Adds a caption line and below it the edit with its unit (a form-model label, or a fixed text
+// such as "deg").
+void AddEditRow(FormBinder& binder, QWidget* column, QGridLayout* grid, const PageRow& row) {
     const int r = grid->rowCount();
-    grid->addWidget(Caption(column, row.caption), r, 0, 1, 2);
-    QLineEdit* edit = binder.Edit(column, row.edit, QString(row.editObject));
+    grid->addWidget(Caption(column, row.Caption), r, 0, 1, 2);
+    QLineEdit* edit = binder.Edit(column, row.Control, QString(row.EditObject));
     edit->setMinimumWidth(60);
     grid->addWidget(edit, r + 1, 0);
-    if (row.unitLabel)
-        grid->addWidget(binder.Label(column, row.unitLabel, QString(row.unitObject)), r + 1, 1);
-    else if (row.unitText)
-        grid->addWidget(Child<QLabel>(column, row.unitText), r + 1, 1);
+    if (row.UnitLabel)
+        grid->addWidget(binder.Label(column, row.UnitLabel, QString(row.UnitObject)), r + 1, 1);
+    else if (row.FixedUnit)
+        grid->addWidget(Child<QLabel>(column, row.FixedUnit), r + 1, 1);
 }
 
 void AddWidgetRow(QGridLayout* grid, QWidget* w) {
@@ -97,10 +96,9 @@ QWidget* TMainForm::BuildLeftColumn(QWidget* parent) {
     dimTabs_->setObjectName("DimTabControl");
     dimTabs_->tabBar()->hide();
     dimTabs_->setDocumentMode(true);
-    BuildConePage(dimTabs_);
-    BuildSquarePage(dimTabs_);
-    BuildSpiralPage(dimTabs_);
-    BuildPipePage(dimTabs_);
+    // One page per layout kind, in the registry's order, built from the rows the kind declares.
+    for (int i = 0; i < engine_.KindCount(); ++i)
+        BuildKindPage(dimTabs_, engine_.Kind(i).Page());
     v->addWidget(dimTabs_, 1);
     return left;
 }
@@ -145,111 +143,64 @@ QWidget* TMainForm::BuildInputPage(QWidget* parent, const char* name, const char
     return page;
 }
 
-void TMainForm::BuildConePage(QTabWidget* pages) {
+void TMainForm::BuildKindPage(QTabWidget* pages, const InputPage& declared) {
     QWidget* column = nullptr;
     QGridLayout* grid = nullptr;
-    QWidget* page = BuildInputPage(pages, "ConeInput", "Requires One Diameter and Two Other Dims.",
-                                   "CalculateButton", column, grid);
-    const InputRow main[] = {{"Top Diameter:", "ConeTopDiameter", "UnitLabel1", nullptr},
-                             {"Bottom Diameter:", "ConeBottomDiameter", "UnitLabel2", nullptr},
-                             {"Height:", "ConeHeight", "UnitLabel3", nullptr},
-                             {"Side Angle:", "SideAngle", nullptr, "deg"},
-                             {"Side Length:", "SideLength", "UnitLabel4", nullptr}};
-    for (const auto& r : main)
-        AddRow(binder_, column, grid, r);
-    AddWidgetRow(grid, Rule(column));
-    auto* irregular = Child<QLabel>(column, "Irregular Cone");
-    QFont bold = irregular->font();
-    bold.setBold(true);
-    irregular->setFont(bold);
-    AddWidgetRow(grid, irregular);
-    AddWidgetRow(grid, Child<QLabel>(column, "Enter Modifiers"));
-    const InputRow modifiers[] = {
-        {"Top Shift:", "ConeTopXShift", "UnitLabel5", nullptr},
-        {"Top Angle:", "ConeTopAngle", nullptr, "deg"},
-        {"Bottom Angle:", "BottomAngle", nullptr, "deg"},
-        {"Top Ellipse Short Axis:", "TopEllipseWidth", "UnitLabel6", nullptr},
-        {"Bot Ellipse Short Axis:", "BottomEllipseWidth", "UnitLabel7", nullptr}};
-    for (const auto& r : modifiers)
-        AddRow(binder_, column, grid, r);
+    QWidget* page =
+        BuildInputPage(pages, declared.Name, declared.Hint, declared.CalculateButton, column, grid);
+    for (const PageRow& row : declared.Rows)
+        AddPageRow(column, grid, row);
     Finish(grid);
-    pages->addTab(page, "Cone");
+    pages->addTab(page, declared.Title);
 }
 
-void TMainForm::BuildSquarePage(QTabWidget* pages) {
-    QWidget* column = nullptr;
-    QGridLayout* grid = nullptr;
-    QWidget* page = BuildInputPage(pages, "SquareInput", "Requires Top Dia. Width, Height",
-                                   "CalculateSquareButton", column, grid);
-    const InputRow main[] = {{"Top Diameter:", "SquareTopDiameter", "UnitLabel20", nullptr},
-                             {"Bottom Width:", "SquareWidth", "UnitLabel21", nullptr},
-                             {"Bottom Length:", "SquareLength", "UnitLabel22", nullptr},
-                             {"Height:", "SquareHeight", "UnitLabel23", nullptr}};
-    for (const auto& r : main)
-        AddRow(binder_, column, grid, r);
-    AddWidgetRow(grid, Rule(column));
-    AddWidgetRow(grid, Child<QLabel>(column, "Enter Modifiers"));
-    AddWidgetRow(grid, Caption(column, "Bends Per Corner:"));
+void TMainForm::AddPageRow(QWidget* column, QGridLayout* grid, const PageRow& row) {
+    switch (row.Type) {
+    case PageRowType::Edit:
+        AddEditRow(binder_, column, grid, row);
+        break;
+    case PageRowType::Rule:
+        AddWidgetRow(grid, Rule(column));
+        break;
+    case PageRowType::Heading:
+        AddWidgetRow(grid, Heading(column, row.Caption));
+        break;
+    case PageRowType::Text:
+        AddWidgetRow(grid, Child<QLabel>(column, row.Caption));
+        break;
+    case PageRowType::Stepper:
+        AddWidgetRow(grid, Caption(column, row.Caption));
+        AddWidgetRow(grid, Stepper(column, row));
+        break;
+    case PageRowType::CheckBox:
+        AddWidgetRow(grid, binder_.CheckBox(column, row.Control));
+        break;
+    }
+}
+
+// A minus button, the number label of the form model and a plus button; the buttons step the
+// number through the engine.
+QWidget* TMainForm::Stepper(QWidget* column, const PageRow& row) {
     auto* stepper = Child<QWidget>(column);
     auto* h = Owned<QHBoxLayout>(stepper);
     h->setContentsMargins(0, 0, 0, 0);
     auto* minus = Child<QPushButton>(stepper, QString::fromUtf8("\u25C0"));
-    minus->setObjectName("SpeedButton1");
-    QLabel* number = binder_.Label(stepper, "NumberOfBendsLabel");
+    minus->setObjectName(row.MinusButton);
+    QLabel* number = binder_.Label(stepper, row.Control);
     number->setAlignment(Qt::AlignCenter);
     auto* plus = Child<QPushButton>(stepper, QString::fromUtf8("\u25B6"));
-    plus->setObjectName("PlusButton");
-    for (QPushButton* b : {minus, plus})
-        b->setFixedWidth(28);
-    connect(minus, &QPushButton::clicked, this,
-            [this] { Run([this] { engine_.StepperClicked("NumberOfBendsLabel", -1); }); });
-    connect(plus, &QPushButton::clicked, this,
-            [this] { Run([this] { engine_.StepperClicked("NumberOfBendsLabel", 1); }); });
+    plus->setObjectName(row.PlusButton);
+    const std::string label = row.Control;
+    for (auto [button, step] : {std::pair{minus, -1}, std::pair{plus, 1}}) {
+        button->setFixedWidth(28);
+        connect(button, &QPushButton::clicked, this, [this, label, step = step] {
+            Run([this, &label, step] { engine_.StepperClicked(label, step); });
+        });
+    }
     h->addWidget(minus);
     h->addWidget(number, 1);
     h->addWidget(plus);
-    AddWidgetRow(grid, stepper);
-    const InputRow modifiers[] = {{"Top X Shift:", "SquareTopXShift", "UnitLabel24", nullptr},
-                                  {"Top Y Shift:", "SquareTopYShift", "UnitLabel25", nullptr},
-                                  {"Top Angle:", "SquareTopAngle", nullptr, "deg"}};
-    for (const auto& r : modifiers)
-        AddRow(binder_, column, grid, r);
-    AddWidgetRow(grid, binder_.CheckBox(column, "HalfPatternCheckBox"));
-    Finish(grid);
-    pages->addTab(page, "Square to Round");
-}
-
-void TMainForm::BuildSpiralPage(QTabWidget* pages) {
-    QWidget* column = nullptr;
-    QGridLayout* grid = nullptr;
-    QWidget* page =
-        BuildInputPage(pages, "SpiralInput", "Requires ID, OD and Pitch", "Button1", column, grid);
-    const InputRow rows[] = {{"Outside Diameter:", "SpiralODEdit", "Label71", nullptr},
-                             {"Inside Diameter:", "SpiralIDEdit", "Label72", nullptr},
-                             {"Pitch:", "SpiralPitchEdit", "Label73", nullptr}};
-    for (const auto& r : rows)
-        AddRow(binder_, column, grid, r);
-    Finish(grid);
-    pages->addTab(page, "Spiral Flight");
-}
-
-void TMainForm::BuildPipePage(QTabWidget* pages) {
-    QWidget* column = nullptr;
-    QGridLayout* grid = nullptr;
-    QWidget* page =
-        BuildInputPage(pages, "PipeInput", "Requires Both Pipe Diameters. Optional Offset.",
-                       "Button4", column, grid);
-    // The pipe's wall thickness is the thickness edit of the sheet tab, whose panels the pipe
-    // hides; here it can be typed on the pipe's own page.
-    const InputRow rows[] = {{"Main Pipe Dia:", "BigPipeDiaEdit", "Label79", nullptr},
-                             {"Small Pipe Dia:", "SmallPipeDiaEdit", "Label80", nullptr},
-                             {"Offset Dist:", "PipeOffsetEdit", "Label81", nullptr},
-                             {"Material Thickness:", "ThicknessEdit", "Label54", nullptr,
-                              "PipeThicknessEdit", "PipeThicknessUnit"}};
-    for (const auto& r : rows)
-        AddRow(binder_, column, grid, r);
-    Finish(grid);
-    pages->addTab(page, "Pipe Intersection");
+    return stepper;
 }
 
 } // namespace brevant

@@ -57,17 +57,20 @@ json Visible(LayoutEngine& e) {
     return j;
 }
 
-json Messages(const CliHost& host) {
+json Messages(const std::vector<RecordedMessage>& messages) {
     json j = json::array();
-    for (const auto& m : host.messages)
+    for (const auto& m : messages)
         j.push_back({{"kind", m.kind}, {"title", m.title}, {"body", m.body}});
     return j;
 }
 
 json Outputs(const std::vector<OutputResult>& outputs) {
     json j = json::array();
-    for (const auto& o : outputs)
-        j.push_back({{"command", o.command}, {"file", o.file}, {"written", o.written}});
+    for (const auto& o : outputs) {
+        json entry = {{"command", o.command}, {"file", o.file}, {"written", o.written}};
+        if (!o.messages.empty()) entry["messages"] = Messages(o.messages);
+        j.push_back(entry);
+    }
     return j;
 }
 
@@ -82,7 +85,7 @@ json DescribeWindow(LayoutEngine& e, const CliHost& host,
     j["code"] = e.Drv.LastDriverCode;
     j["status"] = e.Form.StatusLabel.text;
     j["caption"] = e.Form.Caption;
-    j["messages"] = Messages(host);
+    j["messages"] = Messages(host.messages);
     j["inputs"] = Inputs(e);
     j["labels"] = Labels(e);
     j["visible"] = Visible(e);

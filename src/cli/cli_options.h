@@ -9,10 +9,10 @@
 namespace brevant::cli {
 
 struct OutputRequest {
-    // "save-definition", "flat-cad", "sheet-cad", "solid-cad" (the part's 3D wire frame), "step" (its solids),
-    // "report", "cam-dxf" and "sheet-cam-dxf" (the
-    // flat pattern's and the sheet's DXF for cutting machines), "svg" (the flat pattern), "pdf"
-    // (the full-scale pattern) and "data-sheet"
+    // "save-definition", "flat-cad", "sheet-cad", "solid-cad" (the part's 3D wire frame), "step"
+    // (its solids), "report", "cam-dxf" and "sheet-cam-dxf" (the flat pattern's and the sheet's DXF
+    // for cutting machines), "svg" (the flat pattern), "pdf" (the full-scale pattern) and
+    // "data-sheet"
     std::string command;
     std::string file;
 };

@@ -89,7 +89,8 @@ OutputOutcome PrintDataSheetToPdf(LayoutEngine& e, const std::string& file) {
 }
 
 OutputOutcome RunOutput(LayoutEngine& e, const std::string& command, const std::string& file) {
-    if (command == "save-definition") return SaveDefinitionCommand(e);
+    // A copy of the definition: the run's other outputs keep naming the file it calculated.
+    if (command == "save-definition") return SaveDefinitionCommand(e, SavedName::Keep);
     if (command == "flat-cad") return e.SaveFlatCad();
     if (command == "sheet-cad") return e.SaveCadSheet();
     if (command == "solid-cad") return e.SaveSolidCad();
@@ -167,8 +168,13 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     int status = 0;
     for (const OutputRequest& req : o.outputs) {
         host.nextFile = req.file;
+        const std::size_t shown = host.messages.size();
         const OutputOutcome outcome = RunOutput(e, req.command, req.file);
         host.nextFile.clear();
+        // What an output showed belongs to it; the run's messages are the calculation's.
+        std::vector<RecordedMessage> own(host.messages.begin() + std::ptrdiff_t(shown),
+                                         host.messages.end());
+        host.messages.resize(shown);
         if (outcome.failed()) {
             err << "brevant-cli: " << req.command << ": " << outcome.message << "\n";
             status = kExitWriteFailed;
@@ -180,7 +186,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
             err << "\n";
             if (status == 0) status = kExitNotWritten;
         }
-        results.push_back({req.command, req.file, outcome.written()});
+        results.push_back({req.command, req.file, outcome.written(), std::move(own)});
     }
     if (o.json) out << DescribeWindow(e, host, results).dump(2) << "\n";
     return status;

@@ -122,9 +122,9 @@ std::string DefinitionFileText(LayoutEngine& engine, std::string_view existing) 
     return ini.Serialize();
 }
 
-bool SaveDefinition(LayoutEngine& engine, const std::string& path) {
+bool SaveDefinition(LayoutEngine& engine, const std::string& path, SavedName name) {
     engine.SetIOError("");
-    engine.ClearStatus();
+    // The status line keeps what the last calculation said.
     const std::string full = HasFolderPart(path) ? path : engine.App.UserDataFolder + path;
     std::string existing, reason;
     if (ReadTextFile(full, kMaxIniFileBytes, existing, reason) == ReadOutcome::Failed) {
@@ -136,7 +136,7 @@ bool SaveDefinition(LayoutEngine& engine, const std::string& path) {
         engine.SetIOError(WriteErrorText(full, reason));
         return false;
     }
-    NoteDefinitionFile(engine, full);
+    if (name == SavedName::Adopt) NoteDefinitionFile(engine, full);
     return true;
 }
 
@@ -177,13 +177,13 @@ bool LoadDefinition(LayoutEngine& engine, const std::string& path, StoredType ty
     return true;
 }
 
-OutputOutcome SaveDefinitionCommand(LayoutEngine& engine) {
+OutputOutcome SaveDefinitionCommand(LayoutEngine& engine, SavedName name) {
     // A bad number is shown by the reader and nothing is saved.
-    if (!engine.ReadLayoutInputs()) return OutputOutcome::Refused();
+    if (!engine.CheckLayoutInputs()) return OutputOutcome::Refused();
     const std::string path = engine.SaveFileDialog("Save Layout File", "layout", "layout", false,
                                                    engine.DefaultFileName("layout"));
     if (path.empty()) return OutputOutcome::Cancelled();
-    if (SaveDefinition(engine, path)) return OutputOutcome::Written();
+    if (SaveDefinition(engine, path, name)) return OutputOutcome::Written();
     engine.ShowMessageDialog(engine.LastIOError(), "");
     return OutputOutcome::Failed(engine.LastIOError());
 }

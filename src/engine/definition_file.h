@@ -20,19 +20,27 @@ inline constexpr const char* kLayoutTypeKey = "LayoutType";
 // command line's explicit --type).
 enum class StoredType { Choose, Keep };
 
+// Whether a save makes the saved file the current definition (the caption, the name later
+// outputs print and propose, the file written back on close), as the window's "Save
+// Definition" does, or writes a copy and leaves the names alone, as the command line does so
+// that every output of one run names the file the run calculated.
+enum class SavedName { Adopt, Keep };
+
 // Writes the chosen layout type and the inputs into path (a path without a folder goes into the
 // user data folder), keeping every other section and key of an existing file; atomic. False on an
 // I/O failure, with the file and the reason in engine.LastIOError().
-bool SaveDefinition(LayoutEngine& engine, const std::string& path);
+bool SaveDefinition(LayoutEngine& engine, const std::string& path,
+                    SavedName name = SavedName::Adopt);
 // Loads the inputs from path, chooses the layout type it names (see StoredType) and
 // recalculates quietly; a missing file loads nothing.
 // False when nothing was loaded (missing, not a regular file, too large or unreadable), with
 // the file and the reason in engine.LastIOError().
 bool LoadDefinition(LayoutEngine& engine, const std::string& path,
                     StoredType type = StoredType::Choose);
-// "Save Definition": reads the inputs, asks for a file and saves; a failed save is also shown
-// in the message dialog. Refused when an input is a bad number (the reader showed it).
-OutputOutcome SaveDefinitionCommand(LayoutEngine& engine);
+// "Save Definition": checks the inputs, asks for a file and saves; a failed save is also shown
+// in the message dialog. Refused when an input is a bad number (the reader showed it). What
+// was calculated stays as it was: the file takes the inputs as they stand in the controls.
+OutputOutcome SaveDefinitionCommand(LayoutEngine& engine, SavedName name = SavedName::Adopt);
 // The menu commands: "Save Definition" for the window; ask for a file, load.
 void MenuSaveDefinitionClick(LayoutEngine& engine);
 void MenuLoadDefinitionClick(LayoutEngine& engine);

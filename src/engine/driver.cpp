@@ -83,11 +83,15 @@ void LayoutEngine::CalculateMenuClick() {
 }
 
 KindRun LayoutEngine::MakeRun(int index, bool quiet) {
+    return MakeRun(index, quiet, Material);
+}
+
+KindRun LayoutEngine::MakeRun(int index, bool quiet, MaterialInputs& material) {
     return KindRun{Form,
                    *this,
                    *this,
                    Solid,
-                   Material,
+                   material,
                    Format(),
                    Drv.BusyFlag,
                    Drv.KeepStatusOnce,

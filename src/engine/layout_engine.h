@@ -102,6 +102,10 @@ public:
     bool ReadInputValue(Edit& edit, float& value);
     float ReadCommittedValue(Edit& edit);
     int EffectiveBends() const;
+    // Reads the inputs of the chosen kind as Calculate does, into a fresh kind and a copy of the
+    // material: false at the first bad number (shown as Calculate shows it). The chosen kind
+    // keeps the definition it calculated.
+    bool CheckLayoutInputs();
     // Reads the inputs of the chosen kind into its definition, as Calculate does; false at the
     // first bad number.
     bool ReadLayoutInputs();
@@ -206,6 +210,8 @@ public:
 
 private:
     KindRun MakeRun(int index, bool quiet);
+    // The same run over another material.
+    KindRun MakeRun(int index, bool quiet, MaterialInputs& material);
     void ShowKindResults(const LayoutKind& kind, const KindRun& run);
 
     IHost& host_;

@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "engine/layout_engine.h"
+#include "engine/layout_registry.h"
 
 #include <cmath>
 
@@ -39,6 +40,15 @@ bool LayoutEngine::ReadLayoutInputs() {
     if (!kind) return true;
     KindRun run = MakeRun(LayoutType(), true);
     return kind->ReadInputs(run);
+}
+
+bool LayoutEngine::CheckLayoutInputs() {
+    const int type = LayoutType();
+    if (type < 0 || type >= KindCount()) return true;
+    const std::vector<std::unique_ptr<LayoutKind>> scratch = MakeLayoutKinds();
+    MaterialInputs material = Material;
+    KindRun run = MakeRun(type, true, material);
+    return scratch.at(static_cast<std::size_t>(type))->ReadInputs(run);
 }
 
 } // namespace brevant

@@ -234,6 +234,38 @@ TEST_F(DefinitionFile, StoredLayoutTypeIsChosenOnlyWhenKnownAndWanted) {
     }
 }
 
+// Saving writes the controls as they stand and leaves the calculation alone: the calculated
+// side length and angle keep their full precision (the edits show them rounded), the status
+// line keeps the calculation's note. Only the window's save adopts the file's name.
+TEST_F(DefinitionFile, SavingLeavesTheCalculationAsItWas) {
+    const char* const definitions[] = {
+        "[DIMENSIONS]\nTopDiameter=10\nBottomDiameter=20\nConeHeight=10\n",
+        "[DIMENSIONS]\nTopDiameter=12\nBottomDiameter=12\nConeHeight=24\nTopAngle=22.5\n"};
+    for (const char* definition : definitions) {
+        RecordingHost host;
+        auto e = NewEngine(host);
+        e->FormActivate();
+        e->SetLayoutTypeFromStore(kLayoutCone);
+        LoadDefinitionText(*e, definition, folder + "job.layout");
+        e->CalculateMenuClick();
+        const float sideLength = ConeOf(*e).Def.SideLength;
+        const float sideAngle = ConeOf(*e).Def.SideAngle;
+        const std::string status = e->Form.StatusLabel.text;
+        ASSERT_GT(sideLength, 0) << definition;
+        const std::pair<SavedName, const char*> saves[] = {
+            {SavedName::Keep, "Brevant [job.layout]"}, {SavedName::Adopt, "Brevant [copy.layout]"}};
+        for (auto [name, caption] : saves) {
+            host.saveAnswer = folder + "copy.layout";
+            ASSERT_TRUE(SaveDefinitionCommand(*e, name).written());
+            EXPECT_EQ(ConeOf(*e).Def.SideLength, sideLength) << definition;
+            EXPECT_EQ(ConeOf(*e).Def.SideAngle, sideAngle) << definition;
+            EXPECT_EQ(e->Form.StatusLabel.text, status) << definition;
+            EXPECT_EQ(e->Form.Caption, caption) << definition;
+        }
+        EXPECT_TRUE(host.messages.empty());
+    }
+}
+
 TEST_F(DefinitionFile, MissingFileLoadsNothingAndLeavesBusySet) {
     RecordingHost host;
     auto e = NewEngine(host);
