@@ -78,6 +78,8 @@ TEST_F(ElbowDriver, DevelopsTheElbowIntoEveryOutput) {
     EXPECT_EQ(Elbow().Pattern().Outlines.size(), 5u);
     EXPECT_TRUE(e.Form.RegularDataDisplay.visible);
     EXPECT_EQ(e.Form.AngleA.text, "22.5");
+    EXPECT_EQ(e.Form.StatusLabel.text,
+              "Middle gore: heel 7.9565, centreline 5.9674, throat 3.9782");
     EXPECT_FALSE(e.Solid.Mesh1.Empty());
     EXPECT_EQ(std::get<RuledPiece>(Elbow().FormedSolid(e.Material).Pieces[0]).First.size(), 48u);
     // The formed gores end on their planes: the square ends and the mitre planes.

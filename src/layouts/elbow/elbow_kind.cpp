@@ -89,8 +89,12 @@ void ShowElbowDisplay(FormModel& f, const ElbowSizes& s, const DisplayFormat& fo
     f.AngleA.text = format.Value(s.MitreAngle);
     f.WeightLabel.text = weight;
     f.RegularDataDisplay.visible = true;
-    f.StatusLabel.text = "Middle gore: heel " + format.Length(s.GoreHeel) + ", centreline " +
-                         format.Length(s.GoreCentre) + ", throat " + format.Length(s.GoreThroat);
+}
+
+// The middle gore's three lengths, for the status line.
+std::string GoreLengthsText(const ElbowSizes& s, const DisplayFormat& format) {
+    return "Middle gore: heel " + format.Length(s.GoreHeel) + ", centreline " +
+           format.Length(s.GoreCentre) + ", throat " + format.Length(s.GoreThroat);
 }
 
 // The text of one of the page's edits, as typed.
@@ -187,7 +191,7 @@ int ElbowKind::Calculate(KindRun& run) {
             : std::string(kNoValue);
     if (run.Form.ThicknessCheckBox.checked) run.Form.ThicknessDisplay.visible = true;
     ShowElbowDisplay(run.Form, sizes_, run.Format, weightText);
-    run.KeepStatusOnce = true;
+    run.Notices.ShowStatus(GoreLengthsText(sizes_, run.Format));
     return kDriverDone;
 }
 
