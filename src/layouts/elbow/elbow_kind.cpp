@@ -40,8 +40,8 @@ constexpr PageRow kPageRows[] = {
     StepperRow("Middle Gores:", "ElbowGoresLabel", "ElbowGoresMinus", "ElbowGoresPlus"),
     StepperRow("Divisions per Quarter:", "ElbowDivisionsLabel", "ElbowDivisionsMinus",
                "ElbowDivisionsPlus"),
-    CheckBoxRow("ElbowSeamCheckBox", "Seam at Heel (outside of bend)"),
-    CheckBoxRow("ElbowStripCheckBox", "Cut All Gores from One Strip")};
+    CheckBoxRow("ElbowSeamCheckBox", "Seam at Heel"),
+    CheckBoxRow("ElbowStripCheckBox", "Cut from One Strip")};
 constexpr InputPage kPage{"ElbowInput", "Segmented Elbow",
                           "Requires Diameter, Centreline Radius and Bend Angle.", "ElbowCalculate",
                           kPageRows};
