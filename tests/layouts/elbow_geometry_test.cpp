@@ -191,7 +191,7 @@ TEST(ElbowPattern, PiecesAddUpToTheDevelopedSurfaceOfEveryGore) {
     for (int i = 0; i < 120; ++i) {
         const ElbowInputs in = RandomElbow(rng, i);
         FlatPatternBuilder flat;
-        DrawElbowPattern(flat, LayOutElbow(in), false);
+        DrawElbowPattern(flat, LayOutElbow(in), ElbowDrawing::File);
         const FlatPattern p = flat.Take();
         const double alpha = in.Angle / (in.Gores + 1) * kRad;
         const double expected =
@@ -252,7 +252,7 @@ TEST(ElbowPattern, NeighboursOnTheStripShareTheirCutExactly) {
     for (bool heel : {false, true}) {
         const ElbowInputs in = Elbow(10, 15, 90, 3, 6, heel, true);
         FlatPatternBuilder flat;
-        DrawElbowPattern(flat, LayOutElbow(in), false);
+        DrawElbowPattern(flat, LayOutElbow(in), ElbowDrawing::File);
         const FlatPattern p = flat.Take();
         ASSERT_EQ(p.Outlines.size(), 5u);
         for (std::size_t k = 0; k + 1 < p.Outlines.size(); ++k) {

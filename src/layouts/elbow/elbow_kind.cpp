@@ -178,7 +178,7 @@ int ElbowKind::Calculate(KindRun& run) {
     sizes_ = ElbowSizesOf(inputs_);
     layout_ = LayOutElbow(inputs_);
     FlatPatternBuilder flat;
-    DrawElbowPattern(flat, layout_, false);
+    DrawElbowPattern(flat, layout_, ElbowDrawing::Screen);
     pattern_ = flat.Take();
     run.CircleResolution = 4 * inputs_.Divisions;
     BuildElbowScene(run.Scene, inputs_);
@@ -196,9 +196,10 @@ int ElbowKind::Calculate(KindRun& run) {
 }
 
 FlatPattern ElbowKind::PatternFor(PatternUse use) const {
-    if (use != PatternUse::Print || !developed_) return pattern_;
+    if (use == PatternUse::View || !developed_) return pattern_;
     FlatPatternBuilder flat;
-    DrawElbowPattern(flat, layout_, true);
+    DrawElbowPattern(flat, layout_,
+                     use == PatternUse::Print ? ElbowDrawing::Print : ElbowDrawing::File);
     return flat.Take();
 }
 

@@ -19,14 +19,19 @@ double AngleOf(const TDPoint& centre, const TDPoint& p) {
     return std::atan2(p.y - centre.y, p.x - centre.x) * kDegrees;
 }
 
-// The print prints lines only: an arc as chords of about 0.2 in, at most this many.
+// The print prints lines only: an arc as chords of about 0.2 in, at most this many. On screen
+// an arc is this many chords.
 constexpr double kPrintChord = 0.2;
 constexpr int kMaxPrintChords = 256;
+constexpr int kScreenChords = 16;
 
-void DrawArcAsChords(FlatPatternBuilder& flat, const ElbowSpan& s) {
+void DrawArcAsChords(FlatPatternBuilder& flat, const ElbowSpan& s, ElbowDrawing use) {
     const double a = AngleOf(s.Centre, s.From) / kDegrees, sweep = s.Sweep / kDegrees;
     const double length = std::fabs(sweep) * s.Radius;
-    const int n = std::clamp(static_cast<int>(std::ceil(length / kPrintChord)), 1, kMaxPrintChords);
+    const int n =
+        use == ElbowDrawing::Screen
+            ? kScreenChords
+            : std::clamp(static_cast<int>(std::ceil(length / kPrintChord)), 1, kMaxPrintChords);
     TDPoint last = s.From;
     for (int i = 1; i <= n; ++i) {
         const double t = a + sweep * i / n;
@@ -38,13 +43,13 @@ void DrawArcAsChords(FlatPatternBuilder& flat, const ElbowSpan& s) {
     }
 }
 
-void DrawSpan(FlatPatternBuilder& flat, const ElbowSpan& s, bool forPrint) {
+void DrawSpan(FlatPatternBuilder& flat, const ElbowSpan& s, ElbowDrawing use) {
     if (!s.IsArc) {
         flat.Line(s.From.x, s.From.y, s.To.x, s.To.y);
         return;
     }
-    if (forPrint) {
-        DrawArcAsChords(flat, s);
+    if (use != ElbowDrawing::File) {
+        DrawArcAsChords(flat, s, use);
         return;
     }
     // The drawing's arcs run counter-clockwise from their start.
@@ -53,13 +58,13 @@ void DrawSpan(FlatPatternBuilder& flat, const ElbowSpan& s, bool forPrint) {
     flat.Arc(s.Centre.x, s.Centre.y, s.Radius, start, start + std::fabs(s.Sweep));
 }
 
-void DrawEdge(FlatPatternBuilder& flat, const ElbowEdge& e, bool forPrint) {
+void DrawEdge(FlatPatternBuilder& flat, const ElbowEdge& e, ElbowDrawing use) {
     if (e.Square) {
         flat.Line(e.Points.front().x, e.Points.front().y, e.Points.back().x, e.Points.back().y);
         return;
     }
     for (const ElbowSpan& s : ElbowSpans(e.Points))
-        DrawSpan(flat, s, forPrint);
+        DrawSpan(flat, s, use);
 }
 
 // The edge's spans onto the outline, forwards (left to right) or backwards.
@@ -112,11 +117,11 @@ void DrawDimensions(FlatPatternBuilder& flat, const FlatExtents& e) {
 
 } // namespace
 
-void DrawElbowPattern(FlatPatternBuilder& flat, const ElbowLayout& layout, bool forPrint) {
+void DrawElbowPattern(FlatPatternBuilder& flat, const ElbowLayout& layout, ElbowDrawing use) {
     flat.Clear();
     flat.SetPen(kLayerOutline, kColorWhite, FlatRole::Outline);
     for (const ElbowEdge& e : layout.Edges)
-        DrawEdge(flat, e, forPrint);
+        DrawEdge(flat, e, use);
     for (const ElbowPiece& p : layout.Pieces) {
         const ElbowEdge &lo = layout.Edges[p.Lower], &up = layout.Edges[p.Upper];
         flat.Line(lo.Points.back().x, lo.Points.back().y, up.Points.back().x, up.Points.back().y);
@@ -124,7 +129,7 @@ void DrawElbowPattern(FlatPatternBuilder& flat, const ElbowLayout& layout, bool 
                   up.Points.front().y);
         flat.AddOutline(PieceOutline(layout, p));
     }
-    if (forPrint)
+    if (use == ElbowDrawing::Print)
         DrawExtentsRectangle(flat);
     else
         DrawDimensions(flat, flat.Extents());
