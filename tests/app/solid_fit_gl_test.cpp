@@ -2,6 +2,7 @@
 // the Top and Front views show the whole part with a margin. The part's pixels keep clear of
 // the viewport's border, in a wide window and in a narrow one (a picture higher than wide).
 #include "app_fixture.h"
+#include "engine/layout_registry.h"
 
 #include "solid_viewport.h"
 
@@ -52,7 +53,9 @@ std::pair<int, int> TypeAndUnits(const QString& example) {
     QFile f(QString(BREVANT_SOURCE_DIR) + "/tests/golden/" + example + "/arguments.txt");
     if (!f.open(QIODevice::ReadOnly)) return {-1, -1};
     const QString args = QString::fromUtf8(f.readAll());
-    const QStringList types{"cone", "square", "spiral", "pipe"};
+    QStringList types; // the registry's keys, in the combo's order
+    for (const std::string& key : brevant::LayoutKeys())
+        types << QString::fromStdString(key);
     const QStringList units{"in", "cm", "mm"};
     const auto type = QRegularExpression(R"(--type (\w+))").match(args).captured(1);
     const auto unit = QRegularExpression(R"(--units (\w+))").match(args).captured(1);

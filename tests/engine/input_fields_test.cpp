@@ -50,7 +50,7 @@ TEST_F(InputFields, EveryFieldNamesOneControlOfItsKindOneKeyAndItsValue) {
             EXPECT_TRUE(std::holds_alternative<float*>(target)) << f.Field->key;
         }
     }
-    EXPECT_EQ(keys.size(), 41u);
+    EXPECT_EQ(keys.size(), 48u);
     EXPECT_EQ(e.FindField("squaretopyshift"), e.FindField("SquareTopYShift"));
     EXPECT_EQ(e.FindField("Nope"), nullptr);
 }
@@ -106,7 +106,8 @@ TEST_F(InputFields, ClearDataEmptiesTheControlsOfItsKind) {
         {"SquareWidth", "SquareLength", "SquareTopAngle", "SquareTopDiameter", "SquareTopXShift",
          "SquareTopYShift", "SquareHeight"},
         {"SpiralODEdit", "SpiralIDEdit", "SpiralPitchEdit", "ThicknessEdit"},
-        {"BigPipeDiaEdit", "SmallPipeDiaEdit", "PipeOffsetEdit"}};
+        {"BigPipeDiaEdit", "SmallPipeDiaEdit", "PipeOffsetEdit"},
+        {"ElbowDiameterEdit", "ElbowRadiusEdit", "ElbowAngleEdit"}};
     ASSERT_EQ(e.KindCount(), int(expected.size()));
     for (int type = 0; type < e.KindCount(); ++type) {
         for (const auto& [name, edit] : e.Form.Edits())
