@@ -98,7 +98,7 @@ QWidget* TMainForm::BuildDisplays(QWidget* parent) {
     displayTabs_->addTab(solidPage, "Solid");
     displayTabs_->addTab(BuildFlatShapeTab(displayTabs_), "Flat Shape");
     displayTabs_->addTab(BuildSheetTab(displayTabs_), "Sheet");
-    displayTabs_->addTab(Child<NestTab>(displayTabs_, host_, [this] { return engine_.Units(); }),
+    displayTabs_->addTab(Child<NestTab>(displayTabs_, host_, engine_, [this] { Refresh(); }),
                          "Nest");
     connect(displayTabs_, &QTabWidget::currentChanged, this,
             [this](int index) { engine_.Form.DisplayTab = index; });

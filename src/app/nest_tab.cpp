@@ -5,7 +5,10 @@
 #include "core/expression.h"
 #include "core/file_dialogs.h"
 #include "documents/nest_sheets.h"
+#include "engine/layout_engine.h"
+#include "engine/nest_definitions.h"
 #include "engine/nest_files.h"
+#include "engine/nest_job_file.h"
 #include "nest_sheets_view.h"
 #include "nesting/nester.h"
 #include "qt_host.h"
@@ -13,6 +16,7 @@
 
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,6 +29,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <chrono>
 
 namespace brevant {
@@ -50,8 +55,9 @@ QString Text(const std::string& s) {
 }
 } // namespace
 
-NestTab::NestTab(QtHost& host, std::function<UnitSystem()> units, QWidget* parent)
-    : QWidget(parent), host_(host), units_(std::move(units)) {
+NestTab::NestTab(QtHost& host, LayoutEngine& engine, std::function<void()> engineChanged,
+                 QWidget* parent)
+    : QWidget(parent), host_(host), engine_(engine), engineChanged_(std::move(engineChanged)) {
     setObjectName("NestTab");
     auto* row = Owned<QHBoxLayout>(this);
     row->setContentsMargins(4, 4, 4, 4);
@@ -106,25 +112,42 @@ QWidget* NestTab::BuildPartsBox(QWidget* parent) {
     auto* v = Owned<QVBoxLayout>(static_cast<QWidget*>(box));
     parts_ = Child<QTableWidget>(box, 0, 2);
     parts_->setObjectName("NestPartsTable");
-    parts_->setHorizontalHeaderLabels({"File", "Quantity"});
+    parts_->setHorizontalHeaderLabels({"Part", "Quantity"});
     parts_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     parts_->verticalHeader()->setVisible(false);
     v->addWidget(parts_);
-    auto* row = Child<QWidget>(box);
-    auto* buttons = Owned<QHBoxLayout>(row);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    auto* add = Child<QPushButton>(row, "Add DXF...");
-    add->setObjectName("NestAddButton");
-    auto* remove = Child<QPushButton>(row, "Remove");
-    remove->setObjectName("NestRemoveButton");
-    buttons->addWidget(add);
-    buttons->addWidget(remove);
-    v->addWidget(row);
-    connect(add, &QPushButton::clicked, this, [this] { AddClicked(); });
-    connect(remove, &QPushButton::clicked, this, [this] {
-        if (parts_->currentRow() >= 0) parts_->removeRow(parts_->currentRow());
-    });
+    v->addWidget(BuildPartButtons(box));
     return box;
+}
+
+// Two rows of buttons: adding and removing parts; saving and loading the job.
+QWidget* NestTab::BuildPartButtons(QWidget* parent) {
+    auto* rows = Child<QWidget>(parent);
+    auto* grid = Owned<QGridLayout>(rows);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const struct {
+        const char* caption;
+        const char* name;
+        void (NestTab::*clicked)();
+    } buttons[] = {
+        {"Add Current Part", "NestAddCurrentButton", nullptr},
+        {"Add Files...", "NestAddButton", &NestTab::AddClicked},
+        {"Remove", "NestRemoveButton", &NestTab::RemoveCurrentRow},
+        {"Load Job...", "NestLoadJobButton", &NestTab::LoadJobClicked},
+        {"Save Job...", "NestSaveJobButton", &NestTab::SaveJobClicked},
+    };
+    int i = 0;
+    for (const auto& b : buttons) {
+        auto* button = Child<QPushButton>(rows, b.caption);
+        button->setObjectName(b.name);
+        grid->addWidget(button, i / 3, i % 3);
+        ++i;
+        if (b.clicked)
+            connect(button, &QPushButton::clicked, this, [this, f = b.clicked] { (this->*f)(); });
+        else
+            connect(button, &QPushButton::clicked, this, [this] { AddCurrentPart(1); });
+    }
+    return rows;
 }
 
 QWidget* NestTab::BuildSheetBox(QWidget* parent) {
@@ -150,24 +173,62 @@ QWidget* NestTab::BuildSheetBox(QWidget* parent) {
     return box;
 }
 
-void NestTab::AddPart(const QString& file, int quantity) {
+void NestTab::AddRow(const NestJobEntry& entry, const QString& caption, const QString& tip) {
     const int row = parts_->rowCount();
     parts_->insertRow(row);
-    auto* name = new QTableWidgetItem(QFileInfo(file).fileName()); // NOLINT: owned by the table
-    name->setData(Qt::UserRole, file);
-    name->setToolTip(file);
+    auto* name = new QTableWidgetItem(caption); // NOLINT: owned by the table
+    name->setToolTip(tip);
     name->setFlags(name->flags() & ~Qt::ItemIsEditable);
     parts_->setItem(row, 0, name);
     auto* count = Child<QSpinBox>(parts_);
     count->setRange(1, 10000);
-    count->setValue(quantity);
+    count->setValue(std::clamp(entry.quantity, 1, 10000));
     parts_->setCellWidget(row, 1, count);
+    entries_.push_back(entry);
+}
+
+void NestTab::AddPart(const QString& file, int quantity) {
+    NestJobEntry e;
+    e.file = file.toStdString();
+    e.quantity = quantity;
+    AddRow(e, QFileInfo(file).fileName(), file);
+}
+
+bool NestTab::AddCurrentPart(int quantity) {
+    const LayoutKind* kind = engine_.CurrentKind();
+    std::string name = engine_.App.CurrentDefinitionName;
+    if (name.empty() && kind) name = std::string(kind->Caption());
+    NestJob pieces;
+    std::string error;
+    // The pieces are kept in inches and put into the job's unit when it is nested.
+    if (!brevant::AddCurrentPart(engine_, name, 1, kInches, pieces, error)) {
+        ShowStatus(Text(error), true);
+        return false;
+    }
+    NestJobEntry e;
+    e.name = name;
+    e.pieces = std::move(pieces.parts);
+    e.quantity = quantity;
+    AddRow(e, Text(name) + " (calculated)", "The part calculated in the window when it was added");
+    ShowStatus("Added the calculated part " + Text(name) + ".");
+    return true;
+}
+
+int NestTab::PartCount() const {
+    return parts_->rowCount();
+}
+
+void NestTab::RemoveCurrentRow() {
+    const int row = parts_->currentRow();
+    if (row < 0 || row >= int(entries_.size())) return;
+    parts_->removeRow(row);
+    entries_.erase(entries_.begin() + row);
 }
 
 void NestTab::AddClicked() {
-    const DialogFilter f = BuildOpenFilter("DXF", "dxf");
+    const DialogFilter f = BuildOpenFilter("Part", "layout,dxf");
     const std::string file =
-        host_.AskOpenFile({"Add DXF Part", f.filter, f.defaultExtension, "", "", false});
+        host_.AskOpenFile({"Add Part File", f.filter, f.defaultExtension, "", "", false});
     if (!file.empty()) AddPart(Text(file), 1);
 }
 
@@ -186,10 +247,85 @@ bool NestTab::ReadSettings(NestJobSettings& s, QString& error) const {
         }
     s.rotations = rotations_->text().toStdString();
     s.seconds = seconds_->value();
+    s.units = engine_.Units();
+    s.parts = entries_;
     for (int row = 0; row < parts_->rowCount(); ++row)
-        s.parts.push_back({parts_->item(row, 0)->data(Qt::UserRole).toString().toStdString(),
-                           static_cast<QSpinBox*>(parts_->cellWidget(row, 1))->value()});
+        s.parts[std::size_t(row)].quantity =
+            static_cast<QSpinBox*>(parts_->cellWidget(row, 1))->value();
     return true;
+}
+
+// Shows a job's settings, its lengths turned into the window's unit, and its parts.
+void NestTab::PutSettings(const NestJobSettings& s) {
+    const double f = UnitFactor(s.units) / UnitFactor(engine_.Units());
+    sheetWidth_->setText(QString::number(s.sheetWidth * f));
+    sheetHeight_->setText(QString::number(s.sheetHeight * f));
+    clearance_->setText(QString::number(s.clearance * f));
+    rotations_->setText(Text(s.rotations));
+    seconds_->setValue(int(s.seconds));
+    parts_->setRowCount(0);
+    entries_.clear();
+    for (const NestJobEntry& e : s.parts) {
+        if (e.file.empty())
+            AddRow(e, Text(e.name) + " (calculated)", "A calculated part kept in the job");
+        else
+            AddRow(e, QFileInfo(Text(e.file)).fileName(), Text(e.file));
+    }
+}
+
+bool NestTab::SaveJob(const QString& path) {
+    NestJobSettings s;
+    QString bad;
+    std::string error;
+    if (!ReadSettings(s, bad)) {
+        ShowStatus(bad, true);
+        return false;
+    }
+    const bool ok = WriteNestJobFile(path.toStdString(), s, error);
+    ShowStatus(ok ? "Saved the job " + path : Text(error), !ok);
+    return ok;
+}
+
+bool NestTab::LoadJob(const QString& path) {
+    NestJobSettings s;
+    std::string error;
+    if (!ReadNestJobFile(path.toStdString(), s, error)) {
+        ShowStatus(Text(error), true);
+        return false;
+    }
+    PutSettings(s);
+    ShowStatus("Loaded the job " + path);
+    return true;
+}
+
+void NestTab::SaveJobClicked() {
+    const DialogFilter f = BuildSaveFilter("Nest Job", "nestjob");
+    const std::string file =
+        host_.AskSaveFile({"Save Nest Job", f.filter, f.defaultExtension, "", "job.nestjob", true});
+    if (!file.empty()) SaveJob(Text(file));
+}
+
+void NestTab::LoadJobClicked() {
+    const DialogFilter f = BuildOpenFilter("Nest Job", "nestjob");
+    const std::string file =
+        host_.AskOpenFile({"Load Nest Job", f.filter, f.defaultExtension, "", "", false});
+    if (!file.empty()) LoadJob(Text(file));
+}
+
+// The job of the settings; definition files are calculated in the window's engine, and the
+// window's part is put back afterwards.
+bool NestTab::BuildJob(const NestJobSettings& settings, NestJob& job, std::string& error) {
+    const bool definitions =
+        std::any_of(settings.parts.begin(), settings.parts.end(),
+                    [](const NestJobEntry& e) { return IsDefinitionFileName(e.file); });
+    if (!definitions) return BuildNestJob(settings, engine_, job, error);
+    bool built = false;
+    {
+        const KeptWindowPart kept(engine_);
+        built = BuildNestJob(settings, engine_, job, error);
+    }
+    if (engineChanged_) engineChanged_();
+    return built;
 }
 
 void NestTab::StartNest() {
@@ -199,13 +335,13 @@ void NestTab::StartNest() {
     std::string error;
     NestJob job;
     if (!ReadSettings(settings, bad)) return ShowStatus(bad, true);
-    if (!BuildNestJob(settings, job, error)) return ShowStatus(Text(error), true);
+    if (!BuildJob(settings, job, error)) return ShowStatus(Text(error), true);
     NestOptions options;
     options.seconds = settings.seconds;
     auto run = std::make_unique<NestRun>(job, options);
     if (!run->Refusal().empty()) return ShowStatus(Text(run->Refusal()), true);
     job_ = std::move(job);
-    jobUnits_ = units_();
+    jobUnits_ = settings.units;
     run_ = std::move(run);
     result_.reset();
     view_->Show(job_, result_, jobUnits_);

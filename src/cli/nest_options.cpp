@@ -1,6 +1,7 @@
 // Parses the command line of brevant-cli nest with CLI11.
 #include "cli/nest_options.h"
 
+#include "engine/layout_registry.h"
 #include "engine/nest_job_settings.h"
 
 #include <CLI/CLI.hpp>
@@ -32,9 +33,16 @@ void AddOptions(CLI::App& app, NestOptions& o, RawOptions& raw, std::vector<std:
     app.add_option("--sheet", raw.sheet, "sheet size, width x height (such as 96x48)")
         ->option_text("WxH");
     app.add_option("--part", parts,
-                   "a part: DXF of closed outlines, COUNT copies (default 1); repeat for more")
+                   "a part: a definition file (.layout; each of its pieces as often as the part "
+                   "needs it, times COUNT) or a DXF of closed outlines (.dxf), COUNT copies "
+                   "(default 1); repeat for more")
         ->option_text("FILE[:COUNT]")
         ->allow_extra_args(false);
+    const std::vector<std::string> types = LayoutKeys();
+    o.layoutType = types.front();
+    app.add_option("--type", o.layoutType,
+                   "layout type of definition files that name none (default " + types.front() + ")")
+        ->check(CLI::IsMember(types));
     app.add_option("--clearance", o.clearance,
                    "least distance between parts and from the sheet's edge (default 0)")
         ->check(CLI::NonNegativeNumber);

@@ -18,6 +18,7 @@ struct NestOptions {
     std::string instance; // a strip-packing instance (JSON); or:
     double sheetWidth = 0, sheetHeight = 0;
     std::vector<NestPartFile> parts;
+    std::string layoutType; // the kind of definition files that name none
     double clearance = 0;
     std::optional<std::vector<double>> rotations; // none given: the default
     int units = 0;

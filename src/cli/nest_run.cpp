@@ -1,20 +1,63 @@
 // The run of brevant-cli nest.
 #include "cli/nest_run.h"
 
+#include "cli/cli_host.h"
 #include "cli/cli_run.h"
 #include "documents/nest_sheets.h"
+#include "engine/layout_engine.h"
+#include "engine/nest_definitions.h"
 #include "engine/nest_files.h"
+#include "engine/settings_file.h"
 #include "nesting/nester.h"
 
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
+#include <memory>
 #include <ostream>
 #include <sstream>
 
 namespace brevant::cli {
 
 namespace {
-bool BuildJob(const NestOptions& o, NestJob& job, std::string& error) {
+// The run's one layout engine, made when the first definition file needs it: it calculates
+// each definition file as the kind the file names (else --type), its numbers in the nest's
+// unit as brevant-cli --units reads them.
+class PartCalculator {
+public:
+    PartCalculator(std::string type, UnitSystem units) : type_(std::move(type)), units_(units) {}
+
+    bool Add(const NestPartFile& f, NestJob& job, std::string& error, std::ostream& err) {
+        LayoutEngine& e = Engine();
+        e.ShowLayoutType(e.KindIndexOf(type_));
+        const std::size_t shown = host_.messages.size();
+        const bool added = AddPartFile(e, f.file, f.count, units_, job, error);
+        // What the calculation showed in a message box goes out with the refusal.
+        for (std::size_t i = shown; !added && i < host_.messages.size(); ++i)
+            err << "brevant-cli: " << f.file << ": " << host_.messages[i].title
+                << (host_.messages[i].body.empty() ? "" : " " + host_.messages[i].body) << "\n";
+        return added;
+    }
+
+private:
+    LayoutEngine& Engine() {
+        if (engine_) return *engine_;
+        engine_ = std::make_unique<LayoutEngine>(host_);
+        engine_->App.UserDataFolder = std::filesystem::current_path().string() + "/";
+        engine_->Startup();
+        engine_->UpdateUnitLabels();
+        engine_->FormActivate();
+        ChangeUnits(*engine_, units_);
+        return *engine_;
+    }
+
+    std::string type_;
+    UnitSystem units_;
+    CliHost host_;
+    std::unique_ptr<LayoutEngine> engine_;
+};
+
+bool BuildJob(const NestOptions& o, NestJob& job, std::string& error, std::ostream& err) {
     if (!o.instance.empty()) {
         if (!ReadNestInstanceFile(o.instance, job, error)) return false;
     } else {
@@ -22,8 +65,9 @@ bool BuildJob(const NestOptions& o, NestJob& job, std::string& error) {
         job.sheetWidth = o.sheetWidth;
         job.sheetHeight = o.sheetHeight;
         job.rotations = {0, 90, 180, 270};
+        PartCalculator calculator(o.layoutType, static_cast<UnitSystem>(o.units));
         for (const NestPartFile& f : o.parts)
-            if (!AddDxfParts(f.file, f.count, job, error)) return false;
+            if (!calculator.Add(f, job, error, err)) return false;
     }
     job.clearance = o.clearance;
     if (o.rotations) {
@@ -86,7 +130,7 @@ bool WriteOutputs(const NestOptions& o, const NestJob& job, const NestResult& r,
 int RunNest(const NestOptions& o, std::ostream& out, std::ostream& err) {
     NestJob job;
     std::string error;
-    if (!BuildJob(o, job, error)) {
+    if (!BuildJob(o, job, error, err)) {
         err << "brevant-cli: " << error << "\n";
         return 1;
     }

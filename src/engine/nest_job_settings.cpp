@@ -1,7 +1,8 @@
 // Turning a nest's settings into the nester's job.
 #include "engine/nest_job_settings.h"
 
-#include "engine/nest_files.h"
+#include "engine/nest_definitions.h"
+#include "nesting/pattern_parts.h"
 
 #include <charconv>
 #include <cmath>
@@ -46,7 +47,37 @@ bool ParseNestRotations(const std::string& text, std::vector<double>& angles) {
     return true;
 }
 
-bool BuildNestJob(const NestJobSettings& s, NestJob& job, std::string& error) {
+namespace {
+void Scale(NestLoop& loop, double factor) {
+    for (NestVertex& v : loop) {
+        v.x *= factor;
+        v.y *= factor;
+    }
+}
+
+// A kept part's pieces in the job's unit, quantity parts.
+bool AddKeptPart(const NestJobEntry& e, UnitSystem units, NestJob& job, std::string& error) {
+    for (const NestPart& piece : e.pieces) {
+        const long long copies = static_cast<long long>(piece.quantity) * e.quantity;
+        if (copies < 1 || copies > kMostPieceCopies) {
+            error = "Cannot nest " + e.name + ": it needs " + std::to_string(copies) +
+                    " copies of a piece (from 1 to " + std::to_string(kMostPieceCopies) +
+                    " can be nested).";
+            return false;
+        }
+        NestPart part = piece;
+        part.quantity = static_cast<int>(copies);
+        Scale(part.shape.outer, 1 / UnitFactor(units));
+        for (NestLoop& hole : part.shape.holes)
+            Scale(hole, 1 / UnitFactor(units));
+        job.parts.push_back(std::move(part));
+    }
+    return true;
+}
+} // namespace
+
+bool BuildNestJob(const NestJobSettings& s, LayoutEngine& engine, NestJob& job,
+                  std::string& error) {
     job = NestJob{};
     job.mode = NestMode::kSheets;
     job.sheetWidth = s.sheetWidth;
@@ -61,8 +92,12 @@ bool BuildNestJob(const NestJobSettings& s, NestJob& job, std::string& error) {
         error = "There is nothing to nest: add the parts first.";
         return false;
     }
-    for (const NestJobEntry& e : s.parts)
-        if (!AddDxfParts(e.file, e.quantity, job, error)) return false;
+    for (const NestJobEntry& e : s.parts) {
+        const bool added = e.file.empty()
+                               ? AddKeptPart(e, s.units, job, error)
+                               : AddPartFile(engine, e.file, e.quantity, s.units, job, error);
+        if (!added) return false;
+    }
     return true;
 }
 

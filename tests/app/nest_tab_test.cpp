@@ -1,9 +1,12 @@
-// The Nest tab in the main window: DXF parts nested on a worker thread while the window keeps
-// working, stopped on request, the sheets saved; bad settings and files named in the status
-// line. Screenshots of the tab during and after a run are left for people to look at.
+// The Nest tab in the main window: DXF parts, definition files and the calculated part nested on
+// a worker thread while the window keeps working, stopped on request, the sheets saved, the job
+// saved and loaded; bad settings, files and jobs named in the status line; the window's own
+// part untouched by the definition files. Screenshots of the tab during and after a run are
+// left for people to look at.
 #include "app_fixture.h"
 
 #include "documents/cam_dxf_writer.h"
+#include "engine/definition_file.h"
 #include "nest_tab.h"
 
 #include <QDir>
@@ -12,6 +15,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <fstream>
@@ -46,8 +50,22 @@ struct NestFixture : AppFixture {
         tab = Find<NestTab>("NestTab");
     }
     void Set(const char* edit, const QString& text) { EditOf(edit)->setText(text); }
+    // Runs the nest to its end; the copies placed.
+    int NestToTheEnd() {
+        Find<QPushButton>("NestButton")->click();
+        if (!QTest::qWaitFor([this] { return !tab->Running(); }, 60000)) return -1;
+        if (!tab->Result()) return -1;
+        int placed = 0;
+        for (const NestSheet& s : tab->Result()->sheets)
+            placed += int(s.placements.size());
+        return placed;
+    }
     NestTab* tab = nullptr;
 };
+
+QString Example(const char* name) {
+    return QString(BREVANT_SOURCE_DIR) + "/examples/" + name;
+}
 
 } // namespace
 
@@ -131,6 +149,81 @@ private slots:
                      "does not fit on the 96 x 48 sheet in any allowed rotation."),
                  qPrintable(other.tab->StatusText()));
         QVERIFY(!other.tab->Running());
+    }
+    void nestsTheCalculatedPartAndDefinitionFilesAndLeavesTheWindowsPart() {
+        NestFixture app;
+        QVERIFY(!app.tab->AddCurrentPart(1));
+        QCOMPARE(app.tab->StatusText(),
+                 QString("There is no calculated part to nest: calculate the part first."));
+        QCOMPARE(app.tab->PartCount(), 0);
+        app.window->OpenFiles({Example("hopper-cone.layout")});
+        LayoutEngine& e = app.window->Engine();
+        const int kind = e.LayoutType();
+        const std::string caption = e.Form.Caption;
+        const std::string inputs = DefinitionFileText(e, "");
+        app.Find<QPushButton>("NestAddCurrentButton")->click();
+        QCOMPARE(app.tab->PartCount(), 1);
+        auto* quantity =
+            qobject_cast<QSpinBox*>(app.Find<QTableWidget>("NestPartsTable")->cellWidget(0, 1));
+        QVERIFY(quantity);
+        quantity->setValue(3);
+        app.tab->AddPart(Example("square-to-round.layout"), 2);
+        app.tab->AddPart(Example("conveyor-flight.layout"), 1);
+        app.Find<QSpinBox>("NestTime")->setValue(2);
+        app.Find<QPushButton>("NestButton")->click();
+        QVERIFY(app.tab->Running());
+        // Calculating the definition files left the window's part as it was.
+        QCOMPARE(e.LayoutType(), kind);
+        QCOMPARE(e.Form.Caption, caption);
+        QCOMPARE(DefinitionFileText(e, ""), inputs);
+        QVERIFY(!e.CurrentKind()->Pattern().Outlines.empty());
+        QTRY_VERIFY_WITH_TIMEOUT(app.tab->StatusText().startsWith("Nesting:"), 20000);
+        QVERIFY(app.window->grab().save(ArtifactDir() + "/nest-tab-parts-running.png"));
+        QTRY_VERIFY_WITH_TIMEOUT(!app.tab->Running(), 30000);
+        QVERIFY(app.tab->Result().has_value());
+        int placed = 0;
+        for (const NestSheet& s : app.tab->Result()->sheets)
+            placed += int(s.placements.size());
+        QCOMPARE(placed, 6);
+        QTest::qWait(100);
+        QVERIFY(app.window->grab().save(ArtifactDir() + "/nest-tab-parts-done.png"));
+    }
+
+    void theJobIsSavedAndLoadedWithItsPartsAndSettings() {
+        NestFixture app;
+        app.window->OpenFiles({Example("hopper-cone.layout")});
+        QVERIFY(app.tab->AddCurrentPart(2));
+        app.tab->AddPart(Example("square-to-round.layout"), 3);
+        app.tab->AddPart(PlateDxf(app.dir, "plate.dxf", 20), 4);
+        app.Set("NestSheetWidth", "60");
+        app.Set("NestClearance", "0.25");
+        app.Set("NestRotations", "0,180");
+        app.Find<QSpinBox>("NestTime")->setValue(1);
+        const QString job = app.dir.filePath("job.nestjob");
+        QVERIFY(app.tab->SaveJob(job));
+        const int placed = app.NestToTheEnd();
+        QCOMPARE(placed, 2 + 3 + 4);
+
+        NestFixture other;
+        QVERIFY(other.tab->LoadJob(job));
+        QCOMPARE(other.tab->PartCount(), 3);
+        QCOMPARE(other.EditOf("NestSheetWidth")->text(), QString("60"));
+        QCOMPARE(other.EditOf("NestClearance")->text(), QString("0.25"));
+        QCOMPARE(other.EditOf("NestRotations")->text(), QString("0,180"));
+        QCOMPARE(other.Find<QSpinBox>("NestTime")->value(), 1);
+        // The kept part comes back without the window calculating anything.
+        QCOMPARE(other.NestToTheEnd(), placed);
+
+        QFile bad(other.dir.filePath("bad.nestjob"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("{\"BrevantNestJob\": 1, \"units\": \"ft\"}");
+        bad.close();
+        QVERIFY(!other.tab->LoadJob(bad.fileName()));
+        QVERIFY2(other.tab->StatusText().endsWith("\"units\" must be \"in\", \"cm\" or \"mm\"."),
+                 qPrintable(other.tab->StatusText()));
+        QCOMPARE(other.tab->PartCount(), 3);
+        QVERIFY(!other.tab->SaveJob(other.dir.filePath("missing/job.nestjob")));
+        QVERIFY(other.tab->StatusText().startsWith("Cannot write"));
     }
 };
 

@@ -1,6 +1,6 @@
-// brevant-cli nest run as a user runs it: a benchmark instance on a strip and cutting-machine
-// DXF parts on sheets, every placement checked from outside (shapely and ezdxf under the
-// system's Python), the JSON's form, the files written, usage errors and refusals.
+// brevant-cli nest run as a user runs it: a benchmark instance on a strip, definition files and
+// cutting-machine DXF parts on sheets, every placement checked from outside (shapely and ezdxf
+// under the system's Python), the JSON's form, the files written, usage errors and refusals.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -81,10 +81,11 @@ protected:
         if (std::system(probe.c_str()) != 0) GTEST_SKIP() << "no " << modules << " for " << kPython;
     }
     // A cutting-machine DXF of an example, written by brevant-cli itself.
-    std::string ExampleDxf(const std::string& example, const std::string& type) const {
-        const std::string file = PathOf(example + ".dxf");
-        const Ran r = Shell(BREVANT_CLI_PATH,
-                            {"--type", type, kExamples + example + ".layout", "--cam-dxf", file});
+    std::string ExampleDxf(const std::string& example, const std::string& type,
+                           const std::string& units = "in") const {
+        const std::string file = PathOf(example + "-" + units + ".dxf");
+        const Ran r = Shell(BREVANT_CLI_PATH, {"--type", type, "--units", units,
+                                               kExamples + example + ".layout", "--cam-dxf", file});
         EXPECT_EQ(r.status, 0) << r.err;
         return file;
     }
@@ -174,6 +175,65 @@ TEST_F(NestCli, CuttingMachineDxfPartsOnSheetsAreSoundByAnIndependentCheck) {
     EXPECT_EQ(Slurp(PathOf("sheets.pdf")).rfind("%PDF-1.4", 0), 0u);
 }
 
+TEST_F(NestCli, DefinitionFilesLieWhereTheirOwnCuttingMachineDxfPutsThem) {
+    SkipWithoutPython("ezdxf, shapely");
+    // The placements are checked against the outlines of each example's cutting-machine DXF in
+    // the same unit, so a part in the wrong unit or the wrong coordinates shows as overlaps,
+    // parts off the sheet or parts too close.
+    const struct {
+        const char* units;
+        const char* sheet;
+        const char* width;
+        const char* height;
+        const char* clearance;
+    } cases[] = {{"in", "96x48", "96", "48", "0.5"},
+                 {"mm", "2438.4x1219.2", "2438.4", "1219.2", "12.7"}};
+    for (const auto& c : cases) {
+        const Ran r = Nest({"--sheet", c.sheet, "--units", c.units, "--clearance", c.clearance,
+                            "--part", kExamples + "hopper-cone.layout:3", "--part",
+                            kExamples + "square-to-round.layout:2", "--part",
+                            kExamples + "conveyor-flight.layout", "--rotations", "90",
+                            "--evaluations", "8", "--json"});
+        ASSERT_EQ(r.status, 0) << c.units << ": " << r.err;
+        ExpectJsonForm(json::parse(r.out), "sheets");
+        std::ofstream(PathOf("result.json")) << r.out;
+        const Ran check =
+            Shell(kPython, {std::string(BREVANT_SOURCE_DIR) + "/tests/cli/check_part_placements.py",
+                            c.width, c.height, c.clearance, "90", PathOf("result.json"),
+                            ExampleDxf("hopper-cone", "cone", c.units) + ":3",
+                            ExampleDxf("square-to-round", "square", c.units) + ":2",
+                            ExampleDxf("conveyor-flight", "spiral", c.units) + ":1"});
+        ASSERT_EQ(check.status, 0) << check.err;
+        EXPECT_EQ(json::parse(check.out)["faults"], json::array()) << c.units << ": " << check.out;
+    }
+}
+
+TEST_F(NestCli, ADefinitionFileNamingNoKindIsCalculatedAsTheTypeGiven) {
+    std::ifstream in(kExamples + "square-to-round.layout");
+    std::ofstream out(PathOf("no-kind.layout"));
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("LayoutType=", 0) != 0) out << line << "\n";
+    out.close();
+    const std::vector<std::string> common{"--sheet", "96x48", "--evaluations", "4", "--json"};
+    auto with = [&](std::vector<std::string> extra) {
+        extra.insert(extra.begin(), common.begin(), common.end());
+        return Nest(extra);
+    };
+    const Ran named = with({"--part", kExamples + "square-to-round.layout"});
+    const Ran typed = with({"--part", PathOf("no-kind.layout"), "--type", "square"});
+    ASSERT_EQ(named.status, 0) << named.err;
+    EXPECT_EQ(typed.status, 0) << typed.err;
+    EXPECT_EQ(typed.out, named.out);
+    // The file's own kind wins over --type.
+    const Ran own = with({"--part", kExamples + "square-to-round.layout", "--type", "spiral"});
+    EXPECT_EQ(own.out, named.out);
+    const Ran cone = with({"--part", PathOf("no-kind.layout")});
+    EXPECT_EQ(cone.status, 1);
+    EXPECT_NE(cone.err.find("no-kind.layout\": it does not give enough dimensions"),
+              std::string::npos)
+        << cone.err;
+}
+
 TEST_F(NestCli, OneSheetIsWrittenUnderTheNameGiven) {
     const std::string cone = ExampleDxf("hopper-cone", "cone");
     const Ran r = Nest(
@@ -186,6 +246,10 @@ TEST_F(NestCli, OneSheetIsWrittenUnderTheNameGiven) {
 TEST_F(NestCli, UsageErrorsRefusalsAndUnreadableFiles) {
     const std::string cone = ExampleDxf("hopper-cone", "cone");
     std::ofstream(PathOf("bad.json")) << "{\"Items\": 3}";
+    // A cone whose top is larger than its bottom calculates to no part.
+    std::ofstream(PathOf("upside-down.layout"))
+        << "[DIMENSIONS]\nLayoutType=cone\nConeHeight=10\nTopDiameter=20\nBottomDiameter=10\n";
+    std::ofstream(PathOf("part.txt")) << "[DIMENSIONS]\n";
     const struct {
         std::vector<std::string> args;
         int status;
@@ -207,9 +271,20 @@ TEST_F(NestCli, UsageErrorsRefusalsAndUnreadableFiles) {
          4,
          "does not fit on the 20 x 20 sheet in any allowed rotation."},
         {{"--sheet", "96x48", "--part", PathOf("none.dxf")}, 1, "none.dxf\": no such file"},
-        {{"--sheet", "96x48", "--part", kExamples + "hopper-cone.layout"},
+        {{"--sheet", "96x48", "--part", PathOf("part.txt")},
          1,
-         "a part must be a DXF file of closed outlines (.dxf)."},
+         "part.txt\": a part must be a definition file (.layout) or a DXF file of closed "
+         "outlines (.dxf)."},
+        {{"--sheet", "96x48", "--part", PathOf("upside-down.layout")},
+         1,
+         "upside-down.layout\": ERROR: Top Dia is Larger Than Bottom Dia."},
+        {{"--sheet", "96x48", "--part", PathOf("none.layout")}, 1, "none.layout\": no such file"},
+        {{"--sheet", "96x48", "--part", kExamples + "hopper-cone.layout", "--type", "tube"},
+         2,
+         "--type"},
+        {{"--sheet", "20x20", "--part", kExamples + "hopper-cone.layout:2"},
+         4,
+         "does not fit on the 20 x 20 sheet in any allowed rotation."},
         {{"--instance", PathOf("bad.json")}, 1, "\"Items\" must be a list of at least one item."},
     };
     for (const auto& c : cases) {
@@ -232,8 +307,8 @@ TEST_F(NestCli, HelpNamesEveryOption) {
     const Ran r = Nest({"--help"});
     EXPECT_EQ(r.status, 0);
     for (const char* option :
-         {"--instance", "--sheet", "--part", "--clearance", "--rotations", "--units", "--time",
-          "--seed", "--evaluations", "--cam-dxf", "--svg", "--pdf", "--json"})
+         {"--instance", "--sheet", "--part", "--type", "--clearance", "--rotations", "--units",
+          "--time", "--seed", "--evaluations", "--cam-dxf", "--svg", "--pdf", "--json"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
