@@ -41,12 +41,13 @@ struct InputField {
     int readOrder = 0; // place in its kind's Calculate-time read (lower first); 0: not read there
     int min = 0;       // a Count's limits
     int max = 0;
-    int start = 0; // a Count's value before one is set or read; below min: min
+    int start = 0; // a Count's value before one is set or read, also for a key a file lacks
 };
 
-// The value a Count's stepper shows before one is set, and takes when a file has none.
+// The value a Count's stepper shows before one is set, and takes when a file has none: its
+// start value, held within its limits.
 inline int CountStart(const InputField& f) {
-    return f.start > f.min ? f.start : f.min;
+    return f.start < f.min ? f.min : f.start > f.max ? f.max : f.start;
 }
 
 // Where a kind keeps a field's value.

@@ -2,6 +2,7 @@
 #include "engine/layout_registry.h"
 
 #include "layouts/cone/cone_kind.h"
+#include "layouts/elbow/elbow_kind.h"
 #include "layouts/field_table.h"
 #include "layouts/pipe/pipe_kind.h"
 #include "layouts/spiral/spiral_kind.h"
@@ -35,6 +36,7 @@ std::vector<std::unique_ptr<LayoutKind>> MakeLayoutKinds() {
     kinds.push_back(std::make_unique<SpiralKind>());
     kinds.push_back(std::make_unique<PipeKind>());
     kinds.push_back(std::make_unique<TransitionKind>());
+    kinds.push_back(std::make_unique<ElbowKind>());
     return kinds;
 }
 

@@ -53,8 +53,8 @@ std::pair<int, int> TypeAndUnits(const QString& example) {
     QFile f(QString(BREVANT_SOURCE_DIR) + "/tests/golden/" + example + "/arguments.txt");
     if (!f.open(QIODevice::ReadOnly)) return {-1, -1};
     const QString args = QString::fromUtf8(f.readAll());
-    QStringList types;
-    for (const std::string& key : LayoutKeys())
+    QStringList types; // the registry's keys, in the combo's order
+    for (const std::string& key : brevant::LayoutKeys())
         types << QString::fromStdString(key);
     const QStringList units{"in", "cm", "mm"};
     const auto type = QRegularExpression(R"(--type (\w+))").match(args).captured(1);

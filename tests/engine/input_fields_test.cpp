@@ -50,7 +50,7 @@ TEST_F(InputFields, EveryFieldNamesOneControlOfItsKindOneKeyAndItsValue) {
             EXPECT_TRUE(std::holds_alternative<float*>(target)) << f.Field->key;
         }
     }
-    EXPECT_EQ(keys.size(), 55u);
+    EXPECT_EQ(keys.size(), 62u);
     EXPECT_EQ(e.FindField("squaretopyshift"), e.FindField("SquareTopYShift"));
     EXPECT_EQ(e.FindField("Nope"), nullptr);
 }
@@ -129,7 +129,8 @@ TEST_F(InputFields, ClearDataEmptiesTheControlsOfItsKind) {
         {"BigPipeDiaEdit", "SmallPipeDiaEdit", "PipeOffsetEdit"},
         {"TransitionBottomWidth", "TransitionBottomLength", "TransitionBottomRadius",
          "TransitionTopWidth", "TransitionTopLength", "TransitionTopRadius", "TransitionHeight",
-         "TransitionTopXShift", "TransitionTopYShift", "TransitionTopAngle"}};
+         "TransitionTopXShift", "TransitionTopYShift", "TransitionTopAngle"},
+        {"ElbowDiameterEdit", "ElbowRadiusEdit", "ElbowAngleEdit"}};
     ASSERT_EQ(e.KindCount(), int(expected.size()));
     for (int type = 0; type < e.KindCount(); ++type) {
         for (const auto& [name, edit] : e.Form.Edits())
