@@ -146,7 +146,7 @@ TEST_F(TransitionDriver, RefusesWhatCannotFormAPart) {
         {"TransitionBottomWidth", "0.005", std::string("Bottom Width") + kMsgTransitionTooSmall},
         {"TransitionTopLength", "-3", std::string("Top Length") + kMsgTransitionNegative},
         {"TransitionBottomRadius", "15.5",
-         std::string("Bottom Corner Radius") + kMsgTransitionRadius},
+         std::string("Bottom Radius") + kMsgTransitionRadius},
         {"TransitionHeight", "-5", kMsgTransitionHeight},
         {"TransitionTopAngle", "80", kMsgTransitionTilt, "TransitionTopWidth", "60"},
         {"TransitionTopAngle", "-90", kMsgTransitionTilt},

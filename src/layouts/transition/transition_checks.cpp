@@ -29,13 +29,13 @@ struct Named {
 std::vector<Named> SectionValues(const std::string& end, const SectionSize& s) {
     std::vector<Named> values{{end + " Width", s.Width}};
     if (s.Shape != SectionShape::Round) values.push_back({end + " Length", s.Length});
-    if (s.Shape == SectionShape::Rectangle) values.push_back({end + " Corner Radius", s.Radius});
+    if (s.Shape == SectionShape::Rectangle) values.push_back({end + " Radius", s.Radius});
     return values;
 }
 
 TransitionCheck CheckSection(const std::string& end, const SectionSize& s) {
     const std::string width = end + " Width", length = end + " Length";
-    const std::string radius = end + " Corner Radius";
+    const std::string radius = end + " Radius";
     if (s.Width < 0) return Refuse(width + kMsgTransitionNegative);
     if (s.Width < kTransitionSmallest) return Refuse(width + kMsgTransitionTooSmall);
     if (s.Shape == SectionShape::Round) return {};

@@ -41,23 +41,22 @@ constexpr BoundField<D> kRows[] = {
 // clang-format on
 const FieldTable kTable(kRows);
 
-constexpr const char* kShapes = "Shape: 0 Rectangle, 1 Round, 2 Obround";
-
 constexpr PageRow kPageRows[] = {
     HeadingRow("Bottom"),
     StepperRow("Bottom Shape:", "TransitionBottomShapeLabel", "TransitionBottomShapeMinus",
                "TransitionBottomShapePlus"),
     EditRow("Bottom Width:", "TransitionBottomWidth", "TransitionUnit1"),
     EditRow("Bottom Length:", "TransitionBottomLength", "TransitionUnit2"),
-    EditRow("Bottom Corner Radius:", "TransitionBottomRadius", "TransitionUnit3"),
+    EditRow("Bottom Radius:", "TransitionBottomRadius", "TransitionUnit3"),
     RuleRow(),
     HeadingRow("Top"),
     StepperRow("Top Shape:", "TransitionTopShapeLabel", "TransitionTopShapeMinus",
                "TransitionTopShapePlus"),
     EditRow("Top Width:", "TransitionTopWidth", "TransitionUnit4"),
     EditRow("Top Length:", "TransitionTopLength", "TransitionUnit5"),
-    EditRow("Top Corner Radius:", "TransitionTopRadius", "TransitionUnit6"),
-    TextRow(kShapes),
+    EditRow("Top Radius:", "TransitionTopRadius", "TransitionUnit6"),
+    TextRow("Shapes: 0 Rectangle,"),
+    TextRow("1 Round, 2 Obround"),
     RuleRow(),
     EditRow("Height:", "TransitionHeight", "TransitionUnit7"),
     TextRow("Enter Modifiers"),
