@@ -25,6 +25,9 @@ namespace brevant {
 
 namespace {
 
+// Characters a result value shows: "2236068090" in full, longer numbers in exponent form.
+constexpr int kValueChars = 10;
+
 constexpr const char* kBrownPanel = "QFrame#%1 { background: #6e3418; }"
                                     "QFrame#%1 QLabel, QFrame#%1 QRadioButton { color: #fff3dc; }";
 constexpr const char* kBluePanel = "QFrame#%1 { background: #1d3f8a; }"
@@ -61,6 +64,7 @@ QLineEdit* Small(QLineEdit* e) {
 
 QLabel* Value(QLabel* l) {
     l->setMinimumWidth(56);
+    l->setProperty(kFitCharsProperty, kValueChars);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return l;
 }
