@@ -25,8 +25,9 @@ namespace brevant {
 
 namespace {
 
-// Characters a result value shows: "2236068090" in full, longer numbers in exponent form.
-constexpr int kValueChars = 10;
+// Characters a result value shows (the panel's three columns hold this many at the default
+// width): longer numbers are rounded to the digits that fit, in fixed or exponent form.
+constexpr int kValueChars = 9;
 
 constexpr const char* kBrownPanel = "QFrame#%1 { background: #6e3418; }"
                                     "QFrame#%1 QLabel, QFrame#%1 QRadioButton { color: #fff3dc; }";
