@@ -3,6 +3,8 @@
 
 #include "widget_factory.h"
 
+#include "core/number_fit.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -50,8 +52,10 @@ QLineEdit* FormBinder::Edit(QWidget* parent, const std::string& control,
     Require(e, control);
     auto* w = Child<QLineEdit>(parent);
     w->setObjectName(objectName.isEmpty() ? Q(control) : objectName);
-    QObject::connect(w, &QLineEdit::textEdited, w,
-                     [e](const QString& t) { e->text = t.toStdString(); });
+    QObject::connect(w, &QLineEdit::textEdited, w, [e](const QString& t) {
+        e->text = t.toStdString();
+        e->fontColor = brevant::kColorBlack; // typed: given at Calculate
+    });
     QObject::connect(w, &QLineEdit::editingFinished, w, [this, w, control] {
         if (!w->isModified()) return;
         w->setModified(false);
@@ -75,7 +79,15 @@ QLabel* FormBinder::Label(QWidget* parent, const std::string& control, const QSt
     auto* w = Child<QLabel>(parent);
     w->setObjectName(objectName.isEmpty() ? Q(control) : objectName);
     Add(control, w, [w, l] {
-        if (w->text().toStdString() != l->text) w->setText(Q(l->text));
+        // A value label with a width in characters shows a number too long for it in exponent
+        // form, the full text in its tool tip.
+        const int fit = w->property(kFitCharsProperty).toInt();
+        const std::string shown =
+            fit > 0 ? brevant::FitNumberText(l->text, static_cast<std::size_t>(fit)) : l->text;
+        if (w->text().toStdString() != shown) {
+            w->setText(Q(shown));
+            w->setToolTip(shown == l->text ? QString() : Q(l->text));
+        }
         Show(w, *l);
     });
     return w;

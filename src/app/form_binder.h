@@ -23,6 +23,10 @@ class QComboBox;
 
 namespace brevant {
 
+// The property of a value label that holds its width in characters: a number longer than that
+// is shown in exponent form (FitNumberText).
+inline constexpr const char* kFitCharsProperty = "fitChars";
+
 class FormBinder {
 public:
     // A handler runs after the user changed a control and the model holds the new state.

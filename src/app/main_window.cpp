@@ -173,14 +173,17 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    RunShutDown();
+    if (!RunShutDown()) {
+        event->ignore(); // cancelled: the window and its inputs stay
+        return;
+    }
     event->accept();
 }
 
-void TMainForm::RunShutDown() {
-    if (shutDown_) return;
-    shutDown_ = true;
-    brevant::ShutDown(engine_, settingsPath_);
+bool TMainForm::RunShutDown() {
+    if (shutDown_) return true;
+    shutDown_ = brevant::ShutDown(engine_, settingsPath_);
+    return shutDown_;
 }
 
 } // namespace brevant

@@ -101,7 +101,7 @@ private:
     void BindEnterToCalculate();
     void SettingsItemClick();
     void MenuPrintCoverClick();
-    void RunShutDown();
+    bool RunShutDown(); // false: the user cancelled closing
     void FirstActivation();
 
     QtHost host_;

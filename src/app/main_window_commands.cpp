@@ -108,6 +108,7 @@ void TMainForm::BindEnterToCalculate() {
 // The print dialog first (printing to a PDF file included); cancelled, nothing is printed.
 void TMainForm::MenuPrintCoverClick() {
     engine_.ClearStatus();
+    if (engine_.RefuseUncalculatedOutput()) return;
     QPrinter printer(QPrinter::HighResolution);
     UseSettingsPaper(printer);
     if (!QtPrinter::AskPrinter(printer, this)) return;

@@ -25,6 +25,10 @@ namespace brevant {
 
 namespace {
 
+// Characters a result value shows (the panel's three columns hold this many at the default
+// width): longer numbers are rounded to the digits that fit, in fixed or exponent form.
+constexpr int kValueChars = 9;
+
 constexpr const char* kBrownPanel = "QFrame#%1 { background: #6e3418; }"
                                     "QFrame#%1 QLabel, QFrame#%1 QRadioButton { color: #fff3dc; }";
 constexpr const char* kBluePanel = "QFrame#%1 { background: #1d3f8a; }"
@@ -61,6 +65,7 @@ QLineEdit* Small(QLineEdit* e) {
 
 QLabel* Value(QLabel* l) {
     l->setMinimumWidth(56);
+    l->setProperty(kFitCharsProperty, kValueChars);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return l;
 }

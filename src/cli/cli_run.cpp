@@ -82,6 +82,7 @@ SetResult ApplySet(LayoutEngine& e, const std::string& key, const std::string& v
 
 // The data sheet printed into a PDF file by the engine's own PDF printer.
 OutputOutcome PrintDataSheetToPdf(LayoutEngine& e, const std::string& file) {
+    if (auto refused = e.RefuseUncalculatedOutput()) return *refused;
     PdfPrinter printer(file);
     const bool printed = e.PrintDataSheet(printer);
     if (!printer.LastError().empty()) return OutputOutcome::Failed(printer.LastError());

@@ -66,6 +66,7 @@ OutputOutcome LayoutEngine::SaveCadViewTo(int which, const std::string& path, bo
 }
 
 OutputOutcome LayoutEngine::SaveFlatCad() {
+    if (auto refused = RefuseUncalculatedOutput()) return *refused;
     // A pattern developed again for files (an oblique cone, finer) has its own dialog title.
     const LayoutKind* kind = CurrentKind();
     const bool finer = kind && kind->DevelopsAgainForFiles();
@@ -78,6 +79,7 @@ OutputOutcome LayoutEngine::SaveFlatCad() {
 }
 
 OutputOutcome LayoutEngine::SaveCadSheet() {
+    if (auto refused = RefuseUncalculatedOutput()) return *refused;
     const std::string path =
         SaveFileDialog("Save 2D CAD", "CAD", kCadExtensions, false, DefaultFileName(""));
     if (path.empty()) return OutputOutcome::Cancelled();

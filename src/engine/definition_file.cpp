@@ -3,7 +3,9 @@
 #include "engine/definition_file.h"
 
 #include "core/atomic_file.h"
+#include "core/expression.h"
 #include "core/io_error_text.h"
+#include "core/messages.h"
 #include "core/number_format.h"
 #include "core/string_util.h"
 #include "engine/layout_engine.h"
@@ -36,8 +38,30 @@ void PutFlag(LayoutEngine& e, const EngineField& k, bool on) {
     if (&box == &f.ThicknessCheckBox) ShowThicknessDisplay(e, on);
 }
 
-// Puts one stored value (nullopt: the key is missing) into its control.
-void PutValue(LayoutEngine& e, const EngineField& field, const std::optional<std::string>& v) {
+// The factor from the file's lengths to the program's unit: 1 for a file without a (known)
+// unit or in the program's own.
+double StoredLengthFactor(const LayoutEngine& e, const IniDocument& ini) {
+    const std::optional<std::string> stored = ini.Get(kDefinitionSection, kDefinitionUnitsKey);
+    if (!stored) return 1;
+    const int index = ParseInteger(*stored, -1);
+    if (index < kInches || index > kMillimeters) return 1;
+    return UnitFactor(UnitFromIndex(index)) / UnitFactor(e.Units());
+}
+
+// A stored length in the program's unit; a text that is no number stays as it is, for
+// Calculate to report.
+std::string ConvertedLength(const LayoutEngine& e, const std::string& text, double factor) {
+    if (factor == 1) return text;
+    const ExprResult r = EvaluateExpression(text, e.App.LocaleDecimalSeparator);
+    if (r.status != kExprPlain && r.status != kExprFormula) return text;
+    // All the digits a double keeps: a file converted and saved back gives its own numbers.
+    return FormatGeneral(r.value * factor, e.App.LocaleDecimalSeparator);
+}
+
+// Puts one stored value (nullopt: the key is missing) into its control; lengths are multiplied
+// by factor into the program's unit.
+void PutValue(LayoutEngine& e, const EngineField& field, const std::optional<std::string>& v,
+              double factor = 1) {
     FormModel& f = e.Form;
     const InputField& k = *field.Field;
     auto integer = [&](int fallback) { return v ? ParseInteger(*v, fallback) : fallback; };
@@ -56,7 +80,8 @@ void PutValue(LayoutEngine& e, const EngineField& field, const std::optional<std
         break;
     case FieldKind::Length:
     case FieldKind::Angle: {
-        const std::string text = v.value_or(std::string());
+        std::string text = v.value_or(std::string());
+        if (k.kind == FieldKind::Length) text = ConvertedLength(e, text, factor);
         // Some kinds' texts go into their edits as stored; the others get the locale's
         // decimal separator.
         f.FindEdit(k.control)->text =
@@ -95,6 +120,15 @@ std::string ValueText(LayoutEngine& e, const EngineField& field) {
     return f.FindEdit(k.control)->text;
 }
 
+// The values a definition file holds, to tell whether the inputs changed since.
+std::string InputsSnapshot(LayoutEngine& e) {
+    std::string text = e.CurrentKind() ? std::string(e.CurrentKind()->Key()) : std::string();
+    text += '\n' + std::to_string(static_cast<int>(e.Units()));
+    for (const EngineField& k : e.Fields())
+        text += '\n' + ValueText(e, k);
+    return text;
+}
+
 // Caption, CurrentDefinitionName and LastDefinitionPath after a save or a load.
 void NoteDefinitionFile(LayoutEngine& e, const std::string& path) {
     const std::string name = FileNameOf(path);
@@ -117,6 +151,8 @@ std::string DefinitionFileText(LayoutEngine& engine, std::string_view existing) 
         ini.Set(kDefinitionSection, kLayoutTypeKey, std::string(kind->Key()));
     for (const EngineField& k : engine.Fields())
         ini.Set(kDefinitionSection, k.Field->key, ValueText(engine, k));
+    ini.Set(kDefinitionSection, kDefinitionUnitsKey,
+            std::to_string(static_cast<int>(engine.Units())));
     ShowThicknessDisplay(engine, engine.Form.ThicknessCheckBox.checked);
     engine.Form.SideCutDisplay.visible = engine.Form.SideCutsCheckBox.checked;
     return ini.Serialize();
@@ -136,7 +172,10 @@ bool SaveDefinition(LayoutEngine& engine, const std::string& path, SavedName nam
         engine.SetIOError(WriteErrorText(full, reason));
         return false;
     }
-    if (name == SavedName::Adopt) NoteDefinitionFile(engine, full);
+    if (name == SavedName::Adopt) {
+        NoteDefinitionFile(engine, full);
+        engine.App.DefinitionSnapshot = InputsSnapshot(engine);
+    }
     return true;
 }
 
@@ -144,9 +183,10 @@ void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const st
                         StoredType type) {
     const IniDocument ini = IniDocument::Parse(content);
     engine.ClearAllInputs();
+    const double factor = StoredLengthFactor(engine, ini);
     // Each key sets only its own control and field, so the keys load in the file's order.
     for (const EngineField& k : engine.Fields())
-        PutValue(engine, k, ini.Get(kDefinitionSection, k.Field->key));
+        PutValue(engine, k, ini.Get(kDefinitionSection, k.Field->key), factor);
     if (type == StoredType::Choose) {
         // The file's part type is shown before it is calculated, so that its numbers are
         // calculated on their own page.
@@ -156,6 +196,28 @@ void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const st
     engine.Drv.BusyFlag = false;
     NoteDefinitionFile(engine, path);
     engine.DispatchCalculation(true);
+    // After the calculation, whose answers fill the edits the file left empty.
+    engine.App.DefinitionSnapshot = InputsSnapshot(engine);
+}
+
+bool DefinitionChanged(LayoutEngine& engine) {
+    return !engine.App.LastDefinitionPath.empty() &&
+           InputsSnapshot(engine) != engine.App.DefinitionSnapshot;
+}
+
+bool ConfirmDefinitionClose(LayoutEngine& engine) {
+    if (!DefinitionChanged(engine)) return true;
+    const std::string& path = engine.App.LastDefinitionPath;
+    switch (engine.ShowMessageDialog(kMsgSaveChanges, path, kMessageYesNoCancel)) {
+    case kResultYes:
+        if (SaveDefinition(engine, path)) return true;
+        engine.ShowMessageDialog(engine.LastIOError(), "");
+        return false;
+    case kResultNo:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool LoadDefinition(LayoutEngine& engine, const std::string& path, StoredType type) {

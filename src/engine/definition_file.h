@@ -14,6 +14,12 @@ class LayoutEngine;
 inline constexpr const char* kDefinitionSection = "DIMENSIONS";
 // The key in that section naming the kind the file describes ("cone", "square", ...).
 inline constexpr const char* kLayoutTypeKey = "LayoutType";
+// The key naming the unit of the file's lengths: 0 inches, 1 centimetres, 2 millimetres (the
+// numbers of the settings' "Units"). A file loaded into another unit has its lengths converted;
+// a file without it is read in the program's unit.
+inline constexpr const char* kDefinitionUnitsKey = "Units";
+// The question on closing with changed inputs: Yes saves, No discards, Cancel stays.
+inline constexpr const char* kMsgSaveChanges = "Save changes to the layout file?";
 
 // Whether loading a file chooses the layout type the file names (a file naming none, or a
 // kind this program does not know, leaves the chosen type), or keeps the chosen one (the
@@ -47,6 +53,14 @@ void MenuLoadDefinitionClick(LayoutEngine& engine);
 // Opening a definition file named outside the dialog (the command line, a later start of the
 // program): loads it as "Load Definition" does; a failure shows the same message.
 void OpenDefinitionCommand(LayoutEngine& engine, const std::string& path);
+
+// Whether the inputs differ from what the current definition file (the last one loaded or
+// saved with its name adopted) held then; false when there is no such file.
+bool DefinitionChanged(LayoutEngine& engine);
+// Closing with a current definition file whose inputs changed asks Save / Discard / Cancel.
+// True when the program may close (nothing changed, saved, or discarded); false when the user
+// cancelled or the save failed (its message shown), so nothing is lost.
+bool ConfirmDefinitionClose(LayoutEngine& engine);
 
 // In-memory halves of the two, for tests and fuzzing: the text of a definition file written
 // over existing (the old file's text, "" for a new file), and loading from the file's bytes as

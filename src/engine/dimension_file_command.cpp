@@ -33,11 +33,12 @@ OutputOutcome LayoutEngine::WriteDimensionFile() {
     const int page = CurrentInputPage();
     if (page < 0 || page >= KindCount()) return OutputOutcome::Refused();
     const KindReport report = Kind(page).Report(Documents());
-    // A kind without a report says so before any file is asked for.
+    // A kind without a report says so before any file is asked for, calculated or not.
     if (!report.Made && !report.Message.empty()) {
         ShowMessageDialog(report.Message, "", kMessageOk);
         return OutputOutcome::Refused(report.Message);
     }
+    if (auto refused = RefuseUncalculatedOutput()) return *refused;
     const std::string path = SaveFileDialog(kReportTitle, kReportDescription, kReportExtension,
                                             false, DefaultFileName(""));
     if (path.empty()) return OutputOutcome::Cancelled();

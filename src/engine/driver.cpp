@@ -112,8 +112,23 @@ void LayoutEngine::ShowKindResults(const LayoutKind& kind, const KindRun& run) {
 int LayoutEngine::CalculateKind(int index, bool quiet) {
     if (index < 0 || index >= KindCount()) return kDriverDone;
     KindRun run = MakeRun(index, quiet);
+    const bool onShow = index == LayoutType();
+    if (onShow) {
+        Drv.CalculationMessage.clear();
+        Drv.RecordingMessage = true;
+    }
     const int code = Kind(index).Calculate(run);
+    Drv.RecordingMessage = false;
     ShowKindResults(Kind(index), run);
+    if (onShow) {
+        // What the output commands may write: the part of a calculation that made one. A
+        // calculation that showed its error and developed nothing made none.
+        const bool made = code == kDriverDone && !Kind(index).Pattern().Empty();
+        Drv.CalculatedKind = made ? index : -1;
+        if (made) Drv.CalculationMessage.clear();
+        // The result labels were cleared: the bend angle of the bends that remain comes back.
+        ShowBendAngle();
+    }
     return code;
 }
 

@@ -12,6 +12,11 @@ struct DriverState {
     bool KeepStatusOnce = false; // the next ShowStatus leaves the status line alone
     int CircleResolution = 40;   // points per full circle of the 3D model
     int LastDriverCode = 0;      // the code of the last DispatchCalculation
+    // The kind whose part the last calculation of the kind on show made (-1: none), and when it
+    // failed, the first message it showed ("" when quiet).
+    int CalculatedKind = -1;
+    std::string CalculationMessage;
+    bool RecordingMessage = false; // a calculation runs: its first message is kept
 };
 
 // What the application keeps besides the controls: folders, names and material data.
@@ -19,6 +24,7 @@ struct ApplicationState {
     std::string UserDataFolder;        // with a trailing separator
     std::string LastDefinitionPath;    // "LayoutFile" of the settings
     std::string CurrentDefinitionName; // stem of the last definition file
+    std::string DefinitionSnapshot;    // the inputs as that file held them (DefinitionChanged)
     double MaterialMass = 0;           // pounds per cubic inch; 0 selects the default
     std::string MaterialName;          // empty selects the default
     char LocaleDecimalSeparator = '.';

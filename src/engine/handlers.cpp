@@ -45,12 +45,16 @@ void LayoutEngine::ConeHeightChange(Edit& edit) {
 
 void LayoutEngine::BendConeSpinBoxChange() {
     if (Drv.BusyFlag) return;
-    const int n = EffectiveBends();
     DispatchCalculation(true);
-    if (n < 4) {
+    if (EffectiveBends() < 4)
         Form.BendAngleLabel.text = kNoValue;
-        return;
-    }
+    else
+        ShowBendAngle();
+}
+
+void LayoutEngine::ShowBendAngle() {
+    const int n = EffectiveBends();
+    if (n < 4) return;
     // The angle of the kind whose page shows.
     const int page = CurrentInputPage();
     const std::optional<double> angle =
@@ -93,6 +97,7 @@ bool LayoutEngine::IsInputPageEdit(const Edit& e) const {
 }
 
 void LayoutEngine::EditCommitted(Edit& edit) {
+    edit.fontColor = kColorBlack; // what the user typed is given
     if (&edit == &Form.ThicknessEdit)
         ThicknessEditChange();
     else if (IsInputPageEdit(edit))

@@ -20,6 +20,7 @@
 #include "solid/solid_overlay.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,9 @@
 namespace brevant {
 
 class IPrinter;
+
+// What an output command says when the part on show was not calculated.
+inline constexpr const char* kMsgCalculateFirst = "Calculate the part first";
 
 // An input field of the window: its row, and the kind that owns it (nullptr for the material,
 // which every kind shares).
@@ -151,6 +155,8 @@ public:
     // --- handlers ---
     void ConeHeightChange(Edit& edit); // commit of any input edit
     void BendConeSpinBoxChange();
+    // The Bend Angle label from the number of bends (4 or more), as every calculation leaves it.
+    void ShowBendAngle();
     void SeamSpinBoxChange();
     void ThicknessEditChange();
     void MiddleRadioChange(RadioButton& button);
@@ -203,6 +209,13 @@ public:
     bool PrintDataSheet(IPrinter& printer);
     // What the documents name besides the kind's values.
     DocumentContext Documents() const;
+
+    // Why the part on show cannot be written: "" when its last calculation made it, else that
+    // calculation's own message or "Calculate the part first".
+    std::string OutputRefusal() const;
+    // Every output command of the part asks this first, before any file dialog: a refusal (its
+    // reason shown) when there is no calculated part to write.
+    std::optional<OutputOutcome> RefuseUncalculatedOutput();
 
     // The last I/O error of an output command ("" when none), for hosts that report it.
     const std::string& LastIOError() const { return lastIOError_; }

@@ -7,7 +7,6 @@
 #include "engine/layout_engine.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace brevant {
 
@@ -48,14 +47,9 @@ PdfPlan PlanPdf(LayoutEngine& e, const FlatPattern& print) {
     return plan;
 }
 
-// Asks for the file and whether to replace an existing one; empty when the user declined.
+// Asks for the file (and whether to replace an existing one); empty when the user declined.
 std::string AskPdfFile(LayoutEngine& e) {
-    const std::string path =
-        e.SaveFileDialog("Save Pattern PDF", "PDF", "pdf", false, e.DefaultFileName("pdf"));
-    if (path.empty()) return path;
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec) && e.ConfirmOverwrite() != kResultYes) return {};
-    return path;
+    return e.SaveFileDialog("Save Pattern PDF", "PDF", "pdf", false, e.DefaultFileName("pdf"));
 }
 
 OutputOutcome SaveTiles(LayoutEngine& e, const PdfPlan& plan) {
@@ -81,12 +75,14 @@ OutputOutcome SaveTiles(LayoutEngine& e, const PdfPlan& plan) {
 
 OutputOutcome LayoutEngine::SavePatternPdf() {
     SetIOError("");
+    if (auto refused = RefuseUncalculatedOutput()) return *refused;
     return SaveTiles(*this, PlanPdf(*this, PrintPattern(*this)));
 }
 
 bool LayoutEngine::MenuPrintToPDFClick() {
     ClearStatus();
     SetIOError("");
+    if (RefuseUncalculatedOutput()) return false;
     const FlatPattern print = PrintPattern(*this);
     const PdfPlan plan = PlanPdf(*this, print);
     // The flat view shows what is printed, with the tiles, until the next Calculate.

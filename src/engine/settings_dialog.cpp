@@ -13,16 +13,6 @@
 namespace brevant {
 
 namespace {
-// The folder with a blank after every separator, so that a label can wrap it.
-std::string WrappableFolder(const std::string& folder) {
-    std::string out;
-    for (char c : folder) {
-        out += c;
-        if (c == '/' || c == '\\') out += ' ';
-    }
-    return out;
-}
-
 // An item index by number or by the item's text (or a unit's short name); -1 when neither.
 int ComboIndex(const ComboBox& combo, const std::string& value, bool units) {
     const int n = ParseInteger(value, -1);
@@ -104,7 +94,8 @@ void SettingsFormCreate(LayoutEngine& engine, const std::string& settingsPath) {
     engine.Form.SettingsLabel7.text = engine.FormatValue(std::max(1.0, scale));
     LoadSettings(engine, settingsPath);
     engine.UpdateUnitLabels();
-    engine.Form.SettingsLabel4.text = WrappableFolder(engine.App.UserDataFolder);
+    // The folder as a path the user can type or paste elsewhere.
+    engine.Form.SettingsLabel4.text = engine.App.UserDataFolder;
 }
 
 void ShowChosenSettings(LayoutEngine& engine) {
@@ -167,11 +158,10 @@ bool ApplySettingValue(LayoutEngine& engine, const std::string& name, const std:
     return ApplyInteger(engine, key, value);
 }
 
-void ShutDown(LayoutEngine& engine, const std::string& settingsPath) {
+bool ShutDown(LayoutEngine& engine, const std::string& settingsPath) {
+    if (!ConfirmDefinitionClose(engine)) return false;
     SaveSettings(engine, settingsPath);
-    const std::string last = engine.App.LastDefinitionPath;
-    if (!last.empty() && !SaveDefinition(engine, last))
-        engine.ShowNoticeDialog(engine.LastIOError(), "");
+    return true;
 }
 
 } // namespace brevant

@@ -68,8 +68,9 @@ void ChangeUnits(LayoutEngine& engine, int unitsIndex);
 // settings key or the value is not one the key can hold (nothing is changed then).
 bool ApplySettingValue(LayoutEngine& engine, const std::string& key, const std::string& value);
 
-// Closing the main window: save the settings, then the inputs into the last definition file
-// when one is known. A failed write is shown in the message dialog and left in LastIOError.
-void ShutDown(LayoutEngine& engine, const std::string& settingsPath);
+// Closing the main window: when the inputs of the current definition file changed, asks
+// whether to save them (ConfirmDefinitionClose), then saves the settings. False when the user
+// cancelled or the definition could not be saved: the window stays open, nothing was written.
+bool ShutDown(LayoutEngine& engine, const std::string& settingsPath);
 
 } // namespace brevant

@@ -44,6 +44,7 @@ OutputOutcome SaveFlatSvgTo(LayoutEngine& e, const std::string& path) {
 }
 
 OutputOutcome MenuSaveFlatSvgClick(LayoutEngine& e) {
+    if (auto refused = e.RefuseUncalculatedOutput()) return *refused;
     const std::string path =
         e.SaveFileDialog("Save Flat Pattern SVG", "SVG", "svg", false, e.DefaultFileName("svg"));
     if (path.empty()) return OutputOutcome::Cancelled();

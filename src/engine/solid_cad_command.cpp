@@ -5,6 +5,7 @@
 namespace brevant {
 
 OutputOutcome LayoutEngine::SaveSolidCad() {
+    if (auto refused = RefuseUncalculatedOutput()) return *refused;
     const std::string path =
         SaveFileDialog("Save 3D CAD", "3D CAD", "dxf,cdl,igs", false, DefaultFileName(""));
     if (path.empty()) return OutputOutcome::Cancelled();

@@ -24,6 +24,7 @@ FormedPart CurrentFormedPart(const LayoutEngine& e) {
 } // namespace
 
 OutputOutcome LayoutEngine::SaveSolidStep() {
+    if (auto refused = RefuseUncalculatedOutput()) return *refused;
     const std::string path =
         SaveFileDialog("Save 3D Solid", "STEP", "step,stp", false, DefaultFileName(""));
     if (path.empty()) return OutputOutcome::Cancelled();

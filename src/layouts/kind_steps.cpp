@@ -47,8 +47,14 @@ bool ReadFieldValue(KindRun& run, const InputField& f, FieldTarget target) {
     case FieldKind::Length:
     case FieldKind::Angle: {
         float v = 0;
-        if (!ReadInputValue(*form.FindEdit(f.control), v, run.Format.DecimalSeparator, run.Notices))
-            return false;
+        Edit& edit = *form.FindEdit(f.control);
+        // A value the solver wrote back (blue) and nobody typed since is not given: the next
+        // solution follows what the user typed last instead of the answer to the one before.
+        if (edit.fontColor == kColorBlue) {
+            *std::get<float*>(target) = 0;
+            return true;
+        }
+        if (!ReadInputValue(edit, v, run.Format.DecimalSeparator, run.Notices)) return false;
         *std::get<float*>(target) = f.kind == FieldKind::Angle ? v : run.Format.ToIn(v);
         return true;
     }

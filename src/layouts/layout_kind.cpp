@@ -8,7 +8,10 @@ namespace brevant {
 void LayoutKind::ClearInputs(FormModel& form) const {
     for (const InputField& f : Fields()) {
         if (!(f.flags & kFieldCleared)) continue;
-        if (Edit* edit = form.FindEdit(f.control)) edit->text.clear();
+        if (Edit* edit = form.FindEdit(f.control)) {
+            edit->text.clear();
+            edit->fontColor = kColorBlack;
+        }
         if (SpinBox* spin = form.FindSpinBox(f.control)) spin->SetValue(0);
     }
 }

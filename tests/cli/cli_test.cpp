@@ -255,6 +255,31 @@ TEST(Cli, BendsPerCornerIsKeptToTheStepperRange) {
     }
 }
 
+TEST(Cli, NoOutputOfAPartThatDidNotCalculate) {
+    TempDir dir;
+    // A square to round without its height: "Not Enough Dimensions", and every output says so
+    // and writes nothing.
+    const char* outputs[][2] = {
+        {"--flat-cad", "flat.dxf"}, {"--sheet-cad", "sheet.dxf"}, {"--solid-cad", "solid.dxf"},
+        {"--step", "solid.step"},   {"--report", "report.txt"},   {"--pdf", "pattern.pdf"},
+        {"--svg", "flat.svg"},      {"--cam-dxf", "cam.dxf"},     {"--data-sheet", "sheet.pdf"}};
+    std::vector<std::string> args = {"--type", "square",          "--set", "SquareWidth=20",
+                                     "--set",  "SquareLength=16", "--set", "SquareTopDiameter=10"};
+    for (const auto& [option, file] : outputs) {
+        args.push_back(option);
+        args.push_back(dir / file);
+    }
+    const json j = RunJson(args, 3);
+    ASSERT_EQ(j["outputs"].size(), std::size(outputs));
+    for (const auto& o : j["outputs"]) {
+        EXPECT_FALSE(o["written"]) << o.dump();
+        ASSERT_EQ(o["messages"].size(), 1u) << o.dump();
+        EXPECT_EQ(o["messages"][0]["title"], "Not Enough Dimensions") << o.dump();
+    }
+    for (const auto& [option, file] : outputs)
+        EXPECT_FALSE(fs::exists(dir / file)) << option;
+}
+
 TEST(Cli, OutputsReportWhatTheCommandDid) {
     TempDir dir;
     // A straight cylinder has no dimension listing: nothing written, which the status tells.

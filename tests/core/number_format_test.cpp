@@ -1,3 +1,4 @@
+#include "core/number_fit.h"
 #include "core/number_format.h"
 #include "core/units.h"
 
@@ -64,4 +65,42 @@ TEST(Units, FactorsAndNames) {
     EXPECT_EQ(UnitFromIndex(7), kInches);
     EXPECT_STREQ(UnitShortName(kCentimeters), "cm");
     EXPECT_STREQ(UnitLongName(kMillimeters), "Millimeters");
+}
+
+// A result shown in a narrow place keeps its value: every decade from 1E-3 to 1E9, in both
+// separators, keeps all of its magnitude and at least four significant digits.
+TEST(FitNumberText, NoDigitIsLostOffTheEdge) {
+    for (char separator : {'.', ','})
+        for (std::size_t width : {std::size_t(9), std::size_t(10)})
+            for (int decade = -3; decade <= 9; ++decade) {
+                const double value = 2.2360679 * std::pow(10.0, decade);
+                const std::string full = FormatValue(value, separator);
+                const std::string shown = FitNumberText(full, width);
+                SCOPED_TRACE(full + " in " + std::to_string(width) + " -> " + shown);
+                EXPECT_LE(shown.size(), width);
+                if (full.size() <= width) {
+                    EXPECT_EQ(shown, full);
+                    continue;
+                }
+                const double back = std::stod(NormalizeDecimalSeparator(shown, '.'));
+                EXPECT_NEAR(back / value, 1, 5e-4);
+            }
+}
+
+TEST(FitNumberText, OtherTextsStayAsTheyAre) {
+    struct Case {
+        const char* text;
+        std::size_t width;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"Cylinder Dimensions", 5, "Cylinder Dimensions"}, // not a number
+        {"    72.0", 5, "72.0"},                           // blanks of a padded label go first
+        {"-2236068090", 9, "-2.24E+09"},
+        {"2236.0679", 8, "2236.068"},  // fixed keeps more digits than exponent here
+        {"123456789", 3, "123456789"}, // nothing fits: the text as it is
+        {"", 0, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FitNumberText(c.text, c.width), c.shown) << c.text;
 }

@@ -2,6 +2,10 @@
 #include "engine_fixture.h"
 #include "support/kinds.h"
 
+#include <functional>
+#include <string>
+#include <utility>
+
 using namespace brevant;
 using brevant::testing::EngineTest;
 using brevant::testing::RecordingHost;
@@ -113,6 +117,29 @@ TEST_F(Driver, BendAngleOnTheSquarePageIsAQuarterTurnShare) {
     e.Form.BendConeSpinBox.value = 5;
     e.SpinBoxChanged(e.Form.BendConeSpinBox);
     EXPECT_EQ(e.Form.BendAngleLabel.text, "    18.0");
+}
+
+TEST_F(Driver, BendAngleStaysAfterEveryRecalculation) {
+    e.Form.ConeTopDiameter.text = "10";
+    e.Form.ConeBottomDiameter.text = "20";
+    e.Form.ConeHeight.text = "10";
+    e.Form.BendConeSpinBox.value = 4;
+    e.SpinBoxChanged(e.Form.BendConeSpinBox);
+    const std::string angle = e.Form.BendAngleLabel.text;
+    ASSERT_NE(angle.find("72.0"), std::string::npos) << angle;
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"Calculate", [&] { e.CalculateMenuClick(); }},
+        {"seam angle",
+         [&] {
+             e.Form.SeamSpinBox.value = 30;
+             e.SpinBoxChanged(e.Form.SeamSpinBox);
+         }},
+        {"thickness", [&] { e.ThicknessEditChange(); }},
+    };
+    for (const auto& [name, change] : changes) {
+        change();
+        EXPECT_EQ(e.Form.BendAngleLabel.text, angle) << name;
+    }
 }
 
 TEST_F(Driver, StatusLineKeepsACylinderMessageOnce) {

@@ -1,11 +1,15 @@
 // Every output command tells what it did: written, cancelled, refused by its own rules, or
 // failed with the message the window showed.
+#include "core/messages.h"
 #include "engine/definition_file.h"
 #include "engine/layout_registry.h"
+#include "engine/shop_saves.h"
 #include "engine_fixture.h"
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 using namespace brevant;
 using brevant::testing::EngineTest;
@@ -48,6 +52,18 @@ const Command kCommands[] = {
     {"sheet.cdl", [](LayoutEngine& e) { return e.SaveCadSheet(); }},
     {"solid.igs", [](LayoutEngine& e) { return e.SaveSolidCad(); }},
     {"report.txt", [](LayoutEngine& e) { return e.WriteDimensionFile(); }},
+    {"cone.layout", [](LayoutEngine& e) { return SaveDefinitionCommand(e); }},
+};
+
+// Every command that asks for a file, for the question before an existing file is replaced.
+const Command kSaves[] = {
+    {"flat.dxf", [](LayoutEngine& e) { return e.SaveFlatCad(); }},
+    {"sheet.cdl", [](LayoutEngine& e) { return e.SaveCadSheet(); }},
+    {"solid.igs", [](LayoutEngine& e) { return e.SaveSolidCad(); }},
+    {"solid.step", [](LayoutEngine& e) { return e.SaveSolidStep(); }},
+    {"report.txt", [](LayoutEngine& e) { return e.WriteDimensionFile(); }},
+    {"pattern.pdf", [](LayoutEngine& e) { return e.SavePatternPdf(); }},
+    {"flat.svg", [](LayoutEngine& e) { return MenuSaveFlatSvgClick(e); }},
     {"cone.layout", [](LayoutEngine& e) { return SaveDefinitionCommand(e); }},
 };
 
@@ -97,4 +113,30 @@ TEST_F(OutputOutcomes, CommandsThatWriteNothingByTheirRulesAreRefused) {
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(o.message, host.messages[0].title);
     }
+}
+
+TEST_F(OutputOutcomes, NoSaveReplacesAFileWithoutAsking) {
+    TypeCone("10", "20", "10");
+    for (const Command& c : kSaves) {
+        SCOPED_TRACE(c.name);
+        const std::string path = Saved(c.name);
+        { std::ofstream(path) << "kept"; }
+        host.messages.clear();
+        host.files = {path};
+        host.answers = {kResultNo};
+        EXPECT_EQ(c.run(e).status, Status::Cancelled);
+        EXPECT_EQ(host.Titles(), std::vector<std::string>{kMsgOverwrite});
+        std::ifstream in(path);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "kept");
+
+        host.files = {path};
+        host.answers = {kResultYes};
+        EXPECT_EQ(c.run(e).status, Status::Written);
+        EXPECT_GT(fs::file_size(path), 4u);
+    }
+    // A new file is written without the question.
+    host.messages.clear();
+    host.files = {Saved("new.dxf")};
+    EXPECT_EQ(e.SaveFlatCad().status, Status::Written);
+    EXPECT_TRUE(host.messages.empty());
 }

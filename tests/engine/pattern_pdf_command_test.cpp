@@ -262,11 +262,10 @@ TEST_F(PatternPdf, ViewKeepsThePrintDrawingAndTileOutlinesAndResolutionIsRestore
     EXPECT_EQ(e.Drv.CircleResolution, resolution);
 }
 
-TEST_F(PatternPdf, NothingCalculatedWritesOneEmptyPage) {
+TEST_F(PatternPdf, NothingCalculatedWritesNoPdf) {
+    host.messages.clear();
     const std::string path = Save("empty.pdf");
-    EXPECT_EQ(e.Form.StatusLabel.text, "0 Letter Pages");
-    const PdfView pdf(ReadBytes(path));
-    ASSERT_EQ(pdf.Pages().size(), 1u);
-    EXPECT_EQ(pdf.Pages()[0].content, "");
-    EXPECT_TRUE(brevant::testing::QpdfCheckPasses(path));
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_TRUE(host.saveRequests.empty()); // refused before the file dialog
+    EXPECT_EQ(host.Titles(), std::vector<std::string>{kMsgCalculateFirst});
 }

@@ -99,13 +99,13 @@ TEST_F(SquareOutputs, ACoplanarJointReportsAStraightBend) {
               std::string::npos);
 }
 
-TEST_F(SquareOutputs, ReportBeforeAnyCalculationHoldsTheHeaderOnly) {
+TEST_F(SquareOutputs, NoReportBeforeACalculation) {
     const fs::path file = dir / "empty.txt";
     host.files = {file.string()};
+    host.messages.clear();
     e.MenuDimensionFileClick();
-    EXPECT_EQ(ReadAll(file), "\r\nBend Angles For Square to Round\r\nInches\r\n***************\r\n"
-                             "First Bend is at Zero Degrees\r\n"
-                             "(right side in top view of model, going counter-clockwise)\r\n");
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(host.Titles(), std::vector<std::string>{kMsgCalculateFirst});
 }
 
 TEST_F(SquareOutputs, FlatPatternCadIsWrittenInTheDisplayUnitAndTheViewReturnsToInches) {

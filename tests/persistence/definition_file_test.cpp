@@ -1,5 +1,6 @@
 // Definition files: saving and loading every input, separators, defaults, the names a load
 // leaves behind, keeping unknown content, failed writes and hostile files.
+#include "core/messages.h"
 #include "engine/definition_file.h"
 #include "engine/layout_registry.h"
 #include "support/kinds.h"
@@ -88,6 +89,67 @@ TEST_F(DefinitionFile, KeysAreWrittenInTheirOrderWithTheirEncodings) {
               std::string::npos);
     e->Form.BendConeSpinBox.SetValue(4.7);
     EXPECT_NE(DefinitionFileText(*e, "").find("\nBends=4\n"), std::string::npos);
+}
+
+// A file keeps the unit it was saved in: loaded into another unit, its lengths are converted
+// and its angles stay; loaded into its own, every text comes back as saved.
+TEST_F(DefinitionFile, LengthsKeepTheirSizeInEveryUnit) {
+    const UnitSystem units[] = {kInches, kCentimeters, kMillimeters};
+    for (UnitSystem saved : units)
+        for (UnitSystem loaded : units) {
+            SCOPED_TRACE(std::to_string(saved) + " -> " + std::to_string(loaded));
+            RecordingHost host;
+            auto a = NewEngine(host);
+            a->Form.UnitsComboBox.itemIndex = saved;
+            a->Form.ConeTopDiameter.text = "254";
+            a->Form.ConeTopAngle.text = "12.5";
+            a->Form.SquareWidth.text = "2*5";
+            a->Material.Thickness = a->ToIn(3);
+            ASSERT_TRUE(SaveDefinition(*a, folder + "u.layout")) << a->LastIOError();
+            EXPECT_NE(Read(folder + "u.layout").find("\nUnits=" + std::to_string(saved) + "\n"),
+                      std::string::npos);
+
+            auto b = NewEngine(host);
+            b->Form.UnitsComboBox.itemIndex = loaded;
+            ASSERT_TRUE(LoadDefinition(*b, folder + "u.layout"));
+            const double factor = UnitFactor(saved) / UnitFactor(loaded);
+            EXPECT_NEAR(std::stod(b->Form.ConeTopDiameter.text), 254 * factor, 1e-9);
+            if (saved != loaded) {
+                EXPECT_NEAR(std::stod(b->Form.SquareWidth.text), 10 * factor, 1e-9);
+            }
+            EXPECT_NEAR(std::stod(b->Form.ThicknessEdit.text), 3 * factor, 1e-5);
+            EXPECT_EQ(b->Form.ConeTopAngle.text, "12.5");
+            if (saved == loaded) {
+                EXPECT_EQ(b->Form.SquareWidth.text, "2*5");
+            }
+
+            // Saved again in the other unit and loaded in the first: the same size.
+            ASSERT_TRUE(SaveDefinition(*b, folder + "v.layout"));
+            auto c = NewEngine(host);
+            c->Form.UnitsComboBox.itemIndex = saved;
+            ASSERT_TRUE(LoadDefinition(*c, folder + "v.layout"));
+            EXPECT_NEAR(std::stod(c->Form.ConeTopDiameter.text), 254, 1e-9);
+        }
+}
+
+TEST_F(DefinitionFile, FilesWithoutAKnownUnitLoadInTheProgramsUnit) {
+    for (const char* key : {"", "Units=9\n", "Units=mm\n"}) {
+        SCOPED_TRACE(key);
+        RecordingHost host;
+        auto e = NewEngine(host);
+        e->Form.UnitsComboBox.itemIndex = kMillimeters;
+        LoadDefinitionText(*e, "[DIMENSIONS]\n"s + key + "TopDiameter=250\nPipeBigOD=x\n",
+                           folder + "p.layout");
+        EXPECT_EQ(e->Form.ConeTopDiameter.text, "250");
+        EXPECT_EQ(e->Form.BigPipeDiaEdit.text, "x");
+    }
+    // A text that is no number is not converted: Calculate reports it.
+    RecordingHost host;
+    auto e = NewEngine(host);
+    LoadDefinitionText(*e, "[DIMENSIONS]\nUnits=2\nTopDiameter=25.4\nPipeBigOD=x\n",
+                       folder + "p.layout");
+    EXPECT_EQ(e->Form.ConeTopDiameter.text, "1");
+    EXPECT_EQ(e->Form.BigPipeDiaEdit.text, "x");
 }
 
 TEST_F(DefinitionFile, PointFileUnderCommaLocaleNormalisesConeAndSquareOnly) {
@@ -243,6 +305,7 @@ TEST_F(DefinitionFile, SavingLeavesTheCalculationAsItWas) {
         "[DIMENSIONS]\nTopDiameter=12\nBottomDiameter=12\nConeHeight=24\nTopAngle=22.5\n"};
     for (const char* definition : definitions) {
         RecordingHost host;
+        host.answer = kResultYes; // the second save replaces the first's file
         auto e = NewEngine(host);
         e->FormActivate();
         e->SetLayoutTypeFromStore(kLayoutCone);
@@ -262,7 +325,9 @@ TEST_F(DefinitionFile, SavingLeavesTheCalculationAsItWas) {
             EXPECT_EQ(e->Form.StatusLabel.text, status) << definition;
             EXPECT_EQ(e->Form.Caption, caption) << definition;
         }
-        EXPECT_TRUE(host.messages.empty());
+        // Only the question before the second save replaced the first's file.
+        for (const MessageRequest& m : host.messages)
+            EXPECT_EQ(m.title, kMsgOverwrite);
     }
 }
 

@@ -22,10 +22,11 @@ public:
     std::vector<FileDialogRequest> dialogs;
     std::string openAnswer;
     std::string saveAnswer;
+    int answer = kResultOk; // the button pressed in every message box
 
     int ShowMessage(const MessageRequest& request) override {
         messages.push_back(request);
-        return kResultOk;
+        return answer;
     }
     std::string AskOpenFile(const FileDialogRequest& request) override {
         dialogs.push_back(request);

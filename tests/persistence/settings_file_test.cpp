@@ -1,5 +1,6 @@
 // The settings file and dialog: defaults, the read rules, keeping unknown content, the last
 // definition file at start-up, the dialog's commands and the user data folder.
+#include "core/messages.h"
 #include "engine/layout_registry.h"
 #include "engine/settings_file.h"
 #include "support/kinds.h"
@@ -177,8 +178,13 @@ TEST_F(SettingsFile, ThicknessInMillimetresSurvivesARestart) {
     a->Form.ThicknessEdit.text = "3";
     Write(folder + "job.layout", "[DIMENSIONS]\n");
     a->App.LastDefinitionPath = folder + "job.layout";
-    ShutDown(*a, folder + "Brevant.ini");
+    host.answer = kResultYes; // the inputs differ from the file's: saved on the question
+    EXPECT_TRUE(ShutDown(*a, folder + "Brevant.ini"));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].title, kMsgSaveChanges);
+    host.answer = kResultOk;
     EXPECT_NE(Read(folder + "job.layout").find("\nMaterialThickness=3\n"), std::string::npos);
+    host.messages.clear();
 
     auto b = NewEngine(host);
     SettingsFormCreate(*b, folder + "Brevant.ini");
@@ -206,7 +212,7 @@ TEST_F(SettingsFile, DialogCreationAndOk) {
     Write(folder + "Brevant.ini", "[Brevant]\nUnits=1\nShowSeam=1\n");
     SettingsFormCreate(*e, folder + "Brevant.ini");
     EXPECT_EQ(e->Form.SettingsLabel7.text, "1");
-    EXPECT_EQ(e->Form.SettingsLabel4.text, "/ home/ ann/ Documents/ Quorvel/ Brevant/ ");
+    EXPECT_EQ(e->Form.SettingsLabel4.text, "/home/ann/Documents/Quorvel/Brevant/");
     EXPECT_EQ(e->Form.UnitLabel1.text, "cm");
 
     e->Form.ThicknessCheckBox.checked = true;

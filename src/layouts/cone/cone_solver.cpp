@@ -153,7 +153,9 @@ void WriteBackConeDimensions(ConeJob& engine) {
     length(d.TopDiameterGiven, f.ConeTopDiameter, d.TopDiameter);
     length(d.BottomDiameterGiven, f.ConeBottomDiameter, d.BottomDiameter);
     length(d.ConeHeightGiven, f.ConeHeight, d.ConeHeight);
-    if (!d.SideAngleGiven) f.SideAngle.text = engine.FormatValue(d.SideAngle);
+    // A cylinder's side is vertical. Its definition keeps 0 (no angle, so no thickness
+    // compensation), as definition files have always stored it.
+    if (!d.SideAngleGiven) f.SideAngle.text = engine.FormatValue(d.IsCylinder ? 90 : d.SideAngle);
     length(d.SideLengthGiven, f.SideLength, d.SideLength);
     engine.Drv.BusyFlag = false;
 }

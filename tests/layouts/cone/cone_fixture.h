@@ -50,6 +50,7 @@ protected:
         char buf[64];
         std::snprintf(buf, sizeof buf, "%.10G", v);
         edit.text = v == 0 ? "" : buf;
+        edit.fontColor = kColorBlack; // typed: given at Calculate
     }
 
     // Elements of a view on a layer (0 = all layers) of a type (0 = all types).

@@ -18,7 +18,7 @@ class RecordingHost : public IHost {
 public:
     int ShowMessage(const MessageRequest& r) override {
         messages.push_back(r);
-        return kResultOk;
+        return answer;
     }
     std::string AskOpenFile(const FileDialogRequest&) override { return ""; }
     std::string AskSaveFile(const FileDialogRequest& r) override {
@@ -28,6 +28,7 @@ public:
     void OpenWithSystem(const std::string&) override {}
 
     std::vector<MessageRequest> messages;
+    int answer = kResultOk; // the button pressed in every message box
     std::vector<FileDialogRequest> saves;
     std::string saveAnswer; // empty: the dialog is cancelled
 };

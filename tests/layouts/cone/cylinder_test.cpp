@@ -29,6 +29,10 @@ TEST(Cylinder, StraightCylinderIsARectangleOfThePerimeter) {
     EXPECT_EQ(f.e.Form.WidthX.text, "31.4159");
     EXPECT_EQ(f.e.Form.HeightY.text, "20");
     EXPECT_FALSE(f.e.Form.AngleA.visible);
+    // The side is vertical: the written-back side angle is 90, and the definition keeps no
+    // angle so that a thickness is not compensated by it.
+    EXPECT_EQ(f.e.Form.SideAngle.text, "90");
+    EXPECT_EQ(ConeOf(f.e).Def.SideAngle, 0);
     // The height dimension line stands at w/2 + w/8.
     bool found = false;
     for (int layer : {5, 7})

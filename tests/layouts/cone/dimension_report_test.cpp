@@ -147,6 +147,7 @@ TEST(DimensionReport, ExistingFileIsReplacedWhole) {
         std::ofstream old(f.file, std::ios::binary);
         old << std::string(100000, 'x');
     }
+    f.host.answer = kResultYes; // "Overwrite existing file?"
     f.Calculate("10", "20", "10");
     const auto lines = f.Report();
     EXPECT_EQ(lines.size(), 91u);
