@@ -4,6 +4,7 @@
 
 #include "core/atomic_file.h"
 #include "core/io_error_text.h"
+#include "nesting/json_text.h"
 #include "nesting/pattern_parts.h"
 #include "persistence/text_file.h"
 
@@ -206,15 +207,7 @@ bool ReadNestJobText(std::string_view text, const std::string& folder, NestJobSe
                      std::string& error) {
     settings = NestJobSettings{};
     json root;
-    try {
-        root = json::parse(text.begin(), text.end());
-    } catch (const json::parse_error& e) {
-        error = "The file is not JSON (at byte " + std::to_string(e.byte) + ").";
-        return false;
-    } catch (const json::exception&) {
-        error = "The file holds a number too large to read.";
-        return false;
-    }
+    if (!ParseJsonText(text, root, error)) return false;
     error = ReadRoot(root, folder, settings);
     if (!error.empty()) settings = NestJobSettings{};
     return error.empty();

@@ -1,5 +1,6 @@
 // The JSON instance reader: every field checked before it is used, every count bounded.
 #include "nesting/nest_instance.h"
+#include "nesting/json_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -99,15 +100,7 @@ std::string ReadRoot(const json& root, NestInstance& instance) {
 bool ReadNestInstance(std::string_view text, NestInstance& instance, std::string& error) {
     instance = NestInstance{};
     json root;
-    try {
-        root = json::parse(text.begin(), text.end());
-    } catch (const json::parse_error& e) {
-        error = "The file is not JSON (at byte " + std::to_string(e.byte) + ").";
-        return false;
-    } catch (const json::exception&) {
-        error = "The file holds a number too large to read.";
-        return false;
-    }
+    if (!ParseJsonText(text, root, error)) return false;
     error = ReadRoot(root, instance);
     return error.empty();
 }

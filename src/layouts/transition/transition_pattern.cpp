@@ -3,6 +3,7 @@
 #include "caddraw/pattern_pen.h"
 #include "core/material.h"
 #include "core/messages.h"
+#include "layouts/size_display.h"
 #include "layouts/transition/transition_outputs.h"
 
 #include <algorithm>
@@ -106,20 +107,7 @@ FormedPart TransitionFormedPart(const TransitionResults& last) {
 
 void ShowTransitionDisplay(FormModel& f, const TransitionResults& last, const DisplayFormat& format,
                            const std::string& materialName, bool ownPageShown) {
-    f.Label10.text = kTitleTransition;
-    f.SegmentAngleEdit.visible = false;
-    f.SegmentAngleEdit.text.clear();
-    for (Label* l :
-         {&f.LargeRadiusCaption, &f.SmallRadiusCaption, &f.OuterCordCaption, &f.AngleACaption,
-          &f.InnerCordCaption, &f.SegmentAngleCaption, &f.OverlapCaption, &f.LargeRadius,
-          &f.SmallRadius, &f.AngleA, &f.InnerCord, &f.OuterCord})
-        l->visible = false;
-    f.Overlap.visible = false;
-    for (Label* l : {&f.WidthX, &f.WidthXCaption, &f.HeightY, &f.HeightYCaption})
-        l->visible = true;
-    f.WidthX.text = format.Length(last.Flat.Width());
-    f.HeightY.text = format.Length(last.Flat.Height());
-    f.RegularDataDisplay.visible = true;
+    ShowSizeDisplay(f, kTitleTransition, last.Flat.Width(), last.Flat.Height(), format);
     if (ownPageShown) {
         f.Label53.visible = true;
         f.InsideRadio.visible = f.OutsideRadio.visible = f.MiddleRadio.visible = true;
