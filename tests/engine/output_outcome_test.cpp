@@ -12,7 +12,7 @@
 #include <iterator>
 
 using namespace brevant;
-using brevant::testing::EngineTest;
+using brevant::testing::EngineInTempFolder;
 
 namespace fs = std::filesystem;
 
@@ -20,26 +20,10 @@ namespace {
 
 using Status = OutputOutcome::Status;
 
-class OutputOutcomes : public EngineTest {
+class OutputOutcomes : public EngineInTempFolder {
 protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        dir = fs::temp_directory_path() / ("brevant-outcome-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-        e.App.UserDataFolder = dir.string() + "/";
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    void TypeCone(const char* t, const char* b, const char* h) {
-        e.Form.ConeTopDiameter.text = t;
-        e.Form.ConeBottomDiameter.text = b;
-        e.Form.ConeHeight.text = h;
-        e.Form.SheetWidth.text = "96";
-        e.Form.SheetHeight.text = "48";
-        e.CalculateMenuClick();
-    }
+    OutputOutcomes() : EngineInTempFolder("outcome") {}
     std::string Saved(const std::string& name) const { return (dir / name).string(); }
-    fs::path dir;
 };
 
 struct Command {

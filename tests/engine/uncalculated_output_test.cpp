@@ -9,7 +9,7 @@
 #include <utility>
 
 using namespace brevant;
-using brevant::testing::EngineTest;
+using brevant::testing::EngineInTempFolder;
 
 namespace fs = std::filesystem;
 
@@ -39,24 +39,9 @@ const PartOutput kPartOutputs[] = {
     {"flat.svg", [](LayoutEngine& e) { return MenuSaveFlatSvgClick(e); }},
 };
 
-class UncalculatedOutput : public EngineTest {
+class UncalculatedOutput : public EngineInTempFolder {
 protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        dir = fs::temp_directory_path() / ("brevant-uncalc-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-        e.App.UserDataFolder = dir.string() + "/";
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    void TypeCone(const char* t, const char* b, const char* h) {
-        e.Form.ConeTopDiameter.text = t;
-        e.Form.ConeBottomDiameter.text = b;
-        e.Form.ConeHeight.text = h;
-        e.Form.SheetWidth.text = "96";
-        e.Form.SheetHeight.text = "48";
-        e.CalculateMenuClick();
-    }
+    UncalculatedOutput() : EngineInTempFolder("uncalc") {}
     // Every part output is refused with this message, asks for no file and writes none.
     void ExpectEveryOutputRefused(const std::string& why) {
         for (const PartOutput& out : kPartOutputs) {
@@ -74,7 +59,6 @@ protected:
             host.files.clear();
         }
     }
-    fs::path dir;
 };
 
 TEST_F(UncalculatedOutput, NothingCalculatedAsksForACalculationFirst) {
