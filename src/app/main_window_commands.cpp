@@ -152,11 +152,10 @@ void TMainForm::PrintDataSheetOn(QPrinter& printer) {
 }
 
 void TMainForm::SettingsItemClick() {
-    engine_.ClearStatus();
-    const SettingsSnapshot before = BeginSettingsCommand(engine_);
-    Refresh();
-    settings_->exec();
-    EndSettingsCommand(engine_, before);
+    brevant::SettingsItemClick(engine_, settingsPath_, [this] {
+        Refresh();
+        return settings_->Ask();
+    });
 }
 
 } // namespace brevant

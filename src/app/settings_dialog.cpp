@@ -1,4 +1,4 @@
-// The settings dialog's controls and its OK button.
+// The settings dialog's controls and its OK and Cancel buttons.
 #include "settings_dialog.h"
 
 #include "engine/layout_engine.h"
@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,15 +28,15 @@ QLabel* Named(QWidget* parent, const char* name, const char* text) {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(LayoutEngine& engine, FormBinder& binder, std::string settingsPath,
-                               QWidget* parent)
-    : QDialog(parent), engine_(engine), settingsPath_(std::move(settingsPath)) {
+SettingsDialog::SettingsDialog(LayoutEngine& engine, FormBinder& binder,
+                               const std::string& settingsPath, QWidget* parent)
+    : QDialog(parent) {
     setObjectName("SettingsForm");
     setWindowTitle("Settings");
     setFixedSize(282, 535);
     setModal(true);
     Build(binder);
-    SettingsFormCreate(engine_, settingsPath_);
+    SettingsFormCreate(engine, settingsPath);
     binder.Push();
 }
 
@@ -66,11 +67,13 @@ void SettingsDialog::Build(FormBinder& b) {
     for (const char* name : {"LoadLastFileCheckBox", "ConeBendLinesCheckBox", "SeamLineCheckBox",
                              "SideCutsCheckBox", "ThicknessCheckBox", "CamDxfCheckBox"})
         v->addWidget(b.CheckBox(this, name));
-    auto* ok = Child<QPushButton>(this, "OK");
-    ok->setObjectName("Button1");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { OkClick(); });
-    v->addWidget(ok, 0, Qt::AlignHCenter);
+    auto* buttons = Child<QDialogButtonBox>(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->setCenterButtons(true);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("Button1");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelButton");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    v->addWidget(buttons);
     auto* scale = Child<QWidget>(this);
     auto* sh = Owned<QHBoxLayout>(scale);
     sh->setContentsMargins(0, 0, 0, 0);
@@ -85,9 +88,8 @@ void SettingsDialog::Build(FormBinder& b) {
     v->addStretch(1);
 }
 
-void SettingsDialog::OkClick() {
-    SettingsOkClick(engine_, settingsPath_);
-    accept();
+bool SettingsDialog::Ask() {
+    return exec() == QDialog::Accepted;
 }
 
 } // namespace brevant

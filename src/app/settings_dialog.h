@@ -1,6 +1,8 @@
-// The "Settings" dialog: units, PDF paper, line weight and orientation, the five check boxes,
-// the screen scale and the user data folder, all bound to the form model. Created once at
-// start-up, where it loads the settings file; OK saves it.
+// The "Settings" dialog: units, PDF paper, line weight and orientation, the check boxes, the
+// screen scale and the user data folder, all bound to the form model. Created once at start-up,
+// where it loads the settings file. It only closes with its answer: the "Settings" command
+// (SettingsItemClick in the engine) takes the settings on OK and puts them back on Cancel,
+// Escape or the window's close button.
 #pragma once
 
 #include <QDialog>
@@ -15,17 +17,14 @@ class LayoutEngine;
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    SettingsDialog(LayoutEngine& engine, FormBinder& binder, std::string settingsPath,
+    SettingsDialog(LayoutEngine& engine, FormBinder& binder, const std::string& settingsPath,
                    QWidget* parent = nullptr);
 
-    // The OK button: save the settings, update the main window, close.
-    void OkClick();
+    // Shows the dialog modally; true when it was closed with OK.
+    bool Ask();
 
 private:
     void Build(FormBinder& binder);
-
-    LayoutEngine& engine_;
-    std::string settingsPath_;
 };
 
 } // namespace brevant

@@ -53,4 +53,11 @@ float EffectiveSegmentAngle(Edit& segmentAngleEdit, char sep, INotices& notices)
     return (a < 0 || a > 350) ? 0.0f : a;
 }
 
+std::string ConvertedLengthText(const std::string& text, double factor, char sep) {
+    if (factor == 1) return text;
+    const ExprResult r = EvaluateExpression(text, sep);
+    if (r.status != kExprPlain && r.status != kExprFormula) return text;
+    return FormatGeneral(r.value * factor, sep);
+}
+
 } // namespace brevant

@@ -3,9 +3,9 @@
 #include "engine/definition_file.h"
 
 #include "core/atomic_file.h"
-#include "core/expression.h"
 #include "core/io_error_text.h"
 #include "core/messages.h"
+#include "core/number_entry.h"
 #include "core/number_format.h"
 #include "core/string_util.h"
 #include "engine/layout_engine.h"
@@ -48,16 +48,6 @@ double StoredLengthFactor(const LayoutEngine& e, const IniDocument& ini) {
     return UnitFactor(UnitFromIndex(index)) / UnitFactor(e.Units());
 }
 
-// A stored length in the program's unit; a text that is no number stays as it is, for
-// Calculate to report.
-std::string ConvertedLength(const LayoutEngine& e, const std::string& text, double factor) {
-    if (factor == 1) return text;
-    const ExprResult r = EvaluateExpression(text, e.App.LocaleDecimalSeparator);
-    if (r.status != kExprPlain && r.status != kExprFormula) return text;
-    // All the digits a double keeps: a file converted and saved back gives its own numbers.
-    return FormatGeneral(r.value * factor, e.App.LocaleDecimalSeparator);
-}
-
 // Puts one stored value (nullopt: the key is missing) into its control; lengths are multiplied
 // by factor into the program's unit.
 void PutValue(LayoutEngine& e, const EngineField& field, const std::optional<std::string>& v,
@@ -81,7 +71,8 @@ void PutValue(LayoutEngine& e, const EngineField& field, const std::optional<std
     case FieldKind::Length:
     case FieldKind::Angle: {
         std::string text = v.value_or(std::string());
-        if (k.kind == FieldKind::Length) text = ConvertedLength(e, text, factor);
+        if (k.kind == FieldKind::Length)
+            text = ConvertedLengthText(text, factor, e.App.LocaleDecimalSeparator);
         // Some kinds' texts go into their edits as stored; the others get the locale's
         // decimal separator.
         f.FindEdit(k.control)->text =

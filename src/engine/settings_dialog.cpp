@@ -1,5 +1,6 @@
 // The settings dialog without a window: creation, OK, the "Settings" command around the modal
 // dialog, setting one key as the dialog would, and the shut-down of the main window.
+#include "core/number_entry.h"
 #include "core/number_format.h"
 #include "engine/definition_file.h"
 #include "engine/layout_engine.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace brevant {
 
@@ -106,31 +108,102 @@ void ShowChosenSettings(LayoutEngine& engine) {
     engine.UpdateUnitLabels();
 }
 
-void SettingsOkClick(LayoutEngine& engine, const std::string& settingsPath) {
-    SaveSettings(engine, settingsPath);
+namespace {
+// The dialog's check boxes and where a snapshot keeps each.
+constexpr std::pair<CheckBox FormModel::*, bool SettingsSnapshot::*> kDialogCheckBoxes[] = {
+    {&FormModel::LoadLastFileCheckBox, &SettingsSnapshot::loadLastFile},
+    {&FormModel::ConeBendLinesCheckBox, &SettingsSnapshot::showBends},
+    {&FormModel::SeamLineCheckBox, &SettingsSnapshot::showSeam},
+    {&FormModel::SideCutsCheckBox, &SettingsSnapshot::showSideCut},
+    {&FormModel::ThicknessCheckBox, &SettingsSnapshot::showThickness},
+    {&FormModel::CamDxfCheckBox, &SettingsSnapshot::camDxf},
+};
+
+SettingsSnapshot TakeSnapshot(const LayoutEngine& engine) {
+    const FormModel& f = engine.Form;
+    SettingsSnapshot s;
+    s.units = f.UnitsComboBox.itemIndex;
+    s.pdfSize = f.PDFCombo.itemIndex;
+    s.lineThickness = f.CheckedRadioTag("LineThickness", 1);
+    s.landscape = f.LandscapeRadio.checked;
+    for (const auto& [box, kept] : kDialogCheckBoxes)
+        s.*kept = (f.*box).checked;
+    s.materialShowSideCut = engine.Material.ShowSideCut;
+    s.materialShowThickness = engine.Material.ShowThickness;
+    return s;
+}
+
+// Every typed length (input pages, sheet, cuts, overlap, material thickness) from the unit
+// `from` into the current one.
+void ConvertTypedLengths(LayoutEngine& engine, UnitSystem from) {
+    if (from == engine.Units()) return;
+    const double factor = UnitFactor(from) / UnitFactor(engine.Units());
+    for (const EngineField& field : engine.Fields()) {
+        if (field.Field->kind != FieldKind::Length) continue;
+        Edit& edit = *engine.Form.FindEdit(field.Field->control);
+        edit.text = ConvertedLengthText(edit.text, factor, engine.App.LocaleDecimalSeparator);
+    }
+}
+
+// What OK takes from the dialog besides the file: typed lengths in the chosen unit, the
+// labels, the seam display and the material flags of the two check boxes.
+void ApplyChosenSettings(LayoutEngine& engine, const SettingsSnapshot& before) {
+    FormModel& f = engine.Form;
+    ConvertTypedLengths(engine, UnitFromIndex(before.units));
+    engine.Material.ShowSideCut = f.SideCutsCheckBox.checked;
+    engine.Material.ShowThickness = f.ThicknessCheckBox.checked;
     ShowChosenSettings(engine);
+}
+} // namespace
+
+void SettingsOkClick(LayoutEngine& engine, const std::string& settingsPath,
+                     const SettingsSnapshot& before) {
+    ApplyChosenSettings(engine, before);
+    SaveSettings(engine, settingsPath);
+}
+
+void SettingsCancel(LayoutEngine& engine, const SettingsSnapshot& before) {
+    FormModel& f = engine.Form;
+    f.UnitsComboBox.itemIndex = before.units;
+    f.PDFCombo.itemIndex = before.pdfSize;
+    f.CheckRadio(before.lineThickness == 0   ? f.LineThin
+                 : before.lineThickness == 2 ? f.LineThick
+                                             : f.LineMedium);
+    f.CheckRadio(before.landscape ? f.LandscapeRadio : f.PortraitRadio);
+    for (const auto& [box, kept] : kDialogCheckBoxes)
+        (f.*box).checked = before.*kept;
+    engine.Material.ShowSideCut = before.materialShowSideCut;
+    engine.Material.ShowThickness = before.materialShowThickness;
 }
 
 void ChangeUnits(LayoutEngine& engine, int unitsIndex) {
     const SettingsSnapshot before = BeginSettingsCommand(engine);
     engine.Form.UnitsComboBox.itemIndex = unitsIndex;
-    ShowChosenSettings(engine);
+    ApplyChosenSettings(engine, before);
     EndSettingsCommand(engine, before);
 }
 
 SettingsSnapshot BeginSettingsCommand(LayoutEngine& engine) {
     engine.ClearStatus();
-    const FormModel& f = engine.Form;
-    return {f.ConeBendLinesCheckBox.checked, f.SeamLineCheckBox.checked, f.UnitsComboBox.itemIndex};
+    return TakeSnapshot(engine);
 }
 
 void EndSettingsCommand(LayoutEngine& engine, const SettingsSnapshot& before) {
-    const SettingsSnapshot now = {engine.Form.ConeBendLinesCheckBox.checked,
-                                  engine.Form.SeamLineCheckBox.checked,
-                                  engine.Form.UnitsComboBox.itemIndex};
-    if (now.showBends != before.showBends || now.showSeam != before.showSeam ||
-        now.units != before.units)
+    const FormModel& f = engine.Form;
+    if (f.ConeBendLinesCheckBox.checked != before.showBends ||
+        f.SeamLineCheckBox.checked != before.showSeam ||
+        UnitFromIndex(f.UnitsComboBox.itemIndex) != UnitFromIndex(before.units))
         engine.DispatchCalculation(true);
+}
+
+void SettingsItemClick(LayoutEngine& engine, const std::string& settingsPath,
+                       const std::function<bool()>& showDialog) {
+    const SettingsSnapshot before = BeginSettingsCommand(engine);
+    if (showDialog())
+        SettingsOkClick(engine, settingsPath, before);
+    else
+        SettingsCancel(engine, before);
+    EndSettingsCommand(engine, before);
 }
 
 bool ApplySettingValue(LayoutEngine& engine, const std::string& name, const std::string& value) {
@@ -141,7 +214,13 @@ bool ApplySettingValue(LayoutEngine& engine, const std::string& name, const std:
         ComboBox& combo = key == "Units" ? f.UnitsComboBox : f.PDFCombo;
         const int index = ComboIndex(combo, value, key == "Units");
         if (index < 0) return false;
+        const UnitSystem before = engine.Units();
         combo.itemIndex = index;
+        // A unit set after the lengths were typed or loaded keeps the part, as OK does.
+        if (key == "Units") {
+            ConvertTypedLengths(engine, before);
+            engine.UpdateUnitLabels();
+        }
         return true;
     }
     if (CheckBox* box = SettingCheckBox(f, key)) return ApplyCheckBox(engine, *box, value);

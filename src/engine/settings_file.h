@@ -1,6 +1,7 @@
 // Application settings: the user data folder and the settings INI file, section "[Brevant]".
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,27 +45,52 @@ bool SaveSettings(LayoutEngine& engine, const std::string& path);
 void LoadSettingsText(LayoutEngine& engine, std::string_view content);
 std::string SettingsFileText(LayoutEngine& engine, std::string_view existing);
 
-// The settings dialog: created once at start-up (loads the settings file), its OK button,
-// and the "Settings" command around the modal dialog.
+// The settings dialog: created once at start-up (loads the settings file), and the "Settings"
+// command around the modal dialog. OK takes what the dialog shows and saves it; Cancel, Escape
+// and the window's close button put back everything the dialog shows and write nothing.
 void SettingsFormCreate(LayoutEngine& engine, const std::string& settingsPath);
-void SettingsOkClick(LayoutEngine& engine, const std::string& settingsPath);
+// Everything the dialog shows, as it stood when the dialog opened, with the material flags that
+// follow two of its check boxes.
+struct SettingsSnapshot {
+    int units = 0;
+    int pdfSize = 0;
+    int lineThickness = 1; // the tag of the checked line weight
+    bool landscape = false;
+    bool loadLastFile = false;
+    bool showBends = false;
+    bool showSeam = false;
+    bool showSideCut = false;
+    bool showThickness = false;
+    bool camDxf = false;
+    bool materialShowSideCut = false;
+    bool materialShowThickness = false;
+};
+SettingsSnapshot BeginSettingsCommand(LayoutEngine& engine); // before the dialog shows
+// OK: a unit other than the one the dialog opened with converts every typed length into it
+// (the same part stays the same part; angles, counts and texts that are no number stay as they
+// are); then the settings are saved and the unit labels, the panels and the material follow.
+void SettingsOkClick(LayoutEngine& engine, const std::string& settingsPath,
+                     const SettingsSnapshot& before);
+// Cancel: every setting of the dialog back as it was when the dialog opened; nothing written.
+void SettingsCancel(LayoutEngine& engine, const SettingsSnapshot& before);
+// After the dialog closed: a changed unit, bend-line or seam-line setting recalculates quietly.
+void EndSettingsCommand(LayoutEngine& engine, const SettingsSnapshot& before);
+// The whole "Settings" command: showDialog shows the modal dialog (whose controls change the
+// settings while it is open) and returns true for OK, false for Cancel however it was closed.
+void SettingsItemClick(LayoutEngine& engine, const std::string& settingsPath,
+                       const std::function<bool()>& showDialog);
 // What OK shows once the settings are taken (without writing them): the seam display and the
 // unit labels.
 void ShowChosenSettings(LayoutEngine& engine);
-struct SettingsSnapshot {
-    bool showBends = false;
-    bool showSeam = false;
-    int units = 0;
-};
-SettingsSnapshot BeginSettingsCommand(LayoutEngine& engine); // before the dialog shows
-void EndSettingsCommand(LayoutEngine& engine, const SettingsSnapshot& before); // after it closed
 // The "Settings" command with only the unit system changed and OK pressed, without writing the
-// settings file: the displays follow and a changed unit recalculates quietly.
+// settings file: typed lengths are converted, the displays follow and a changed unit
+// recalculates quietly.
 void ChangeUnits(LayoutEngine& engine, int unitsIndex);
 
 // A settings key and the control or state that holds it, for batch front ends.
 // Applies the value as the dialog would. Units and PDFSize take an index or an item's name
-// ("Millimeters", "mm", "A4"), flags 1/0 or true/false. Returns false when key is not a
+// ("Millimeters", "mm", "A4"), flags 1/0 or true/false; a changed unit converts the typed
+// lengths and the unit labels as OK does. Returns false when key is not a
 // settings key or the value is not one the key can hold (nothing is changed then).
 bool ApplySettingValue(LayoutEngine& engine, const std::string& key, const std::string& value);
 

@@ -12,8 +12,28 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <functional>
+
 using namespace brevant;
 using namespace brevant::apptest;
+
+namespace {
+
+// Runs the "Settings" command as the File menu does; once its modal dialog is open, `inside`
+// works the dialog's controls and closes it. False when the dialog never opened.
+bool WithSettingsOpen(AppFixture& app, const std::function<void(SettingsDialog&)>& inside) {
+    SettingsDialog& dialog = app.window->Settings();
+    bool opened = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        opened = dialog.isVisible();
+        inside(dialog);
+        if (dialog.isVisible()) dialog.reject(); // never leave the command waiting
+    });
+    app.Trigger("SettingsItem");
+    return opened;
+}
+
+} // namespace
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -151,6 +171,7 @@ private slots:
     void settingsDialogIsBoundAndOkSaves() {
         AppFixture app;
         app.Show();
+        app.Commit("ConeTopDiameter", "10");
         SettingsDialog& dialog = app.window->Settings();
         QCOMPARE(dialog.windowTitle(), QString("Settings"));
         auto* units = dialog.findChild<QComboBox*>("UnitsComboBox");
@@ -160,18 +181,62 @@ private slots:
         QVERIFY(dialog.findChild<QRadioButton*>("LineMedium")->isChecked());
         QVERIFY(dialog.findChild<QRadioButton*>("PortraitRadio")->isChecked());
         QVERIFY(dialog.findChild<QLabel*>("Label4")->text().contains("Quorvel"));
-        units->setCurrentIndex(2);
-        dialog.findChild<QCheckBox*>("ThicknessCheckBox")->setChecked(true);
-        dialog.findChild<QRadioButton*>("LandscapeRadio")->setChecked(true);
-        dialog.OkClick();
-        app.window->Refresh();
+        QVERIFY(WithSettingsOpen(app, [](SettingsDialog& d) {
+            d.findChild<QComboBox*>("UnitsComboBox")->setCurrentIndex(2);
+            d.findChild<QCheckBox*>("ThicknessCheckBox")->setChecked(true);
+            d.findChild<QRadioButton*>("LandscapeRadio")->setChecked(true);
+            d.findChild<QPushButton*>("Button1")->click();
+        }));
         QCOMPARE(app.Find<QLabel>("UnitLabel1")->text(), QString("mm"));
+        QCOMPARE(app.EditOf("ConeTopDiameter")->text(), QString("254"));
         QFile ini(QString::fromStdString(app.window->SettingsPath()));
         QVERIFY(ini.open(QIODevice::ReadOnly));
         const QByteArray text = ini.readAll();
         QVERIFY(text.contains("Units=2"));
         QVERIFY(text.contains("ShowThickness=1"));
         QVERIFY(text.contains("PDFOrientation=2"));
+    }
+
+    // However the dialog is left without OK, the program is as before it opened: the dialog's
+    // own controls, the unit the engine works in, the labels and the typed values; the
+    // settings file is not written.
+    void settingsDialogLeftWithoutOkPutsEverythingBack_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel") << "Cancel";
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("close button") << "close";
+    }
+    void settingsDialogLeftWithoutOkPutsEverythingBack() {
+        QFETCH(QString, how);
+        AppFixture app;
+        app.Show();
+        app.Commit("ConeTopDiameter", "10");
+        QVERIFY(WithSettingsOpen(app, [how](SettingsDialog& d) {
+            d.findChild<QComboBox*>("UnitsComboBox")->setCurrentIndex(2);
+            d.findChild<QComboBox*>("PDFCombo")->setCurrentIndex(5);
+            d.findChild<QRadioButton*>("LineThick")->setChecked(true);
+            d.findChild<QRadioButton*>("LandscapeRadio")->setChecked(true);
+            d.findChild<QCheckBox*>("SeamLineCheckBox")->setChecked(true);
+            d.findChild<QCheckBox*>("ThicknessCheckBox")->setChecked(true);
+            if (how == "Cancel")
+                d.findChild<QPushButton*>("CancelButton")->click();
+            else if (how == "Escape")
+                QTest::keyClick(&d, Qt::Key_Escape);
+            else
+                d.close();
+        }));
+        SettingsDialog& dialog = app.window->Settings();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.findChild<QComboBox*>("UnitsComboBox")->currentIndex(), 0);
+        QCOMPARE(dialog.findChild<QComboBox*>("PDFCombo")->currentIndex(), 0);
+        QVERIFY(dialog.findChild<QRadioButton*>("LineMedium")->isChecked());
+        QVERIFY(dialog.findChild<QRadioButton*>("PortraitRadio")->isChecked());
+        QVERIFY(!dialog.findChild<QCheckBox*>("SeamLineCheckBox")->isChecked());
+        QVERIFY(!dialog.findChild<QCheckBox*>("ThicknessCheckBox")->isChecked());
+        QCOMPARE(app.window->Engine().Units(), kInches);
+        QCOMPARE(app.Find<QLabel>("UnitLabel1")->text(), QString("in"));
+        QCOMPARE(app.EditOf("ConeTopDiameter")->text(), QString("10"));
+        QVERIFY(!QFile::exists(QString::fromStdString(app.window->SettingsPath())));
     }
 
     void aboutBoxTextsAndAnimation() {

@@ -2,10 +2,13 @@
 // xdotool, not from Qt's own event queue. Enter and keypad Enter in an input field calculate,
 // the menus open with their access keys, and the window as it opens fits the screen's available
 // area and, where the screen is big enough (1280 x 800), shows all the cone's inputs without
-// scrolling. Run at scale factor 1 and 2 on screens of several sizes.
+// scrolling; Escape leaves the Settings dialog with nothing changed. Run at scale factor 1 and 2
+// on screens of several sizes.
 #include "app_fixture.h"
+#include "settings_dialog.h"
 #include "support/kinds.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,6 +17,10 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
 
 using namespace brevant;
 using namespace brevant::apptest;
@@ -61,6 +68,34 @@ bool ConeCalculated(AppFixture& app) {
     const FormModel& f = app.window->Engine().Form;
     return f.RegularDataDisplay.visible;
 }
+
+// Keys for a modal dialog, which runs an event loop of its own until it closes: each step
+// waits until its condition holds, then runs xdotool with its arguments, one step at a time.
+class KeySteps : public QObject {
+public:
+    struct Step {
+        std::function<bool()> ready;
+        std::function<QStringList()> arguments;
+    };
+    explicit KeySteps(std::vector<Step> steps) : steps_(std::move(steps)) {
+        connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
+        timer_.start(50);
+    }
+    bool Done() const { return next_ == steps_.size() && xdo_.state() == QProcess::NotRunning; }
+    std::size_t StepsSent() const { return next_; }
+
+private:
+    void Poll() {
+        if (next_ == steps_.size() || xdo_.state() != QProcess::NotRunning) return;
+        if (!steps_[next_].ready()) return;
+        xdo_.start("xdotool", steps_[next_].arguments());
+        ++next_;
+    }
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    QProcess xdo_;
+    QTimer timer_;
+};
 
 } // namespace
 
@@ -148,7 +183,90 @@ private slots:
         }
     }
 
+    // Alt+F, T opens Settings; Down switches the unit (the engine works in it while the dialog
+    // is open); Escape closes the dialog and puts the unit back: the labels, the engine's unit
+    // and the typed value are as before. OK and Cancel lie inside the dialog, below its check
+    // boxes and above the screen scale.
+    void escapeInSettingsKeepsTheUnit() {
+        AppFixture app;
+        QVERIFY(ShowAsOpened(app));
+        app.Commit("ConeTopDiameter", "10");
+        const LayoutEngine& engine = app.window->Engine();
+        SettingsDialog& dialog = app.window->Settings();
+        auto* units = dialog.findChild<QComboBox*>("UnitsComboBox");
+        UnitSystem unitWhileOpen = kInches;
+        QString labelWhileOpen;
+        KeySteps steps({
+            {[&] { return app.window->isActiveWindow(); },
+             [] {
+                 return QStringList{"key", "alt+f"};
+             }},
+            {[] { return QApplication::activePopupWidget() != nullptr; },
+             [] {
+                 return QStringList{"key", "t"};
+             }},
+            // The display runs no window manager: give the dialog the keyboard as a click would.
+            {[&] { return dialog.isVisible(); },
+             [&] {
+                 return QStringList{"windowfocus", "--sync", QString::number(dialog.winId())};
+             }},
+            {[&] { return dialog.isActiveWindow() && units->hasFocus(); },
+             [] {
+                 return QStringList{"key", "Down"};
+             }},
+            {[&] {
+                 unitWhileOpen = engine.Units();
+                 labelWhileOpen = app.Find<QLabel>("UnitLabel1")->text();
+                 if (unitWhileOpen != kInches) {
+                     dialog.grab().save(ArtifactDirectory() + "/" + Named("settings-open"));
+                     dialog.screen()->grabWindow(0).save(ArtifactDirectory() + "/" +
+                                                         Named("settings-screen"));
+                 }
+                 return unitWhileOpen != kInches;
+             },
+             [] {
+                 return QStringList{"key", "Escape"};
+             }},
+        });
+        // A dialog left open by a missed step is closed, so that the test fails instead of
+        // waiting for ever.
+        QTimer::singleShot(3 * kPatience, &dialog, [&dialog] { dialog.reject(); });
+        QTRY_VERIFY_WITH_TIMEOUT(steps.Done() && !dialog.isVisible(), 4 * kPatience);
+        QCOMPARE(steps.StepsSent(), std::size_t(5));
+        QCOMPARE(unitWhileOpen, kCentimeters);
+        QCOMPARE(labelWhileOpen, QString("in")); // labels change with OK only
+        QCOMPARE(engine.Units(), kInches);
+        QCOMPARE(units->currentIndex(), 0);
+        QCOMPARE(app.Find<QLabel>("UnitLabel1")->text(), QString("in"));
+        QCOMPARE(app.EditOf("ConeTopDiameter")->text(), QString("10"));
+        QVERIFY(!QFile::exists(QString::fromStdString(app.window->SettingsPath())));
+
+        const QRect inside = dialog.rect();
+        const auto bottomOf = [&dialog](const char* name) {
+            QWidget* w = dialog.findChild<QWidget*>(name);
+            return w->mapTo(&dialog, QPoint(0, w->height())).y();
+        };
+        const int below = bottomOf("CamDxfCheckBox");
+        const int above = dialog.findChild<QWidget*>("Label7")->mapTo(&dialog, QPoint(0, 0)).y();
+        for (const char* name : {"Button1", "CancelButton"}) {
+            auto* button = dialog.findChild<QPushButton*>(name);
+            QVERIFY2(button && button->isVisibleTo(&dialog), name);
+            const QRect at(button->mapTo(&dialog, QPoint(0, 0)), button->size());
+            QVERIFY2(inside.contains(at) && at.top() >= below && at.bottom() <= above, name);
+        }
+    }
+
 private:
+    // A screenshot's name with the screen's size and the scale factor.
+    static QString Named(const char* what) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return QString("%1-%2x%3-scale%4.png")
+            .arg(what)
+            .arg(screen->size().width())
+            .arg(screen->size().height())
+            .arg(screen->devicePixelRatio());
+    }
+
     static QString ArtifactDirectory() {
         QString dir = qEnvironmentVariable("BREVANT_ARTIFACT_DIR", BREVANT_ARTIFACT_DIR);
         dir += "/screenshots";

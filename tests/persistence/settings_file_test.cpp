@@ -215,9 +215,10 @@ TEST_F(SettingsFile, DialogCreationAndOk) {
     EXPECT_EQ(e->Form.SettingsLabel4.text, "/home/ann/Documents/Quorvel/Brevant/");
     EXPECT_EQ(e->Form.UnitLabel1.text, "cm");
 
+    const SettingsSnapshot before = BeginSettingsCommand(*e);
     e->Form.ThicknessCheckBox.checked = true;
     e->Form.UnitsComboBox.itemIndex = kMillimeters;
-    SettingsOkClick(*e, folder + "Brevant.ini");
+    SettingsOkClick(*e, folder + "Brevant.ini", before);
     EXPECT_TRUE(e->Form.SeamDisplay.visible && e->Form.SeamSpinBox.visible);
     EXPECT_TRUE(e->Form.ThicknessDisplay.visible);
     EXPECT_EQ(e->Form.UnitLabel1.text, "mm");
