@@ -62,7 +62,12 @@ QLineEdit* FormBinder::Edit(QWidget* parent, const std::string& control,
         Changed(control);
     });
     Add(control, w, [w, e] {
-        if (w->text().toStdString() != e->text) w->setText(Q(e->text));
+        // A text the program put in (a solved or converted value) shows from its start, so a
+        // long number too wide for the field reads by its leading digits.
+        if (w->text().toStdString() != e->text) {
+            w->setText(Q(e->text));
+            w->setCursorPosition(0);
+        }
         QPalette p = w->palette();
         if (p.color(QPalette::Text) != ColorOf(e->fontColor)) {
             p.setColor(QPalette::Text, ColorOf(e->fontColor));

@@ -4,6 +4,7 @@
 
 #include "main_window.h"
 #include "message_form.h"
+#include "settings_dialog.h"
 #include "solid_viewport.h"
 #include "widget_factory.h"
 
@@ -15,8 +16,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -87,6 +90,20 @@ public:
     }
 
     void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
+
+    // Runs the "Settings" command as the File menu does; once its modal dialog is open,
+    // `inside` works the dialog's controls and closes it. False when the dialog never opened.
+    bool WithSettingsOpen(const std::function<void(SettingsDialog&)>& inside) {
+        SettingsDialog& dialog = window->Settings();
+        bool opened = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            opened = dialog.isVisible();
+            inside(dialog);
+            if (dialog.isVisible()) dialog.reject(); // never leave the command waiting
+        });
+        Trigger("SettingsItem");
+        return opened;
+    }
 
     QTemporaryDir dir;
     std::unique_ptr<TMainForm> window;

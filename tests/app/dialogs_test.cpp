@@ -12,28 +12,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include <functional>
-
 using namespace brevant;
 using namespace brevant::apptest;
-
-namespace {
-
-// Runs the "Settings" command as the File menu does; once its modal dialog is open, `inside`
-// works the dialog's controls and closes it. False when the dialog never opened.
-bool WithSettingsOpen(AppFixture& app, const std::function<void(SettingsDialog&)>& inside) {
-    SettingsDialog& dialog = app.window->Settings();
-    bool opened = false;
-    QTimer::singleShot(0, &dialog, [&] {
-        opened = dialog.isVisible();
-        inside(dialog);
-        if (dialog.isVisible()) dialog.reject(); // never leave the command waiting
-    });
-    app.Trigger("SettingsItem");
-    return opened;
-}
-
-} // namespace
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -181,7 +161,7 @@ private slots:
         QVERIFY(dialog.findChild<QRadioButton*>("LineMedium")->isChecked());
         QVERIFY(dialog.findChild<QRadioButton*>("PortraitRadio")->isChecked());
         QVERIFY(dialog.findChild<QLabel*>("Label4")->text().contains("Quorvel"));
-        QVERIFY(WithSettingsOpen(app, [](SettingsDialog& d) {
+        QVERIFY(app.WithSettingsOpen([](SettingsDialog& d) {
             d.findChild<QComboBox*>("UnitsComboBox")->setCurrentIndex(2);
             d.findChild<QCheckBox*>("ThicknessCheckBox")->setChecked(true);
             d.findChild<QRadioButton*>("LandscapeRadio")->setChecked(true);
@@ -211,7 +191,7 @@ private slots:
         AppFixture app;
         app.Show();
         app.Commit("ConeTopDiameter", "10");
-        QVERIFY(WithSettingsOpen(app, [how](SettingsDialog& d) {
+        QVERIFY(app.WithSettingsOpen([how](SettingsDialog& d) {
             d.findChild<QComboBox*>("UnitsComboBox")->setCurrentIndex(2);
             d.findChild<QComboBox*>("PDFCombo")->setCurrentIndex(5);
             d.findChild<QRadioButton*>("LineThick")->setChecked(true);

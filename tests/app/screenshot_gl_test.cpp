@@ -73,6 +73,40 @@ private slots:
         qInfo("OpenGL available: %s", OpenGLAvailable() ? "yes" : "no");
     }
 
+    // A cone typed and calculated in millimetres, then Settings > Units: Inches > OK: the
+    // labels, the typed values and the results are in inches at once, the same part.
+    void coneAfterOkFromMillimetresToInches() {
+        AppFixture app;
+        app.Show(1100, 760);
+        const auto chooseUnit = [&app](int index) {
+            return app.WithSettingsOpen([index](SettingsDialog& d) {
+                d.findChild<QComboBox*>("UnitsComboBox")->setCurrentIndex(index);
+                d.findChild<QPushButton*>("Button1")->click();
+            });
+        };
+        QVERIFY(chooseUnit(kMillimeters));
+        app.Commit("ConeTopDiameter", "250");
+        app.Commit("ConeBottomDiameter", "500");
+        app.Commit("ConeHeight", "250");
+        app.Trigger("CalculateMenu");
+        QVERIFY(app.messages.empty());
+        auto* tabs = app.Find<QTabWidget>("DisplayTabControl");
+        tabs->setCurrentIndex(2);
+        QTest::qWait(150);
+        QVERIFY(Save(*app.window, "cone-millimetres"));
+        const double radius = app.Find<QLabel>("LargeRadius")->text().toDouble();
+
+        QVERIFY(chooseUnit(kInches));
+        QTest::qWait(150);
+        QVERIFY(Save(*app.window, "cone-after-ok-to-inches"));
+        QVERIFY(app.messages.empty());
+        for (const char* label : {"UnitLabel1", "UnitLabel2", "UnitLabel3"})
+            QCOMPARE(app.Find<QLabel>(label)->text(), QString("in"));
+        QCOMPARE(app.EditOf("ConeTopDiameter")->text().toDouble(), 250 / 25.4);
+        QCOMPARE(app.EditOf("ConeHeight")->text().toDouble(), 250 / 25.4);
+        QVERIFY(qAbs(app.Find<QLabel>("LargeRadius")->text().toDouble() - radius / 25.4) < 1e-3);
+    }
+
     void dimensionDrawingOfEachType() {
         AppFixture app;
         app.Show(1000, 700);
