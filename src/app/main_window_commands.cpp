@@ -6,6 +6,7 @@
 #include "core/io_error_text.h"
 #include "engine/definition_file.h"
 #include "engine/shop_saves.h"
+#include "nest_tab.h"
 #include "qt_printer.h"
 #include "settings_dialog.h"
 #include "widget_factory.h"
@@ -152,10 +153,12 @@ void TMainForm::PrintDataSheetOn(QPrinter& printer) {
 }
 
 void TMainForm::SettingsItemClick() {
+    const UnitSystem before = engine_.Units();
     brevant::SettingsItemClick(engine_, settingsPath_, [this] {
         Refresh();
         return settings_->Ask();
     });
+    if (auto* nest = findChild<NestTab*>()) nest->KeepLengthsFrom(before);
 }
 
 } // namespace brevant

@@ -4,6 +4,7 @@
 
 #include "core/expression.h"
 #include "core/file_dialogs.h"
+#include "core/number_entry.h"
 #include "documents/nest_sheets.h"
 #include "engine/layout_engine.h"
 #include "engine/nest_definitions.h"
@@ -253,6 +254,12 @@ bool NestTab::ReadSettings(NestJobSettings& s, QString& error) const {
         s.parts[std::size_t(row)].quantity =
             static_cast<QSpinBox*>(parts_->cellWidget(row, 1))->value();
     return true;
+}
+
+void NestTab::KeepLengthsFrom(UnitSystem from) {
+    const double factor = UnitFactor(from) / UnitFactor(engine_.Units());
+    for (QLineEdit* edit : {sheetWidth_, sheetHeight_, clearance_})
+        edit->setText(Text(ConvertedLengthText(edit->text().toStdString(), factor, '.')));
 }
 
 // Shows a job's settings, its lengths turned into the window's unit, and its parts.

@@ -61,6 +61,9 @@ public:
     // false with the reason in the status line.
     bool SaveSheets(const QString& path);
     QString StatusText() const;
+    // After the window's unit changed from `from`: the sheet and the clearance as typed are
+    // turned into the new unit, so the sheet stays the same sheet.
+    void KeepLengthsFrom(UnitSystem from);
 
 private:
     QWidget* BuildSettings();

@@ -9,6 +9,7 @@
 #include "engine/definition_file.h"
 #include "nest_tab.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QProgressBar>
@@ -124,6 +125,28 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!app.tab->Running(), 10000);
         QVERIFY(app.tab->Result().has_value());
         QVERIFY(app.Find<QPushButton>("NestSaveButton")->isEnabled());
+    }
+
+    // The sheet and the clearance are typed in the window's unit: OK to another unit converts
+    // them with the window's fields, Cancel leaves them.
+    void sheetFollowsAUnitChangedWithOk() {
+        NestFixture app;
+        app.Set("NestSheetWidth", "96");
+        app.Set("NestSheetHeight", "4*12");
+        app.Set("NestClearance", "0.5");
+        const auto chooseMillimetres = [&app](const char* button) {
+            return app.WithSettingsOpen([button](SettingsDialog& d) {
+                d.findChild<QComboBox*>("UnitsComboBox")->setCurrentIndex(kMillimeters);
+                d.findChild<QPushButton*>(button)->click();
+            });
+        };
+        QVERIFY(chooseMillimetres("CancelButton"));
+        QCOMPARE(app.EditOf("NestSheetWidth")->text(), QString("96"));
+        QCOMPARE(app.EditOf("NestSheetHeight")->text(), QString("4*12"));
+        QVERIFY(chooseMillimetres("Button1"));
+        QCOMPARE(app.EditOf("NestSheetWidth")->text(), QString("2438.4"));
+        QCOMPARE(app.EditOf("NestSheetHeight")->text(), QString("1219.2"));
+        QCOMPARE(app.EditOf("NestClearance")->text(), QString("12.7"));
     }
 
     void badSettingsAndFilesAreNamed() {
