@@ -68,18 +68,19 @@ TEST_F(DataSheet, EachInputPagePrintsItsHeadingCellsAndPattern) {
     const Case cases[] = {
         {kLayoutCone,
          {{"ConeTopDiameter", "10"}, {"ConeBottomDiameter", "20"}, {"ConeHeight", "10"}},
-         {"Cone Dimensions:", "Bottom Diameter: 20", "Top Diameter: 10", "Cone Height: 10",
-          "Full Cone", "Flat Pattern:", "File Name: "}},
+         {"Cone Dimensions:", "Bottom Diameter: 20 in", "Top Diameter: 10 in", "Cone Height: 10 in",
+          "Full Cone", "Flat Pattern:", "File Name: \\(none\\)"}}, // as a PDF string
         {kLayoutSquare,
          {{"SquareTopDiameter", "10"}, {"SquareWidth", "16"}, {"SquareHeight", "10"}},
-         {"Square to Round Dimensions:", "Square Width: 16", "Height: 10", "Units: Inches",
-          "Number of Corner Bends: 4"}},
+         {"Square to Round Dimensions:", "Square Width: 16 in", "Height: 10 in", "Units: Inches",
+          "Number of Corner Bends: 4", "Results: "}},
         {kLayoutSpiral,
          {{"SpiralODEdit", "12"}, {"SpiralIDEdit", "4"}, {"SpiralPitchEdit", "10"}},
-         {"Spiral Dimensions:", "Outside Diameter: 12", "Pitch: 10", "Results: "}},
+         {"Spiral Dimensions:", "Outside Diameter: 12 in", "Pitch: 10 in", "Results: "}},
         {kLayoutPipe,
          {{"BigPipeDiaEdit", "10"}, {"SmallPipeDiaEdit", "6"}, {"PipeOffsetEdit", "1"}},
-         {"Pipe Dimensions:", "Main Pipe Diameter: 10", "Small Pipe Diameter: 6", "Offset: 1"}},
+         {"Pipe Dimensions:", "Main Pipe Diameter: 10 in", "Small Pipe Diameter: 6 in",
+          "Offset: 1 in", "Results: "}},
     };
     for (const Case& c : cases) {
         ChooseType(c.type);
@@ -102,8 +103,8 @@ TEST_F(DataSheet, SquareSheetNamesBothOrientations) {
                             {"SheetWidth", "48"},
                             {"SheetHeight", "48"}});
     const auto page = Print("sheet.pdf");
-    const std::string line = "Sheet:48 X 48 = " + std::to_string(ConeOf(e).State.SheetCount) +
-                             " pcs.   48 X 48 = 0 pcs.";
+    const std::string line = "Sheet:48 X 48 in = " + std::to_string(ConeOf(e).State.SheetCount) +
+                             " pcs.   48 X 48 in = 0 pcs.";
     EXPECT_TRUE(Has(page, line)) << line;
 }
 
@@ -117,10 +118,10 @@ TEST_F(DataSheet, ThicknessAndSideCutsShareTheFirstCellOfRowNine) {
                             {"TopCutWidthEdit", "4"},
                             {"BottomCutWidthEdit", "8"}});
     const auto page = Print("cuts.pdf");
-    const std::string thickness = PositionOf(page, "Thickness: 0.25");
+    const std::string thickness = PositionOf(page, "Thickness: 0.25 in");
     EXPECT_FALSE(thickness.empty());
-    EXPECT_EQ(PositionOf(page, "Top Cut Width: 4"), thickness);
-    EXPECT_TRUE(Has(page, "Bottom Cut Width: 8"));
+    EXPECT_EQ(PositionOf(page, "Top Cut Width: 4 in"), thickness);
+    EXPECT_TRUE(Has(page, "Bottom Cut Width: 8 in"));
 }
 
 TEST_F(DataSheet, AFileThatCannotBeWrittenIsReported) {
