@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <regex>
+#include <set>
 
 using namespace brevant;
 using brevant::testing::EngineTest;
@@ -108,20 +109,33 @@ TEST_F(DataSheet, SquareSheetNamesBothOrientations) {
     EXPECT_TRUE(Has(page, line)) << line;
 }
 
-TEST_F(DataSheet, ThicknessAndSideCutsShareTheFirstCellOfRowNine) {
+// Thickness, weight, side cuts and overlap all shown: every text has a place of its own, the
+// side cuts in the rows below the thickness.
+TEST_F(DataSheet, ThicknessAndSideCutsArePrintedInRowsOfTheirOwn) {
     e.Form.ThicknessCheckBox.checked = true;
     e.Form.SideCutsCheckBox.checked = true;
     Calculate(kLayoutCone, {{"ConeTopDiameter", "10"},
                             {"ConeBottomDiameter", "20"},
                             {"ConeHeight", "10"},
                             {"ThicknessEdit", "0.25"},
-                            {"TopCutWidthEdit", "4"},
-                            {"BottomCutWidthEdit", "8"}});
+                            {"Overlap", "1"},
+                            {"TopArcLengthEdit", "4"},
+                            {"BottomArcLengthEdit", "8"}});
     const auto page = Print("cuts.pdf");
     const std::string thickness = PositionOf(page, "Thickness: 0.25 in");
-    EXPECT_FALSE(thickness.empty());
-    EXPECT_EQ(PositionOf(page, "Top Cut Width: 4 in"), thickness);
-    EXPECT_TRUE(Has(page, "Bottom Cut Width: 8 in"));
+    const std::string cut = PositionOf(page, "Top Cut Width: [\\d.]+ in");
+    const std::string arc = PositionOf(page, "Top Arc Length: 4 in");
+    ASSERT_FALSE(thickness.empty());
+    ASSERT_FALSE(cut.empty());
+    ASSERT_FALSE(arc.empty());
+    const auto y = [](const std::string& at) { return std::stod(at.substr(at.find(' ') + 1)); };
+    EXPECT_GT(y(thickness), y(cut)); // the page's y runs upward
+    EXPECT_GT(y(cut), y(arc));
+    std::set<std::string> places;
+    static const std::regex td(R"((\d+ [\d.]+) Td)");
+    for (auto it = std::sregex_iterator(page.content.begin(), page.content.end(), td);
+         it != std::sregex_iterator(); ++it)
+        EXPECT_TRUE(places.insert(it->str(1)).second) << "two texts at " << it->str(1);
 }
 
 TEST_F(DataSheet, AFileThatCannotBeWrittenIsReported) {

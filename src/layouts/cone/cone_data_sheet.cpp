@@ -56,13 +56,16 @@ void RegularDetails(DataSheetSection& s, const FormModel& f, const std::string& 
     }
 }
 
-void Extras(DataSheetSection& s, const FormModel& f, bool sideCutsApply) {
+// Side cuts and the overlap. The side cuts start in row 9, or in row 10 when the thickness and
+// weight take row 9, so that no text is printed over another.
+void Extras(DataSheetSection& s, const FormModel& f, bool sideCutsApply, bool thicknessShown) {
     if (f.SideCutsCheckBox.checked && sideCutsApply) {
-        s.Down(1, 9, "Top Cut Width: ", f.TopCutWidthEdit.text, kLength);
-        s.Cell(2, 9, "Bottom Cut Width: ", f.BottomCutWidthEdit.text, kLength);
+        const int row = thicknessShown ? 10 : 9;
+        s.Down(1, row, "Top Cut Width: ", f.TopCutWidthEdit.text, kLength);
+        s.Cell(2, row, "Bottom Cut Width: ", f.BottomCutWidthEdit.text, kLength);
         if (!f.TopArcLengthEdit.text.empty() && !f.BottomArcLengthEdit.text.empty()) {
-            s.Down(1, 10, "Top Arc Length: ", f.TopArcLengthEdit.text, kLength);
-            s.Cell(2, 10, "Bottom Arc Length: ", f.BottomArcLengthEdit.text, kLength);
+            s.Down(1, row + 1, "Top Arc Length: ", f.TopArcLengthEdit.text, kLength);
+            s.Cell(2, row + 1, "Bottom Arc Length: ", f.BottomArcLengthEdit.text, kLength);
         }
     }
     if (!f.Overlap.text.empty()) s.Cell(3, 9, "Edge Overlap: ", f.Overlap.text, kLength);
@@ -104,7 +107,7 @@ DataSheetSection ConeKind::DataSheet(const FormModel& f, const DocumentContext& 
                        : "Full Cone");
         RegularDetails(s, f, c.DefinitionFile);
     }
-    Extras(s, f, developed_ && sideCutsApply_);
+    Extras(s, f, developed_ && sideCutsApply_, !oblique && f.ThicknessCheckBox.checked);
     if (Def.SheetWidth > 0 && Def.SheetHeight > 0 && !oblique && !Def.IsCylinder)
         Nesting(s, f, State);
     return s;
