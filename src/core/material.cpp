@@ -3,6 +3,8 @@
 
 #include "core/number_format.h"
 
+#include <string_view>
+
 namespace brevant {
 
 std::string AreaWeightText(double areaSqIn, double weightLb, UnitSystem units,
@@ -16,6 +18,24 @@ std::string AreaWeightText(double areaSqIn, double weightLb, UnitSystem units,
     }
     return "Area " + FormatValue(area, decimalSeparator) + " = " +
            FormatValue(weight, decimalSeparator) + unit + " each " + materialName;
+}
+
+const char* AreaUnitName(UnitSystem units) {
+    switch (units) {
+    case kCentimeters:
+        return "cm\u00b2";
+    case kMillimeters:
+        return "mm\u00b2";
+    default:
+        return "in\u00b2";
+    }
+}
+
+std::string WithAreaUnit(const std::string& text, UnitSystem units) {
+    static constexpr std::string_view kArea = "Area ";
+    const std::size_t equals = text.find(" = ");
+    if (text.rfind(kArea, 0) != 0 || equals == std::string::npos) return text;
+    return text.substr(0, equals) + " " + AreaUnitName(units) + text.substr(equals);
 }
 
 double MaterialDensity(double materialMass) {

@@ -26,6 +26,11 @@ struct MaterialInputs {
 // "Area <a> = <w> lb each Steel": area in square inches, weight in pounds, converted for units.
 std::string AreaWeightText(double areaSqIn, double weightLb, UnitSystem units,
                            const std::string& materialName, char decimalSeparator);
+// The same text with the area's unit after the area ("Area 526.86 in² = 18.66 lb each Steel"),
+// for pages where every number names its unit; other texts ("---") are returned as they are.
+std::string WithAreaUnit(const std::string& areaWeightText, UnitSystem units);
+// "in²", "cm²" or "mm²".
+const char* AreaUnitName(UnitSystem units);
 // The density and material name of the settings, or the defaults.
 double MaterialDensity(double materialMass);
 std::string MaterialDisplayName(const std::string& materialName);

@@ -33,8 +33,11 @@ public:
         return {x, y + g_};
     }
     void Down(int c, int r, const std::string& text) { cur_ = Cell(c, r, text); }
+    // A black solid line of width 1, whatever the canvas was left with.
     void Rule() {
         ICanvas& canvas = printer_.Canvas();
+        canvas.SetStrokeColor(kColorBlack);
+        canvas.SetDash(TDashStyle::Solid);
         canvas.SetStrokeWidth(1);
         canvas.DrawLine(cur_.x, cur_.y, p_ - p_ / 5, cur_.y);
     }

@@ -17,7 +17,7 @@ struct DataSheetJob {
     TCadDraw& Flat;                  // the flat pattern, fitted to its view
     TCadDraw& Sheet;                 // the sheet, likewise
     std::string Date{};              // today in the locale's short date format
-    std::string DefinitionFile{};    // the last definition file, or empty
+    std::string DefinitionFile{};    // the definition file of this session, or empty
 };
 
 // The job title of the page: the kind's prefix ("Cone-", "Square-", ...) and the definition

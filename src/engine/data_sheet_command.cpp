@@ -43,7 +43,7 @@ bool LayoutEngine::PrintDataSheet(IPrinter& printer) {
     sheet.SetElements(CadDraw2.Elements());
     FitLike(flat, CadDraw1);
     FitLike(sheet, CadDraw2);
-    DataSheetJob job{section, flat, sheet, TodayShortDate(), App.LastDefinitionPath};
+    DataSheetJob job{section, flat, sheet, TodayShortDate(), App.SessionDefinitionPath};
     return brevant::PrintDataSheet(printer, job);
 }
 

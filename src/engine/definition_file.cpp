@@ -120,12 +120,14 @@ std::string InputsSnapshot(LayoutEngine& e) {
     return text;
 }
 
-// Caption, CurrentDefinitionName and LastDefinitionPath after a save or a load.
+// Caption, CurrentDefinitionName, LastDefinitionPath and the session's file after a save or a
+// load.
 void NoteDefinitionFile(LayoutEngine& e, const std::string& path) {
     const std::string name = FileNameOf(path);
     e.Form.Caption = "Brevant [" + name + "]";
     e.App.CurrentDefinitionName = name.substr(0, name.find('.'));
     e.App.LastDefinitionPath = path;
+    e.App.SessionDefinitionPath = path;
 }
 } // namespace
 

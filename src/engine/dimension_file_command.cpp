@@ -25,7 +25,7 @@ OutputOutcome WriteReport(LayoutEngine& e, const std::string& path, const std::s
 } // namespace
 
 DocumentContext LayoutEngine::Documents() const {
-    return {Format(), App.LastDefinitionPath, App.CurrentDefinitionName, UnitLongName(Units())};
+    return {Format(), App.SessionDefinitionPath, App.CurrentDefinitionName, UnitLongName(Units())};
 }
 
 OutputOutcome LayoutEngine::WriteDimensionFile() {

@@ -21,8 +21,11 @@ struct DriverState {
 
 // What the application keeps besides the controls: folders, names and material data.
 struct ApplicationState {
-    std::string UserDataFolder;        // with a trailing separator
-    std::string LastDefinitionPath;    // "LayoutFile" of the settings
+    std::string UserDataFolder;     // with a trailing separator
+    std::string LastDefinitionPath; // "LayoutFile" of the settings
+    // The definition file loaded or saved in this run of the program, or empty: the documents
+    // name this one, never a file the settings remember from an earlier run.
+    std::string SessionDefinitionPath;
     std::string CurrentDefinitionName; // stem of the last definition file
     std::string DefinitionSnapshot;    // the inputs as that file held them (DefinitionChanged)
     double MaterialMass = 0;           // pounds per cubic inch; 0 selects the default

@@ -82,7 +82,7 @@ bool AddDefinitionParts(LayoutEngine& engine, const std::string& path, int count
 KeptWindowPart::KeptWindowPart(LayoutEngine& engine)
     : engine_(engine), inputs_(DefinitionFileText(engine, "")), caption_(engine.Form.Caption),
       name_(engine.App.CurrentDefinitionName), path_(engine.App.LastDefinitionPath),
-      status_(engine.Form.StatusLabel.text) {}
+      session_(engine.App.SessionDefinitionPath), status_(engine.Form.StatusLabel.text) {}
 
 KeptWindowPart::~KeptWindowPart() {
     engine_.ClearStatus();
@@ -90,6 +90,7 @@ KeptWindowPart::~KeptWindowPart() {
     engine_.Form.Caption = caption_;
     engine_.App.CurrentDefinitionName = name_;
     engine_.App.LastDefinitionPath = path_;
+    engine_.App.SessionDefinitionPath = session_;
     engine_.Form.StatusLabel.text = status_;
     engine_.SetIOError("");
 }

@@ -42,7 +42,7 @@ public:
 
 private:
     LayoutEngine& engine_;
-    std::string inputs_, caption_, name_, path_, status_;
+    std::string inputs_, caption_, name_, path_, session_, status_;
 };
 
 // Whether a file is taken as a definition file (by its extension, .layout).

@@ -121,7 +121,8 @@ struct KindWireFrame {
 // What the data sheet and the report name besides the kind's own values.
 struct DocumentContext {
     DisplayFormat Format;
-    std::string DefinitionFile; // the last definition file's path, or empty
+    // The path of the definition file loaded or saved in this session, or empty.
+    std::string DefinitionFile;
     std::string DefinitionName; // its stem
     std::string UnitsLongName;
 };

@@ -96,9 +96,16 @@ const SheetCase kCases[] = {
      3},
     {"offset reducer", Example("offset-reducer.layout") + "--type cone --units mm", 3},
     {"mitred cylinder", Example("mitred-cylinder.layout") + "--type cone", 3},
-    {"square to round", Example("square-to-round.layout") + "--type square", 2},
+    // The date rule, the rule under "Results:" and the flat pattern.
+    {"square to round", Example("square-to-round.layout") + "--type square", 3},
     {"conveyor flight", Example("conveyor-flight.layout") + "--type spiral", 3},
-    {"branch pipe", Example("branch-pipe.layout") + "--type pipe", 2},
+    {"branch pipe", Example("branch-pipe.layout") + "--type pipe", 3},
+    {"lobster elbow with thickness",
+     Example("lobster-elbow.layout") +
+         "--type elbow --set ShowThickness=1 --set MaterialThickness=0.1",
+     3},
+    // The date rule and the flat pattern.
+    {"offset hopper", Example("offset-hopper.layout") + "--type transition", 2},
 };
 
 class DataSheetLayout : public ::testing::TestWithParam<SheetCase> {

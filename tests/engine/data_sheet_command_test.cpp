@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <regex>
+#include <set>
 
 using namespace brevant;
 using brevant::testing::EngineTest;
@@ -68,18 +69,19 @@ TEST_F(DataSheet, EachInputPagePrintsItsHeadingCellsAndPattern) {
     const Case cases[] = {
         {kLayoutCone,
          {{"ConeTopDiameter", "10"}, {"ConeBottomDiameter", "20"}, {"ConeHeight", "10"}},
-         {"Cone Dimensions:", "Bottom Diameter: 20", "Top Diameter: 10", "Cone Height: 10",
-          "Full Cone", "Flat Pattern:", "File Name: "}},
+         {"Cone Dimensions:", "Bottom Diameter: 20 in", "Top Diameter: 10 in", "Cone Height: 10 in",
+          "Full Cone", "Flat Pattern:", "File Name: \\(none\\)"}}, // as a PDF string
         {kLayoutSquare,
          {{"SquareTopDiameter", "10"}, {"SquareWidth", "16"}, {"SquareHeight", "10"}},
-         {"Square to Round Dimensions:", "Square Width: 16", "Height: 10", "Units: Inches",
-          "Number of Corner Bends: 4"}},
+         {"Square to Round Dimensions:", "Square Width: 16 in", "Height: 10 in", "Units: Inches",
+          "Number of Corner Bends: 4", "Results: "}},
         {kLayoutSpiral,
          {{"SpiralODEdit", "12"}, {"SpiralIDEdit", "4"}, {"SpiralPitchEdit", "10"}},
-         {"Spiral Dimensions:", "Outside Diameter: 12", "Pitch: 10", "Results: "}},
+         {"Spiral Dimensions:", "Outside Diameter: 12 in", "Pitch: 10 in", "Results: "}},
         {kLayoutPipe,
          {{"BigPipeDiaEdit", "10"}, {"SmallPipeDiaEdit", "6"}, {"PipeOffsetEdit", "1"}},
-         {"Pipe Dimensions:", "Main Pipe Diameter: 10", "Small Pipe Diameter: 6", "Offset: 1"}},
+         {"Pipe Dimensions:", "Main Pipe Diameter: 10 in", "Small Pipe Diameter: 6 in",
+          "Offset: 1 in", "Results: "}},
     };
     for (const Case& c : cases) {
         ChooseType(c.type);
@@ -102,25 +104,38 @@ TEST_F(DataSheet, SquareSheetNamesBothOrientations) {
                             {"SheetWidth", "48"},
                             {"SheetHeight", "48"}});
     const auto page = Print("sheet.pdf");
-    const std::string line = "Sheet:48 X 48 = " + std::to_string(ConeOf(e).State.SheetCount) +
-                             " pcs.   48 X 48 = 0 pcs.";
+    const std::string line = "Sheet:48 X 48 in = " + std::to_string(ConeOf(e).State.SheetCount) +
+                             " pcs.   48 X 48 in = 0 pcs.";
     EXPECT_TRUE(Has(page, line)) << line;
 }
 
-TEST_F(DataSheet, ThicknessAndSideCutsShareTheFirstCellOfRowNine) {
+// Thickness, weight, side cuts and overlap all shown: every text has a place of its own, the
+// side cuts in the rows below the thickness.
+TEST_F(DataSheet, ThicknessAndSideCutsArePrintedInRowsOfTheirOwn) {
     e.Form.ThicknessCheckBox.checked = true;
     e.Form.SideCutsCheckBox.checked = true;
     Calculate(kLayoutCone, {{"ConeTopDiameter", "10"},
                             {"ConeBottomDiameter", "20"},
                             {"ConeHeight", "10"},
                             {"ThicknessEdit", "0.25"},
-                            {"TopCutWidthEdit", "4"},
-                            {"BottomCutWidthEdit", "8"}});
+                            {"Overlap", "1"},
+                            {"TopArcLengthEdit", "4"},
+                            {"BottomArcLengthEdit", "8"}});
     const auto page = Print("cuts.pdf");
-    const std::string thickness = PositionOf(page, "Thickness: 0.25");
-    EXPECT_FALSE(thickness.empty());
-    EXPECT_EQ(PositionOf(page, "Top Cut Width: 4"), thickness);
-    EXPECT_TRUE(Has(page, "Bottom Cut Width: 8"));
+    const std::string thickness = PositionOf(page, "Thickness: 0.25 in");
+    const std::string cut = PositionOf(page, "Top Cut Width: [\\d.]+ in");
+    const std::string arc = PositionOf(page, "Top Arc Length: 4 in");
+    ASSERT_FALSE(thickness.empty());
+    ASSERT_FALSE(cut.empty());
+    ASSERT_FALSE(arc.empty());
+    const auto y = [](const std::string& at) { return std::stod(at.substr(at.find(' ') + 1)); };
+    EXPECT_GT(y(thickness), y(cut)); // the page's y runs upward
+    EXPECT_GT(y(cut), y(arc));
+    std::set<std::string> places;
+    static const std::regex td(R"((\d+ [\d.]+) Td)");
+    for (auto it = std::sregex_iterator(page.content.begin(), page.content.end(), td);
+         it != std::sregex_iterator(); ++it)
+        EXPECT_TRUE(places.insert(it->str(1)).second) << "two texts at " << it->str(1);
 }
 
 TEST_F(DataSheet, AFileThatCannotBeWrittenIsReported) {

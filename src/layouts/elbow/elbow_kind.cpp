@@ -233,25 +233,32 @@ KindReport ElbowKind::Report(const DocumentContext& context) const {
 }
 
 DataSheetSection ElbowKind::DataSheet(const FormModel& f, const DocumentContext& c) const {
-    DataSheetSection s;
+    constexpr SheetValue kLength = SheetValue::Length;
+    constexpr SheetValue kAngle = SheetValue::Angle;
+    DataSheetSection s(c.Format.Units);
     s.TitlePrefix = "Segmented Elbow-";
     s.Cell(2, 1, "Elbow Dimensions:");
-    s.Cell(1, 2, "Diameter: " + TextOf(f, "ElbowDiameterEdit"));
-    s.Cell(2, 2, "Centreline Radius: " + TextOf(f, "ElbowRadiusEdit"));
-    s.Cell(3, 2, "Bend Angle: " + TextOf(f, "ElbowAngleEdit"));
+    s.Cell(1, 2, "Diameter: ", TextOf(f, "ElbowDiameterEdit"), kLength);
+    s.Cell(2, 2, "Centreline Radius: ", TextOf(f, "ElbowRadiusEdit"), kLength);
+    s.Cell(3, 2, "Bend Angle: ", TextOf(f, "ElbowAngleEdit"), kAngle);
     s.Cell(1, 3, "Middle Gores: " + std::to_string(Def.ElbowGores));
     s.Cell(2, 3, std::string("Seam: ") + (Def.ElbowSeam ? "Heel" : "Throat"));
     s.Down(3, 3, std::string("One Strip: ") + (Def.ElbowStrip ? "Yes" : "No"));
+    s.FileName(1, 4, c.DefinitionFile);
     if (!developed_) return s;
     const DisplayFormat& fm = c.Format;
     s.Down(1, 5, "Results: ");
     s.Rule();
-    s.Cell(1, 6, "Mitre Angle: " + fm.Value(sizes_.MitreAngle));
-    s.Cell(2, 6, "Strip Width: " + fm.Length(sizes_.StripWidth));
-    s.Cell(3, 6, "Strip Length: " + fm.Length(sizes_.StripLength));
-    s.Cell(1, 7, "Gore Heel: " + fm.Length(sizes_.GoreHeel));
-    s.Cell(2, 7, "Gore Centreline: " + fm.Length(sizes_.GoreCentre));
-    s.Down(3, 7, "Gore Throat: " + fm.Length(sizes_.GoreThroat));
+    s.Cell(1, 6, "Mitre Angle: ", fm.Value(sizes_.MitreAngle), kAngle);
+    s.Cell(2, 6, "Strip Width: ", fm.Length(sizes_.StripWidth), kLength);
+    s.Cell(3, 6, "Strip Length: ", fm.Length(sizes_.StripLength), kLength);
+    s.Cell(1, 7, "Gore Heel: ", fm.Length(sizes_.GoreHeel), kLength);
+    s.Cell(2, 7, "Gore Centreline: ", fm.Length(sizes_.GoreCentre), kLength);
+    s.Down(3, 7, "Gore Throat: ", fm.Length(sizes_.GoreThroat), kLength);
+    if (f.ThicknessCheckBox.checked) {
+        s.Down(1, 8, "Thickness: ", f.ThicknessEdit.text, kLength);
+        s.AreaWeight(2, 8, f.WeightLabel.text);
+    }
     return s;
 }
 

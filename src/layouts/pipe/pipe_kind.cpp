@@ -8,6 +8,8 @@
 #include "layouts/pipe/pipe_model.h"
 #include "layouts/pipe/pipe_pattern.h"
 
+#include <algorithm>
+
 namespace brevant {
 
 namespace {
@@ -155,13 +157,26 @@ KindReport PipeKind::Report(const DocumentContext&) const {
     return {false, {}, kMsgNotImplementedPipe};
 }
 
-DataSheetSection PipeKind::DataSheet(const FormModel& f, const DocumentContext&) const {
-    DataSheetSection s;
+DataSheetSection PipeKind::DataSheet(const FormModel& f, const DocumentContext& c) const {
+    constexpr SheetValue kLength = SheetValue::Length;
+    DataSheetSection s(c.Format.Units);
     s.TitlePrefix = "Pipe Intersection-";
     s.Cell(2, 1, "Pipe Dimensions:");
-    s.Cell(1, 2, "Main Pipe Diameter: " + f.BigPipeDiaEdit.text);
-    s.Cell(2, 2, "Small Pipe Diameter: " + f.SmallPipeDiaEdit.text);
-    s.Down(3, 2, "Offset: " + f.PipeOffsetEdit.text);
+    s.Cell(1, 2, "Main Pipe Diameter: ", f.BigPipeDiaEdit.text, kLength);
+    s.Cell(2, 2, "Small Pipe Diameter: ", f.SmallPipeDiaEdit.text, kLength);
+    s.Down(3, 2, "Offset: ", f.PipeOffsetEdit.text, kLength);
+    s.Cell(1, 3, "Material Thickness: ", f.ThicknessEdit.text, kLength);
+    s.FileName(1, 4, c.DefinitionFile);
+    if (!State.Developed || State.CutHeights.empty()) return s;
+    // The strip round the branch: its length and the heights of the cut curve above its
+    // straight edge.
+    const auto [lowest, highest] =
+        std::minmax_element(State.CutHeights.begin(), State.CutHeights.end());
+    s.Down(1, 5, "Results: ");
+    s.Rule();
+    s.Cell(1, 6, "Pattern Width: ", c.Format.Length(State.PatternWidth), kLength);
+    s.Cell(2, 6, "Pattern Height: ", c.Format.Length(*highest), kLength);
+    s.Down(3, 6, "Least Height: ", c.Format.Length(*lowest), kLength);
     return s;
 }
 

@@ -129,22 +129,28 @@ KindReport SpiralKind::Report(const DocumentContext&) const {
     return {false, {}, kMsgNotImplementedSpiral};
 }
 
-DataSheetSection SpiralKind::DataSheet(const FormModel& f, const DocumentContext&) const {
-    DataSheetSection s;
+DataSheetSection SpiralKind::DataSheet(const FormModel& f, const DocumentContext& c) const {
+    constexpr SheetValue kLength = SheetValue::Length;
+    DataSheetSection s(c.Format.Units);
     s.TitlePrefix = "Spiral Flight-";
     s.Cell(2, 1, "Spiral Dimensions:");
-    s.Cell(1, 2, "Outside Diameter: " + f.SpiralODEdit.text);
-    s.Cell(2, 2, "Inside Diameter: " + f.SpiralIDEdit.text);
-    s.Cell(3, 2, "Pitch: " + f.SpiralPitchEdit.text);
+    s.Cell(1, 2, "Outside Diameter: ", f.SpiralODEdit.text, kLength);
+    s.Cell(2, 2, "Inside Diameter: ", f.SpiralIDEdit.text, kLength);
+    s.Cell(3, 2, "Pitch: ", f.SpiralPitchEdit.text, kLength);
+    s.FileName(1, 3, c.DefinitionFile);
     s.Down(1, 4, "Results: ");
     s.Rule();
-    s.Cell(1, 5, "Large Radius: " + f.LargeRadius.text);
-    s.Cell(2, 5, "Small Radius: " + f.SmallRadius.text);
-    s.Cell(3, 5, "Width X: " + f.WidthX.text);
-    s.Cell(1, 6, "Height Y: " + f.HeightY.text);
-    s.Cell(2, 6, "Angle A: " + f.AngleA.text);
-    s.Cell(3, 6, "Inner Cord: " + f.InnerCord.text);
-    s.Down(1, 7, "Outer Cord: " + f.OuterCord.text);
+    s.Cell(1, 5, "Large Radius: ", f.LargeRadius.text, kLength);
+    s.Cell(2, 5, "Small Radius: ", f.SmallRadius.text, kLength);
+    s.Cell(3, 5, "Width X: ", f.WidthX.text, kLength);
+    s.Cell(1, 6, "Height Y: ", f.HeightY.text, kLength);
+    s.Cell(2, 6, "Angle A: ", f.AngleA.text, SheetValue::Angle);
+    s.Cell(3, 6, "Inner Cord: ", f.InnerCord.text, kLength);
+    s.Down(1, 7, "Outer Cord: ", f.OuterCord.text, kLength);
+    if (f.ThicknessCheckBox.checked) {
+        s.Down(1, 8, "Thickness: ", f.ThicknessEdit.text, kLength);
+        s.AreaWeight(2, 8, f.WeightLabel.text);
+    }
     return s;
 }
 

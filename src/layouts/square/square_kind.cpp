@@ -208,19 +208,26 @@ KindReport SquareKind::Report(const DocumentContext& c) const {
 }
 
 DataSheetSection SquareKind::DataSheet(const FormModel& f, const DocumentContext& c) const {
-    DataSheetSection s;
+    constexpr SheetValue kLength = SheetValue::Length;
+    DataSheetSection s(c.Format.Units);
     s.TitlePrefix = "Square-";
     s.Cell(2, 1, "Square to Round Dimensions:");
-    s.Cell(1, 2, "Square Width: " + f.SquareWidth.text);
-    s.Cell(2, 2, "Top Diameter: " + f.SquareTopDiameter.text);
-    s.Cell(3, 2, "Height: " + f.SquareHeight.text);
-    s.Down(1, 3, "Square Length: " + f.SquareLength.text);
+    s.Cell(1, 2, "Square Width: ", f.SquareWidth.text, kLength);
+    s.Cell(2, 2, "Top Diameter: ", f.SquareTopDiameter.text, kLength);
+    s.Cell(3, 2, "Height: ", f.SquareHeight.text, kLength);
+    s.Down(1, 3, "Square Length: ", f.SquareLength.text, kLength);
     s.Cell(3, 3, "Units: " + c.UnitsLongName);
-    s.Cell(1, 5, "File Name: " + c.DefinitionFile);
-    s.Cell(1, 6, "Top X Shift: " + f.SquareTopXShift.text);
-    s.Cell(2, 7, "Top Angle: " + f.SquareTopAngle.text);
-    s.Cell(1, 7, "Top Y Shift: " + f.SquareTopYShift.text);
+    s.FileName(1, 5, c.DefinitionFile);
+    s.Cell(1, 6, "Top X Shift: ", f.SquareTopXShift.text, kLength);
+    s.Cell(2, 7, "Top Angle: ", f.SquareTopAngle.text, SheetValue::Angle);
+    s.Cell(1, 7, "Top Y Shift: ", f.SquareTopYShift.text, kLength);
     s.Down(1, 8, "Number of Corner Bends: " + std::to_string(Def.BendsPerCorner));
+    if (pattern_.Empty()) return s;
+    // The size of the pattern, as the result display shows it.
+    s.Down(1, 9, "Results: ");
+    s.Rule();
+    s.Cell(1, 10, "Width X: ", c.Format.Length(Square.BoxWidth), kLength);
+    s.Down(2, 10, "Height Y: ", c.Format.Length(Square.BoxHeight), kLength);
     return s;
 }
 

@@ -81,21 +81,27 @@ KindReport TransitionKind::Report(const DocumentContext& c) const {
 }
 
 DataSheetSection TransitionKind::DataSheet(const FormModel& f, const DocumentContext& c) const {
-    DataSheetSection s;
+    constexpr SheetValue kLength = SheetValue::Length;
+    const DisplayFormat& fm = c.Format;
+    DataSheetSection s(fm.Units);
     s.TitlePrefix = "Transition-";
     // The sizes as typed, on the side of the plate they are given on.
     const TransitionPart typed = Def.Inputs(MaterialInputs{}).Part;
     s.Cell(2, 1, "Transition Dimensions:");
-    s.Cell(1, 2, "Bottom: " + SectionText(typed.Bottom, c.Format));
-    s.Cell(2, 2, "Top: " + SectionText(typed.Top, c.Format));
-    s.Cell(3, 2, "Height: " + c.Format.Length(Last.Part.Height));
+    s.Cell(1, 2, "Bottom: ", SectionText(typed.Bottom, fm), kLength);
+    s.Cell(2, 2, "Top: ", SectionText(typed.Top, fm), kLength);
+    s.Cell(3, 2, "Height: ", fm.Length(Last.Part.Height), kLength);
     s.Cell(3, 3, "Units: " + c.UnitsLongName);
-    s.Cell(1, 5, "File Name: " + c.DefinitionFile);
-    s.Cell(1, 6, "Top X Shift: " + c.Format.Length(Last.Part.XShift));
-    s.Cell(2, 6, "Top Angle: " + c.Format.Value(Last.Part.TopAngle));
-    s.Cell(1, 7, "Top Y Shift: " + c.Format.Length(Last.Part.YShift));
+    s.FileName(1, 5, c.DefinitionFile);
+    s.Cell(1, 6, "Top X Shift: ", fm.Length(Last.Part.XShift), kLength);
+    s.Cell(2, 6, "Top Angle: ", fm.Value(Last.Part.TopAngle), SheetValue::Angle);
+    s.Cell(1, 7, "Top Y Shift: ", fm.Length(Last.Part.YShift), kLength);
     s.Cell(2, 7, "Divisions: " + std::to_string(Def.TransitionDivisions));
-    s.Down(1, 8, f.WeightLabel.text);
+    if (!Last.Made) return s;
+    // The pattern's size as the result display shows it, then its area and weight.
+    s.Cell(1, 8, "Width X: ", fm.Length(Last.Flat.Width()), kLength);
+    s.Down(2, 8, "Height Y: ", fm.Length(Last.Flat.Height()), kLength);
+    s.AreaWeight(1, 9, f.WeightLabel.text, true);
     return s;
 }
 
