@@ -44,6 +44,12 @@ const KindSpec kKinds[] = {
     {{{{kMiddle, "OK", kResultOk}, {kRight, "Cancel", kResultCancel}}}, 2, kStop, 0},
     {{{{kMiddle, "OK", kResultOk}, {kRight, "Cancel", kResultCancel}}}, 2, kQuestion, 0},
     {{{{kMiddle, "Save", kResultSave}, {kRight, "Cancel", kResultCancel}}}, 2, kQuestion, 0},
+    {{{{kLeft, "Save", kResultSave},
+       {kMiddle, "Discard", kResultDiscard},
+       {kRight, "Cancel", kResultCancel}}},
+     3,
+     kQuestion,
+     0},
 };
 
 constexpr int kButtonX[3] = {28, 160, 293};

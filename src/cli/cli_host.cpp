@@ -14,6 +14,7 @@ int DefaultButtonResult(int kind) {
     case kMessageStopYesNo:
         return kResultYes;
     case kMessageSaveCancel:
+    case kMessageSaveDiscardCancel:
         return kResultSave;
     default:
         return kResultCancel; // a box without buttons closes by its frame

@@ -7,13 +7,27 @@
 namespace brevant {
 
 // Results of the message form, as the platform's modal-result numbers.
-enum MessageResult : int { kResultNone = 0, kResultOk = 1, kResultCancel = 2, kResultYes = 6,
-                           kResultNo = 7, kResultSave = 9 };
+enum MessageResult : int {
+    kResultNone = 0,
+    kResultOk = 1,
+    kResultCancel = 2,
+    kResultYes = 6,
+    kResultNo = 7,
+    kResultSave = 9,
+    kResultDiscard = 10
+};
 
 // Kinds of the message form: the button set, icon and focus of each.
-enum MessageKind : int { kMessageOk = 0, kMessageYesNo = 1, kMessageYesNoCancel = 2,
-                         kMessageStopYesNo = 3, kMessageStopOkCancel = 4,
-                         kMessageOkCancel = 5, kMessageSaveCancel = 6 };
+enum MessageKind : int {
+    kMessageOk = 0,
+    kMessageYesNo = 1,
+    kMessageYesNoCancel = 2,
+    kMessageStopYesNo = 3,
+    kMessageStopOkCancel = 4,
+    kMessageOkCancel = 5,
+    kMessageSaveCancel = 6,
+    kMessageSaveDiscardCancel = 7
+};
 
 // The style of the message form's body: a read-only memo or a plain label.
 enum class MessageStyle { Memo, Label };
@@ -33,7 +47,7 @@ struct FileDialogRequest {
     std::string filter;
     std::string defaultExtension; // without the "."
     std::string initialFolder;
-    std::string fileName;         // proposed file name (save dialogs)
+    std::string fileName; // proposed file name (save dialogs)
     bool overwritePrompt = false;
 };
 

@@ -193,20 +193,22 @@ void LoadDefinitionText(LayoutEngine& engine, std::string_view content, const st
     engine.App.DefinitionSnapshot = InputsSnapshot(engine);
 }
 
+// Only a file of this session counts: the settings may remember a file that was not loaded, and
+// a part typed since must never be offered for saving over it.
 bool DefinitionChanged(LayoutEngine& engine) {
-    return !engine.App.LastDefinitionPath.empty() &&
+    return !engine.App.SessionDefinitionPath.empty() &&
            InputsSnapshot(engine) != engine.App.DefinitionSnapshot;
 }
 
 bool ConfirmDefinitionClose(LayoutEngine& engine) {
     if (!DefinitionChanged(engine)) return true;
-    const std::string& path = engine.App.LastDefinitionPath;
-    switch (engine.ShowMessageDialog(kMsgSaveChanges, path, kMessageYesNoCancel)) {
-    case kResultYes:
+    const std::string path = engine.App.SessionDefinitionPath;
+    switch (engine.ShowMessageDialog(kMsgSaveChanges, path, kMessageSaveDiscardCancel)) {
+    case kResultSave:
         if (SaveDefinition(engine, path)) return true;
         engine.ShowMessageDialog(engine.LastIOError(), "");
         return false;
-    case kResultNo:
+    case kResultDiscard:
         return true;
     default:
         return false;

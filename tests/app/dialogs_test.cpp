@@ -39,7 +39,9 @@ private slots:
             << 5 << QStringList{"", "OK", "Cancel"} << QList<int>{0, 1, 2} << "ImageQuestion" << 1;
         QTest::newRow("6 save cancel") << 6 << QStringList{"", "Save", "Cancel"}
                                        << QList<int>{0, 9, 2} << "ImageQuestion" << 1;
-        QTest::newRow("7 none") << 7 << QStringList{"", "", ""} << QList<int>{0, 0, 0} << "" << -1;
+        QTest::newRow("7 save discard cancel") << 7 << QStringList{"Save", "Discard", "Cancel"}
+                                               << QList<int>{9, 10, 2} << "ImageQuestion" << 0;
+        QTest::newRow("8 none") << 8 << QStringList{"", "", ""} << QList<int>{0, 0, 0} << "" << -1;
     }
 
     void messageKinds() {

@@ -61,8 +61,8 @@ TEST_F(ExitQuestion, TheAnswerDecidesWhatHappensToTheFile) {
         bool fileHoldsNewPart;
     };
     const Case cases[] = {
-        {kResultYes, true, true},
-        {kResultNo, true, false},      // discarded
+        {kResultSave, true, true},
+        {kResultDiscard, true, false},
         {kResultCancel, false, false}, // the window stays, with the typed part
         {kResultNone, false, false},   // the question closed by its frame
     };
@@ -77,7 +77,7 @@ TEST_F(ExitQuestion, TheAnswerDecidesWhatHappensToTheFile) {
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].title, kMsgSaveChanges);
         EXPECT_EQ(host.messages[0].body, job);
-        EXPECT_EQ(host.messages[0].kind, kMessageYesNoCancel);
+        EXPECT_EQ(host.messages[0].kind, kMessageSaveDiscardCancel);
         EXPECT_EQ(Read(job).find("TopDiameter=30") != std::string::npos, c.fileHoldsNewPart);
         EXPECT_EQ(std::filesystem::exists(settings), c.closes);
         EXPECT_EQ(e->Form.ConeTopDiameter.text, "30");
@@ -89,7 +89,7 @@ TEST_F(ExitQuestion, AFailedSaveKeepsTheProgramOpen) {
     TypeAnotherPart();
     std::filesystem::remove(job);
     std::filesystem::create_directory(job); // cannot be written as a file
-    host.answer = kResultYes;
+    host.answer = kResultSave;
     EXPECT_FALSE(ShutDown(*e, settings));
     ASSERT_EQ(host.messages.size(), 2u);
     EXPECT_NE(host.messages[1].title.find(job), std::string::npos);
@@ -113,6 +113,24 @@ TEST_F(ExitQuestion, WithoutACurrentFileNothingIsAsked) {
     EXPECT_FALSE(DefinitionChanged(*other));
     EXPECT_TRUE(ShutDown(*other, settings));
     EXPECT_TRUE(fresh.messages.empty());
+}
+
+// The settings remember the file of an earlier session; with "Load Last File" off it is not
+// loaded, and a part typed now must not be offered for saving over it.
+TEST_F(ExitQuestion, AFileOnlyRememberedFromTheSettingsIsNeverOffered) {
+    RecordingHost fresh;
+    auto other = NewEngine(fresh);
+    other->App.LastDefinitionPath = job;
+    other->Form.ConeTopDiameter.text = "30";
+    other->Form.ConeBottomDiameter.text = "40";
+    other->Form.ConeHeight.text = "5";
+    other->CalculateMenuClick();
+    fresh.messages.clear();
+    fresh.answer = kResultSave;
+    EXPECT_FALSE(DefinitionChanged(*other));
+    EXPECT_TRUE(ShutDown(*other, settings));
+    EXPECT_TRUE(fresh.messages.empty());
+    EXPECT_EQ(Read(job), kHopper);
 }
 
 } // namespace
