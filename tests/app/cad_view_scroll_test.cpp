@@ -5,6 +5,7 @@
 #include "caddraw/cad_draw.h"
 #include "painter_canvas.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QTest>
 
@@ -48,6 +49,14 @@ std::pair<int, int> Difference(const QImage& a, const QImage& b) {
     return {worst, many};
 }
 
+// The last pictures of each case are kept for a look.
+void Keep(const QImage& image, const QString& name) {
+    QString dir = qEnvironmentVariable("BREVANT_ARTIFACT_DIR", BREVANT_ARTIFACT_DIR);
+    dir += "/screenshots";
+    QDir().mkpath(dir);
+    image.save(dir + "/cad_view_scroll_" + name + ".png");
+}
+
 } // namespace
 
 class CadViewScrollTest : public QObject {
@@ -77,13 +86,14 @@ private slots:
         view.CadSettings().SetPenWidth(static_cast<float>(penWidth));
         view.Resize(width, 240);
         if (whole) view.SetViewSize(2 * 240); // one unit a pixel
+        QImage panned, repainted;
         const int shifts[][2] = {{3, 0},  {-3, 0}, {0, 5}, {0, -4},
                                  {7, -6}, {-1, 1}, {2, 2}, {-40, 31}};
         for (const auto& s : shifts) {
             view.Pan(s[0] / view.CadSettings().xscale[1], s[1] / view.CadSettings().yscale[1]);
-            const QImage panned = canvas.Image().copy();
+            panned = canvas.Image().copy();
             view.Redraw(); // no move: the whole bitmap painted again
-            const QImage repainted = canvas.Image().copy();
+            repainted = canvas.Image().copy();
             const auto [worst, many] = Difference(panned, repainted);
             if (worst > 0)
                 qInfo("shift %d, %d: worst difference %d of 255, %d pixels over 16", s[0], s[1],
@@ -95,6 +105,9 @@ private slots:
                                     .arg(worst)
                                     .arg(many)));
         }
+        const QString row = QString(QTest::currentDataTag()).replace(' ', '_');
+        Keep(panned, row + "_panned");
+        Keep(repainted, row + "_repainted");
     }
 };
 
