@@ -121,7 +121,7 @@ private:
             }
             const double px = u * xs + xo, py = v * ys + yo;
             const double rx = std::nearbyint(px), ry = std::nearbyint(py);
-            tie = tie || std::fabs(px - rx) == 0.5 || std::fabs(py - ry) == 0.5;
+            tie |= (std::fabs(px - rx) == 0.5) | (std::fabs(py - ry) == 0.5); // no branch
             return {rx, ry};
         }
     };
