@@ -5,6 +5,10 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
 
 namespace brevant {
@@ -227,13 +231,19 @@ void ImageCanvas::End() {
 
 // The image's own pixels while nothing else holds them: the painter is ended first (it begins
 // again when needed), and an image of another density or format is left to QPainter.
+// Within a clip box the raster paints on the box's part of the image only.
 std::optional<TThinStrokeRaster> ImageCanvas::ThinStrokes(TColor argb) {
     if (ratio_ != 1 || image_.isNull() || image_.format() != QImage::Format_ARGB32_Premultiplied)
         return std::nullopt;
     End();
-    auto* pixels = reinterpret_cast<std::uint32_t*>(image_.bits());
-    return TThinStrokeRaster(pixels, image_.width(), image_.height(), image_.bytesPerLine() / 4,
-                             argb);
+    const QRect box = DeviceClip();
+    if (box.isEmpty()) return std::nullopt;
+    const std::ptrdiff_t stride = image_.bytesPerLine() / 4;
+    auto* pixels =
+        reinterpret_cast<std::uint32_t*>(image_.bits()) + box.top() * stride + box.left();
+    TThinStrokeRaster raster(pixels, box.width(), box.height(), stride, argb);
+    raster.SetOrigin(box.left(), box.top());
+    return raster;
 }
 
 QPainter* ImageCanvas::Painter() {
@@ -242,12 +252,60 @@ QPainter* ImageCanvas::Painter() {
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, true);
         painter_->setRenderHint(QPainter::TextAntialiasing, true);
+        if (clip_) painter_->setClipRect(*clip_);
     }
     return painter_.get();
 }
 
+QRect ImageCanvas::DeviceClip() const {
+    const QRect whole(0, 0, image_.width(), image_.height());
+    if (!clip_) return whole;
+    const QRect c = *clip_;
+    return QRect(qRound(c.left() * ratio_), qRound(c.top() * ratio_), qRound(c.width() * ratio_),
+                 qRound(c.height() * ratio_))
+        .intersected(whole);
+}
+
+void ImageCanvas::SetClipBox(int left, int top, int width, int height) {
+    clip_ = QRect(left, top, width, height);
+    if (painter_) painter_->setClipRect(*clip_);
+}
+
+void ImageCanvas::ClearClipBox() {
+    clip_.reset();
+    if (painter_) painter_->setClipping(false);
+}
+
+// Rows are moved in the order that reads each before it is overwritten; a shift that is not a
+// whole number of the image's own pixels (a fractional density) is refused.
+bool ImageCanvas::ScrollPixels(int dx, int dy) {
+    const double fx = dx * ratio_, fy = dy * ratio_;
+    if (image_.isNull() || image_.format() != QImage::Format_ARGB32_Premultiplied ||
+        fx != std::nearbyint(fx) || fy != std::nearbyint(fy))
+        return false;
+    const int sx = static_cast<int>(fx), sy = static_cast<int>(fy);
+    const int w = image_.width(), h = image_.height();
+    if (std::abs(sx) >= w || std::abs(sy) >= h) return false;
+    End();
+    const qsizetype line = image_.bytesPerLine();
+    uchar* bits = image_.bits();
+    const std::size_t bytes = static_cast<std::size_t>(w - std::abs(sx)) * 4;
+    const qsizetype from = sx < 0 ? -sx * 4 : 0, to = sx > 0 ? sx * 4 : 0;
+    auto move = [&](int y) {
+        std::memmove(bits + y * line + to, bits + (y - sy) * line + from, bytes);
+    };
+    if (sy > 0)
+        for (int y = h - 1; y >= sy; --y)
+            move(y);
+    else
+        for (int y = 0; y < h + sy; ++y)
+            move(y);
+    return true;
+}
+
 void ImageCanvas::Resize(int width, int height) {
     End();
+    Touch();
     const int w = std::max(1, width), h = std::max(1, height);
     image_ = QImage(static_cast<int>(w * ratio_), static_cast<int>(h * ratio_),
                     QImage::Format_ARGB32_Premultiplied);
@@ -257,7 +315,17 @@ void ImageCanvas::Resize(int width, int height) {
 
 void ImageCanvas::Clear(TColor color) {
     End();
-    if (!image_.isNull()) image_.fill(QColor::fromRgba(color));
+    if (image_.isNull()) return;
+    if (!clip_) {
+        image_.fill(QColor::fromRgba(color));
+        return;
+    }
+    const QRect box = DeviceClip();
+    const QRgb pixel = qPremultiply(color);
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(row + box.left(), row + box.left() + box.width(), pixel);
+    }
 }
 
 const QImage& ImageCanvas::Image() {

@@ -9,7 +9,9 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -35,7 +37,11 @@ public:
     bool DrawImage(const TRasterImage& image, double left, double top, double width,
                    double height) override;
 
-    void SetFont(const QFont& font) { font_ = font; }
+    void SetFont(const QFont& font) {
+        font_ = font;
+        Touch();
+    }
+    std::uint64_t Generation() const override { return generation_; }
 
 protected:
     // The painter of the surface, begun when needed; nullptr when the surface cannot paint.
@@ -47,6 +53,8 @@ protected:
         (void)argb;
         return std::nullopt;
     }
+    // The picture may have changed other than through the drawing calls.
+    void Touch() { ++generation_; }
 
 private:
     QPainter* Stroking();
@@ -57,6 +65,7 @@ private:
     Qt::PenStyle dash_ = Qt::SolidLine;
     QColor fill_ = Qt::white;
     QFont font_;
+    std::uint64_t generation_ = 0;
 };
 
 // The CAD view's bitmap: a QImage of the control's size (times the screen's pixel ratio, so
@@ -72,9 +81,15 @@ public:
 
     // Ends painting so that the image can be shown or copied.
     const QImage& Image();
-    void SetDevicePixelRatio(double ratio) { ratio_ = ratio; }
+    void SetDevicePixelRatio(double ratio) {
+        if (ratio != ratio_) Touch();
+        ratio_ = ratio;
+    }
     double DevicePixelRatio() const { return ratio_; }
     double PixelDensity() const override { return ratio_; }
+    bool ScrollPixels(int dx, int dy) override;
+    void SetClipBox(int left, int top, int width, int height) override;
+    void ClearClipBox() override;
 
 protected:
     QPainter* Painter() override;
@@ -82,9 +97,12 @@ protected:
 
 private:
     void End();
+    // The clip box in the image's own pixels.
+    QRect DeviceClip() const;
 
     double ratio_ = 1;
     QImage image_;
+    std::optional<QRect> clip_; // in pixels of the view
     std::unique_ptr<QPainter> painter_;
 };
 

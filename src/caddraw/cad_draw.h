@@ -9,6 +9,8 @@
 #include "caddraw/view_types.h"
 #include "geometry/types.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -176,8 +178,42 @@ private:
     void WheelZoom(int WheelDelta);
     ICanvas* Target() const;
 
+    // What the bitmap shows: everything its picture was painted from but the view's offset,
+    // so that a repaint after a pan can scroll the pixels and paint only the uncovered strips.
+    struct TPicture {
+        bool valid = false;
+        TSettings settings; // the offsets and the mouse state left out (PictureSettings)
+        std::uint64_t elements = 0;
+        std::uint64_t canvasGeneration = 0;
+        const ICanvas* canvas = nullptr;
+        double width = 0, height = 0, screenScale = 1, density = 1;
+        TColor background = 0;
+        int mode = kRedrawNormal;
+        bool axes = false;
+        // Some point fell midway between two pixels; rounding to even keeps such a point where
+        // a full repaint puts it only for shifts by an even number of pixels.
+        bool ties = false;
+        double xOrigin = 0, yOrigin = 0;
+    };
+    // A box of the bitmap (pixels) a repaint is confined to.
+    struct TPaintBox {
+        int left = 0, top = 0, width = 0, height = 0;
+    };
+    // Paints the picture of the mode (and the axes) on the target: scrolled with strips when
+    // only the offset moved since the bitmap was painted, in full otherwise.
+    void Repaint(int mode, bool axes);
+    void RepaintFull(ICanvas& target, int mode, bool axes);
+    // The whole-pixel shift from the bitmap's picture to the view now; false when the picture
+    // cannot be scrolled to it.
+    bool ScrollShift(int mode, bool axes, int& dx, int& dy) const;
+    void PaintStrip(ICanvas& target, const TPaintBox& box, int mode);
+    TPicture PictureNow(int mode, bool axes) const;
+
     ICanvas* canvas_ = nullptr;
     IPrinter* printer_ = nullptr; // set while printing
+    TPicture picture_;
+    std::optional<TPaintBox> paintBox_; // the strip being painted, if any
+    bool paintedTie_ = false;           // a painter met a point midway between pixels
     double width_ = 0;
     double height_ = 0;
     TZoomBox zoomBox_;

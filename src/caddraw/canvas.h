@@ -74,6 +74,23 @@ public:
         (void)image;
         return false;
     }
+    // Moves the surface's pixels by whole pixels of the view (dx to the right, dy down), for a
+    // view that only moved; the strips it uncovers keep stale pixels until painted. False, with
+    // nothing moved, when the surface cannot. A surface that scrolls also clips (SetClipBox).
+    virtual bool ScrollPixels(int dx, int dy) {
+        (void)dx, (void)dy;
+        return false;
+    }
+    // Confines Clear and every drawing call to the box (pixels of the view) until
+    // ClearClipBox; used only on a surface whose ScrollPixels succeeded.
+    virtual void SetClipBox(int left, int top, int width, int height) {
+        (void)left, (void)top, (void)width, (void)height;
+    }
+    virtual void ClearClipBox() {}
+    // Changes whenever the surface's picture may change other than through these calls (a new
+    // size, pixel density or font), so that a view never scrolls a picture made before it.
+    virtual std::uint64_t Generation() const { return 0; }
+
     // Draws an image scaled into the box; false when the surface cannot take images.
     virtual bool DrawImage(const TRasterImage& image, double left, double top, double width,
                            double height) {

@@ -46,7 +46,21 @@ TElementPainter::TElementPainter(TCadDraw& view, bool batched)
     : v_(view), s_(view.CadSettings()), canvas_(view.Target()), map_(MapOf(view.CadSettings())),
       batched_(batched && !view.CadSettings().print_on),
       sagitta_(kChordSagitta / std::max(1.0, canvas_ ? canvas_->PixelDensity() : 1.0)),
-      viewWidth_(std::max(view.width_, 4.0)), viewHeight_(std::max(view.height_, 4.0)) {}
+      viewRight_(std::max(view.width_, 4.0)), viewBottom_(std::max(view.height_, 4.0)) {
+    // Whatever this painter paints, the bitmap no longer shows the picture the view last
+    // painted (a repaint records its own picture after painting).
+    view.picture_.valid = false;
+    if (view.paintBox_) {
+        const auto& box = *view.paintBox_;
+        viewLeft_ = box.left, viewTop_ = box.top;
+        viewRight_ = box.left + box.width, viewBottom_ = box.top + box.height;
+    }
+}
+
+TElementPainter::~TElementPainter() {
+    Flush();
+    v_.paintedTie_ = v_.paintedTie_ || map_.tie;
+}
 
 TColor TElementPainter::HighlightColor(const TElement& e) const {
     if (s_.print_on && e.Highlight != kHighlightPicked && e.Highlight != kHighlightGroup &&
@@ -127,7 +141,8 @@ void TElementPainter::FlushWhenFull() {
 bool TElementPainter::Outside(double left, double top, double right, double bottom) const {
     if (!batched_) return false;
     const double m = s_.PenWidth() + kCullMargin;
-    return right < -m || left > viewWidth_ + m || bottom < -m || top > viewHeight_ + m;
+    return right < viewLeft_ - m || left > viewRight_ + m || bottom < viewTop_ - m ||
+           top > viewBottom_ + m;
 }
 
 void TElementPainter::Line(const TDPoint& a, const TDPoint& b, TColor color, int linetype) {

@@ -73,7 +73,7 @@ public:
     // batch until the pen changes, another kind of element comes, Flush() or destruction.
     // Printing always paints element by element.
     explicit TElementPainter(TCadDraw& view, bool batched = false);
-    ~TElementPainter() { Flush(); }
+    ~TElementPainter();
     TElementPainter(const TElementPainter&) = delete;
     TElementPainter& operator=(const TElementPainter&) = delete;
 
@@ -111,13 +111,18 @@ private:
         bool rotated = false;
         double ax = 1, bx = 0, cx = 0, ay = 0, by = 1, cy = 0;
         double xs = 1, ys = -1, xo = 0, yo = 0;
+        // Set once a point fell midway between two pixels (see TCadDraw::TPicture::ties).
+        mutable bool tie = false;
         TPixelPoint operator()(double x, double y, double z) const {
             double u = x, v = y;
             if (rotated) {
                 u = ax * x + bx * y + cx * z;
                 v = ay * x + by * y + cy * z;
             }
-            return {std::nearbyint(u * xs + xo), std::nearbyint(v * ys + yo)};
+            const double px = u * xs + xo, py = v * ys + yo;
+            const double rx = std::nearbyint(px), ry = std::nearbyint(py);
+            tie |= (std::fabs(px - rx) == 0.5) | (std::fabs(py - ry) == 0.5); // no branch
+            return {rx, ry};
         }
     };
     static TPixelMap MapOf(const TSettings& s);
@@ -151,8 +156,11 @@ private:
     TPixelMap map_;
     bool batched_ = false;
     double sagitta_ = 0; // how far chords may leave an arc, in pixels of the view
-    double viewWidth_ = 0;
-    double viewHeight_ = 0;
+    // The box a batched painter culls to: the view, or the strip of a scrolled repaint.
+    double viewLeft_ = 0;
+    double viewTop_ = 0;
+    double viewRight_ = 0;
+    double viewBottom_ = 0;
     TStrokeBatch batch_;
     TPen batchPen_;
     TColor lastColor_ = 0; // the colour and style the batch's pen was last asked for

@@ -8,6 +8,7 @@
 namespace brevant {
 
 TElement& TElements::Stamp(TElement& element) {
+    ++generation_;
     element.ItemID = nextId_++;
     return element;
 }
@@ -24,6 +25,7 @@ TElement& TElements::Insert(int index) {
 }
 
 TElement* TElements::FindItemID(std::int64_t id) {
+    ++generation_;
     for (TElement& e : items_)
         if (e.ItemID == id) return &e;
     return nullptr;
@@ -40,11 +42,13 @@ void TElements::SetElement(int index, const TElement& value) {
 }
 
 void TElements::Remove(int index) {
+    ++generation_;
     if (ValidIndex(index)) items_.erase(items_.begin() + index);
 }
 
 void TElements::Assign(const TElements& source) {
     if (&source == this) return;
+    ++generation_;
     owner_ = source.owner_;
     Changed = source.Changed;
     Tag = source.Tag;
@@ -55,6 +59,7 @@ void TElements::Assign(const TElements& source) {
 }
 
 void TElements::ClearDeleted() {
+    ++generation_;
     std::erase_if(items_, [](const TElement& e) { return e.Deleted; });
 }
 
@@ -220,6 +225,7 @@ int TElements::DeleteDuplicates(bool allLayers) {
     // element goes when an earlier kept element duplicates it.
     if (items_.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         return 0;
+    ++generation_;
     KeptIndex index(items_, allLayers);
     std::vector<char> drop(items_.size(), 0);
     for (std::size_t j = 0; j < items_.size(); ++j) {

@@ -4,6 +4,7 @@
 #include "caddraw/element.h"
 #include "geometry/types.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -17,12 +18,25 @@ class TCadDrawing;
 class TElements {
 public:
     explicit TElements(TCadDrawing* owner = nullptr) : owner_(owner) {}
+    TElements(const TElements&) = default;
+    // A list assigned over this one counts as changed, whatever the other's count.
+    TElements& operator=(const TElements& other) {
+        const std::uint64_t generation = std::max(generation_, other.generation_) + 1;
+        owner_ = other.owner_, Changed = other.Changed, Tag = other.Tag;
+        items_ = other.items_, nextId_ = other.nextId_;
+        generation_ = generation;
+        return *this;
+    }
 
     TCadDrawing* GetCaddraw() const { return owner_; }
     void SetCaddraw(TCadDrawing* owner) { owner_ = owner; }
 
     bool Changed = false; // kept for the caller; no list operation sets it
     std::int32_t Tag = 0;
+
+    // Counts every change of the list, and every access that may change an element (anything
+    // reached through a non-const member): a view repaints in full when it moved on.
+    std::uint64_t Generation() const { return generation_; }
 
     int Count() const { return static_cast<int>(items_.size()); }
     bool Empty() const { return items_.empty(); }
@@ -36,7 +50,10 @@ public:
     TElement* FindItemID(std::int64_t id);
     const TElement* FindItemID(std::int64_t id) const;
 
-    TElement& GetElement(int index) { return items_[static_cast<std::size_t>(index)]; }
+    TElement& GetElement(int index) {
+        ++generation_;
+        return items_[static_cast<std::size_t>(index)];
+    }
     const TElement& GetElement(int index) const { return items_[static_cast<std::size_t>(index)]; }
     // Assigns value to the element at index (text and identifier stay); out of range does nothing.
     void SetElement(int index, const TElement& value);
@@ -44,7 +61,10 @@ public:
     const TElement& operator[](int index) const { return GetElement(index); }
 
     // Removes every element. Identifiers continue from where they were.
-    void Clear() { items_.clear(); }
+    void Clear() {
+        ++generation_;
+        items_.clear();
+    }
     // Removes the element at index; out of range does nothing.
     void Remove(int index);
 
@@ -60,8 +80,14 @@ public:
     // elements take part. Returns the number of elements removed.
     int DeleteDuplicates(bool allLayers);
 
-    std::vector<TElement>::iterator begin() { return items_.begin(); }
-    std::vector<TElement>::iterator end() { return items_.end(); }
+    std::vector<TElement>::iterator begin() {
+        ++generation_;
+        return items_.begin();
+    }
+    std::vector<TElement>::iterator end() {
+        ++generation_;
+        return items_.end();
+    }
     std::vector<TElement>::const_iterator begin() const { return items_.begin(); }
     std::vector<TElement>::const_iterator end() const { return items_.end(); }
     void Reserve(std::size_t n) { items_.reserve(n); }
@@ -72,6 +98,7 @@ private:
     TCadDrawing* owner_ = nullptr;
     std::vector<TElement> items_;
     std::int64_t nextId_ = 1;
+    std::uint64_t generation_ = 0;
 };
 
 // A list of connected lines and arcs collected by TCadDrawing::MakeElementChain.

@@ -86,8 +86,7 @@ void TCadDraw::PanBy(double dxPixels, double dyPixels) {
     s.screen_center_y[w] += dyPixels / s.yscale[w];
     PanPlacement();
     s.pan_flag = true;
-    if (ICanvas* target = Target()) target->Clear(BackgroundColor());
-    PaintElements(kRedrawPreview);
+    Repaint(kRedrawPreview, false);
     Invalidate();
 }
 

@@ -56,12 +56,8 @@ void TCadDraw::PaintAxes() {
 }
 
 void TCadDraw::Redraw() {
-    if (ICanvas* target = Target()) target->Clear(BackgroundColor());
     ComputeCoefficients(); // also used by the mouse handling of an empty drawing
-    if (!Elements().Empty()) {
-        PaintElements(CadSettings().redraw_mode);
-        if (CadSettings().draw_axis_flag) PaintAxes();
-    }
+    Repaint(CadSettings().redraw_mode, CadSettings().draw_axis_flag);
     CadSettings().redraw_mode = kRedrawNormal;
     Invalidate();
 }

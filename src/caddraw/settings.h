@@ -18,6 +18,7 @@ template <typename T> using TWindowArray = std::array<T, 5>;
 struct TArcView {
     std::array<std::array<double, 3>, 3> m{};
     int flag = 1;
+    bool operator==(const TArcView&) const = default;
 };
 
 inline constexpr int kLayerCount = 255; // layer numbers 0 to 254
@@ -118,6 +119,8 @@ public:
     // extents, file type, line style, redraw mode, chain tolerance or print stroke width) and
     // clears the drag and pick state.
     void Assign(const TSettings& source);
+
+    bool operator==(const TSettings&) const = default;
 
     // Resets window w's projection matrix to the one a new view has.
     void ResetArcView(int w);

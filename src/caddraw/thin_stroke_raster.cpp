@@ -54,6 +54,7 @@ bool TThinStrokeRaster::Clip(double& x1, double& y1, double& x2, double& y2) con
 }
 
 void TThinStrokeRaster::Line(double x1, double y1, double x2, double y2) {
+    x1 -= left_, x2 -= left_, y1 -= top_, y2 -= top_;
     const bool inside = x1 >= 0 && x2 >= 0 && y1 >= 0 && y2 >= 0 && x1 <= width_ && x2 <= width_ &&
                         y1 <= height_ && y2 <= height_; // false for NaN
     if (!inside && !Clip(x1, y1, x2, y2)) return;
@@ -119,7 +120,7 @@ void TThinStrokeRaster::Arc(double cx, double cy, double radius, double startAng
 }
 
 void TThinStrokeRaster::Dot(double x, double y) {
-    const double px = std::floor(x + 0.5), py = std::floor(y + 0.5);
+    const double px = std::floor(x - left_ + 0.5), py = std::floor(y - top_ + 0.5);
     if (!(px >= 0 && py >= 0 && px < width_ && py < height_)) return; // also for NaN
     Blend(pixels_[static_cast<std::ptrdiff_t>(py) * stride_ + static_cast<std::ptrdiff_t>(px)],
           color_, 256);

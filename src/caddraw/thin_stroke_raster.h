@@ -19,6 +19,10 @@ public:
     TThinStrokeRaster(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stride,
                       std::uint32_t argb);
 
+    // Places the bitmap's first pixel at (left, top) of the coordinates the strokes come in
+    // (a raster over part of a larger bitmap); (0, 0) unless set.
+    void SetOrigin(double left, double top) { left_ = left, top_ = top; }
+
     // Paints the segment; the part outside the bitmap is dropped, and a segment without
     // length or with a coordinate that is not a finite number paints nothing.
     void Line(double x1, double y1, double x2, double y2);
@@ -41,6 +45,8 @@ private:
     int height_;
     std::ptrdiff_t stride_;
     std::uint32_t color_; // premultiplied
+    double left_ = 0;
+    double top_ = 0;
 };
 
 } // namespace brevant
