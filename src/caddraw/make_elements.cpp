@@ -9,7 +9,10 @@ namespace brevant {
 namespace {
 
 constexpr double kCoordLimit = 1e9;
-constexpr double kExtentLimit = 10000;
+// Every accepted coordinate lies within kCoordLimit, and an arc's box within twice that; the
+// clamp only keeps the fit's arithmetic finite. A part as large as the layouts draw (their
+// patterns stop at 1e9) is fitted whole by Zoom All.
+constexpr double kExtentLimit = 2 * kCoordLimit;
 
 bool InRange(double v) {
     return v >= -kCoordLimit && v <= kCoordLimit;
@@ -104,7 +107,11 @@ int TCadDrawing::MakeArcX(const TDArc& a) {
 
 void TCadDrawing::UpdateExtents(const TElement& e) {
     TSettings& s = settings_;
+    // A box with min above max holds nothing yet (the empty box runs from 9000 down to -9000):
+    // the first point is the box, so a drawing wholly beyond 9000 is not stretched to it.
     auto grow = [&s](double x, double y) {
+        if (s.min_x > s.max_x) s.min_x = s.max_x = x;
+        if (s.min_y > s.max_y) s.min_y = s.max_y = y;
         if (x > s.max_x) s.max_x = x;
         if (y > s.max_y) s.max_y = y;
         if (x < s.min_x) s.min_x = x;

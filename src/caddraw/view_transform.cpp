@@ -14,6 +14,9 @@ int Win(const TSettings& s) {
     return std::clamp(s.current_plot_window, 1, 4);
 }
 
+// Below this pixel size at the present scale a fit is computed from the world size.
+constexpr double kFitExactBelowPixels = 64;
+
 double RoundEven(double v) {
     return std::nearbyint(v);
 } // the default mode rounds ties to even
@@ -104,7 +107,17 @@ void TCadDraw::FitStep() {
     auto py = [&](double y) { return RoundEven(y * s.yscale[w] + s.y_plot_origin[w]); };
     const double pxmin = px(s.min_x), pxmax = px(s.max_x);
     const double pymin = py(s.min_y), pymax = py(s.max_y);
-    if (pymin == pymax || pxmin == pxmax) {
+    const double worldW = s.max_x - s.min_x, worldH = s.max_y - s.min_y;
+    const double exact = std::max(worldW * std::fabs(s.xscale[w]), worldH * std::fabs(s.yscale[w]));
+    const bool degenerate = pymin == pymax || pxmin == pxmax;
+    const double m = std::min(W(), H());
+    const double margin = m - RoundEven(m / 10);
+    if (worldW > 0 && worldH > 0 && (degenerate || exact < kFitExactBelowPixels)) {
+        // A drawing that covers only a few pixels at the present scale (a small part shown after
+        // a large one): its rounded pixel size would give a rough fit, or none, so the fit is
+        // taken from its size in the world.
+        s.view_height[w] = static_cast<float>(s.view_height[w] * exact * ScreenScale / margin);
+    } else if (degenerate) {
         s.view_height[w] = static_cast<float>(s.max_y - s.min_y);
         if (s.view_height[w] < kMinViewHeight) {
             s.view_height[w] = static_cast<float>(kMinViewHeight);
@@ -113,8 +126,6 @@ void TCadDraw::FitStep() {
         }
     } else {
         const double d = std::max(std::fabs(pxmin - pxmax), std::fabs(pymin - pymax));
-        const double m = std::min(W(), H());
-        const double margin = m - RoundEven(m / 10);
         s.view_height[w] = static_cast<float>(s.view_height[w] * d * ScreenScale / margin);
     }
     s.screen_center_x[w] = s.min_x + (s.max_x - s.min_x) / 2;

@@ -132,7 +132,14 @@ TEST(Extents, GrowByElementKindAndClamp) {
     const Case cases[] = {
         {"quarter arc counts its end points only", 3, {0, 0, 0, 10, 0, 90}, 0, 0, 10, 10},
         {"arc over 180 degrees counts its circle box", 3, {0, 0, 0, 10, 0, 270}, -10, -10, 10, 10},
-        {"far point is clamped", 1, {20000, 5, 0, 0, 0, 0}, 9000, 5, 10000, 5},
+        {"a far point is the box", 1, {20000, 5, 0, 0, 0, 0}, 20000, 5, 20000, 5},
+        {"a whole arc's box may reach past the coordinate range",
+         3,
+         {9e8, 0, 0, 9e8, 0, 360},
+         0,
+         -9e8,
+         1.8e9,
+         9e8},
         {"rectangle counts its corners", 13, {1, 1, 0, 4, 2, 0}, -1, 0, 3, 2},
         {"texts do not count", 5, {100, 100, 0, 0, 0, 0}, 9000, 9000, -9000, -9000},
     };

@@ -72,6 +72,39 @@ TEST_F(ViewFixture, ZoomStepsChangeTheHeightAndFireOnZoom) {
     EXPECT_FLOAT_EQ(view.CadSettings().view_height[1], 0.04f);
 }
 
+// One Zoom All fits a part of any size the layouts draw, whatever the view showed before: a
+// pattern 1e5 wide after a small one (the extents were once clamped to 10000, so only the
+// middle of the pattern showed), a small part after a huge one (a few pixels, rounded, gave no
+// fit), and a part lying wholly beyond 9000 from the origin.
+TEST_F(ViewFixture, ZoomAllFitsAPartOfAnySizeAfterAnyOther) {
+    struct Case {
+        double before, size, offset;
+    };
+    const Case cases[] = {{30, 2.3e5, 0}, {30, 9.9e8, 0},  {2.3e5, 0.05, 0},
+                          {9.9e8, 12, 3}, {20, 120, 9500}, {1e-2, 1e4, -2e4}};
+    view.Resize(800, 600);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.before << " then " << c.size << " at " << c.offset);
+        view.DeleteAllElements();
+        view.MakeLine(0, 0, 0, c.before, c.before / 2, 0);
+        view.SetExtents();
+        view.ZoomAll();
+        view.DeleteAllElements();
+        const double x0 = c.offset, y0 = c.offset, x1 = x0 + c.size, y1 = y0 + c.size * 0.45;
+        view.MakeLine(x0, y0, 0, x1, y1, 0);
+        view.SetExtents();
+        view.ZoomAll();
+        const TPixelPoint a = view.CoordToPixel(x0, y0, 0), b = view.CoordToPixel(x1, y1, 0);
+        for (const TPixelPoint& p : {a, b}) {
+            EXPECT_GE(p.x, 0);
+            EXPECT_LE(p.x, 800);
+            EXPECT_GE(p.y, 0);
+            EXPECT_LE(p.y, 600);
+        }
+        EXPECT_NEAR(b.x - a.x, 540, 2); // the smaller side less its tenth
+    }
+}
+
 TEST_F(ViewFixture, ZoomLastReturnsToTheViewBeforeTheFit) {
     view.MakeLine(0, 0, 0, 100, 50, 0);
     view.Resize(800, 400);

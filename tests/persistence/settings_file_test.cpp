@@ -177,8 +177,8 @@ TEST_F(SettingsFile, ThicknessInMillimetresSurvivesARestart) {
     a->Material.Thickness = a->ToIn(3);
     a->Form.ThicknessEdit.text = "3";
     Write(folder + "job.layout", "[DIMENSIONS]\n");
-    a->App.LastDefinitionPath = folder + "job.layout";
-    host.answer = kResultYes; // the inputs differ from the file's: saved on the question
+    a->App.LastDefinitionPath = a->App.SessionDefinitionPath = folder + "job.layout";
+    host.answer = kResultSave; // the inputs differ from the file's: saved on the question
     EXPECT_TRUE(ShutDown(*a, folder + "Brevant.ini"));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].title, kMsgSaveChanges);
