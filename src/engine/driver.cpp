@@ -126,6 +126,10 @@ int LayoutEngine::CalculateKind(int index, bool quiet) {
         const bool made = code == kDriverDone && !Kind(index).Pattern().Empty();
         Drv.CalculatedKind = made ? index : -1;
         if (made) Drv.CalculationMessage.clear();
+        // A pattern too large to draw is said on the status line only; the outputs refused
+        // for it give that reason.
+        if (!made && Drv.CalculationMessage.empty() && Form.StatusLabel.text == kMsgTooLargeToDraw)
+            Drv.CalculationMessage = kMsgTooLargeToDraw;
         // The result labels were cleared: the bend angle of the bends that remain comes back.
         ShowBendAngle();
     }

@@ -80,6 +80,20 @@ TEST_F(UncalculatedOutput, AFailedCalculationGivesItsOwnMessage) {
     ExpectEveryOutputRefused(kMsgNotEnough);
 }
 
+// A cone whose pattern is larger than the drawing holds (a few 1e9 wide): its results show,
+// but no view or file gets the part of the pattern that fits, as if it were the whole.
+TEST_F(UncalculatedOutput, APatternTooLargeToDrawIsNeitherShownNorWritten) {
+    TypeCone("400000000", "900000000", "700000000");
+    EXPECT_EQ(e.Form.StatusLabel.text, kMsgTooLargeToDraw);
+    EXPECT_FALSE(e.Form.LargeRadius.text.empty());
+    EXPECT_EQ(e.CadDraw1.Elements().Count(), 0);
+    ExpectEveryOutputRefused(kMsgTooLargeToDraw);
+    // One a little smaller is drawn and written.
+    TypeCone("40000000", "90000000", "70000000");
+    EXPECT_EQ(e.OutputRefusal(), "");
+    EXPECT_GT(e.CadDraw1.Elements().Count(), 0);
+}
+
 TEST_F(UncalculatedOutput, ACalculatedPartIsWrittenUntilAnotherTypeIsChosen) {
     TypeCone("10", "20", "10");
     ASSERT_EQ(e.OutputRefusal(), "");

@@ -187,8 +187,15 @@ int ConeKind::Calculate(KindRun& run) {
     pattern_ = flat.Take();
     ShowResults(run);
     WriteBackConeDimensions(job);
-    // Without this the results would show while the view stays empty without a word.
-    if (TooLargeToDraw(State)) run.Form.StatusLabel.text = kMsgTooLargeToDraw;
+    // A pattern the drawing cannot hold is not kept: only the part of it within the drawing's
+    // range would show and be written, and pass for the whole. The results stay, with the
+    // reason on the status line.
+    if (TooLargeToDraw(State)) {
+        run.Form.StatusLabel.text = kMsgTooLargeToDraw;
+        run.Host.ClearViews();
+        pattern_ = {};
+        developed_ = false;
+    }
     run.Scene.SideCutTopAngle = State.SideCutTopAngle;
     run.Scene.SideCutBottomAngle = State.SideCutBottomAngle;
     Remember(run);
