@@ -86,6 +86,7 @@ TEST_F(UncalculatedOutput, APatternTooLargeToDrawIsNeitherShownNorWritten) {
     TypeCone("400000000", "900000000", "700000000");
     EXPECT_EQ(e.Form.StatusLabel.text, kMsgTooLargeToDraw);
     EXPECT_FALSE(e.Form.LargeRadius.text.empty());
+    EXPECT_TRUE(e.Form.RegularDataDisplay.visible);
     EXPECT_EQ(e.CadDraw1.Elements().Count(), 0);
     ExpectEveryOutputRefused(kMsgTooLargeToDraw);
     // One a little smaller is drawn and written.

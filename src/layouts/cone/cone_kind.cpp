@@ -192,7 +192,6 @@ int ConeKind::Calculate(KindRun& run) {
     // reason on the status line.
     if (TooLargeToDraw(State)) {
         run.Form.StatusLabel.text = kMsgTooLargeToDraw;
-        run.Host.ClearViews();
         pattern_ = {};
         developed_ = false;
     }
