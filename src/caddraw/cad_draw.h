@@ -40,6 +40,8 @@ inline constexpr double kMinViewHeight = 0.04; // smallest world height a window
 // bitmap and then PaintZoomBox over it, and show a cross cursor while CrossCursor() is true.
 // Every operation of the drawing is the view's own; those that change what is shown (groups,
 // chains, NewOrigin, the background) paint through the view.
+class TElementPainter;
+
 class TCadDraw : public TCadDrawing {
 public:
     TCadDraw();
@@ -105,6 +107,10 @@ public:
 
     // ---- Painting ---------------------------------------------------------------------
     void Redraw();
+    // A redraw of a large drawing has a second thread prepare the strokes of the elements
+    // ahead while this one paints; on unless switched off. The canvas sees the same strokes
+    // in the same order either way, only the batches they come in may be cut elsewhere.
+    void SetPaintAhead(bool on) { paintAhead_ = on; }
     void DrawLayer(int LayerNumber);
     void DrawElement(int Index);
 
@@ -172,6 +178,11 @@ private:
     void FireZoom();
     void Invalidate();
     void PaintElements(int mode);
+    // Whether redraw mode `mode` paints element e (not deleted).
+    bool Selects(const TElement& e, int mode) const;
+    // PaintElements for a large drawing on two threads; false (nothing painted) when the
+    // second thread cannot start.
+    bool PaintElementsAhead(TElementPainter& painter, int mode);
     void PaintAxes();
     void PanBy(double dxPixels, double dyPixels);
     bool RotateDrag(double X, double Y);
@@ -214,6 +225,7 @@ private:
     TPicture picture_;
     std::optional<TPaintBox> paintBox_; // the strip being painted, if any
     bool paintedTie_ = false;           // a painter met a point midway between pixels
+    bool paintAhead_ = true;
     double width_ = 0;
     double height_ = 0;
     TZoomBox zoomBox_;

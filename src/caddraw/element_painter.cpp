@@ -57,7 +57,20 @@ TElementPainter::TElementPainter(TCadDraw& view, bool batched)
     }
 }
 
+TElementPainter::TElementPainter(TCadDraw& view, double pixelDensity, TPrepared& out)
+    : v_(view), s_(view.CadSettings()), canvas_(nullptr), record_(&out),
+      map_(MapOf(view.CadSettings())), batched_(!view.CadSettings().print_on),
+      sagitta_(kChordSagitta / std::max(1.0, pixelDensity)), viewRight_(std::max(view.width_, 4.0)),
+      viewBottom_(std::max(view.height_, 4.0)) {
+    if (view.paintBox_) {
+        const auto& box = *view.paintBox_;
+        viewLeft_ = box.left, viewTop_ = box.top;
+        viewRight_ = box.left + box.width, viewBottom_ = box.top + box.height;
+    }
+}
+
 TElementPainter::~TElementPainter() {
+    if (record_) return; // it shares the view with the painter it prepares for
     Flush();
     v_.paintedTie_ = v_.paintedTie_ || map_.tie;
 }
@@ -129,9 +142,24 @@ void TElementPainter::ApplyPen(const TPen& pen) {
 
 void TElementPainter::Flush() {
     if (batch_.Empty()) return;
+    if (record_) {
+        record_->runs.push_back({batchPen_, std::move(batch_)});
+        batch_ = TStrokeBatch();
+        record_->tie = record_->tie || map_.tie;
+        return;
+    }
     ApplyPen(batchPen_);
     canvas_->DrawStrokes(batch_);
     batch_.Clear();
+}
+
+void TElementPainter::PaintPrepared(const TPrepared& prepared) {
+    Flush();
+    for (const TPrepared::TRun& run : prepared.runs) {
+        ApplyPen(run.pen);
+        canvas_->DrawStrokes(run.batch);
+    }
+    map_.tie = map_.tie || prepared.tie;
 }
 
 void TElementPainter::FlushWhenFull() {
@@ -464,6 +492,23 @@ void TElementPainter::Element(const TElement& e, bool ellipseShifted) {
         OtherElement(e, ellipseShifted);
         break;
     }
+}
+
+bool TElementPainter::Prepare(const TElement& e) {
+    TDashStyle dash = TDashStyle::Solid;
+    switch (e.Etype) {
+    case kElementPoint:
+        break;
+    case kElementLine:
+    case kElementArc:
+        if (!painter_detail::DashOf(e.linetype, dash)) return false;
+        break;
+    default:
+        return false;
+    }
+    Element(e, false);
+    record_->tie = record_->tie || map_.tie;
+    return true;
 }
 
 void TElementPainter::OtherElement(const TElement& e, bool ellipseShifted) {

@@ -25,6 +25,10 @@ constexpr double kFarPixel = 100000; // points and circles beyond this are not d
 // stroke is unchanged.
 constexpr double kClipPixel = 1e6;
 
+// A redraw of at least this many elements prepares strokes on a second thread (see
+// TCadDraw::PaintElementsAhead): below it, starting the thread costs more than it saves.
+constexpr int kPaintAheadElements = 16384;
+
 inline bool InClipBox(double x, double y) {
     return std::fabs(x) <= kClipPixel && std::fabs(y) <= kClipPixel; // false for NaN
 }
@@ -69,15 +73,40 @@ inline int Win(const TSettings& s) {
 // Paints primitives and elements on the view's current target (bitmap or printer page).
 class TElementPainter {
 public:
+    // The pen a batch is painted in; no dash keeps the canvas's dash.
+    struct TPen {
+        TColor color = 0;
+        double width = 1;
+        std::optional<TDashStyle> dash;
+        bool operator==(const TPen&) const = default;
+    };
+    // Strokes prepared away from the canvas (see the recording constructor): runs in one pen
+    // each, in painting order, for the elements before `end`.
+    struct TPrepared {
+        struct TRun {
+            TPen pen;
+            TStrokeBatch batch;
+        };
+        std::vector<TRun> runs;
+        int end = 0;
+        bool tie = false; // a point fell midway between two pixels
+    };
+
     // batched: a redraw of the screen bitmap (see the top of this file); strokes wait in the
     // batch until the pen changes, another kind of element comes, Flush() or destruction.
     // Printing always paints element by element.
     explicit TElementPainter(TCadDraw& view, bool batched = false);
+    // A batched painter that records its runs of strokes in `out` instead of painting them,
+    // for a thread other than the canvas's: it only reads the view, and takes the pixel density
+    // the canvas would give. Only Prepare() and Flush() are for it; its destruction records
+    // nothing, so Flush() ends its work.
+    TElementPainter(TCadDraw& view, double pixelDensity, TPrepared& out);
     ~TElementPainter();
     TElementPainter(const TElementPainter&) = delete;
     TElementPainter& operator=(const TElementPainter&) = delete;
 
     bool Ready() const { return canvas_ != nullptr; }
+    bool Batched() const { return batched_; }
 
     // The colour an element is drawn in, by its highlight (points, lines, arcs, circles).
     TColor HighlightColor(const TElement& e) const;
@@ -101,6 +130,12 @@ public:
     // Paints one element; ellipseShifted centres an ellipse as the single-element paint does.
     void Element(const TElement& e, bool ellipseShifted);
     void OtherElement(const TElement& e, bool ellipseShifted);
+    // A recording painter: records the strokes of a point, line or arc and returns true; false
+    // (recording nothing) for an element whose painting needs the canvas itself (any other
+    // kind) or the pen of the stroke before (a line style without a dash of its own).
+    bool Prepare(const TElement& e);
+    // Paints what a recording painter prepared, after the strokes waiting here.
+    void PaintPrepared(const TPrepared& prepared);
 
     ICanvas& Canvas() { return *canvas_; }
 
@@ -127,14 +162,6 @@ private:
     };
     static TPixelMap MapOf(const TSettings& s);
 
-    // The pen a batch is painted in; no dash keeps the canvas's dash.
-    struct TPen {
-        TColor color = 0;
-        double width = 1;
-        std::optional<TDashStyle> dash;
-        bool operator==(const TPen&) const = default;
-    };
-
     // Sets the pen of the strokes that follow: the canvas's, or the batch's when batched.
     void Pen(TColor color, int linetype);
     void ApplyPen(const TPen& pen);
@@ -153,6 +180,7 @@ private:
     TCadDraw& v_;
     TSettings& s_;
     ICanvas* canvas_;
+    TPrepared* record_ = nullptr; // set for a recording painter
     TPixelMap map_;
     bool batched_ = false;
     double sagitta_ = 0; // how far chords may leave an arc, in pixels of the view

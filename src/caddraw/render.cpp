@@ -13,8 +13,10 @@ using painter_detail::Win;
 
 constexpr TColor kAxisColor = kColorRed;
 
-// Whether redraw mode `mode` paints element e; visibleCount counts painted visible elements.
-bool Selected(const TElement& e, int mode, bool visible) {
+} // namespace
+
+bool TCadDraw::Selects(const TElement& e, int mode) const {
+    if (e.Deleted) return false;
     switch (mode) {
     case kRedrawAll:
         return true;
@@ -24,20 +26,20 @@ bool Selected(const TElement& e, int mode, bool visible) {
         return e.Highlight == kHighlightCopy;
     default:
         if (mode >= 10) return e.Layer == mode - 9; // a single layer (10 to 100 in use)
-        return visible;
+        return e.Layer < kLayerCount && LayerVisible(e.Layer);
     }
 }
-
-} // namespace
 
 void TCadDraw::PaintElements(int mode) {
     TElementPainter painter(*this, true);
     if (!painter.Ready()) return;
+    if (paintAhead_ && mode != kRedrawPreview && painter.Batched() &&
+        Elements().Count() >= painter_detail::kPaintAheadElements &&
+        PaintElementsAhead(painter, mode))
+        return;
     int painted = 0;
     for (const TElement& e : Elements()) {
-        if (e.Deleted) continue;
-        const bool visible = e.Layer < kLayerCount && LayerVisible(e.Layer);
-        if (!Selected(e, mode, visible)) continue;
+        if (!Selects(e, mode)) continue;
         if (mode == kRedrawPreview && ++painted > kPreviewElements) break;
         painter.Element(e, false);
     }
