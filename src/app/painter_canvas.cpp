@@ -113,8 +113,9 @@ void AddStroke(QPainterPath& path, const TStrokeBatch& batch, const TStrokeBatch
         path.lineTo(p[i].x, p[i].y);
 }
 
-constexpr int kPathElements = 8192; // a path is drawn and started again at this size
-constexpr double kRasterArc = 2;    // thin arcs up to this radius go to the raster as chords
+constexpr int kPathElements = 8192;     // a path is drawn and started again at this size
+constexpr std::size_t kFetchAhead = 48; // points fetched into the cache ahead of painting
+constexpr double kRasterArc = 2;        // thin arcs up to this radius go to the raster as chords
 
 // Paints the stroke with the raster unless it is an arc larger than kRasterArc; false when it
 // is left to QPainter. A line without length is the dot QPainter's drawLine makes of it.
@@ -161,7 +162,15 @@ void PainterCanvas::DrawStrokes(const TStrokeBatch& batch) {
         if (QPainter* p = Stroking()) p->drawPath(path);
         path.clear();
     };
+    // The points a few strokes ahead are fetched into the cache while these are painted.
+    const std::vector<TPixelPoint>& points = batch.Points();
+    std::size_t fetched = 0;
     for (const TStrokeBatch::TStroke& s : batch.Strokes()) {
+        if (raster && s.kind != TStrokeBatch::TKind::Arc) {
+            const std::size_t ahead = std::min(points.size(), s.first + s.count + kFetchAhead);
+            for (; fetched < ahead; ++fetched)
+                raster->Prefetch(points[fetched].x, points[fetched].y);
+        }
         if (raster && Rasterised(*raster, batch, s)) continue;
         if (s.kind == TStrokeBatch::TKind::Line) {
             const TPixelPoint* ends = batch.PointsOf(s);

@@ -34,6 +34,10 @@ public:
     // A line without length: the whole pixel whose centre lies nearest to the point, the pixel
     // below and to the right where the point lies midway.
     void Dot(double x, double y);
+    // Asks the processor to fetch the pixels around the point into its cache ahead of a stroke
+    // that will paint there: strokes scattered over a bitmap larger than the cache otherwise
+    // wait on memory at every step. Paints nothing.
+    void Prefetch(double x, double y) const;
 
 private:
     bool Clip(double& x1, double& y1, double& x2, double& y2) const;
