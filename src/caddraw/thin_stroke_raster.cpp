@@ -25,22 +25,20 @@ std::uint32_t Premultiplied(std::uint32_t argb) {
 
 constexpr double kMargin = 2; // pixels kept beyond the edges when clipping
 
+// Blends a shade of the premultiplied colour (the colour at some coverage) over the pixel.
+inline void Blend(std::uint32_t& d, std::uint32_t shade) {
+    d = shade + ScaleBytes(d, 256 - (shade >> 24));
+}
+
 } // namespace
 
 TThinStrokeRaster::TThinStrokeRaster(std::uint32_t* pixels, int width, int height,
                                      std::ptrdiff_t stride, std::uint32_t argb)
-    : pixels_(pixels), width_(std::max(0, width)), height_(std::max(0, height)), stride_(stride),
-      color_(Premultiplied(argb)) {}
-
-namespace {
-
-// Blends the premultiplied colour over the pixel with the coverage (0 to 256).
-inline void Blend(std::uint32_t& d, std::uint32_t color, unsigned coverage) {
-    const std::uint32_t s = ScaleBytes(color, coverage);
-    d = s + ScaleBytes(d, 256 - (s >> 24));
+    : pixels_(pixels), width_(std::max(0, width)), height_(std::max(0, height)), stride_(stride) {
+    const std::uint32_t color = Premultiplied(argb);
+    for (unsigned coverage = 0; coverage <= 256; ++coverage)
+        shades_[coverage] = ScaleBytes(color, coverage);
 }
-
-} // namespace
 
 // Clips to the bitmap and a margin; false when nothing is left.
 bool TThinStrokeRaster::Clip(double& x1, double& y1, double& x2, double& y2) const {
@@ -102,11 +100,11 @@ void TThinStrokeRaster::Walk(double a, double b, double minorAtA, double slope, 
         const auto frac = static_cast<unsigned>(((minor & 0xffffffffLL) + (1LL << 23)) >> 24);
         const unsigned far = (cover * frac + 128) >> 8, near = cover - far;
         if (static_cast<unsigned>(j) < inner) { // a coverage of 0 leaves a pixel as it is
-            Blend(line[j * minorStep], color_, near);
-            Blend(line[(j + 1) * minorStep], color_, far);
+            Blend(line[j * minorStep], shades_[near]);
+            Blend(line[(j + 1) * minorStep], shades_[far]);
         } else {
-            if (j >= 0 && j < minorSize) Blend(line[j * minorStep], color_, near);
-            if (j + 1 >= 0 && j + 1 < minorSize) Blend(line[(j + 1) * minorStep], color_, far);
+            if (j >= 0 && j < minorSize) Blend(line[j * minorStep], shades_[near]);
+            if (j + 1 >= 0 && j + 1 < minorSize) Blend(line[(j + 1) * minorStep], shades_[far]);
         }
         line += majorStep;
     }
@@ -138,7 +136,7 @@ void TThinStrokeRaster::Dot(double x, double y) {
     const double px = std::floor(x - left_ + 0.5), py = std::floor(y - top_ + 0.5);
     if (!(px >= 0 && py >= 0 && px < width_ && py < height_)) return; // also for NaN
     Blend(pixels_[static_cast<std::ptrdiff_t>(py) * stride_ + static_cast<std::ptrdiff_t>(px)],
-          color_, 256);
+          shades_[256]);
 }
 
 void TThinStrokeRaster::Prefetch(double x, double y) const {

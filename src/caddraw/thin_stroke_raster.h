@@ -7,6 +7,7 @@
 
 #include "caddraw/pixel_point.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -48,7 +49,8 @@ private:
     int width_;
     int height_;
     std::ptrdiff_t stride_;
-    std::uint32_t color_; // premultiplied
+    // The premultiplied colour at each coverage from 0 to 256, worked out once per raster.
+    std::array<std::uint32_t, 257> shades_;
     double left_ = 0;
     double top_ = 0;
 };
