@@ -1,10 +1,11 @@
 // A redraw of a large drawing on two threads. The drawing is taken in chunks of elements, in
 // order. A helper thread prepares the strokes of the chunks ahead of the one being painted
 // (transform, culling, chords: no canvas), while this thread hands prepared strokes to the
-// canvas; a chunk nobody has taken yet this thread paints itself. The canvas is only ever
-// called from this thread, in element order, so the picture is the one a single thread paints.
-// An element the helper cannot prepare (text, a filled shape, a line style that keeps the dash
-// of the stroke before) ends its chunk's preparation; this thread paints the rest of that chunk.
+// canvas. A chunk nobody has taken yet this thread paints itself, and while it waits for one it
+// prepares those ahead that nobody has taken. The canvas is only ever called from this thread,
+// in element order, so the picture is the one a single thread paints. An element that cannot
+// be prepared (text, a filled shape, a line style that keeps the dash of the stroke before)
+// ends its chunk's preparation; this thread paints the rest of that chunk.
 #include "caddraw/cad_draw.h"
 #include "caddraw/element_painter.h"
 
@@ -62,6 +63,16 @@ bool TCadDraw::PaintElementsAhead(TElementPainter& painter, int mode) {
         }
         return out;
     };
+    // Prepares the chunk taken and hands it over.
+    auto prepareTaken = [&](int chunk) {
+        TElementPainter::TPrepared out = prepare(chunk);
+        {
+            const std::lock_guard lock(mutex);
+            prepared[static_cast<std::size_t>(chunk)].strokes = std::move(out);
+            prepared[static_cast<std::size_t>(chunk)].ready = true;
+        }
+        changed.notify_all();
+    };
     auto helper = [&] {
         for (;;) {
             int chunk = 0;
@@ -71,13 +82,7 @@ bool TCadDraw::PaintElementsAhead(TElementPainter& painter, int mode) {
                 if (stop || next >= chunks) return;
                 chunk = next++;
             }
-            TElementPainter::TPrepared out = prepare(chunk);
-            {
-                const std::lock_guard lock(mutex);
-                prepared[static_cast<std::size_t>(chunk)].strokes = std::move(out);
-                prepared[static_cast<std::size_t>(chunk)].ready = true;
-            }
-            changed.notify_all();
+            prepareTaken(chunk);
         }
     };
     std::thread thread;
@@ -113,14 +118,25 @@ bool TCadDraw::PaintElementsAhead(TElementPainter& painter, int mode) {
         }
         changed.notify_all();
         if (!mine) {
+            // While the helper prepares this chunk, this thread prepares the next ones nobody
+            // has taken (where the canvas is quick, as in a zoomed-in view or a strip of a
+            // pan, both threads share the work of culling).
             TElementPainter::TPrepared strokes;
-            {
-                std::unique_lock lock(mutex);
-                TChunk& c = prepared[static_cast<std::size_t>(chunk)];
-                changed.wait(lock, [&] { return c.ready; });
-                strokes = std::move(c.strokes);
-                c.strokes = TElementPainter::TPrepared();
+            std::unique_lock lock(mutex);
+            TChunk& c = prepared[static_cast<std::size_t>(chunk)];
+            while (!c.ready) {
+                if (next < chunks && next - chunk <= kChunksAhead) {
+                    const int ahead = next++;
+                    lock.unlock();
+                    prepareTaken(ahead);
+                    lock.lock();
+                } else {
+                    changed.wait(lock, [&] { return c.ready; });
+                }
             }
+            strokes = std::move(c.strokes);
+            c.strokes = TElementPainter::TPrepared();
+            lock.unlock();
             painter.PaintPrepared(strokes);
             from = strokes.end;
         }
