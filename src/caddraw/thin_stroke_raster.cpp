@@ -123,10 +123,16 @@ void TThinStrokeRaster::Arc(double cx, double cy, double radius, double startAng
     const double turn = std::min(std::fabs(sweep), 360.0) * kRad;
     const int n = std::clamp(static_cast<int>(std::ceil(turn / step)), 1, kMaxChords);
     const double a0 = startAngle * kRad, da = (sweep < 0 ? -turn : turn) / n;
-    double x = cx + radius * std::cos(a0), y = cy + radius * std::sin(a0);
+    // Each point is the one before turned by da about the centre: two library calls per arc
+    // instead of two per chord.
+    const double cd = std::cos(da), sd = std::sin(da);
+    double c = std::cos(a0), s = std::sin(a0);
+    double x = cx + radius * c, y = cy + radius * s;
     for (int i = 1; i <= n; ++i) {
-        const double nx = cx + radius * std::cos(a0 + i * da),
-                     ny = cy + radius * std::sin(a0 + i * da);
+        const double next = c * cd - s * sd;
+        s = s * cd + c * sd;
+        c = next;
+        const double nx = cx + radius * c, ny = cy + radius * s;
         Line(x, y, nx, ny);
         x = nx, y = ny;
     }
