@@ -85,6 +85,28 @@ TEST(ThinStrokeRaster, ALineBetweenPixelCentresSharesItsInkByDistance) {
     EXPECT_EQ(slope.Green(16, 11), 204); // 0.2 of a pixel from the centre of row 11
 }
 
+// A long shallow line: the ink along it stays where the line passes, from one end to the other.
+TEST(ThinStrokeRaster, ALongLineKeepsItsPlaceToTheEnd) {
+    constexpr int kW = 4001, kH = 4;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kW) * kH, kBlack);
+    TThinStrokeRaster(pixels.data(), kW, kH, kW, kGreen).Line(0.5, 1.0, 4000.5, 2.0);
+    auto green = [&](int x, int y) {
+        return static_cast<int>((pixels[static_cast<std::size_t>(y) * kW + x] >> 8) & 0xFF);
+    };
+    struct Column {
+        int x;
+        int rows[4]; // the line passes at y = 1 + (x + 0.5 - 0.5) / 4000
+    } columns[] = {
+        {1000, {64, 191, 0, 0}}, // y = 1.25
+        {2000, {0, 255, 0, 0}},  // y = 1.5, the centre of row 1
+        {3000, {0, 191, 64, 0}}, // y = 1.75
+        {4000, {0, 64, 64, 0}},  // the end, half covered, midway between rows 1 and 2
+    };
+    for (const Column& c : columns)
+        for (int y = 0; y < kH; ++y)
+            EXPECT_NEAR(green(c.x, y), c.rows[y], 1) << "x " << c.x << " y " << y;
+}
+
 TEST(ThinStrokeRaster, ADotLightsTheWholePixelNearestItsPoint) {
     struct Case {
         double x, y;
