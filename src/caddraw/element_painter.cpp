@@ -50,11 +50,7 @@ TElementPainter::TElementPainter(TCadDraw& view, bool batched)
     // Whatever this painter paints, the bitmap no longer shows the picture the view last
     // painted (a repaint records its own picture after painting).
     view.picture_.valid = false;
-    if (view.paintBox_) {
-        const auto& box = *view.paintBox_;
-        viewLeft_ = box.left, viewTop_ = box.top;
-        viewRight_ = box.left + box.width, viewBottom_ = box.top + box.height;
-    }
+    CullToPaintBox();
 }
 
 TElementPainter::TElementPainter(TCadDraw& view, double pixelDensity, TPrepared& out)
@@ -62,8 +58,12 @@ TElementPainter::TElementPainter(TCadDraw& view, double pixelDensity, TPrepared&
       map_(MapOf(view.CadSettings())), batched_(!view.CadSettings().print_on),
       sagitta_(kChordSagitta / std::max(1.0, pixelDensity)), viewRight_(std::max(view.width_, 4.0)),
       viewBottom_(std::max(view.height_, 4.0)) {
-    if (view.paintBox_) {
-        const auto& box = *view.paintBox_;
+    CullToPaintBox();
+}
+
+void TElementPainter::CullToPaintBox() {
+    if (v_.paintBox_) {
+        const auto& box = *v_.paintBox_;
         viewLeft_ = box.left, viewTop_ = box.top;
         viewRight_ = box.left + box.width, viewBottom_ = box.top + box.height;
     }
@@ -145,7 +145,6 @@ void TElementPainter::Flush() {
     if (record_) {
         record_->runs.push_back({batchPen_, std::move(batch_)});
         batch_ = TStrokeBatch();
-        record_->tie = record_->tie || map_.tie;
         return;
     }
     ApplyPen(batchPen_);

@@ -161,6 +161,8 @@ private:
         }
     };
     static TPixelMap MapOf(const TSettings& s);
+    // A strip being painted narrows the box culled to from the view to the strip.
+    void CullToPaintBox();
 
     // Sets the pen of the strokes that follow: the canvas's, or the batch's when batched.
     void Pen(TColor color, int linetype);
