@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,7 +24,10 @@ public:
         w_ = std::max(w, 1), h_ = std::max(h, 1);
         pixels_.assign(static_cast<std::size_t>(w_) * static_cast<std::size_t>(h_), 0);
     }
-    void Clear(TColor color) override { std::fill(pixels_.begin(), pixels_.end(), color); }
+    void Clear(TColor color) override {
+        if (tape) tape->background = color;
+        std::fill(pixels_.begin(), pixels_.end(), color);
+    }
     void SetStrokeColor(TColor color) override { color_ = color; }
     void SetStrokeWidth(double) override {}
     void SetDash(TDashStyle) override {}
@@ -49,6 +53,7 @@ public:
     // A batch's lines and polylines whose box lies inside the bitmap go straight to Bresenham:
     // clipping would leave them as they are, so the pixels are those of the calls one by one.
     void DrawStrokes(const TStrokeBatch& batch) override {
+        if (tape) tape->runs.push_back({color_, batch});
         if (!batched) {
             ICanvas::DrawStrokes(batch);
             return;
@@ -77,6 +82,20 @@ public:
 
     const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
     bool batched = true; // false: batches painted call by call
+
+    // The batches of a redraw, kept to be painted again without the view.
+    struct TTape {
+        TColor background = 0;
+        std::vector<std::pair<TColor, TStrokeBatch>> runs;
+    };
+    TTape* tape = nullptr; // set: batches are also kept there
+    void Replay(const TTape& t) {
+        Clear(t.background);
+        for (const auto& [color, batch] : t.runs) {
+            SetStrokeColor(color);
+            DrawStrokes(batch);
+        }
+    }
 
 private:
     bool Inside(const TPixelPoint* p, std::uint32_t n) const {
@@ -160,6 +179,31 @@ void BM_Redraw(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_Redraw)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The raster alone: the batches of one BM_Redraw painted again, without the view. What a redraw
+// costs beyond this is the view's own work on the painting thread; on a noisy machine the ratio
+// of the two is the steadier figure.
+void BM_RasterOnly(benchmark::State& state) {
+    RasterCanvas canvas(1024, 768);
+    RasterCanvas::TTape tape;
+    TCadDraw view;
+    view.SetCanvas(&canvas);
+    FillDrawing(view, static_cast<int>(state.range(0)));
+    view.Resize(1024, 768);
+    canvas.tape = &tape;
+    view.Redraw();
+    canvas.tape = nullptr;
+    const std::vector<std::uint32_t> redrawn = canvas.Pixels();
+    canvas.Replay(tape);
+    if (canvas.Pixels() != redrawn) {
+        state.SkipWithError("the kept batches paint other pixels than the redraw");
+        return;
+    }
+    for (auto _ : state)
+        canvas.Replay(tape);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_RasterOnly)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // The same drawing with every arc as a polyline (the front view).
 void BM_RedrawFrontView(benchmark::State& state) {
